@@ -1,0 +1,36 @@
+#include "design/frequency_lock.h"
+
+#include <cmath>
+
+#include "common/parse.h"
+#include "common/text_forms.h"
+#include "design/messages.h"
+
+namespace loopbeam {
+namespace {
+
+constexpr double kUpperEdgeFactor = 1.0143;
+constexpr double kLowerEdgeFraction = 0.0143;  // taken off as f - f x 0.0143, not f x 0.9857
+
+}  // namespace
+
+Outcome<BoxTexts> lockFrequency(DesignState& state, std::string_view typed) {
+    const auto f = strictParse(typed);
+    if (!f) return refuse(messages::notANumber(typed));
+    const double upper = *f * kUpperEdgeFactor;
+    const double lower = *f - *f * kLowerEdgeFraction;
+    const float locked = static_cast<float>(lenientParse(typed));
+    if (!std::isfinite(upper) || !std::isfinite(lower) || !std::isfinite(locked))
+        return refuse(messages::frequencyTooLarge(typed));
+
+    BoxTexts texts;
+    texts.add("Label1", std::string(typed));
+    texts.add("Text10", doubleText(upper));
+    texts.add("Text9", doubleText(lower));
+    state.freq = locked;
+    return texts;
+}
+
+std::string showBackFrequency(const DesignState& state) { return singleText(state.freq); }
+
+}  // namespace loopbeam

@@ -1,0 +1,20 @@
+#pragma once
+// SET AND LOCK FREQUENCY and the show-back on a click in the frequency box.
+
+#include <string>
+#include <string_view>
+
+#include "common/outcome.h"
+#include "design/design_state.h"
+
+namespace loopbeam {
+
+// Locks the typed text: gives Label1 (the text as typed), Text10 (upper edge)
+// and Text9 (lower edge), uncut, and stores freq. A text that is not a number,
+// or too large for the range or for freq, is refused and changes nothing.
+Outcome<BoxTexts> lockFrequency(DesignState& state, std::string_view typed);
+
+// The text put back into freqtxt: the locked value, uncut.
+std::string showBackFrequency(const DesignState& state);
+
+}  // namespace loopbeam

@@ -1,0 +1,41 @@
+#include "design/metric.h"
+
+#include "common/numeric.h"
+#include "common/parse.h"
+#include "common/text_forms.h"
+#include "design/messages.h"
+#include "design/result_rows.h"
+
+namespace loopbeam {
+namespace {
+
+constexpr float kInchesPerFoot = 12.0f;
+constexpr double kCmPerInch = 2.54;
+constexpr double kCmPerMetre = 100.0;
+
+// Left to right, each operation rounded to 64 bits: a folded 0.3048 would
+// change the last digits of the centimetres.
+double metres(float feet) { return static_cast<double>(feet) * kInchesPerFoot * kCmPerInch / kCmPerMetre; }
+
+}  // namespace
+
+Outcome<BoxTexts> convertToMetric(const DesignState& state) {
+    // awg is written by every successful calculation, with a gauge of 10 or more.
+    if (state.awg == 0) return refuse(messages::nothingToConvert());
+    return metricTexts(state);
+}
+
+BoxTexts metricTexts(const DesignState& state) {
+    BoxTexts texts;
+    texts.add(kWholeHeadingBox, "METER");
+    texts.add(kFractionHeadingBox, "CM");
+    for (const LengthRow& row : kLengthRows) texts.add(row.wholeBox, doubleText(wholePart(metres(state.*row.length))));
+    for (const LengthRow& row : kLengthRows) {
+        // The whole metres are read back from the text just written to their box.
+        const double whole = strictParse(*texts.find(row.wholeBox)).value_or(0.0);
+        texts.add(row.fractionBox, doubleText((metres(state.*row.length) - whole) * kCmPerMetre));
+    }
+    return texts;
+}
+
+}  // namespace loopbeam

@@ -1,0 +1,79 @@
+#include "matching/matching_section.h"
+
+#include "common/numeric.h"
+#include "common/text_forms.h"
+#include "design/messages.h"
+#include "matching/cables.h"
+
+namespace loopbeam {
+namespace {
+
+constexpr float kHalfWaveFeetMHz = 492.0f;
+constexpr float kHalves = 2.0f;
+constexpr float kInchesPerFoot = 12.0f;
+constexpr double kCmPerInch = 2.54;
+constexpr double kCmPerMetre = 100.0;
+
+std::optional<Refusal> guard(const DesignState& state) {
+    if (!(state.freq > 0)) return Refusal{messages::noFrequency()};
+    if (state.velFactor == 0) return Refusal{messages::noCable()};  // every listed factor is non-zero
+    return std::nullopt;
+}
+
+// A quarter wavelength inside the cable, in feet, left to right in 64 bits.
+std::optional<float> sectionLength(const DesignState& state) {
+    return storable(kHalfWaveFeetMHz / static_cast<double>(state.freq) * state.velFactor / kHalves);
+}
+
+}  // namespace
+
+void chooseCable(DesignState& state, std::int16_t selectedIndex) {
+    state.coaxIndex = static_cast<float>(selectedIndex);
+    for (std::size_t i = 0; i < kCables.size(); ++i)
+        if (state.coaxIndex == static_cast<float>(i)) state.velFactor = kCables[i].velFactor;
+}
+
+Outcome<BoxTexts> matchFeetInches(DesignState& state) {
+    if (auto refusal = guard(state)) return std::unexpected(*refusal);
+    return matchFeetInchesArithmetic(state);
+}
+
+Outcome<BoxTexts> matchMetric(DesignState& state) {
+    if (auto refusal = guard(state)) return std::unexpected(*refusal);
+    return matchMetricArithmetic(state);
+}
+
+Outcome<BoxTexts> matchFeetInchesArithmetic(DesignState& state) {
+    const auto length = sectionLength(state);
+    if (!length) return refuse(messages::lengthOutOfRange("matching section length", state.freq));
+    const float whole = wholePart(*length);
+    const auto inches = storable((static_cast<double>(*length) - whole) * kInchesPerFoot);
+    if (!inches) return refuse(messages::lengthOutOfRange("matching section length", state.freq));
+
+    state.matchLen = *length;
+    state.matchFeet = whole;
+    state.matchInches = *inches;
+    BoxTexts texts;
+    texts.add("Text3", singleText(state.matchFeet));
+    texts.add("Text4", singleText(state.matchInches));
+    texts.add("Text6", "Feet");
+    texts.add("Text7", "Inches");
+    return texts;
+}
+
+Outcome<BoxTexts> matchMetricArithmetic(DesignState& state) {
+    const auto length = sectionLength(state);
+    if (!length) return refuse(messages::lengthOutOfRange("matching section length", state.freq));
+
+    state.matchLen = *length;
+    const double m = static_cast<double>(state.matchLen) * kInchesPerFoot * kCmPerInch / kCmPerMetre;
+    const double whole = wholePart(m);
+    BoxTexts texts;
+    texts.add("Text6", "Meter");
+    texts.add("Text7", "Cm");
+    texts.add("Text3", doubleText(whole));
+    texts.add("Text4", doubleText((m - whole) * kCmPerMetre));
+    return texts;
+}
+
+}  // namespace loopbeam

@@ -1,0 +1,26 @@
+#pragma once
+// The quarter-wave 75-ohm matching section: the cable choice and the two
+// calculations of the matching window, without the window.
+
+#include <cstdint>
+
+#include "common/outcome.h"
+#include "design/design_state.h"
+
+namespace loopbeam {
+
+// A selection in the cable list (-1 for none): stores the index, and the
+// velocity factor when the index is one of the list's.
+void chooseCable(DesignState& state, std::int16_t selectedIndex);
+
+// CALCULATE FT/INCHES and CALCULATE METER/CM. Both refuse, changing nothing,
+// without a frequency above 0 MHz or before any cable was chosen.
+Outcome<BoxTexts> matchFeetInches(DesignState& state);  // Text3, Text4, Text6, Text7
+Outcome<BoxTexts> matchMetric(DesignState& state);      // Text6, Text7, Text3, Text4
+
+// The arithmetic alone, for any frequency and factor; refuses only when the
+// section length cannot be computed or stored.
+Outcome<BoxTexts> matchFeetInchesArithmetic(DesignState& state);
+Outcome<BoxTexts> matchMetricArithmetic(DesignState& state);
+
+}  // namespace loopbeam

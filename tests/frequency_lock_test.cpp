@@ -1,0 +1,81 @@
+#include "design/frequency_lock.h"
+
+#include <gtest/gtest.h>
+
+#include "design/main_boxes.h"
+
+namespace loopbeam {
+namespace {
+
+// What the three boxes and Label1 hold after the lock, and what a click shows.
+struct Held {
+    std::string label1, text10, text9, clickShows;
+};
+
+Held lockAndClick(DesignState& state, const char* typed) {
+    const auto texts = lockFrequency(state, typed);
+    EXPECT_TRUE(texts.has_value()) << typed;
+    if (!texts) return {};
+    return {*texts->find("Label1"), heldBy("Text10", *texts->find("Text10")), heldBy("Text9", *texts->find("Text9")),
+            heldBy("freqtxt", showBackFrequency(state))};
+}
+
+TEST(FrequencyLock, WorkedValues) {
+    struct Case {
+        const char* typed;
+        Held held;
+    };
+    const Case cases[] = {
+        {"14.2", {"14.2", "14.4030", "13.9969", "14.2"}},
+        {"14.200", {"14.200", "14.4030", "13.9969", "14.2"}},
+        {"144.2", {"144.2", "146.262", "142.137", "144.2"}},
+        {"7.1", {"7.1", "7.20153", "6.99847", "7.1"}},
+        {"3.75", {"3.75", "3.80362", "3.69637", "3.75"}},
+        {"432.1", {"432.1", "438.279", "425.920", "432.1"}},
+        {"000.000", {"000.000", "0", "0", "0"}},
+        {"-14.2", {"-14.2", "-14.403", "-13.996", "-14.2"}},
+        {".123456", {".123456", "0.12522", "0.12169", "0.12345"}},
+        {" 14.2", {" 14.2", "14.4030", "13.9969", "14.2"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        DesignState state;
+        const Held held = lockAndClick(state, c.typed);
+        EXPECT_EQ(held.label1, c.held.label1);
+        EXPECT_EQ(held.text10, c.held.text10);
+        EXPECT_EQ(held.text9, c.held.text9);
+        EXPECT_EQ(held.clickShows, c.held.clickShows);
+        EXPECT_EQ(lockAndClick(state, c.typed).text9, c.held.text9);  // locking twice gives the same
+    }
+}
+
+TEST(FrequencyLock, StoresTheNearestSingle) {
+    DesignState state;
+    ASSERT_TRUE(lockFrequency(state, ".123456"));
+    EXPECT_EQ(state.freq, 0.123456f);
+    EXPECT_EQ(showBackFrequency(DesignState{}), "0");
+}
+
+TEST(FrequencyLock, RefusalsKeepTheLockedValue) {
+    struct Case {
+        const char* typed;
+        const char* messagePart;
+    };
+    const Case cases[] = {
+        {"", "empty"},          {"   ", "empty"},      {"abc", "not a frequency"}, {"14.2MHz", "not a frequency"},
+        {"14,2", "not a frequency"}, {"1E400", "not a frequency"}, {"1E39", "too large"}, {"-4E38", "too large"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        DesignState state;
+        ASSERT_TRUE(lockFrequency(state, "14.2"));
+        const DesignState before = state;
+        const auto texts = lockFrequency(state, c.typed);
+        ASSERT_FALSE(texts.has_value());
+        EXPECT_NE(texts.error().message.find(c.messagePart), std::string::npos) << texts.error().message;
+        EXPECT_EQ(state, before);
+    }
+}
+
+}  // namespace
+}  // namespace loopbeam
