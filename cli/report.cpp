@@ -10,8 +10,8 @@ namespace loopbeam::cli {
 namespace {
 
 std::string textOf(const BoxTexts& texts, std::string_view box) {
-    const std::string* text = texts.find(box);
-    return text ? *text : std::string();
+    const ShortText* text = texts.find(box);
+    return text ? text->str() : std::string();
 }
 
 std::string jsonObject(const BoxTexts& texts, std::initializer_list<std::string_view> boxes) {

@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <string>
 
+#include "common/short_text.h"
+
 namespace loopbeam {
 
-std::string singleText(float value);
-std::string doubleText(double value);
+ShortText singleText(float value);
+ShortText doubleText(double value);
 std::string integerText(std::int16_t value);
 
 }  // namespace loopbeam

@@ -18,7 +18,8 @@ constexpr float kInchesPerFoot = 12.0f;
 
 // Whole feet, the headings, then the inches: the order the boxes are written.
 Outcome<BoxTexts> feetInchesTexts(const DesignState& state) {
-    BoxTexts texts;
+    Outcome<BoxTexts> result(std::in_place);  // built in place: no copy of the texts on return
+    BoxTexts& texts = *result;
     for (const LengthRow& row : kLengthRows) texts.add(row.wholeBox, singleText(wholePart(state.*row.length)));
     texts.add(kWholeHeadingBox, "FEET");
     texts.add(kFractionHeadingBox, "INCHES");
@@ -29,7 +30,7 @@ Outcome<BoxTexts> feetInchesTexts(const DesignState& state) {
         if (!inches) return refuse(messages::lengthOutOfRange("inches", state.freq));
         texts.add(row.fractionBox, singleText(*inches));
     }
-    return texts;
+    return result;
 }
 
 }  // namespace

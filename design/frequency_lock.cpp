@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "common/parse.h"
+#include "common/text_cut.h"
 #include "common/text_forms.h"
+#include "design/main_boxes.h"
 #include "design/messages.h"
 
 namespace loopbeam {
@@ -14,7 +16,8 @@ constexpr double kLowerEdgeFraction = 0.0143;  // taken off as f - f x 0.0143, n
 
 }  // namespace
 
-Outcome<BoxTexts> lockFrequency(DesignState& state, std::string_view typed) {
+Outcome<BoxTexts> lockFrequency(DesignState& state, std::string_view boxText) {
+    const std::string_view typed = cutToLength(boxText, kFrequencyBoxMaxLength);
     const auto f = strictParse(typed);
     if (!f) return refuse(messages::notANumber(typed));
     const double upper = *f * kUpperEdgeFactor;
@@ -23,14 +26,14 @@ Outcome<BoxTexts> lockFrequency(DesignState& state, std::string_view typed) {
     if (!std::isfinite(upper) || !std::isfinite(lower) || !std::isfinite(locked))
         return refuse(messages::frequencyTooLarge(typed));
 
-    BoxTexts texts;
-    texts.add("Label1", std::string(typed));
-    texts.add("Text10", doubleText(upper));
-    texts.add("Text9", doubleText(lower));
+    Outcome<BoxTexts> result(std::in_place);  // built in place: no copy of the texts on return
+    result->add("Label1", typed);
+    result->add("Text10", doubleText(upper));
+    result->add("Text9", doubleText(lower));
     state.freq = locked;
-    return texts;
+    return result;
 }
 
-std::string showBackFrequency(const DesignState& state) { return singleText(state.freq); }
+std::string showBackFrequency(const DesignState& state) { return singleText(state.freq).str(); }
 
 }  // namespace loopbeam

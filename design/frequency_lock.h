@@ -9,9 +9,11 @@
 
 namespace loopbeam {
 
-// Locks the typed text: gives Label1 (the text as typed), Text10 (upper edge)
-// and Text9 (lower edge), uncut, and stores freq. A text that is not a number,
-// or too large for the range or for freq, is refused and changes nothing.
+// Locks the text of the frequency box (which holds at most seven characters;
+// a longer text is cut as the box would): gives Label1 (the text as typed),
+// Text10 (upper edge) and Text9 (lower edge), uncut, and stores freq. A text
+// that is not a number, or too large for the range or for freq, is refused
+// and changes nothing.
 Outcome<BoxTexts> lockFrequency(DesignState& state, std::string_view typed);
 
 // The text put back into freqtxt: the locked value, uncut.

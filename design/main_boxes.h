@@ -20,7 +20,7 @@ inline std::size_t maxLengthOf(std::string_view box) {
 // What the box will hold after the text is assigned to it.
 inline std::string heldBy(std::string_view box, std::string_view text) {
     const std::size_t limit = maxLengthOf(box);
-    return limit == 0 ? std::string(text) : cutToLength(text, limit);
+    return std::string(limit == 0 ? text : cutToLength(text, limit));
 }
 
 }  // namespace loopbeam

@@ -34,7 +34,7 @@ std::string unknownGauge(std::int16_t gauge) {
 }
 
 std::string lengthOutOfRange(std::string_view quantity, float freq) {
-    return "At " + singleText(freq) + " MHz the " + std::string(quantity) +
+    return "At " + singleText(freq).str() + " MHz the " + std::string(quantity) +
            " is too large to work out. Lock a centre frequency further from 0 MHz, then calculate again.";
 }
 

@@ -17,24 +17,31 @@ constexpr double kCmPerMetre = 100.0;
 // change the last digits of the centimetres.
 double metres(float feet) { return static_cast<double>(feet) * kInchesPerFoot * kCmPerInch / kCmPerMetre; }
 
+void writeMetricTexts(const DesignState& state, BoxTexts& texts) {
+    texts.add(kWholeHeadingBox, "METER");
+    texts.add(kFractionHeadingBox, "CM");
+    for (const LengthRow& row : kLengthRows) texts.add(row.wholeBox, doubleText(wholePart(metres(state.*row.length))));
+    for (std::size_t i = 0; i < kLengthRows.size(); ++i) {
+        const LengthRow& row = kLengthRows[i];
+        // The whole metres are read back from the text just written to their box.
+        const double whole = strictParse(texts[2 + i].text).value_or(0.0);
+        texts.add(row.fractionBox, doubleText((metres(state.*row.length) - whole) * kCmPerMetre));
+    }
+}
+
 }  // namespace
 
 Outcome<BoxTexts> convertToMetric(const DesignState& state) {
     // awg is written by every successful calculation, with a gauge of 10 or more.
     if (state.awg == 0) return refuse(messages::nothingToConvert());
-    return metricTexts(state);
+    Outcome<BoxTexts> result(std::in_place);  // built in place: no copy of the texts on return
+    writeMetricTexts(state, *result);
+    return result;
 }
 
 BoxTexts metricTexts(const DesignState& state) {
     BoxTexts texts;
-    texts.add(kWholeHeadingBox, "METER");
-    texts.add(kFractionHeadingBox, "CM");
-    for (const LengthRow& row : kLengthRows) texts.add(row.wholeBox, doubleText(wholePart(metres(state.*row.length))));
-    for (const LengthRow& row : kLengthRows) {
-        // The whole metres are read back from the text just written to their box.
-        const double whole = strictParse(*texts.find(row.wholeBox)).value_or(0.0);
-        texts.add(row.fractionBox, doubleText((metres(state.*row.length) - whole) * kCmPerMetre));
-    }
+    writeMetricTexts(state, texts);
     return texts;
 }
 

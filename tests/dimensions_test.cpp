@@ -14,7 +14,7 @@ using Texts = std::vector<std::string>;
 // Text14..Text19, Text20, Text27, Text21..Text26: the writing order.
 Texts textsOf(const BoxTexts& texts) {
     Texts out;
-    for (const BoxText& t : texts) out.push_back(t.text);
+    for (const BoxText& t : texts) out.push_back(t.text.str());
     return out;
 }
 

@@ -16,7 +16,7 @@ Held lockAndClick(DesignState& state, const char* typed) {
     const auto texts = lockFrequency(state, typed);
     EXPECT_TRUE(texts.has_value()) << typed;
     if (!texts) return {};
-    return {*texts->find("Label1"), heldBy("Text10", *texts->find("Text10")), heldBy("Text9", *texts->find("Text9")),
+    return {texts->find("Label1")->str(), heldBy("Text10", *texts->find("Text10")), heldBy("Text9", *texts->find("Text9")),
             heldBy("freqtxt", showBackFrequency(state))};
 }
 
@@ -36,6 +36,7 @@ TEST(FrequencyLock, WorkedValues) {
         {"-14.2", {"-14.2", "-14.403", "-13.996", "-14.2"}},
         {".123456", {".123456", "0.12522", "0.12169", "0.12345"}},
         {" 14.2", {" 14.2", "14.4030", "13.9969", "14.2"}},
+        {"14.2000001", {"14.2000", "14.4030", "13.9969", "14.2"}},  // the box keeps seven characters
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);

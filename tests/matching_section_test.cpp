@@ -12,7 +12,8 @@ struct Shown {
 };
 
 Shown shown(const BoxTexts& texts) {
-    return {*texts.find("Text3"), *texts.find("Text4"), *texts.find("Text6"), *texts.find("Text7")};
+    return {texts.find("Text3")->str(), texts.find("Text4")->str(), texts.find("Text6")->str(),
+            texts.find("Text7")->str()};
 }
 
 DesignState withCable(float freq, std::int16_t index) {

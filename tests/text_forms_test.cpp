@@ -39,7 +39,7 @@ TEST(SingleText, RoundsTheExactValueToSevenDigits) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(singleText(c.value), c.text);
+        EXPECT_EQ(singleText(c.value).view(), c.text);
     }
 }
 
@@ -62,10 +62,12 @@ TEST(DoubleText, RoundsTheExactValueToFifteenDigits) {
         {9.9999999999999995, "10"},
         {7.62939444953759e-07, "7.62939444953759E-07"},
         {1.7976931348623157e308, "1.79769313486232E+308"},
+        {1125899906842625.0, "1.12589990684262E+15"},  // an exact tie goes to even
+        {93.414249877929649, "93.4142498779296"},      // the 16th digit is nearly a half
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(doubleText(c.value), c.text);
+        EXPECT_EQ(doubleText(c.value).view(), c.text);
     }
 }
 
@@ -81,7 +83,7 @@ template <class T>
 void checkAgainstPrintf(T value, int digits, std::size_t budget) {
     char reference[64];
     std::snprintf(reference, sizeof reference, "%.*e", digits - 1, static_cast<double>(value));
-    const std::string text = sizeof(T) == 4 ? singleText(static_cast<float>(value)) : doubleText(value);
+    const std::string text = sizeof(T) == 4 ? singleText(static_cast<float>(value)).str() : doubleText(value).str();
     ASSERT_LE(text.size(), budget) << text;
     ASSERT_EQ(std::strtod(text.c_str(), nullptr), std::strtod(reference, nullptr)) << text << " vs " << reference;
 }
@@ -100,6 +102,11 @@ TEST(TextForms, AgreeWithAnIndependentRoundingOnRandomValues) {
         const double decimal = (static_cast<double>(bits % 2000000000) - 1e9) / 1e4;  // everyday magnitudes
         checkAgainstPrintf(static_cast<float>(decimal), 7, 13);
         checkAgainstPrintf(decimal, 15, 22);
+        // Values whose digit after the last kept one is a 5: near-ties both ways.
+        const double scale = std::pow(10.0, static_cast<double>(bits % 40) - 20.0);
+        const auto nearTie = static_cast<double>((bits >> 8) % 100000000000000ULL * 10 + 5);
+        checkAgainstPrintf(nearTie * scale, 15, 22);
+        checkAgainstPrintf(static_cast<float>(static_cast<double>((bits >> 8) % 1000000 * 10 + 5) * scale), 7, 13);
     }
 }
 
