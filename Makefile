@@ -1,20 +1,26 @@
-# make run   installs what is missing, builds, starts loopbeam
-# make test  installs what is missing, builds, runs the whole test suite
-# make bench builds and runs the benchmarks
+# make run        installs what is missing, builds, starts loopbeam
+# make test       installs what is missing, builds, runs the whole test suite
+# make bench      builds and runs the benchmarks
+# make screenshot drives a design under Xvfb and saves PNGs in build/screenshots/
 
 PRESET   := release
 BUILD    := build/$(PRESET)
-PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev
+PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev \
+            fonts-liberation fonts-dejavu-core fonts-comic-neue
+SCREENSHOT_PACKAGES := xvfb xauth
 
 MAKEFLAGS += --no-print-directory
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps install-missing configure build run test bench screenshot clean
 
 # Installs only the packages that are not installed yet.
 deps:
-	@missing=""; for p in $(PACKAGES); do \
+	@$(MAKE) install-missing WANTED="$(PACKAGES)"
+
+install-missing:
+	@missing=""; for p in $(WANTED); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -29,13 +35,18 @@ build: configure
 	cmake --build --preset $(PRESET)
 
 run: build
-	$(BUILD)/loopbeam-cli --freq 14.2 --elements 3 --awg 14 --type standard --coax RG-11
+	$(BUILD)/loopbeam
 
 test: build
 	ctest --preset $(PRESET)
 
 bench: build
 	$(BUILD)/bench/design_bench
+
+screenshot: build
+	@$(MAKE) install-missing WANTED="$(SCREENSHOT_PACKAGES)"
+	xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD)/loopbeam-screenshot build/screenshots
+	@ls build/screenshots/*.png
 
 clean:
 	rm -rf build

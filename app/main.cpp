@@ -1,0 +1,22 @@
+// loopbeam: the desktop calculator. The main window is the start-up window;
+// the design state lives here for the life of the process.
+
+#include <QApplication>
+#include <QScreen>
+
+#include "design/design_state.h"
+#include "mainwindow/tarnwell.h"
+#include "ui/fonts.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("loopbeam"));
+    loopbeam::ui::installFontSubstitutions();
+
+    loopbeam::DesignState state;
+    loopbeam::TARNWELL window(state);
+    const QRect screen = window.screen()->availableGeometry();
+    window.move(screen.center() - window.rect().center());
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,57 @@
+// Drives one design through the real widgets on a real display (make
+// screenshot runs it under Xvfb) and saves the main window before and after.
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+
+#include "design/design_state.h"
+#include "mainwindow/tarnwell.h"
+#include "ui/fonts.h"
+
+namespace {
+
+bool save(QWidget& window, const QString& path) {
+    QTest::qWait(200);  // let the X server draw
+    const QPixmap shot = window.screen()->grabWindow(window.winId());
+    return shot.save(path);
+}
+
+template <class Widget>
+Widget* child(QWidget& window, const char* name) {
+    return window.findChild<Widget*>(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    loopbeam::ui::installFontSubstitutions();
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("build/screenshots");
+    QDir().mkpath(folder);
+
+    loopbeam::DesignState state;
+    loopbeam::TARNWELL window(state);
+    window.move(window.screen()->availableGeometry().center() - window.rect().center());
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) return 1;
+    bool saved = save(window, folder + QStringLiteral("/main-start.png"));
+
+    auto* freq = child<QLineEdit>(window, "freqtxt");
+    freq->selectAll();
+    QTest::keyClicks(freq, QStringLiteral("14.2"));
+    QTest::mouseClick(child<QPushButton>(window, "Command4"), Qt::LeftButton);
+    child<QScrollBar>(window, "vsbAwg")->triggerAction(QScrollBar::SliderSingleStepAdd);
+    child<QScrollBar>(window, "vsbAwg")->triggerAction(QScrollBar::SliderSingleStepAdd);
+    QTest::mouseClick(child<QRadioButton>(window, "Option1"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+    saved = save(window, folder + QStringLiteral("/main-feet.png")) && saved;
+    QTest::mouseClick(child<QPushButton>(window, "Command2"), Qt::LeftButton);
+    saved = save(window, folder + QStringLiteral("/main-metric.png")) && saved;
+    return saved ? 0 : 1;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <span>
+
+#include "ui/control_spec.h"
+
+class QButtonGroup;
+
+namespace loopbeam::ui {
+
+// Creates the controls of the table on the window at their places, sets the
+// tab order to the table's order and puts every control above the labels and
+// pictures it overlaps.
+void buildControls(QWidget& window, std::span<const ControlSpec> specs);
+
+// Puts a caption box back to its text (the text of a multi-line box is its lines).
+void setBoxText(QWidget& box, const QString& text);
+
+}  // namespace loopbeam::ui

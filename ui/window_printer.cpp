@@ -1,0 +1,48 @@
+#include "ui/window_printer.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QWidget>
+
+#include "ui/window_texts.h"
+
+namespace loopbeam::ui {
+
+std::optional<QString> printWindowImage(QWidget& window, QPrinter& printer) {
+    // Rendering the widget itself works even when the window is covered or off screen.
+    const QPixmap image = window.grab();
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return QStringLiteral("The print job could not be started on %1. Check that the printer is on and "
+                              "ready, then press PRINT again.")
+            .arg(printer.printerName().isEmpty() ? QStringLiteral("the printer") : printer.printerName());
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QSizeF size = QSizeF(image.size()).scaled(page.size(), Qt::KeepAspectRatio);
+    const QRectF target((page.width() - size.width()) / 2, 0, size.width(), size.height());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(target, image, QRectF(image.rect()));
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        return QStringLiteral("The print job failed on %1. Nothing was printed; check the printer, then press "
+                              "PRINT again.")
+            .arg(printer.printerName().isEmpty() ? QStringLiteral("the printer") : printer.printerName());
+    return std::nullopt;
+}
+
+void printOnDefaultPrinter(QWidget& window) {
+    // Printers are looked up only now, never at start-up.
+    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (defaultPrinter.isNull()) {
+        showProblem(window, QStringLiteral("PRINT"),
+                    QStringLiteral("No default printer is set up, so nothing was printed. Add a printer in "
+                                   "your desktop's printer settings, make it the default, then press PRINT "
+                                   "again."));
+        return;
+    }
+    QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+    printer.setDocName(window.objectName());
+    if (const auto problem = printWindowImage(window, printer)) showProblem(window, QStringLiteral("PRINT"), *problem);
+}
+
+}  // namespace loopbeam::ui
