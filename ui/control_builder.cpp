@@ -30,6 +30,7 @@ QWidget* textBox(const ControlSpec& spec, QWidget& window) {
     if (spec.flags & kMultiLine) {
         auto* box = new QTextEdit(&window);
         box->setAcceptRichText(false);
+        box->setTabChangesFocus(true);  // Tab moves on, as in every other box
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setFrameShape(spec.flags & kFramed ? QFrame::StyledPanel : QFrame::NoFrame);

@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include "mainwindow/tarnwell.h"
+#include "tests/window_test_support.h"
+#include "ui/window_printer.h"
+
+namespace loopbeam {
+namespace {
+
+using testing::child;
+using testing::textOf;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    void click(const char* name) { QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton, {}, {4, 4}); }
+    void lock(const QString& typed) {
+        testing::typeInto(child<QLineEdit>(window, "freqtxt"), typed);
+        click("Command4");
+    }
+
+    DesignState state;
+    TARNWELL window{state};
+};
+
+TEST_F(MainWindowTest, StartsAsDesigned) {
+    EXPECT_EQ(window.size(), QSize(713, 447));
+    EXPECT_EQ(window.windowTitle(), QString());
+    EXPECT_TRUE(window.windowFlags() & Qt::Tool);
+    for (const char* name : {"freqtxt", "Text9", "Text10", "Label1"}) EXPECT_EQ(textOf(window, name), "000.000") << name;
+    EXPECT_EQ(textOf(window, "awgLab"), "10");
+    EXPECT_EQ(textOf(window, "elLab"), "3");
+    for (const char* name : {"Text14", "Text19", "Text20", "Text21", "Text26", "Text27"}) EXPECT_EQ(textOf(window, name), "") << name;
+    for (const char* name : {"Option1", "Option2", "Option3"}) EXPECT_FALSE(child<QRadioButton>(window, name)->isChecked());
+    EXPECT_EQ(textOf(window, "Text6"), "INPUT CENTER\nFREQUENCY IN MHZ\n");
+    EXPECT_EQ(child<QWidget>(window, "Text1")->geometry(), QRect(96, 0, 489, 32));
+    EXPECT_EQ(window.focusWidget(), child<QWidget>(window, "Text1"));
+    EXPECT_EQ(state, DesignState{});
+}
+
+TEST_F(MainWindowTest, TabOrderFollowsTheTable) {
+    const char* order[] = {"Text1", "Text2", "Text3", "Text4",  "Text5",  "Text6",  "freqtxt", "Text9",
+                           "Text10", "Text11", "vsbAwg", "Text12", "vsbEl", "Option1", "Command1"};
+    window.activateWindow();
+    child<QWidget>(window, "Text1")->setFocus();
+    for (const char* name : order) {
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), name);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+}
+
+TEST_F(MainWindowTest, AWholeDesignThroughTheWidgets) {
+    lock("14.2");
+    EXPECT_EQ(textOf(window, "Label1"), "14.2");
+    EXPECT_EQ(textOf(window, "Text10"), "14.4030");
+    EXPECT_EQ(textOf(window, "Text9"), "13.9969");
+
+    testing::typeInto(child<QLineEdit>(window, "freqtxt"), "21.2");  // typed, not locked
+    QTest::mouseClick(child<QLineEdit>(window, "freqtxt"), Qt::LeftButton);
+    EXPECT_EQ(textOf(window, "freqtxt"), "14.2");
+    EXPECT_EQ(state.freq, 14.2f);
+
+    auto* gauge = child<QScrollBar>(window, "vsbAwg");
+    gauge->setFocus();
+    QTest::keyClick(gauge, Qt::Key_Down);
+    QTest::keyClick(gauge, Qt::Key_Down);
+    EXPECT_EQ(textOf(window, "awgLab"), "14");
+    click("Option1");
+    click("Command1");
+    const char* feet[][2] = {{"Text14", "67"},       {"Text21", "7.826843"}, {"Text15", "70"}, {"Text22", "9.295807"},
+                             {"Text19", "25"},       {"Text26", "0.3167725"}, {"Text20", "FEET"}, {"Text27", "INCHES"}};
+    for (const auto& [box, text] : feet) EXPECT_EQ(textOf(window, box), text) << box;
+
+    click("Command2");
+    EXPECT_EQ(textOf(window, "Text20"), "METER");
+    EXPECT_EQ(textOf(window, "Text21"), "62.0401818847657");
+    click("Command1");
+    EXPECT_EQ(textOf(window, "Text27"), "INCHES");
+    EXPECT_EQ(textOf(window, "Text21"), "7.826843");
+}
+
+TEST(MainWindowRefusals, ShowAMessageAndChangeNoBoxAndNoField) {
+    struct Case {
+        const char* name;
+        const char* lockFirst;     // locked before the step, nullptr for none
+        const char* designType;    // clicked before the step, nullptr for none
+        const char* typedBefore;   // left in the frequency box
+        const char* button;        // the step
+        const char* title;
+    };
+    const Case cases[] = {
+        {"lock a text with a unit", "14.2", "Option3", "14.2MHz", "Command4", "SET AND LOCK FREQUENCY"},
+        {"calculate with 0 locked", "0", "Option3", "0", "Command1", "CALCULATE/FEET & INCHES"},
+        {"calculate before a design type", "14.2", nullptr, "14.2", "Command1", "CALCULATE/FEET & INCHES"},
+        {"convert before a calculation", "14.2", "Option1", "14.2", "Command2", "CONVERT TO METRIC"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DesignState state;
+        TARNWELL window(state);
+        window.show();
+        const auto click = [&](const char* name) {
+            QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton, {}, {4, 4});
+        };
+        testing::typeInto(child<QLineEdit>(window, "freqtxt"), c.lockFirst);
+        click("Command4");
+        if (c.designType) click(c.designType);
+        testing::typeInto(child<QLineEdit>(window, "freqtxt"), c.typedBefore);
+
+        const DesignState fieldsBefore = state;
+        const auto textsBefore = testing::allTexts(window);
+        const auto problem = testing::problemShownBy([&] { click(c.button); });
+        ASSERT_TRUE(problem.has_value());
+        EXPECT_EQ(problem->title, c.title);
+        EXPECT_FALSE(problem->text.isEmpty());
+        EXPECT_EQ(testing::allTexts(window), textsBefore);
+        EXPECT_EQ(state, fieldsBefore);
+    }
+}
+
+TEST_F(MainWindowTest, ScrollBarsStepAndStopAtTheirLimits) {
+    struct Case {
+        const char* bar;
+        const char* label;
+        QAbstractSlider::SliderAction action;
+        int times;
+        const char* shows;
+    };
+    const Case cases[] = {
+        {"vsbAwg", "awgLab", QAbstractSlider::SliderSingleStepSub, 1, "10"},  // up arrow at the top
+        {"vsbAwg", "awgLab", QAbstractSlider::SliderSingleStepAdd, 1, "12"},
+        {"vsbAwg", "awgLab", QAbstractSlider::SliderPageStepAdd, 9, "20"},
+        {"vsbEl", "elLab", QAbstractSlider::SliderSingleStepAdd, 1, "4"},
+        {"vsbEl", "elLab", QAbstractSlider::SliderPageStepAdd, 1, "6"},
+        {"vsbEl", "elLab", QAbstractSlider::SliderPageStepAdd, 30, "50"},
+        {"vsbEl", "elLab", QAbstractSlider::SliderSingleStepAdd, 1, "50"},  // down arrow at the bottom
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.bar) + " " + c.shows);
+        auto* bar = child<QScrollBar>(window, c.bar);
+        for (int i = 0; i < c.times; ++i) bar->triggerAction(c.action);
+        EXPECT_EQ(textOf(window, c.label), c.shows);
+    }
+}
+
+TEST_F(MainWindowTest, ADraggedThumbShowsOnlyWhereItIsLetGo) {
+    auto* bar = child<QScrollBar>(window, "vsbAwg");
+    bar->setSliderDown(true);
+    bar->setSliderPosition(13);
+    EXPECT_EQ(textOf(window, "awgLab"), "10");
+    bar->setSliderDown(false);
+    EXPECT_EQ(textOf(window, "awgLab"), "13");
+}
+
+TEST_F(MainWindowTest, FrequencyBoxesKeepSevenCharacters) {
+    auto* freq = child<QLineEdit>(window, "freqtxt");
+    testing::typeInto(freq, "14.2000001");
+    EXPECT_EQ(freq->text(), "14.2000");
+    lock("432.1");
+    EXPECT_EQ(textOf(window, "Text9"), "425.920");
+}
+
+TEST_F(MainWindowTest, PrintsTheWindowOnOnePage) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("window.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    lock("14.2");
+    const auto before = testing::allTexts(window);
+    EXPECT_EQ(ui::printWindowImage(window, printer), std::nullopt);
+    EXPECT_EQ(testing::allTexts(window), before);
+    QFile pdf(path);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
+}
+
+TEST_F(MainWindowTest, PrintWithoutADefaultPrinterSaysSo) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a default printer";
+    const auto problem = testing::problemShownBy([&] { click("Command6"); });
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(problem->title, "PRINT");
+    EXPECT_TRUE(problem->text.contains("No default printer")) << problem->text.toStdString();
+}
+
+// The process ends at once on EXIT, and otherwise only when its last window closes.
+TEST(ProgramEnd, ExitEndsTheLoopWhateverIsOpen) {
+    DesignState state;
+    TARNWELL window(state);
+    QWidget other;
+    window.show();
+    other.show();
+    QTimer::singleShot(0, &window, [&] { QTest::mouseClick(window.findChild<QPushButton*>("Command3"), Qt::LeftButton); });
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+TEST(ProgramEnd, ClosingTheMainWindowLeavesTheOthersOpen) {
+    DesignState state;
+    TARNWELL window(state);
+    QWidget other;
+    window.show();
+    other.show();
+    bool stillRunningAfterMainClosed = false;
+    QTimer::singleShot(0, &window, [&] { window.close(); });
+    QTimer::singleShot(50, &other, [&] {
+        stillRunningAfterMainClosed = true;
+        other.close();
+    });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(stillRunningAfterMainClosed);
+}
+
+TEST(ProgramEnd, TheToolStyleMainWindowCountsAsALastWindow) {
+    DesignState state;
+    TARNWELL window(state);
+    window.show();
+    QTimer::singleShot(0, &window, [&] { window.close(); });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    bool timedOut = false;
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        timedOut = true;
+        QApplication::exit(1);
+    });
+    watchdog.start(3000);
+    QApplication::exec();
+    EXPECT_FALSE(timedOut);
+}
+
+}  // namespace
+}  // namespace loopbeam
