@@ -5,9 +5,8 @@
 
 PRESET   := release
 BUILD    := build/$(PRESET)
-PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev \
+PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev xvfb xauth \
             fonts-liberation fonts-dejavu-core fonts-comic-neue
-SCREENSHOT_PACKAGES := xvfb xauth
 
 MAKEFLAGS += --no-print-directory
 
@@ -44,7 +43,6 @@ bench: build
 	$(BUILD)/bench/design_bench
 
 screenshot: build
-	@$(MAKE) install-missing WANTED="$(SCREENSHOT_PACKAGES)"
 	xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD)/loopbeam-screenshot build/screenshots
 	@ls build/screenshots/*.png
 

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -14,6 +13,7 @@
 #include "design/frequency_lock.h"
 #include "design/metric.h"
 #include "mainwindow/tarnwell_layout.h"
+#include "ui/click_events.h"
 #include "ui/control_builder.h"
 #include "ui/window_printer.h"
 #include "ui/window_texts.h"
@@ -38,7 +38,10 @@ std::string textOf(const QLineEdit& box) { return box.text().toStdString(); }
 
 }  // namespace
 
-TARNWELL::TARNWELL(DesignState& state) : state_(state) {
+TARNWELL::TARNWELL(DesignState& state)
+    : state_(state),
+      matching_([&state] { return std::make_unique<Form1>(state); }),
+      webLink_([] { return std::make_unique<web>(); }) {
     setObjectName(QStringLiteral("TARNWELL"));
     // A tool-window frame: a thin title bar with a close box only, no title text.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -89,20 +92,7 @@ void TARNWELL::connectHandlers() {
     onClick("mnuWeb", &TARNWELL::mnuWeb_Click);
     connect(vsbAwg, &QScrollBar::valueChanged, this, &TARNWELL::vsbAwg_Change);
     connect(vsbEl, &QScrollBar::valueChanged, this, &TARNWELL::vsbEl_Change);
-    // A line edit has no click signal: a released mouse button in it is the click.
-    freqtxt->installEventFilter(this);
-}
-
-void TARNWELL::setWindowOpeners(std::function<void()> matching, std::function<void()> webLink) {
-    openMatching_ = std::move(matching);
-    openWebLink_ = std::move(webLink);
-}
-
-bool TARNWELL::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == freqtxt && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        freqtxt_Click();
-    return QWidget::eventFilter(watched, event);
+    ui::onClick(*freqtxt, [this] { freqtxt_Click(); });
 }
 
 void TARNWELL::Option1_Click() { selectStandardHighGain(state_, static_cast<std::int16_t>(vsbEl->value())); }
@@ -125,15 +115,11 @@ void TARNWELL::Command4_Click() {
     ui::showOutcome(*this, QStringLiteral("SET AND LOCK FREQUENCY"), lockFrequency(state_, textOf(*freqtxt)));
 }
 
-void TARNWELL::Command5_Click() {
-    if (openMatching_) openMatching_();
-}
+void TARNWELL::Command5_Click() { matching_.show(); }
 
 void TARNWELL::Command6_Click() { ui::printOnDefaultPrinter(*this); }
 
-void TARNWELL::mnuWeb_Click() {
-    if (openWebLink_) openWebLink_();
-}
+void TARNWELL::mnuWeb_Click() { webLink_.show(); }
 
 void TARNWELL::freqtxt_Click() { freqtxt->setText(ui::toQString(showBackFrequency(state_))); }
 

@@ -4,9 +4,11 @@
 // two windows. It reads its controls, calls the core and writes the texts back.
 
 #include <QWidget>
-#include <functional>
 
 #include "design/design_state.h"
+#include "matching/form1.h"
+#include "ui/single_window.h"
+#include "weblink/web.h"
 
 class QLabel;
 class QLineEdit;
@@ -22,8 +24,9 @@ class TARNWELL : public QWidget {
 public:
     explicit TARNWELL(DesignState& state);
 
-    // What MATCHING INFO and WEB LINK show; the program sets them.
-    void setWindowOpeners(std::function<void()> matching, std::function<void()> webLink);
+    // The other two windows, once MATCHING INFO or WEB LINK has created them.
+    Form1* matchingWindow() const { return matching_.get(); }
+    web* webLinkWindow() const { return webLink_.get(); }
 
 public slots:
     void Option1_Click();
@@ -40,17 +43,14 @@ public slots:
     void vsbAwg_Change();
     void vsbEl_Change();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     template <class Widget>
     Widget* control(const char* name);
     void connectHandlers();
 
     DesignState& state_;
-    std::function<void()> openMatching_;
-    std::function<void()> openWebLink_;
+    ui::SingleWindow<Form1> matching_;
+    ui::SingleWindow<web> webLink_;
 
     QLineEdit* freqtxt;
     QLabel* awgLab;

@@ -195,27 +195,30 @@ TEST_F(MainWindowTest, PrintWithoutADefaultPrinterSaysSo) {
 }
 
 // The process ends at once on EXIT, and otherwise only when its last window closes.
+void press(TARNWELL& window, const char* button) {
+    QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
+}
+
 TEST(ProgramEnd, ExitEndsTheLoopWhateverIsOpen) {
     DesignState state;
     TARNWELL window(state);
-    QWidget other;
     window.show();
-    other.show();
-    QTimer::singleShot(0, &window, [&] { QTest::mouseClick(window.findChild<QPushButton*>("Command3"), Qt::LeftButton); });
+    press(window, "Command5");
+    press(window, "mnuWeb");
+    QTimer::singleShot(0, &window, [&] { press(window, "Command3"); });
     EXPECT_EQ(QApplication::exec(), 0);
 }
 
-TEST(ProgramEnd, ClosingTheMainWindowLeavesTheOthersOpen) {
+TEST(ProgramEnd, ClosingTheMainWindowLeavesTheMatchingWindowOpen) {
     DesignState state;
     TARNWELL window(state);
-    QWidget other;
     window.show();
-    other.show();
+    press(window, "Command5");
     bool stillRunningAfterMainClosed = false;
     QTimer::singleShot(0, &window, [&] { window.close(); });
-    QTimer::singleShot(50, &other, [&] {
-        stillRunningAfterMainClosed = true;
-        other.close();
+    QTimer::singleShot(50, &window, [&] {
+        stillRunningAfterMainClosed = window.matchingWindow()->isVisible();
+        window.matchingWindow()->close();
     });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(stillRunningAfterMainClosed);

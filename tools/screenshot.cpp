@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -53,5 +54,21 @@ int main(int argc, char** argv) {
     saved = save(window, folder + QStringLiteral("/main-feet.png")) && saved;
     QTest::mouseClick(child<QPushButton>(window, "Command2"), Qt::LeftButton);
     saved = save(window, folder + QStringLiteral("/main-metric.png")) && saved;
+
+    QTest::mouseClick(child<QPushButton>(window, "Command5"), Qt::LeftButton);
+    loopbeam::Form1& matching = *window.matchingWindow();
+    if (!QTest::qWaitForWindowExposed(&matching)) return 1;
+    saved = save(matching, folder + QStringLiteral("/matching-start.png")) && saved;
+    auto* list = child<QListWidget>(matching, "List1");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    QTest::mouseClick(child<QPushButton>(matching, "Command1"), Qt::LeftButton);
+    saved = save(matching, folder + QStringLiteral("/matching-feet.png")) && saved;
+    QTest::mouseClick(child<QPushButton>(matching, "Command2"), Qt::LeftButton);
+    saved = save(matching, folder + QStringLiteral("/matching-metric.png")) && saved;
+
+    QTest::mouseClick(child<QPushButton>(window, "mnuWeb"), Qt::LeftButton);
+    loopbeam::web& webLink = *window.webLinkWindow();
+    if (!QTest::qWaitForWindowExposed(&webLink)) return 1;
+    saved = save(webLink, folder + QStringLiteral("/weblink.png")) && saved;
     return saved ? 0 : 1;
 }

@@ -128,6 +128,13 @@ void setBoxText(QWidget& box, const QString& text) {
     }
 }
 
+void restoreTexts(QWidget& window, std::span<const ControlSpec> specs) {
+    for (const ControlSpec& spec : specs) {
+        auto* widget = window.findChild<QWidget*>(QString::fromLatin1(spec.name), Qt::FindDirectChildrenOnly);
+        if (widget && spec.text) setBoxText(*widget, QString::fromUtf8(spec.text));
+    }
+}
+
 void buildControls(QWidget& window, std::span<const ControlSpec> specs) {
     QButtonGroup* options = nullptr;
     std::vector<QWidget*> focusOrder;

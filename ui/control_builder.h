@@ -13,7 +13,10 @@ namespace loopbeam::ui {
 // pictures it overlaps.
 void buildControls(QWidget& window, std::span<const ControlSpec> specs);
 
-// Puts a caption box back to its text (the text of a multi-line box is its lines).
+// Puts every control's text back to the table's, as when the window is loaded.
+void restoreTexts(QWidget& window, std::span<const ControlSpec> specs);
+
+// Sets a control's text (the text of a multi-line box is its lines).
 void setBoxText(QWidget& box, const QString& text);
 
 }  // namespace loopbeam::ui

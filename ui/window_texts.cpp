@@ -17,6 +17,7 @@ void showTexts(QWidget& window, const BoxTexts& texts) {
 void showProblem(QWidget& window, const QString& operation, const QString& message) {
     QMessageBox box(QMessageBox::Warning, operation, message, QMessageBox::Ok, &window);
     box.setObjectName(QStringLiteral("problem"));
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);  // an address in it can be copied
     box.exec();
 }
 

@@ -1,0 +1,34 @@
+#pragma once
+// The matching window "QUAD MATCHING": the cable list and the length of the
+// quarter-wave 75-ohm section for the locked frequency.
+
+#include <QWidget>
+
+#include "design/design_state.h"
+
+class QListWidget;
+
+namespace loopbeam {
+
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(DesignState& state);
+
+    // Loads the window anew from its design, as after the user closed it.
+    void reload();
+
+public slots:
+    void Form_Load();
+    void List1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+private:
+    DesignState& state_;
+    QListWidget* List1;
+};
+
+}  // namespace loopbeam

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <span>
+
+#include "ui/control_spec.h"
+
+namespace loopbeam {
+
+// The matching window's controls in tab order.
+std::span<const ui::ControlSpec> form1Controls();
+
+inline constexpr ui::Twips kForm1ClientArea{0, 0, 10170, 5925};
+
+}  // namespace loopbeam

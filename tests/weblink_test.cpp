@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+
+#include "mainwindow/tarnwell.h"
+#include "tests/window_test_support.h"
+
+namespace loopbeam {
+namespace {
+
+using testing::child;
+
+class WebLinkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        main.show();
+        QTest::mouseClick(child<QPushButton>(main, "mnuWeb"), Qt::LeftButton);
+        ASSERT_NE(main.webLinkWindow(), nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(main.webLinkWindow()));
+    }
+    void clickLabel(const char* name) {
+        QTest::mouseClick(child<QLabel>(*main.webLinkWindow(), name), Qt::LeftButton, {}, {5, 5});
+    }
+
+    DesignState state;
+    TARNWELL main{state};
+};
+
+TEST_F(WebLinkTest, StartsAsDesigned) {
+    web& window = *main.webLinkWindow();
+    EXPECT_EQ(window.windowTitle(), "Web Page Link");
+    EXPECT_EQ(window.size(), QSize(221, 123));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_EQ(testing::textOf(window, "lblWebPage"), web::kAddress);
+    EXPECT_EQ(testing::textOf(window, "Label2"), "Click Link Below to ");
+    const QCursor hand = child<QLabel>(window, "lblWebPage")->cursor();
+    EXPECT_EQ(hand.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(hand.hotSpot(), QPoint(13, 9));
+    EXPECT_EQ(hand.pixmap().size(), QSize(32, 32));
+    EXPECT_EQ(child<QLabel>(window, "Label1")->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(WebLinkTest, OneWindowForTheProcess) {
+    web* first = main.webLinkWindow();
+    QTest::mouseClick(child<QPushButton>(main, "mnuWeb"), Qt::LeftButton);
+    EXPECT_EQ(main.webLinkWindow(), first);
+    first->close();
+    QTest::mouseClick(child<QPushButton>(main, "mnuWeb"), Qt::LeftButton);
+    EXPECT_EQ(main.webLinkWindow(), first);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(testing::textOf(*first, "lblWebPage"), web::kAddress);
+}
+
+}  // namespace
+}  // namespace loopbeam

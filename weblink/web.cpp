@@ -1,0 +1,58 @@
+#include "weblink/web.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QUrl>
+#include <array>
+
+#include "ui/click_events.h"
+#include "ui/control_builder.h"
+#include "ui/window_texts.h"
+
+namespace loopbeam {
+namespace {
+
+using ui::ControlSpec;
+using ui::Kind;
+
+const std::array<ControlSpec, 3> kControls{{
+    {"Label1", Kind::Label, "The link will be opened in your default browser.", {525, 75, 2265, 390}, {}, {}, {},
+     ui::kCentred},
+    {"Label2", Kind::Label, "Click Link Below to ", {450, 750, 2490, 345}, {}, {}, {}, ui::kCentred},
+    {"lblWebPage", Kind::Label, "https://www.arrl.org", {525, 1335, 2205, 255}, {"MS Sans Serif", 8.25, false, false, true},
+     QColor(0, 0, 255), {}},
+}};
+
+constexpr ui::Twips kClientArea{0, 0, 3315, 1845};
+
+}  // namespace
+
+web::web() {
+    setObjectName(QStringLiteral("web"));
+    setWindowTitle(QStringLiteral("Web Page Link"));
+    // A fixed frame with a minimise button and no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(kClientArea.pixels().size());
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    setFont(font);
+
+    ui::buildControls(*this, kControls);
+    auto* link = findChild<QLabel*>(QStringLiteral("lblWebPage"));
+    link->setCursor(QCursor(QPixmap(QStringLiteral(":/loopbeam/hand.png")), 13, 9));
+    ui::onClick(*link, [this] { lblWebPage_Click(); });
+}
+
+void web::lblWebPage_Click() {
+    // The desktop's own opener starts the browser without a shell and without
+    // waiting; the address is a constant, nothing typed reaches it.
+    const QString page = kAddress + QLatin1Char('/');
+    if (!QDesktopServices::openUrl(QUrl(page)))
+        ui::showProblem(*this, QStringLiteral("Web Page Link"),
+                        QStringLiteral("The web page could not be opened: no web browser could be started on "
+                                       "this desktop. Copy the address into your browser:\n\n%1")
+                            .arg(page));
+}
+
+}  // namespace loopbeam
