@@ -42,23 +42,11 @@ TARNWELL::TARNWELL(DesignState& state)
     : state_(state),
       matching_([&state] { return std::make_unique<Form1>(state); }),
       webLink_([] { return std::make_unique<web>(); }) {
-    setObjectName(QStringLiteral("TARNWELL"));
     // A tool-window frame: a thin title bar with a close box only, no title text.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // Qt drops quit-on-close for tool windows; this one is a primary window.
     setAttribute(Qt::WA_QuitOnClose, true);
-    setWindowTitle(QString());
-    resize(kTarnwellClientArea.pixels().size());
-
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    setFont(font);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, QColor(224, 224, 224));
-    setPalette(grey);
-    setAutoFillBackground(true);
-
-    ui::buildControls(*this, tarnwellControls());
+    ui::buildWindow(*this, kTarnwellDesign, tarnwellControls());
     control<QLabel>("Image1")->setPixmap(QPixmap(QStringLiteral(":/loopbeam/swr.bmp")));
     freqtxt = control<QLineEdit>("freqtxt");
     awgLab = control<QLabel>("awgLab");

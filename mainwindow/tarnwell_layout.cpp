@@ -5,21 +5,11 @@
 namespace loopbeam {
 namespace {
 
-using ui::ControlSpec;
-using ui::FontSpec;
-using ui::Kind;
-using ui::kCentred;
-using ui::kFramed;
-using ui::kMultiLine;
+using namespace ui;
 
-const QColor kGrey(224, 224, 224);
 const QColor kOrange(255, 128, 0);
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
 const QColor kLightYellow(255, 255, 128);
-constexpr std::nullopt_t kSystem = std::nullopt;
 
-constexpr FontSpec kDefault{};
 constexpr FontSpec kTerminal9{"Terminal", 9, true};
 constexpr FontSpec kTerminal12{"Terminal", 12, true};
 constexpr FontSpec kTerminal13{"Terminal", 13.5, true};
@@ -29,15 +19,15 @@ constexpr FontSpec kSans18{"MS Sans Serif", 18};
 constexpr FontSpec kSans24{"MS Sans Serif", 24};
 
 ControlSpec resultBox(const char* name, int left, int top, int width, unsigned flags) {
-    return {name, Kind::TextBox, "", {left, top, width, 285}, kDefault, kBlue, kSystem, kFramed | flags};
+    return {name, Kind::TextBox, "", {left, top, width, 285}, kDefaultFont, kBlue, kSystem, kFramed | flags};
 }
 
 ControlSpec heading(const char* name, int left, int width) {
-    return {name, Kind::TextBox, "", {left, 5640, width, 285}, kDefault, kSystem, kGrey, kCentred};
+    return {name, Kind::TextBox, "", {left, 5640, width, 285}, kDefaultFont, kSystem, kGrey, kCentred};
 }
 
 ControlSpec button(const char* name, const char* caption, int left, int top, int width) {
-    return {name, Kind::Button, caption, {left, top, width, 375}, kDefault, kSystem, kSystem};
+    return {name, Kind::Button, caption, {left, top, width, 375}, kDefaultFont, kSystem, kSystem};
 }
 
 const std::array<ControlSpec, 43> kControls{{
@@ -55,15 +45,15 @@ const std::array<ControlSpec, 43> kControls{{
     {"Text10", Kind::TextBox, "000.000", {9120, 4560, 1095, 375}, kSans8Bold, kOrange, kGrey, kCentred, 7},
     {"Text11", Kind::CaptionBox, "AWG #\r\nWIRE SIZE\r\n \r\n", {2520, 840, 1695, 735}, kTerminal13, kSystem, kGrey,
      kMultiLine},
-    {"vsbAwg", Kind::VScrollBar, nullptr, {4320, 600, 255, 1815}, kDefault, kSystem, kSystem},
+    {"vsbAwg", Kind::VScrollBar, nullptr, {4320, 600, 255, 1815}, kDefaultFont, kSystem, kSystem},
     {"awgLab", Kind::Label, "10", {3360, 1560, 855, 735}, kSans24, kRed, kGrey},
     {"Text12", Kind::CaptionBox, "NUMBER OF\r\nELEMENTS\r\n", {4800, 840, 1935, 645}, kTerminal12, kSystem, kGrey,
      kMultiLine},
     {"elLab", Kind::Label, "3", {6000, 1560, 735, 735}, kSans24, kRed, kGrey},
-    {"vsbEl", Kind::VScrollBar, nullptr, {6840, 600, 255, 1815}, kDefault, kSystem, kSystem},
-    {"Option1", Kind::Option, "STANDARD HIGH GAIN", {120, 840, 2175, 255}, kDefault, kRed, kGrey},
-    {"Option2", Kind::Option, "SPECIAL 4 OR 8 ELEMENT", {120, 1920, 2175, 495}, kDefault, kRed, kGrey},
-    {"Option3", Kind::Option, "DOUBLE REFLECTOR", {120, 1320, 2175, 375}, kDefault, kRed, kGrey},
+    {"vsbEl", Kind::VScrollBar, nullptr, {6840, 600, 255, 1815}, kDefaultFont, kSystem, kSystem},
+    {"Option1", Kind::Option, "STANDARD HIGH GAIN", {120, 840, 2175, 255}, kDefaultFont, kRed, kGrey},
+    {"Option2", Kind::Option, "SPECIAL 4 OR 8 ELEMENT", {120, 1920, 2175, 495}, kDefaultFont, kRed, kGrey},
+    {"Option3", Kind::Option, "DOUBLE REFLECTOR", {120, 1320, 2175, 375}, kDefaultFont, kRed, kGrey},
     button("Command1", "CALCULATE/FEET & INCHES", 720, 3000, 3855),
     {"Label1", Kind::Label, "000.000", {7560, 4560, 1095, 375}, kSans8Bold, kOrange, kGrey, kCentred},
     button("Command2", "CONVERT TO METRIC", 1320, 3480, 2775),
@@ -92,7 +82,7 @@ const std::array<ControlSpec, 43> kControls{{
      {"MS Sans Serif", 9.75, true, true}, kOrange, kGrey, kCentred},
     button("Command5", "MATCHING INFO", 5520, 3000, 1935),
     button("Command6", "PRINT", 7080, 6240, 2175),
-    {"Image1", Kind::Image, nullptr, {6480, 5040, 3495, 585}, kDefault, kSystem, kSystem},
+    {"Image1", Kind::Image, nullptr, {6480, 5040, 3495, 585}, kDefaultFont, kSystem, kSystem},
 }};
 
 }  // namespace

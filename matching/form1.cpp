@@ -14,18 +14,7 @@
 namespace loopbeam {
 
 Form1::Form1(DesignState& state) : state_(state) {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("QUAD MATCHING"));
-    resize(kForm1ClientArea.pixels().size());
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    setFont(font);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, QColor(224, 224, 224));
-    setPalette(grey);
-    setAutoFillBackground(true);
-
-    ui::buildControls(*this, form1Controls());
+    ui::buildWindow(*this, kForm1Design, form1Controls());
     findChild<QLabel*>(QStringLiteral("Picture1"))->setPixmap(QPixmap(QStringLiteral(":/loopbeam/matching.bmp")));
     List1 = findChild<QListWidget*>(QStringLiteral("List1"));
     // A selection by mouse or keyboard is the list's click; the focus alone selects nothing.

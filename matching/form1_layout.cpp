@@ -5,17 +5,8 @@
 namespace loopbeam {
 namespace {
 
-using ui::ControlSpec;
-using ui::FontSpec;
-using ui::Kind;
-using ui::kCentred;
-using ui::kFramed;
-using ui::kMultiLine;
+using namespace ui;
 
-const QColor kGrey(224, 224, 224);
-const QColor kRed(255, 0, 0);
-constexpr std::nullopt_t kSystem = std::nullopt;
-constexpr FontSpec kDefault{};
 constexpr FontSpec kNote{"MS Sans Serif", 12, true, true};
 constexpr FontSpec kResult{"MS Sans Serif", 13.5};
 
@@ -29,16 +20,16 @@ const std::array<ControlSpec, 12> kControls{{
      "This design requires between 90 and 120 ohms which can\r\n"
      "be matched with a 1/4 wave 75 ohm serial section of coax.\r\n",
      {120, 1320, 9855, 855}, kNote, kRed, kGrey, kMultiLine | kCentred},
-    {"Command1", Kind::Button, "CALCULATE FT/INCHES", {4920, 2400, 2415, 375}, kDefault, kSystem, kSystem},
-    {"List1", Kind::ListBox, nullptr, {120, 2280, 2295, 1620}, kDefault, kSystem, kGrey},
+    {"Command1", Kind::Button, "CALCULATE FT/INCHES", {4920, 2400, 2415, 375}, kDefaultFont, kSystem, kSystem},
+    {"List1", Kind::ListBox, nullptr, {120, 2280, 2295, 1620}, kDefaultFont, kSystem, kGrey},
     {"Text3", Kind::TextBox, "", {8040, 2760, 735, 495}, kResult, kSystem, kGrey, kFramed},
     {"Text4", Kind::TextBox, "", {9000, 2760, 975, 495}, kResult, kSystem, kGrey, kFramed},
-    {"Text5", Kind::TextBox, "< SELECT YOUR COAX", {2520, 2760, 2175, 375}, kDefault, kSystem, kGrey},
-    {"Text6", Kind::TextBox, "FEET", {8040, 2400, 735, 285}, kDefault, kSystem, kGrey, kFramed | kCentred},
-    {"Text7", Kind::TextBox, "INCHES", {9000, 2400, 975, 285}, kDefault, kSystem, kGrey, kFramed | kCentred},
-    {"Picture1", Kind::Picture, nullptr, {3000, 3960, 4695, 1455}, kDefault, kSystem, kGrey},
-    {"Command2", Kind::Button, "CALCULATE METER/CM", {4920, 2880, 2415, 375}, kDefault, kSystem, kSystem},
-    {"Command3", Kind::Button, "PRINT", {8280, 4200, 1335, 615}, kDefault, kSystem, kSystem},
+    {"Text5", Kind::TextBox, "< SELECT YOUR COAX", {2520, 2760, 2175, 375}, kDefaultFont, kSystem, kGrey},
+    {"Text6", Kind::TextBox, "FEET", {8040, 2400, 735, 285}, kDefaultFont, kSystem, kGrey, kFramed | kCentred},
+    {"Text7", Kind::TextBox, "INCHES", {9000, 2400, 975, 285}, kDefaultFont, kSystem, kGrey, kFramed | kCentred},
+    {"Picture1", Kind::Picture, nullptr, {3000, 3960, 4695, 1455}, kDefaultFont, kSystem, kGrey},
+    {"Command2", Kind::Button, "CALCULATE METER/CM", {4920, 2880, 2415, 375}, kDefaultFont, kSystem, kSystem},
+    {"Command3", Kind::Button, "PRINT", {8280, 4200, 1335, 615}, kDefaultFont, kSystem, kSystem},
 }};
 
 }  // namespace

@@ -9,6 +9,6 @@ namespace loopbeam {
 // The matching window's controls in tab order.
 std::span<const ui::ControlSpec> form1Controls();
 
-inline constexpr ui::Twips kForm1ClientArea{0, 0, 10170, 5925};
+inline const ui::WindowDesign kForm1Design{"Form1", "QUAD MATCHING", {0, 0, 10170, 5925}, ui::kGrey};
 
 }  // namespace loopbeam

@@ -5,8 +5,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "mainwindow/tarnwell.h"
-#include "tests/window_test_support.h"
+#include "tests/web_link_fixture.h"
 
 // Opening the address needs a platform that hands it to the desktop's opener,
 // so these run on a real X server (Xvfb), each in a process of its own: the
@@ -17,21 +16,7 @@ namespace {
 
 using testing::child;
 
-class WebLinkOpenerTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        main.show();
-        QTest::mouseClick(child<QPushButton>(main, "mnuWeb"), Qt::LeftButton);
-        ASSERT_NE(main.webLinkWindow(), nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main.webLinkWindow()));
-    }
-    void clickLabel(const char* name) {
-        QTest::mouseClick(child<QLabel>(*main.webLinkWindow(), name), Qt::LeftButton, {}, {5, 5});
-    }
-
-    DesignState state;
-    TARNWELL main{state};
-};
+using WebLinkOpenerTest = testing::WebLinkFixture;
 
 // A stand-in opener first on PATH that appends its arguments, one call a line.
 class StandInOpener {

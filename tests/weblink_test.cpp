@@ -2,29 +2,14 @@
 
 #include <QPushButton>
 
-#include "mainwindow/tarnwell.h"
-#include "tests/window_test_support.h"
+#include "tests/web_link_fixture.h"
 
 namespace loopbeam {
 namespace {
 
 using testing::child;
 
-class WebLinkTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        main.show();
-        QTest::mouseClick(child<QPushButton>(main, "mnuWeb"), Qt::LeftButton);
-        ASSERT_NE(main.webLinkWindow(), nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(main.webLinkWindow()));
-    }
-    void clickLabel(const char* name) {
-        QTest::mouseClick(child<QLabel>(*main.webLinkWindow(), name), Qt::LeftButton, {}, {5, 5});
-    }
-
-    DesignState state;
-    TARNWELL main{state};
-};
+using WebLinkTest = testing::WebLinkFixture;
 
 TEST_F(WebLinkTest, StartsAsDesigned) {
     web& window = *main.webLinkWindow();

@@ -135,6 +135,22 @@ void restoreTexts(QWidget& window, std::span<const ControlSpec> specs) {
     }
 }
 
+void buildWindow(QWidget& window, const WindowDesign& design, std::span<const ControlSpec> specs) {
+    window.setObjectName(QString::fromLatin1(design.name));
+    window.setWindowTitle(QString::fromLatin1(design.caption));
+    window.resize(design.clientArea.pixels().size());
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    window.setFont(font);
+    if (design.background) {
+        QPalette palette = window.palette();
+        palette.setColor(QPalette::Window, *design.background);
+        window.setPalette(palette);
+        window.setAutoFillBackground(true);
+    }
+    buildControls(window, specs);
+}
+
 void buildControls(QWidget& window, std::span<const ControlSpec> specs) {
     QButtonGroup* options = nullptr;
     std::vector<QWidget*> focusOrder;

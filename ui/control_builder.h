@@ -8,6 +8,10 @@ class QButtonGroup;
 
 namespace loopbeam::ui {
 
+// Gives the window its name, caption, size, default font and background, then
+// builds its controls.
+void buildWindow(QWidget& window, const WindowDesign& design, std::span<const ControlSpec> specs);
+
 // Creates the controls of the table on the window at their places, sets the
 // tab order to the table's order and puts every control above the labels and
 // pictures it overlaps.

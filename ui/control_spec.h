@@ -54,4 +54,20 @@ struct ControlSpec {
     int linePixels = 0;   // multi-line boxes whose lines must meet rows beside them; 0 for the font's
 };
 
+// A window's own design: its name, caption, client area and background
+// (nullopt: the platform's). Its controls' default font is "MS Sans Serif" 8.25.
+struct WindowDesign {
+    const char* name;
+    const char* caption;
+    Twips clientArea;
+    std::optional<QColor> background;
+};
+
+// The colours and fonts the windows share.
+inline const QColor kGrey(224, 224, 224);
+inline const QColor kRed(255, 0, 0);
+inline const QColor kBlue(0, 0, 255);
+inline constexpr std::nullopt_t kSystem = std::nullopt;
+inline constexpr FontSpec kDefaultFont{};
+
 }  // namespace loopbeam::ui

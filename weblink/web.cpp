@@ -20,25 +20,19 @@ const std::array<ControlSpec, 3> kControls{{
      ui::kCentred},
     {"Label2", Kind::Label, "Click Link Below to ", {450, 750, 2490, 345}, {}, {}, {}, ui::kCentred},
     {"lblWebPage", Kind::Label, "https://www.arrl.org", {525, 1335, 2205, 255}, {"MS Sans Serif", 8.25, false, false, true},
-     QColor(0, 0, 255), {}},
+     ui::kBlue, {}},
 }};
 
-constexpr ui::Twips kClientArea{0, 0, 3315, 1845};
+const ui::WindowDesign kDesign{"web", "Web Page Link", {0, 0, 3315, 1845}, std::nullopt};
 
 }  // namespace
 
 web::web() {
-    setObjectName(QStringLiteral("web"));
-    setWindowTitle(QStringLiteral("Web Page Link"));
     // A fixed frame with a minimise button and no maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(kClientArea.pixels().size());
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    setFont(font);
-
-    ui::buildControls(*this, kControls);
+    ui::buildWindow(*this, kDesign, kControls);
+    setFixedSize(size());
     auto* link = findChild<QLabel*>(QStringLiteral("lblWebPage"));
     link->setCursor(QCursor(QPixmap(QStringLiteral(":/loopbeam/hand.png")), 13, 9));
     ui::onClick(*link, [this] { lblWebPage_Click(); });
