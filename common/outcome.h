@@ -4,7 +4,8 @@
 
 #include <array>
 #include <cstddef>
-#include <expected>
+#include <optional>
+#include <utility>
 #include <string>
 #include <string_view>
 
@@ -46,9 +47,33 @@ struct Refusal {
     std::string message;
 };
 
-template <class T>
-using Outcome = std::expected<T, Refusal>;
+// The refusal on its way into an Outcome of any type.
+struct Refused {
+    Refusal refusal;
+};
 
-inline std::unexpected<Refusal> refuse(std::string message) { return std::unexpected(Refusal{std::move(message)}); }
+inline Refused refuse(std::string message) { return Refused{Refusal{std::move(message)}}; }
+
+// The result of a handler: a value, or the refusal. (std::expected would do,
+// but the fuzzing compiler's library does not offer it yet.)
+template <class T>
+class Outcome {
+public:
+    Outcome(T value) : value_(std::move(value)) {}
+    explicit Outcome(std::in_place_t) : value_(std::in_place) {}  // built where it is returned
+    Outcome(Refused refused) : refusal_(std::move(refused.refusal)) {}
+
+    bool has_value() const { return value_.has_value(); }
+    explicit operator bool() const { return has_value(); }
+    T& operator*() { return *value_; }
+    const T& operator*() const { return *value_; }
+    T* operator->() { return &*value_; }
+    const T* operator->() const { return &*value_; }
+    const Refusal& error() const { return *refusal_; }
+
+private:
+    std::optional<T> value_;
+    std::optional<Refusal> refusal_;
+};
 
 }  // namespace loopbeam

@@ -14,9 +14,9 @@ constexpr float kInchesPerFoot = 12.0f;
 constexpr double kCmPerInch = 2.54;
 constexpr double kCmPerMetre = 100.0;
 
-std::optional<Refusal> guard(const DesignState& state) {
-    if (!(state.freq > 0)) return Refusal{messages::noFrequency()};
-    if (state.velFactor == 0) return Refusal{messages::noCable()};  // every listed factor is non-zero
+std::optional<Refused> guard(const DesignState& state) {
+    if (!(state.freq > 0)) return refuse(messages::noFrequency());
+    if (state.velFactor == 0) return refuse(messages::noCable());  // every listed factor is non-zero
     return std::nullopt;
 }
 
@@ -34,12 +34,12 @@ void chooseCable(DesignState& state, std::int16_t selectedIndex) {
 }
 
 Outcome<BoxTexts> matchFeetInches(DesignState& state) {
-    if (auto refusal = guard(state)) return std::unexpected(*refusal);
+    if (auto refusal = guard(state)) return *refusal;
     return matchFeetInchesArithmetic(state);
 }
 
 Outcome<BoxTexts> matchMetric(DesignState& state) {
-    if (auto refusal = guard(state)) return std::unexpected(*refusal);
+    if (auto refusal = guard(state)) return *refusal;
     return matchMetricArithmetic(state);
 }
 
