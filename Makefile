@@ -2,6 +2,8 @@
 # make test       installs what is missing, builds, runs the whole test suite
 # make bench      builds and runs the benchmarks
 # make screenshot drives a design under Xvfb and saves PNGs in build/screenshots/
+# make test-sanitize  the whole suite built with AddressSanitizer, UBSan and LeakSanitizer
+# make fuzz       runs each libFuzzer target for FUZZ_SECONDS (default 60) from the seed corpus
 
 PRESET   := release
 BUILD    := build/$(PRESET)
@@ -10,9 +12,13 @@ PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev xvfb xauth
 
 MAKEFLAGS += --no-print-directory
 
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZ_TARGETS  := parse_fuzz text_forms_fuzz handlers_fuzz
+FUZZ_SECONDS  ?= 60
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps install-missing configure build run test bench screenshot clean
+.PHONY: deps install-missing configure build run test bench screenshot test-sanitize fuzz clean
 
 # Installs only the packages that are not installed yet.
 deps:
@@ -45,6 +51,27 @@ bench: build
 screenshot: build
 	xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD)/loopbeam-screenshot build/screenshots
 	@ls build/screenshots/*.png
+
+test-sanitize: deps
+	cmake --preset sanitize >/dev/null
+	cmake --build --preset sanitize
+	ctest --preset sanitize
+
+# Each target runs on a copy of its committed seeds; what it finds stays in build/fuzz.
+fuzz: deps
+	@$(MAKE) install-missing WANTED="$(FUZZ_PACKAGES)"
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+	@mkdir -p build/fuzz/artifacts
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p build/fuzz/corpus/$$t && cp -n fuzz/corpus/$$t/* build/fuzz/corpus/$$t/; \
+	  echo "== $$t for $(FUZZ_SECONDS) s"; \
+	  build/fuzz/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=build/fuzz/artifacts/$$t- build/fuzz/corpus/$$t 2>&1 \
+	    | grep -E '^stat::(number_of_executed_units|average_exec_per_sec)|ERROR|property failed|Test unit written' \
+	    || true; \
+	done
+	@if ls build/fuzz/artifacts/* >/dev/null 2>&1; then echo "Failing inputs in build/fuzz/artifacts/"; exit 1; fi
 
 clean:
 	rm -rf build

@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "app/display_check.h"
 #include "design/design_state.h"
 #include "mainwindow/tarnwell.h"
 #include "ui/fonts.h"
 
 int main(int argc, char** argv) {
+    loopbeam::requireGraphicalDesktop();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("loopbeam"));
     loopbeam::ui::installFontSubstitutions();
