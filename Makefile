@@ -8,6 +8,7 @@
 PRESET   := release
 BUILD    := build/$(PRESET)
 PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev xvfb xauth \
+            cups printer-driver-cups-pdf poppler-utils xdotool imagemagick \
             fonts-liberation fonts-dejavu-core fonts-comic-neue
 
 MAKEFLAGS += --no-print-directory
