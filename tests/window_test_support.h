@@ -20,13 +20,13 @@ QT_END_NAMESPACE
 namespace loopbeam::testing {
 
 template <class Widget>
-Widget* child(QWidget& window, const char* name) {
+Widget* child(const QWidget& window, const char* name) {
     auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
     if (!widget) ADD_FAILURE() << "no control " << name;
     return widget;
 }
 
-inline QString textOf(QWidget& window, const char* name) {
+inline QString textOf(const QWidget& window, const char* name) {
     QWidget* widget = child<QWidget>(window, name);
     if (auto* line = qobject_cast<QLineEdit*>(widget)) return line->text();
     if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
@@ -35,7 +35,7 @@ inline QString textOf(QWidget& window, const char* name) {
 }
 
 // Every text box's and label's text, by name: what the user sees.
-inline QMap<QString, QString> allTexts(QWidget& window) {
+inline QMap<QString, QString> allTexts(const QWidget& window) {
     QMap<QString, QString> texts;
     for (auto* line : window.findChildren<QLineEdit*>()) texts[line->objectName()] = line->text();
     for (auto* label : window.findChildren<QLabel*>()) texts[label->objectName()] = label->text();
