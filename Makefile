@@ -3,12 +3,14 @@
 # make bench      builds and runs the benchmarks
 # make screenshot drives a design under Xvfb and saves PNGs in build/screenshots/
 # make test-sanitize  the whole suite built with AddressSanitizer, UBSan and LeakSanitizer
+# make package    builds the .deb in build/release/
 # make fuzz       runs each libFuzzer target for FUZZ_SECONDS (default 60) from the seed corpus
 
 PRESET   := release
 BUILD    := build/$(PRESET)
 PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev xvfb xauth \
             cups printer-driver-cups-pdf poppler-utils xdotool imagemagick \
+            dpkg-dev desktop-file-utils appstream \
             fonts-liberation fonts-dejavu-core fonts-comic-neue
 
 MAKEFLAGS += --no-print-directory
@@ -19,7 +21,7 @@ FUZZ_SECONDS  ?= 60
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps install-missing configure build run test bench screenshot test-sanitize fuzz clean
+.PHONY: deps install-missing configure build run test bench screenshot package test-sanitize fuzz clean
 
 # Installs only the packages that are not installed yet.
 deps:
@@ -52,6 +54,9 @@ bench: build
 screenshot: build
 	xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD)/loopbeam-screenshot build/screenshots
 	@ls build/screenshots/*.png
+
+package: build
+	cd $(BUILD) && cpack
 
 test-sanitize: deps
 	cmake --preset sanitize >/dev/null

@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
     loopbeam::requireGraphicalDesktop();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("loopbeam"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.loopbeam.loopbeam"));
     loopbeam::ui::installFontSubstitutions();
 
     loopbeam::DesignState state;
