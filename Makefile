@@ -10,7 +10,7 @@ PRESET   := release
 BUILD    := build/$(PRESET)
 PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev xvfb xauth \
             cups printer-driver-cups-pdf poppler-utils xdotool imagemagick \
-            dpkg-dev desktop-file-utils appstream \
+            dpkg-dev desktop-file-utils appstream pkg-config libxcb1-dev \
             fonts-liberation fonts-dejavu-core fonts-comic-neue
 
 MAKEFLAGS += --no-print-directory
@@ -50,6 +50,7 @@ test: build
 
 bench: build
 	$(BUILD)/bench/design_bench
+	xvfb-run -a -s "-screen 0 1024x768x24" bash bench/startup_ratio.sh $(BUILD)/bench $(BUILD)/loopbeam
 
 screenshot: build
 	xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD)/loopbeam-screenshot build/screenshots

@@ -13,6 +13,7 @@
 #include "design/frequency_lock.h"
 #include "design/metric.h"
 #include "mainwindow/tarnwell_layout.h"
+#include "ui/bitmap.h"
 #include "ui/click_events.h"
 #include "ui/control_builder.h"
 #include "ui/window_printer.h"
@@ -47,7 +48,7 @@ TARNWELL::TARNWELL(DesignState& state)
     // Qt drops quit-on-close for tool windows; this one is a primary window.
     setAttribute(Qt::WA_QuitOnClose, true);
     ui::buildWindow(*this, kTarnwellDesign, tarnwellControls());
-    control<QLabel>("Image1")->setPixmap(QPixmap(QStringLiteral(":/loopbeam/swr.bmp")));
+    control<QLabel>("Image1")->setPixmap(QPixmap::fromImage(ui::readBitmap(QStringLiteral(":/loopbeam/swr.bmp"))));
     freqtxt = control<QLineEdit>("freqtxt");
     awgLab = control<QLabel>("awgLab");
     elLab = control<QLabel>("elLab");

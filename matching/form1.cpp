@@ -7,6 +7,7 @@
 #include "matching/cables.h"
 #include "matching/form1_layout.h"
 #include "matching/matching_section.h"
+#include "ui/bitmap.h"
 #include "ui/control_builder.h"
 #include "ui/window_printer.h"
 #include "ui/window_texts.h"
@@ -15,7 +16,8 @@ namespace loopbeam {
 
 Form1::Form1(DesignState& state) : state_(state) {
     ui::buildWindow(*this, kForm1Design, form1Controls());
-    findChild<QLabel*>(QStringLiteral("Picture1"))->setPixmap(QPixmap(QStringLiteral(":/loopbeam/matching.bmp")));
+    findChild<QLabel*>(QStringLiteral("Picture1"))->setPixmap(
+        QPixmap::fromImage(ui::readBitmap(QStringLiteral(":/loopbeam/matching.bmp"))));
     List1 = findChild<QListWidget*>(QStringLiteral("List1"));
     // A selection by mouse or keyboard is the list's click; the focus alone selects nothing.
     connect(List1, &QListWidget::itemSelectionChanged, this, &Form1::List1_Click);

@@ -9,6 +9,7 @@
 
 #include "mainwindow/tarnwell.h"
 #include "tests/window_test_support.h"
+#include "ui/bitmap.h"
 #include "ui/window_printer.h"
 
 namespace loopbeam {
@@ -46,6 +47,16 @@ TEST_F(MainWindowTest, StartsAsDesigned) {
     EXPECT_EQ(child<QWidget>(window, "Text1")->geometry(), QRect(96, 0, 489, 32));
     EXPECT_EQ(window.focusWidget(), child<QWidget>(window, "Text1"));
     EXPECT_EQ(state, DesignState{});
+}
+
+TEST(Pictures, ReadAsQtReadsThem) {
+    for (const char* path : {":/loopbeam/swr.bmp", ":/loopbeam/matching.bmp"}) {
+        SCOPED_TRACE(path);
+        const QImage ours = ui::readBitmap(QString::fromLatin1(path));
+        ASSERT_FALSE(ours.isNull());
+        EXPECT_EQ(ours, QImage(QString::fromLatin1(path)).convertToFormat(QImage::Format_RGB32));
+    }
+    EXPECT_TRUE(ui::readBitmap(QStringLiteral(":/loopbeam/hand.png")).isNull());
 }
 
 TEST_F(MainWindowTest, TabOrderFollowsTheTable) {
