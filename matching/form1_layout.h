@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "ui/control_spec.h"
+#include "ui/control_table.h"
 
 namespace loopbeam {
 
