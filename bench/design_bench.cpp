@@ -24,8 +24,8 @@ void FullDesign(benchmark::State& bench) {
         benchmark::DoNotOptimize(feet);
         benchmark::DoNotOptimize(metric);
     }
-    bench.counters["designs_per_second"] = benchmark::Counter(static_cast<double>(bench.iterations()),
-                                                              benchmark::Counter::kIsRate);
+    bench.counters["designs_per_second"] =
+        benchmark::Counter(static_cast<double>(bench.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(FullDesign);
 

@@ -9,8 +9,11 @@ namespace {
 std::size_t utf8Length(std::string_view s, std::size_t i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char lead = byte(i);
-    std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                                                                        : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+    std::size_t length = lead < 0x80                    ? 1
+                         : lead >= 0xC2 && lead <= 0xDF ? 2
+                         : lead >= 0xE0 && lead <= 0xEF ? 3
+                         : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                        : 0;
     if (length == 0 || i + length > s.size()) return 0;
     for (std::size_t k = 1; k < length; ++k)
         if ((byte(i + k) & 0xC0) != 0x80) return 0;

@@ -24,8 +24,8 @@ std::string jsonObject(const BoxTexts& texts, std::initializer_list<std::string_
 }
 
 std::string resultObject(const BoxTexts& texts) {
-    return jsonObject(texts, {"Text14", "Text15", "Text16", "Text17", "Text18", "Text19", "Text20", "Text21",
-                              "Text22", "Text23", "Text24", "Text25", "Text26", "Text27"});
+    return jsonObject(texts, {"Text14", "Text15", "Text16", "Text17", "Text18", "Text19", "Text20", "Text21", "Text22",
+                              "Text23", "Text24", "Text25", "Text26", "Text27"});
 }
 
 std::string matchingObject(const BoxTexts& texts) { return jsonObject(texts, {"Text3", "Text4", "Text6", "Text7"}); }
@@ -82,8 +82,8 @@ std::string humanReport(const RoadResult& road, const Options& options) {
     const auto& dimensions = options.metric ? road.metric : road.feet;
     if (dimensions) {
         const BoxTexts& texts = *dimensions;
-        out += "\n" + padded("", 24) + padded(textOf(texts, kWholeHeadingBox), 8) +
-               textOf(texts, kFractionHeadingBox) + "\n";
+        out += "\n" + padded("", 24) + padded(textOf(texts, kWholeHeadingBox), 8) + textOf(texts, kFractionHeadingBox) +
+               "\n";
         for (std::size_t i = 0; i < kLengthRows.size(); ++i)
             out += padded(kRowNames[i], 24) + padded(textOf(texts, kLengthRows[i].wholeBox), 8) +
                    textOf(texts, kLengthRows[i].fractionBox) + "\n";
@@ -91,8 +91,8 @@ std::string humanReport(const RoadResult& road, const Options& options) {
     const auto& matching = options.metric ? road.matchingMetric : road.matchingFeet;
     if (matching) {
         const BoxTexts& texts = *matching;
-        out += "\nQuarter-wave 75 ohm matching section: " + textOf(texts, "Text3") + " " +
-               textOf(texts, "Text6") + ", " + textOf(texts, "Text4") + " " + textOf(texts, "Text7") + "\n";
+        out += "\nQuarter-wave 75 ohm matching section: " + textOf(texts, "Text3") + " " + textOf(texts, "Text6") +
+               ", " + textOf(texts, "Text4") + " " + textOf(texts, "Text7") + "\n";
     }
     return out;
 }

@@ -5,9 +5,9 @@
 #include <array>
 #include <cstddef>
 #include <optional>
-#include <utility>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "common/short_text.h"
 

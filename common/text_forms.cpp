@@ -39,9 +39,9 @@ Decimal fromScientificText(double magnitude, int significantDigits) {
     return d;
 }
 
-constexpr std::array<double, 23> kPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};  // all exact
+constexpr std::array<double, 23> kPowersOfTen{
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};  // all exact
 
 constexpr char kDigitPairs[] =
     "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
@@ -110,9 +110,12 @@ bool scaledRound(double magnitude, int significantDigits, Decimal& d) {
             const ExactProduct back = twoProduct(scaled, divisor);
             lost = (magnitude - back.hi) - back.lo;  // the exact remainder: same sign as what was lost
         }
-        if (scaled >= high) ++exponent;
-        else if (scaled < low) --exponent;
-        else break;
+        if (scaled >= high)
+            ++exponent;
+        else if (scaled < low)
+            --exponent;
+        else
+            break;
     }
     auto integer = static_cast<std::uint64_t>(scaled);  // below 2 to the 53rd: exact floor
     const double fraction = scaled - static_cast<double>(integer);
@@ -190,8 +193,6 @@ ShortText wholeShortText(double value) {
     text.size = static_cast<std::uint8_t>(end - text.chars);
     return text;
 }
-
-
 
 ShortText numberText(double value, const FormRules& rules) {
     if (std::isnan(value)) return ShortText("NaN");

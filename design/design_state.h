@@ -23,7 +23,7 @@ struct DesignState {
     float spacing = 0;
     float boomLen = 0;
     float holeSpacing = 0;
-    float matchLen = 0;     // feet
+    float matchLen = 0;  // feet
     float matchFeet = 0;
     float matchInches = 0;
     float velFactor = 0;

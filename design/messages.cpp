@@ -43,8 +43,6 @@ std::string nothingToConvert() {
            "CONVERT TO METRIC.";
 }
 
-std::string noCable() {
-    return "No coax is chosen. Select your coax in the list, then calculate again.";
-}
+std::string noCable() { return "No coax is chosen. Select your coax in the list, then calculate again."; }
 
 }  // namespace loopbeam::messages

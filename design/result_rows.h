@@ -10,9 +10,9 @@
 namespace loopbeam {
 
 struct LengthRow {
-    float DesignState::*length;  // feet
-    std::string_view wholeBox;    // whole feet or whole metres
-    std::string_view fractionBox; // inches or centimetres
+    float DesignState::*length;    // feet
+    std::string_view wholeBox;     // whole feet or whole metres
+    std::string_view fractionBox;  // inches or centimetres
 };
 
 inline constexpr std::array<LengthRow, 6> kLengthRows{{

@@ -20,10 +20,10 @@ namespace {
 using loopbeam::DesignState;
 
 void checkFinite(const DesignState& state) {
-    for (float value : {state.freq, state.wireDia, state.diaRatio, state.drivenConst, state.dirCount, state.dirConst,
-                        state.refConst, state.corr, state.dirLen, state.drvLen, state.refLen, state.spacing,
-                        state.boomLen, state.holeSpacing, state.matchLen, state.matchFeet, state.matchInches,
-                        state.velFactor, state.coaxIndex})
+    for (float value :
+         {state.freq, state.wireDia, state.diaRatio, state.drivenConst, state.dirCount, state.dirConst, state.refConst,
+          state.corr, state.dirLen, state.drvLen, state.refLen, state.spacing, state.boomLen, state.holeSpacing,
+          state.matchLen, state.matchFeet, state.matchInches, state.velFactor, state.coaxIndex})
         FUZZ_CHECK(std::isfinite(value));
 }
 
@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 4 + sizeof(float)) return 0;
     const auto gauge = static_cast<std::int16_t>(10 + data[0] % 11);
     const auto elements = static_cast<std::int16_t>(3 + data[1] % 48);
-    const int designType = data[2] % 4;  // 3: none clicked
+    const int designType = data[2] % 4;                                               // 3: none clicked
     const auto cable = static_cast<std::int16_t>(static_cast<int>(data[3] % 9) - 1);  // -1 to 7
     DesignState state;
     std::memcpy(&state.freq, data + 4, sizeof state.freq);

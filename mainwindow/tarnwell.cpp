@@ -116,8 +116,6 @@ void TARNWELL::vsbAwg_Change() {
     awgLab->setText(ui::toQString(integerText(static_cast<std::int16_t>(vsbAwg->value()))));
 }
 
-void TARNWELL::vsbEl_Change() {
-    elLab->setText(ui::toQString(integerText(static_cast<std::int16_t>(vsbEl->value()))));
-}
+void TARNWELL::vsbEl_Change() { elLab->setText(ui::toQString(integerText(static_cast<std::int16_t>(vsbEl->value())))); }
 
 }  // namespace loopbeam

@@ -30,6 +30,8 @@ ControlSpec button(const char* name, const char* caption, int left, int top, int
     return {name, Kind::Button, caption, {left, top, width, 375}, kDefaultFont, kSystem, kSystem};
 }
 
+// A table: one control a row, kept as written.
+// clang-format off
 const std::array<ControlSpec, 43> kControls{{
     {"Text1", Kind::CaptionBox, "QUAD ANTENNA DESIGN by MORVAN", {1440, 0, 7335, 480}, {"Comic Sans MS", 18}, kBlue,
      kGrey},
@@ -84,6 +86,7 @@ const std::array<ControlSpec, 43> kControls{{
     button("Command6", "PRINT", 7080, 6240, 2175),
     {"Image1", Kind::Image, nullptr, {6480, 5040, 3495, 585}, kDefaultFont, kSystem, kSystem},
 }};
+// clang-format on
 
 }  // namespace
 

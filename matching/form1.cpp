@@ -16,8 +16,8 @@ namespace loopbeam {
 
 Form1::Form1(DesignState& state) : state_(state) {
     ui::buildWindow(*this, kForm1Design, form1Controls());
-    findChild<QLabel*>(QStringLiteral("Picture1"))->setPixmap(
-        QPixmap::fromImage(ui::readBitmap(QStringLiteral(":/loopbeam/matching.bmp"))));
+    findChild<QLabel*>(QStringLiteral("Picture1"))
+        ->setPixmap(QPixmap::fromImage(ui::readBitmap(QStringLiteral(":/loopbeam/matching.bmp"))));
     List1 = findChild<QListWidget*>(QStringLiteral("List1"));
     // A selection by mouse or keyboard is the list's click; the focus alone selects nothing.
     connect(List1, &QListWidget::itemSelectionChanged, this, &Form1::List1_Click);
@@ -46,13 +46,9 @@ void Form1::List1_Click() {
     chooseCable(state_, static_cast<std::int16_t>(selected.isEmpty() ? -1 : List1->row(selected.first())));
 }
 
-void Form1::Command1_Click() {
-    ui::showOutcome(*this, QStringLiteral("CALCULATE FT/INCHES"), matchFeetInches(state_));
-}
+void Form1::Command1_Click() { ui::showOutcome(*this, QStringLiteral("CALCULATE FT/INCHES"), matchFeetInches(state_)); }
 
-void Form1::Command2_Click() {
-    ui::showOutcome(*this, QStringLiteral("CALCULATE METER/CM"), matchMetric(state_));
-}
+void Form1::Command2_Click() { ui::showOutcome(*this, QStringLiteral("CALCULATE METER/CM"), matchMetric(state_)); }
 
 void Form1::Command3_Click() { ui::printOnDefaultPrinter(*this); }
 

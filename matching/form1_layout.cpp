@@ -10,6 +10,8 @@ using namespace ui;
 constexpr FontSpec kNote{"MS Sans Serif", 12, true, true};
 constexpr FontSpec kResult{"MS Sans Serif", 13.5};
 
+// A table: one control a row, kept as written.
+// clang-format off
 const std::array<ControlSpec, 12> kControls{{
     {"Text1", Kind::TextBox,
      "By design, quads have an impedance as low as 40 ohms in free space.\r\n"
@@ -31,6 +33,7 @@ const std::array<ControlSpec, 12> kControls{{
     {"Command2", Kind::Button, "CALCULATE METER/CM", {4920, 2880, 2415, 375}, kDefaultFont, kSystem, kSystem},
     {"Command3", Kind::Button, "PRINT", {8280, 4200, 1335, 615}, kDefaultFont, kSystem, kSystem},
 }};
+// clang-format on
 
 }  // namespace
 

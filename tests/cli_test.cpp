@@ -49,8 +49,8 @@ TEST(CommandLine, UsageErrors) {
 }
 
 TEST(CommandLine, ValuesInBothForms) {
-    const auto parsed = parseCommandLine({"--freq=-14.2", "--elements", "50", "--awg=20", "--type", "double",
-                                          "--coax", "RG-59 or 59a", "--metric", "--json"});
+    const auto parsed = parseCommandLine({"--freq=-14.2", "--elements", "50", "--awg=20", "--type", "double", "--coax",
+                                          "RG-59 or 59a", "--metric", "--json"});
     const Options* options = std::get_if<Options>(&parsed);
     ASSERT_NE(options, nullptr);
     EXPECT_EQ(options->freq, "-14.2");
@@ -69,7 +69,9 @@ TEST(CommandLine, JsonStringsAreEscapedAndValidUtf8) {
     EXPECT_EQ(jsonString("a\"b\\c"), "\"a\\\"b\\\\c\"");
     EXPECT_EQ(jsonString("\t\x01"), "\"\\u0009\\u0001\"");
     EXPECT_EQ(jsonString("é"), "\"é\"");
-    EXPECT_EQ(jsonString("\xff" "1"), "\"\\ufffd1\"");
+    EXPECT_EQ(jsonString("\xff"
+                         "1"),
+              "\"\\ufffd1\"");
     EXPECT_EQ(jsonString("\xc3"), "\"\\ufffd\"");
 }
 
@@ -80,7 +82,8 @@ TEST(CommandLine, ExitStatusAndJson) {
         std::vector<const char*> contains;
     };
     const Case cases[] = {
-        {"--freq 14.2 --elements 3 --awg 14 --type standard --coax RG-11 --json", 0,
+        {"--freq 14.2 --elements 3 --awg 14 --type standard --coax RG-11 --json",
+         0,
          {"\"lock\": {\"Label1\": \"14.2\", \"Text9\": \"13.9969\", \"Text10\": \"14.4030\", \"freqtxt\": \"14.2\"}",
           "\"Text22\": \"9.295807\"", "\"Text20\": \"METER\"", "\"Text21\": \"62.0401818847657\"",
           "\"matching\": {\"feet\": {\"Text3\": \"11\", \"Text4\": \"5.205643\", \"Text6\": \"Feet\", \"Text7\": "

@@ -14,8 +14,8 @@ TEST(StandardHighGain, ConstantsFollowTheElementCount) {
         std::int16_t elements;
         float dirCount, dirConst, refConst;
     };
-    const Case cases[] = {{3, 1, 975, 1065},  {4, 2, 1011, 1059}, {5, 3, 984, 1083},  {6, 4, 1008, 1059},
-                          {7, 5, 981, 1083},  {8, 6, 969, 1068},  {49, 47, 981, 1083}, {50, 48, 969, 1068}};
+    const Case cases[] = {{3, 1, 975, 1065}, {4, 2, 1011, 1059}, {5, 3, 984, 1083},   {6, 4, 1008, 1059},
+                          {7, 5, 981, 1083}, {8, 6, 969, 1068},  {49, 47, 981, 1083}, {50, 48, 969, 1068}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.elements);
         DesignState state;
@@ -57,9 +57,11 @@ TEST(DrivenLoopConstant, BandsIncludeTheirLowerThreshold) {
         float constant;
     };
     const Case cases[] = {
-        {-0.001f, 1005}, {0.0f, 1005},   {std::nextafter(0.0003f, 0.0f), 1005}, {0.0003f, 1007}, {0.0004f, 1010},
-        {0.0006f, 1012}, {0.0008f, 1015}, {0.0012f, 1020}, {0.0016f, 1022}, {0.002f, 1025}, {0.0024f, 1027},
-        {std::nextafter(0.0028f, 0.0f), 1027}, {0.0028f, 1032}, {0.01f, 1032},
+        {-0.001f, 1005}, {0.0f, 1005},    {std::nextafter(0.0003f, 0.0f), 1005},
+        {0.0003f, 1007}, {0.0004f, 1010}, {0.0006f, 1012},
+        {0.0008f, 1015}, {0.0012f, 1020}, {0.0016f, 1022},
+        {0.002f, 1025},  {0.0024f, 1027}, {std::nextafter(0.0028f, 0.0f), 1027},
+        {0.0028f, 1032}, {0.01f, 1032},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.ratio);

@@ -36,10 +36,20 @@ TEST(Dimensions, WorkedExamplesShowExactTexts) {
     const auto standard = [](DesignState& s, std::int16_t n) { selectStandardHighGain(s, n); };
     const auto doubleReflector = [](DesignState& s, std::int16_t) { selectDoubleReflector(s); };
     const Case cases[] = {
-        {"14.2 MHz, AWG 14, 3 elements, standard", 14.2f, 14, 3, standard, 1005,
+        {"14.2 MHz, AWG 14, 3 elements, standard",
+         14.2f,
+         14,
+         3,
+         standard,
+         1005,
          {"67", "70", "73", "11", "22", "25", "FEET", "INCHES", "7.826843", "9.295807", "10.76468", "5.147072",
           "10.29414", "0.3167725"}},
-        {"430 MHz, AWG 10, 4 elements, double reflector", 430.0f, 10, 4, doubleReflector, 1032,
+        {"430 MHz, AWG 10, 4 elements, double reflector",
+         430.0f,
+         10,
+         4,
+         doubleReflector,
+         1032,
          {"2", "2", "2", "0", "1", "0", "FEET", "INCHES", "3.698825", "4.800001", "5.731768", "4.529043", "1.58713",
           "10.18388"}},
     };

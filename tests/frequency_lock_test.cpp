@@ -16,8 +16,8 @@ Held lockAndClick(DesignState& state, const char* typed) {
     const auto texts = lockFrequency(state, typed);
     EXPECT_TRUE(texts.has_value()) << typed;
     if (!texts) return {};
-    return {texts->find("Label1")->str(), heldBy("Text10", *texts->find("Text10")), heldBy("Text9", *texts->find("Text9")),
-            heldBy("freqtxt", showBackFrequency(state))};
+    return {texts->find("Label1")->str(), heldBy("Text10", *texts->find("Text10")),
+            heldBy("Text9", *texts->find("Text9")), heldBy("freqtxt", showBackFrequency(state))};
 }
 
 TEST(FrequencyLock, WorkedValues) {
@@ -63,8 +63,14 @@ TEST(FrequencyLock, RefusalsKeepTheLockedValue) {
         const char* messagePart;
     };
     const Case cases[] = {
-        {"", "empty"},          {"   ", "empty"},      {"abc", "not a frequency"}, {"14.2MHz", "not a frequency"},
-        {"14,2", "not a frequency"}, {"1E400", "not a frequency"}, {"1E39", "too large"}, {"-4E38", "too large"},
+        {"", "empty"},
+        {"   ", "empty"},
+        {"abc", "not a frequency"},
+        {"14.2MHz", "not a frequency"},
+        {"14,2", "not a frequency"},
+        {"1E400", "not a frequency"},
+        {"1E39", "too large"},
+        {"-4E38", "too large"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);

@@ -24,7 +24,9 @@ protected:
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    void click(const char* name) { QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton, {}, {4, 4}); }
+    void click(const char* name) {
+        QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton, {}, {4, 4});
+    }
     void lock(const QString& typed) {
         testing::typeInto(child<QLineEdit>(window, "freqtxt"), typed);
         click("Command4");
@@ -38,11 +40,14 @@ TEST_F(MainWindowTest, StartsAsDesigned) {
     EXPECT_EQ(window.size(), QSize(713, 447));
     EXPECT_EQ(window.windowTitle(), QString());
     EXPECT_TRUE(window.windowFlags() & Qt::Tool);
-    for (const char* name : {"freqtxt", "Text9", "Text10", "Label1"}) EXPECT_EQ(textOf(window, name), "000.000") << name;
+    for (const char* name : {"freqtxt", "Text9", "Text10", "Label1"})
+        EXPECT_EQ(textOf(window, name), "000.000") << name;
     EXPECT_EQ(textOf(window, "awgLab"), "10");
     EXPECT_EQ(textOf(window, "elLab"), "3");
-    for (const char* name : {"Text14", "Text19", "Text20", "Text21", "Text26", "Text27"}) EXPECT_EQ(textOf(window, name), "") << name;
-    for (const char* name : {"Option1", "Option2", "Option3"}) EXPECT_FALSE(child<QRadioButton>(window, name)->isChecked());
+    for (const char* name : {"Text14", "Text19", "Text20", "Text21", "Text26", "Text27"})
+        EXPECT_EQ(textOf(window, name), "") << name;
+    for (const char* name : {"Option1", "Option2", "Option3"})
+        EXPECT_FALSE(child<QRadioButton>(window, name)->isChecked());
     EXPECT_EQ(textOf(window, "Text6"), "INPUT CENTER\nFREQUENCY IN MHZ\n");
     EXPECT_EQ(child<QWidget>(window, "Text1")->geometry(), QRect(96, 0, 489, 32));
     EXPECT_EQ(window.focusWidget(), child<QWidget>(window, "Text1"));
@@ -60,7 +65,7 @@ TEST(Pictures, ReadAsQtReadsThem) {
 }
 
 TEST_F(MainWindowTest, TabOrderFollowsTheTable) {
-    const char* order[] = {"Text1", "Text2", "Text3", "Text4",  "Text5",  "Text6",  "freqtxt", "Text9",
+    const char* order[] = {"Text1",  "Text2",  "Text3",  "Text4",  "Text5", "Text6",   "freqtxt", "Text9",
                            "Text10", "Text11", "vsbAwg", "Text12", "vsbEl", "Option1", "Command1"};
     window.activateWindow();
     child<QWidget>(window, "Text1")->setFocus();
@@ -88,8 +93,8 @@ TEST_F(MainWindowTest, AWholeDesignThroughTheWidgets) {
     EXPECT_EQ(textOf(window, "awgLab"), "14");
     click("Option1");
     click("Command1");
-    const char* feet[][2] = {{"Text14", "67"},       {"Text21", "7.826843"}, {"Text15", "70"}, {"Text22", "9.295807"},
-                             {"Text19", "25"},       {"Text26", "0.3167725"}, {"Text20", "FEET"}, {"Text27", "INCHES"}};
+    const char* feet[][2] = {{"Text14", "67"}, {"Text21", "7.826843"},  {"Text15", "70"},   {"Text22", "9.295807"},
+                             {"Text19", "25"}, {"Text26", "0.3167725"}, {"Text20", "FEET"}, {"Text27", "INCHES"}};
     for (const auto& [box, text] : feet) EXPECT_EQ(textOf(window, box), text) << box;
 
     click("Command2");
@@ -103,10 +108,10 @@ TEST_F(MainWindowTest, AWholeDesignThroughTheWidgets) {
 TEST(MainWindowRefusals, ShowAMessageAndChangeNoBoxAndNoField) {
     struct Case {
         const char* name;
-        const char* lockFirst;     // locked before the step, nullptr for none
-        const char* designType;    // clicked before the step, nullptr for none
-        const char* typedBefore;   // left in the frequency box
-        const char* button;        // the step
+        const char* lockFirst;    // locked before the step, nullptr for none
+        const char* designType;   // clicked before the step, nullptr for none
+        const char* typedBefore;  // left in the frequency box
+        const char* button;       // the step
         const char* title;
     };
     const Case cases[] = {

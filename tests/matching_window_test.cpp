@@ -43,8 +43,8 @@ void expectStartState(Form1& window) {
     auto* list = child<QListWidget>(window, "List1");
     QStringList entries;
     for (int i = 0; i < list->count(); ++i) entries << list->item(i)->text();
-    EXPECT_EQ(entries, QStringList({"RG-6", "RG-11", "RG-11 foam", "RG-12 or 12a", "RG-59 or 59a", "RG-59 foam",
-                                    "RG-216"}));
+    EXPECT_EQ(entries,
+              QStringList({"RG-6", "RG-11", "RG-11 foam", "RG-12 or 12a", "RG-59 or 59a", "RG-59 foam", "RG-216"}));
     EXPECT_TRUE(list->selectedItems().isEmpty());
     EXPECT_EQ(textOf(window, "Text3"), "");
     EXPECT_EQ(textOf(window, "Text4"), "");

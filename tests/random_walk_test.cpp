@@ -29,9 +29,9 @@ using testing::child;
 using Texts = QMap<QString, QString>;
 
 bool finite(const DesignState& s) {
-    for (float v : {s.freq, s.wireDia, s.diaRatio, s.drivenConst, s.dirCount, s.dirConst, s.refConst, s.corr,
-                    s.dirLen, s.drvLen, s.refLen, s.spacing, s.boomLen, s.holeSpacing, s.matchLen, s.matchFeet,
-                    s.matchInches, s.velFactor, s.coaxIndex})
+    for (float v : {s.freq, s.wireDia, s.diaRatio, s.drivenConst, s.dirCount, s.dirConst, s.refConst, s.corr, s.dirLen,
+                    s.drvLen, s.refLen, s.spacing, s.boomLen, s.holeSpacing, s.matchLen, s.matchFeet, s.matchInches,
+                    s.velFactor, s.coaxIndex})
         if (!std::isfinite(v)) return false;
     return true;
 }
@@ -50,16 +50,20 @@ public:
             case 2: showBack(); break;
             case 3: moveBar(); break;
             case 4: designType(); break;
-            case 5: handler(main_, expectedMain_, "Command1", calculateFeetInches(shadow(), bar("vsbAwg"), bar("vsbEl"))); break;
+            case 5:
+                handler(main_, expectedMain_, "Command1", calculateFeetInches(shadow(), bar("vsbAwg"), bar("vsbEl")));
+                break;
             case 6: handler(main_, expectedMain_, "Command2", convertToMetric(shadow())); break;
             case 7: openMatching(); break;
             case 8: close(main_.matchingWindow()); break;
             case 9: chooseCable(); break;
             case 10:
-                if (open(main_.matchingWindow())) handler(*main_.matchingWindow(), expectedMatching_, "Command1", matchFeetInches(shadow()));
+                if (open(main_.matchingWindow()))
+                    handler(*main_.matchingWindow(), expectedMatching_, "Command1", matchFeetInches(shadow()));
                 break;
             case 11:
-                if (open(main_.matchingWindow())) handler(*main_.matchingWindow(), expectedMatching_, "Command2", matchMetric(shadow()));
+                if (open(main_.matchingWindow()))
+                    handler(*main_.matchingWindow(), expectedMatching_, "Command2", matchMetric(shadow()));
                 break;
             case 12: QTest::mouseClick(child<QPushButton>(main_, "mnuWeb"), Qt::LeftButton); break;
             case 13: close(main_.webLinkWindow()); break;
@@ -86,7 +90,9 @@ private:
     }
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
-    std::int16_t bar(const char* name) const { return static_cast<std::int16_t>(child<QScrollBar>(main_, name)->value()); }
+    std::int16_t bar(const char* name) const {
+        return static_cast<std::int16_t>(child<QScrollBar>(main_, name)->value());
+    }
     std::string freqText() const { return testing::textOf(main_, "freqtxt").toStdString(); }
     static bool open(QWidget* window) { return window && window->isVisible(); }
     static void close(QWidget* window) {
@@ -100,8 +106,8 @@ private:
     }
 
     void type() {
-        static const char* const kTexts[] = {"14.2", "7.1",  "-14.2", "0",       "abc",  "1E39", "1e-38", "432.1",
-                                             ".5",   "",     " 3.75", "14.2MHz", "1E400", "50.1", "28.5",  "1e-45"};
+        static const char* const kTexts[] = {"14.2", "7.1", "-14.2", "0",       "abc",   "1E39", "1e-38", "432.1",
+                                             ".5",   "",    " 3.75", "14.2MHz", "1E400", "50.1", "28.5",  "1e-45"};
         QString text = QString::fromLatin1(kTexts[pick(std::size(kTexts))]);
         if (pick(3) == 0) {  // or a few random keys
             text.clear();
@@ -125,8 +131,9 @@ private:
             bar->setSliderDown(false);
             return;
         }
-        const QAbstractSlider::SliderAction actions[] = {QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub,
-                                                         QAbstractSlider::SliderPageStepAdd, QAbstractSlider::SliderPageStepSub};
+        const QAbstractSlider::SliderAction actions[] = {
+            QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub,
+            QAbstractSlider::SliderPageStepAdd, QAbstractSlider::SliderPageStepSub};
         bar->triggerAction(actions[pick(4)]);
     }
 
@@ -164,9 +171,8 @@ private:
     // Presses the button; the outcome the core gives on a copy is what the window must show.
     void handler(QWidget& window, Texts& expected, const char* button, const Outcome<BoxTexts>& outcome) {
         const DesignState before = state_;
-        const auto problem = testing::problemShownBy([&] {
-            QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
-        });
+        const auto problem =
+            testing::problemShownBy([&] { QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton); });
         if (!outcome) {
             EXPECT_TRUE(problem.has_value()) << button;
             EXPECT_EQ(state_, before) << button;

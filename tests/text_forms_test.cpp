@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <cmath>
 #include <random>
 
 namespace loopbeam {
@@ -97,8 +97,8 @@ TEST(TextForms, AgreeWithAnIndependentRoundingOnRandomValues) {
         const auto low = static_cast<std::uint32_t>(bits);
         std::memcpy(&f, &low, sizeof f);
         std::memcpy(&d, &bits, sizeof d);
-        if (std::isfinite(f)) checkAgainstPrintf(f, 7, 13);  // -1.234567E-38
-        if (std::isfinite(d)) checkAgainstPrintf(d, 15, 22);  // -1.23456789012345E-308
+        if (std::isfinite(f)) checkAgainstPrintf(f, 7, 13);                           // -1.234567E-38
+        if (std::isfinite(d)) checkAgainstPrintf(d, 15, 22);                          // -1.23456789012345E-308
         const double decimal = (static_cast<double>(bits % 2000000000) - 1e9) / 1e4;  // everyday magnitudes
         checkAgainstPrintf(static_cast<float>(decimal), 7, 13);
         checkAgainstPrintf(decimal, 15, 22);

@@ -32,7 +32,8 @@ QImage readBitmap(const QString& path) {
     QImage image(width, rows, QImage::Format_RGB32);
     const auto* palette = reinterpret_cast<const uchar*>(data.constData()) + 14 + headerSize;  // blue, green, red, 0
     for (int y = 0; y < rows; ++y) {
-        const auto* row = reinterpret_cast<const uchar*>(data.constData()) + pixelsAt + rowBytes * (height > 0 ? rows - 1 - y : y);
+        const auto* row =
+            reinterpret_cast<const uchar*>(data.constData()) + pixelsAt + rowBytes * (height > 0 ? rows - 1 - y : y);
         auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < width; ++x) {
             const uchar* bgr = bits == 24 ? row + 3 * x : palette + 4 * ((row[x / 2] >> (x % 2 ? 0 : 4)) & 0x0f);

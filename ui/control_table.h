@@ -12,15 +12,15 @@ class QWidget;
 namespace loopbeam::ui {
 
 enum class Kind {
-    CaptionBox,    // borderless editable text box on the window's grey; single or multi-line
-    TextBox,       // editable text box
-    Label,         // opaque label
-    Button,        // command button
-    Option,        // option button of the window's one exclusive group
-    VScrollBar,    // vertical scroll bar
-    Image,         // picture stretched to the control
-    Picture,       // picture shown from its top-left corner
-    ListBox,       // unsorted list
+    CaptionBox,  // borderless editable text box on the window's grey; single or multi-line
+    TextBox,     // editable text box
+    Label,       // opaque label
+    Button,      // command button
+    Option,      // option button of the window's one exclusive group
+    VScrollBar,  // vertical scroll bar
+    Image,       // picture stretched to the control
+    Picture,     // picture shown from its top-left corner
+    ListBox,     // unsorted list
 };
 
 // Twips: 1440 to the inch, 15 to a pixel at 96 dpi.
@@ -50,8 +50,8 @@ struct ControlSpec {
     std::optional<QColor> textColour;        // nullopt: the platform's
     std::optional<QColor> backgroundColour;  // nullopt: the platform's
     unsigned flags = 0;
-    int maxLength = 0;    // text boxes; 0 for none
-    int linePixels = 0;   // multi-line boxes whose lines must meet rows beside them; 0 for the font's
+    int maxLength = 0;   // text boxes; 0 for none
+    int linePixels = 0;  // multi-line boxes whose lines must meet rows beside them; 0 for the font's
 };
 
 // A window's own design: its name, caption, client area and background

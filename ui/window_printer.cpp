@@ -15,8 +15,9 @@ std::optional<QString> printWindowImage(QWidget& window, QPrinter& printer) {
     const QPixmap image = window.grab();
     QPainter painter;
     if (!painter.begin(&printer))
-        return QStringLiteral("The print job could not be started on %1. Check that the printer is on and "
-                              "ready, then press PRINT again.")
+        return QStringLiteral(
+                   "The print job could not be started on %1. Check that the printer is on and "
+                   "ready, then press PRINT again.")
             .arg(printer.printerName().isEmpty() ? QStringLiteral("the printer") : printer.printerName());
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     const QSizeF size = QSizeF(image.size()).scaled(page.size(), Qt::KeepAspectRatio);
@@ -24,8 +25,9 @@ std::optional<QString> printWindowImage(QWidget& window, QPrinter& printer) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(target, image, QRectF(image.rect()));
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return QStringLiteral("The print job failed on %1. Nothing was printed; check the printer, then press "
-                              "PRINT again.")
+        return QStringLiteral(
+                   "The print job failed on %1. Nothing was printed; check the printer, then press "
+                   "PRINT again.")
             .arg(printer.printerName().isEmpty() ? QStringLiteral("the printer") : printer.printerName());
     return std::nullopt;
 }

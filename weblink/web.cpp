@@ -15,6 +15,8 @@ namespace {
 using ui::ControlSpec;
 using ui::Kind;
 
+// A table: one control a row, kept as written.
+// clang-format off
 const std::array<ControlSpec, 3> kControls{{
     {"Label1", Kind::Label, "The link will be opened in your default browser.", {525, 75, 2265, 390}, {}, {}, {},
      ui::kCentred},
@@ -22,6 +24,7 @@ const std::array<ControlSpec, 3> kControls{{
     {"lblWebPage", Kind::Label, "https://www.arrl.org", {525, 1335, 2205, 255}, {"MS Sans Serif", 8.25, false, false, true},
      ui::kBlue, {}},
 }};
+// clang-format on
 
 const ui::WindowDesign kDesign{"web", "Web Page Link", {0, 0, 3315, 1845}, std::nullopt};
 
