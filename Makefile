@@ -10,7 +10,7 @@ PRESET   := release
 BUILD    := build/$(PRESET)
 PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev xvfb xauth \
             cups printer-driver-cups-pdf poppler-utils xdotool imagemagick \
-            dpkg-dev desktop-file-utils appstream pkg-config libxcb1-dev \
+            dpkg-dev desktop-file-utils appstream pkg-config libxcb1-dev clang-format \
             fonts-liberation fonts-dejavu-core fonts-comic-neue
 
 MAKEFLAGS += --no-print-directory
