@@ -9,7 +9,7 @@
 PRESET   := release
 BUILD    := build/$(PRESET)
 PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev xvfb xauth \
-            cups printer-driver-cups-pdf poppler-utils xdotool imagemagick \
+            cups printer-driver-cups-pdf poppler-utils python3 xdotool imagemagick \
             dpkg-dev desktop-file-utils appstream pkg-config libxcb1-dev clang-format \
             fonts-liberation fonts-dejavu-core fonts-comic-neue
 
