@@ -38,9 +38,7 @@ void selectDesignType(DesignState& state, const Options& options) {
 
 RoadResult runRoad(const Options& options, DesignState& state) {
     RoadResult road;
-    // The frequency box takes no more than seven characters.
-    const std::string typed = heldBy("freqtxt", options.freq);
-    if (!step(road, road.lock, "lock", lockFrequency(state, typed))) return road;
+    if (!step(road, road.lock, "lock", lockFrequency(state, options.freq))) return road;
     road.lock->add("freqtxt", heldBy("freqtxt", showBackFrequency(state)));
 
     selectDesignType(state, options);

@@ -6,6 +6,7 @@
 #include "design/messages.h"
 #include "design/result_rows.h"
 #include "design/tables.h"
+#include "design/units.h"
 
 namespace loopbeam {
 namespace {
@@ -14,7 +15,6 @@ constexpr float kInchesPerWavelengthAt1MHz = 11803.0f;
 constexpr float kReferenceDrivenConst = 1020.0f;
 constexpr double kSpacingFeetMHz = 162.2907;  // 0.165 wavelength
 constexpr double kPerimeterToDiagonal = 2.828;
-constexpr float kInchesPerFoot = 12.0f;
 
 // Whole feet, the headings, then the inches: the order the boxes are written.
 Outcome<BoxTexts> feetInchesTexts(const DesignState& state) {

@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "common/outcome.h"
 #include "common/text_cut.h"
 
 namespace loopbeam {

@@ -5,27 +5,21 @@
 #include "common/text_forms.h"
 #include "design/messages.h"
 #include "design/result_rows.h"
+#include "design/units.h"
 
 namespace loopbeam {
 namespace {
 
-constexpr float kInchesPerFoot = 12.0f;
-constexpr double kCmPerInch = 2.54;
-constexpr double kCmPerMetre = 100.0;
-
-// Left to right, each operation rounded to 64 bits: a folded 0.3048 would
-// change the last digits of the centimetres.
-double metres(float feet) { return static_cast<double>(feet) * kInchesPerFoot * kCmPerInch / kCmPerMetre; }
-
 void writeMetricTexts(const DesignState& state, BoxTexts& texts) {
     texts.add(kWholeHeadingBox, "METER");
     texts.add(kFractionHeadingBox, "CM");
-    for (const LengthRow& row : kLengthRows) texts.add(row.wholeBox, doubleText(wholePart(metres(state.*row.length))));
+    for (const LengthRow& row : kLengthRows)
+        texts.add(row.wholeBox, doubleText(wholePart(metresOf(state.*row.length))));
     for (std::size_t i = 0; i < kLengthRows.size(); ++i) {
         const LengthRow& row = kLengthRows[i];
         // The whole metres are read back from the text just written to their box.
         const double whole = strictParse(texts[2 + i].text).value_or(0.0);
-        texts.add(row.fractionBox, doubleText((metres(state.*row.length) - whole) * kCmPerMetre));
+        texts.add(row.fractionBox, doubleText((metresOf(state.*row.length) - whole) * kCmPerMetre));
     }
 }
 

@@ -1,10 +1,9 @@
 #include "mainwindow/tarnwell.h"
 
-#include <QApplication>
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 
 #include "common/text_forms.h"

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "design/main_boxes.h"
+
 namespace loopbeam {
 namespace {
 
@@ -42,9 +44,9 @@ const std::array<ControlSpec, 43> kControls{{
      kGrey, kCentred | kMultiLine},
     {"Text6", Kind::CaptionBox, "INPUT CENTER\r\nFREQUENCY IN MHZ\r\n", {7320, 1320, 3135, 735}, kTerminal13, kSystem,
      kGrey, kCentred | kMultiLine},
-    {"freqtxt", Kind::TextBox, "000.000", {7800, 600, 2055, 615}, kSans18, kRed, kLightYellow, kFramed | kCentred, 7},
-    {"Text9", Kind::TextBox, "000.000", {5760, 4560, 1215, 375}, kSans8Bold, kOrange, kGrey, kCentred, 7},
-    {"Text10", Kind::TextBox, "000.000", {9120, 4560, 1095, 375}, kSans8Bold, kOrange, kGrey, kCentred, 7},
+    {"freqtxt", Kind::TextBox, "000.000", {7800, 600, 2055, 615}, kSans18, kRed, kLightYellow, kFramed | kCentred, kFrequencyBoxMaxLength},
+    {"Text9", Kind::TextBox, "000.000", {5760, 4560, 1215, 375}, kSans8Bold, kOrange, kGrey, kCentred, kFrequencyBoxMaxLength},
+    {"Text10", Kind::TextBox, "000.000", {9120, 4560, 1095, 375}, kSans8Bold, kOrange, kGrey, kCentred, kFrequencyBoxMaxLength},
     {"Text11", Kind::CaptionBox, "AWG #\r\nWIRE SIZE\r\n \r\n", {2520, 840, 1695, 735}, kTerminal13, kSystem, kGrey,
      kMultiLine},
     {"vsbAwg", Kind::VScrollBar, nullptr, {4320, 600, 255, 1815}, kDefaultFont, kSystem, kSystem},

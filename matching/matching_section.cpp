@@ -3,6 +3,7 @@
 #include "common/numeric.h"
 #include "common/text_forms.h"
 #include "design/messages.h"
+#include "design/units.h"
 #include "matching/cables.h"
 
 namespace loopbeam {
@@ -10,9 +11,6 @@ namespace {
 
 constexpr float kHalfWaveFeetMHz = 492.0f;
 constexpr float kHalves = 2.0f;
-constexpr float kInchesPerFoot = 12.0f;
-constexpr double kCmPerInch = 2.54;
-constexpr double kCmPerMetre = 100.0;
 
 std::optional<Refused> guard(const DesignState& state) {
     if (!(state.freq > 0)) return refuse(messages::noFrequency());
@@ -66,7 +64,7 @@ Outcome<BoxTexts> matchMetricArithmetic(DesignState& state) {
     if (!length) return refuse(messages::lengthOutOfRange("matching section length", state.freq));
 
     state.matchLen = *length;
-    const double m = static_cast<double>(state.matchLen) * kInchesPerFoot * kCmPerInch / kCmPerMetre;
+    const double m = metresOf(state.matchLen);
     const double whole = wholePart(m);
     BoxTexts texts;
     texts.add("Text6", "Meter");

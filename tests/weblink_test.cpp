@@ -16,7 +16,7 @@ TEST_F(WebLinkTest, StartsAsDesigned) {
     EXPECT_EQ(window.windowTitle(), "Web Page Link");
     EXPECT_EQ(window.size(), QSize(221, 123));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
-    EXPECT_EQ(testing::textOf(window, "lblWebPage"), web::kAddress);
+    EXPECT_EQ(testing::textOf(window, "lblWebPage"), QString::fromLatin1(web::kAddress));
     EXPECT_EQ(testing::textOf(window, "Label2"), "Click Link Below to ");
     const QCursor hand = child<QLabel>(window, "lblWebPage")->cursor();
     EXPECT_EQ(hand.shape(), Qt::BitmapCursor);
@@ -33,7 +33,7 @@ TEST_F(WebLinkTest, OneWindowForTheProcess) {
     QTest::mouseClick(child<QPushButton>(main, "mnuWeb"), Qt::LeftButton);
     EXPECT_EQ(main.webLinkWindow(), first);
     EXPECT_TRUE(first->isVisible());
-    EXPECT_EQ(testing::textOf(*first, "lblWebPage"), web::kAddress);
+    EXPECT_EQ(testing::textOf(*first, "lblWebPage"), QString::fromLatin1(web::kAddress));
 }
 
 }  // namespace

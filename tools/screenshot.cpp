@@ -28,6 +28,10 @@ Widget* child(QWidget& window, const char* name) {
     return window.findChild<Widget*>(QString::fromLatin1(name));
 }
 
+void press(QWidget& window, const char* button) {
+    QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -46,27 +50,27 @@ int main(int argc, char** argv) {
     auto* freq = child<QLineEdit>(window, "freqtxt");
     freq->selectAll();
     QTest::keyClicks(freq, QStringLiteral("14.2"));
-    QTest::mouseClick(child<QPushButton>(window, "Command4"), Qt::LeftButton);
+    press(window, "Command4");
     child<QScrollBar>(window, "vsbAwg")->triggerAction(QScrollBar::SliderSingleStepAdd);
     child<QScrollBar>(window, "vsbAwg")->triggerAction(QScrollBar::SliderSingleStepAdd);
     QTest::mouseClick(child<QRadioButton>(window, "Option1"), Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+    press(window, "Command1");
     saved = save(window, folder + QStringLiteral("/main-feet.png")) && saved;
-    QTest::mouseClick(child<QPushButton>(window, "Command2"), Qt::LeftButton);
+    press(window, "Command2");
     saved = save(window, folder + QStringLiteral("/main-metric.png")) && saved;
 
-    QTest::mouseClick(child<QPushButton>(window, "Command5"), Qt::LeftButton);
+    press(window, "Command5");
     loopbeam::Form1& matching = *window.matchingWindow();
     if (!QTest::qWaitForWindowExposed(&matching)) return 1;
     saved = save(matching, folder + QStringLiteral("/matching-start.png")) && saved;
     auto* list = child<QListWidget>(matching, "List1");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
-    QTest::mouseClick(child<QPushButton>(matching, "Command1"), Qt::LeftButton);
+    press(matching, "Command1");
     saved = save(matching, folder + QStringLiteral("/matching-feet.png")) && saved;
-    QTest::mouseClick(child<QPushButton>(matching, "Command2"), Qt::LeftButton);
+    press(matching, "Command2");
     saved = save(matching, folder + QStringLiteral("/matching-metric.png")) && saved;
 
-    QTest::mouseClick(child<QPushButton>(window, "mnuWeb"), Qt::LeftButton);
+    press(window, "mnuWeb");
     loopbeam::web& webLink = *window.webLinkWindow();
     if (!QTest::qWaitForWindowExposed(&webLink)) return 1;
     saved = save(webLink, folder + QStringLiteral("/weblink.png")) && saved;

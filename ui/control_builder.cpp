@@ -43,7 +43,7 @@ QWidget* textBox(const ControlSpec& spec, QWidget& window) {
     box->setFrame(spec.flags & kFramed);
     box->setAlignment(alignment | Qt::AlignVCenter);
     box->setTextMargins(0, 0, 0, 0);
-    if (spec.maxLength > 0) box->setMaxLength(spec.maxLength);
+    if (spec.maxLength > 0) box->setMaxLength(static_cast<int>(spec.maxLength));
     return box;
 }
 

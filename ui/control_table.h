@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QRect>
+#include <cstddef>
 #include <optional>
 
 class QWidget;
@@ -50,8 +51,8 @@ struct ControlSpec {
     std::optional<QColor> textColour;        // nullopt: the platform's
     std::optional<QColor> backgroundColour;  // nullopt: the platform's
     unsigned flags = 0;
-    int maxLength = 0;   // text boxes; 0 for none
-    int linePixels = 0;  // multi-line boxes whose lines must meet rows beside them; 0 for the font's
+    std::size_t maxLength = 0;  // text boxes; 0 for none
+    int linePixels = 0;         // multi-line boxes whose lines must meet rows beside them; 0 for the font's
 };
 
 // A window's own design: its name, caption, client area and background

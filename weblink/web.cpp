@@ -21,7 +21,7 @@ const std::array<ControlSpec, 3> kControls{{
     {"Label1", Kind::Label, "The link will be opened in your default browser.", {525, 75, 2265, 390}, {}, {}, {},
      ui::kCentred},
     {"Label2", Kind::Label, "Click Link Below to ", {450, 750, 2490, 345}, {}, {}, {}, ui::kCentred},
-    {"lblWebPage", Kind::Label, "https://www.arrl.org", {525, 1335, 2205, 255}, {"MS Sans Serif", 8.25, false, false, true},
+    {"lblWebPage", Kind::Label, web::kAddress, {525, 1335, 2205, 255}, {"MS Sans Serif", 8.25, false, false, true},
      ui::kBlue, {}},
 }};
 // clang-format on
@@ -44,7 +44,7 @@ web::web() {
 void web::lblWebPage_Click() {
     // The desktop's own opener starts the browser without a shell and without
     // waiting; the address is a constant, nothing typed reaches it.
-    const QString page = kAddress + QLatin1Char('/');
+    const QString page = QString::fromLatin1(kAddress) + QLatin1Char('/');
     if (!QDesktopServices::openUrl(QUrl(page)))
         ui::showProblem(*this, QStringLiteral("Web Page Link"),
                         QStringLiteral("The web page could not be opened: no web browser could be started on "

@@ -11,7 +11,8 @@ class web : public QWidget {
     Q_OBJECT
 
 public:
-    static inline const QString kAddress = QStringLiteral("https://www.arrl.org");
+    // The link's caption; a click opens it with a final "/".
+    static constexpr const char* kAddress = "https://www.arrl.org";
 
     web();
 
