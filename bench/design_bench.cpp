@@ -1,5 +1,7 @@
 // One full design per iteration: lock, design type, the calculation with its
 // fourteen texts and the metric conversion with its fourteen texts.
+// Target: under 10 microseconds a design, far below anything a user can
+// notice; the texts come from std::to_chars, about 2 microseconds here.
 
 #include <benchmark/benchmark.h>
 

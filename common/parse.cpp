@@ -1,7 +1,6 @@
 #include "common/parse.h"
 
 #include <charconv>
-#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -61,23 +60,10 @@ bool atLeastOne(std::string_view number) {
     return position > 0;
 }
 
-// Up to 15 digits and nothing else: the value is exact in a double, no
-// general conversion needed. Whole metres are read back this way.
-std::optional<double> shortWholeNumber(std::string_view digits) {
-    if (digits.empty() || digits.size() > 15) return std::nullopt;
-    std::int64_t value = 0;
-    for (char c : digits) {
-        if (!isDigit(c)) return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return static_cast<double>(value);
-}
-
 // Converts a text that numberPrefix accepted whole; overflow gives an infinity.
 double convert(std::string_view number) {
     const bool negative = number[0] == '-';
     if (number[0] == '+' || number[0] == '-') number.remove_prefix(1);
-    if (const auto whole = shortWholeNumber(number)) return negative ? -*whole : *whole;
     double value = 0;
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
     if (result.ec == std::errc::result_out_of_range)
