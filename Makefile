@@ -19,6 +19,9 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ_TARGETS  := parse_fuzz text_forms_fuzz handlers_fuzz
 FUZZ_SECONDS  ?= 60
 
+# Build and test jobs: every core unless told otherwise (make JOBS=1 test).
+JOBS ?= $(shell nproc)
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps install-missing configure build run test bench screenshot package test-sanitize fuzz clean
@@ -40,13 +43,13 @@ configure: deps
 	cmake --preset $(PRESET) >/dev/null
 
 build: configure
-	cmake --build --preset $(PRESET)
+	cmake --build --preset $(PRESET) --parallel $(JOBS)
 
 run: build
 	$(BUILD)/loopbeam
 
 test: build
-	ctest --preset $(PRESET)
+	ctest --preset $(PRESET) --parallel $(JOBS)
 
 bench: build
 	$(BUILD)/bench/design_bench
@@ -61,14 +64,14 @@ package: build
 
 test-sanitize: deps
 	cmake --preset sanitize >/dev/null
-	cmake --build --preset sanitize
-	ctest --preset sanitize
+	cmake --build --preset sanitize --parallel $(JOBS)
+	ctest --preset sanitize --parallel $(JOBS)
 
 # Each target runs on a copy of its committed seeds; what it finds stays in build/fuzz.
 fuzz: deps
 	@$(MAKE) install-missing WANTED="$(FUZZ_PACKAGES)"
 	cmake --preset fuzz >/dev/null
-	cmake --build --preset fuzz
+	cmake --build --preset fuzz --parallel $(JOBS)
 	@mkdir -p build/fuzz/artifacts
 	@for t in $(FUZZ_TARGETS); do \
 	  mkdir -p build/fuzz/corpus/$$t && cp -n fuzz/corpus/$$t/* build/fuzz/corpus/$$t/; \

@@ -7,7 +7,7 @@
 #include "app/display_check.h"
 #include "design/design_state.h"
 #include "mainwindow/tarnwell.h"
-#include "ui/fonts.h"
+#include "ui/font_substitutions.h"
 
 int main(int argc, char** argv) {
     loopbeam::requireGraphicalDesktop();

@@ -1,27 +1,70 @@
 #include "cli/options.h"
 
+#include <array>
 #include <charconv>
 
-#include "matching/cables.h"
+#include "common/choice_list.h"
+#include "design/cables.h"
 
 namespace loopbeam::cli {
-
-const char* const kUsage =
-    "usage: loopbeam-cli --freq TEXT [--elements N] [--awg N] [--type standard|special|double]\n"
-    "                    [--coax NAME] [--metric] [--json]\n"
-    "\n"
-    "  --freq TEXT      centre frequency in MHz, locked as typed (at most 7 characters are kept);\n"
-    "                   write --freq=TEXT for an empty text or one that begins with -\n"
-    "  --elements N     number of elements, 3 to 50 (default 3)\n"
-    "  --awg N          wire gauge, 10 to 20 (default 10)\n"
-    "  --type T         standard (STANDARD HIGH GAIN, default), special (SPECIAL 4 OR 8 ELEMENT)\n"
-    "                   or double (DOUBLE REFLECTOR)\n"
-    "  --coax NAME      cable of the matching section: RG-6, RG-11, \"RG-11 foam\", \"RG-12 or 12a\",\n"
-    "                   \"RG-59 or 59a\", \"RG-59 foam\", RG-216, or its index 0 to 6\n"
-    "  --metric         report metres and centimetres instead of feet and inches\n"
-    "  --json           print every box's text as JSON, keyed by control name\n";
-
 namespace {
+
+// The word that chooses each design type, in the order the help lists them.
+struct TypeWord {
+    DesignType type;
+    std::string_view word;
+};
+constexpr std::array<TypeWord, 3> kTypeWords{{
+    {DesignType::StandardHighGain, "standard"},
+    {DesignType::Special4or8, "special"},
+    {DesignType::DoubleReflector, "double"},
+}};
+
+std::string str(std::string_view text) { return std::string(text); }
+std::string number(long value) { return std::to_string(value); }
+
+std::string rangeText(const SelectorRange& range) {
+    return number(range.minimum) + " to " + number(range.maximum) + " (default " + number(range.minimum) + ")";
+}
+
+// An option's description, its lines filled to 92 columns under the description column.
+std::string described(std::string_view option, std::string_view description) {
+    constexpr std::size_t kIndent = 19, kWidth = 92;
+    std::string out = "  " + str(option), line;
+    out.append(kIndent - out.size(), ' ');
+    std::size_t column = kIndent;
+    for (std::size_t start = 0; start < description.size();) {
+        const std::size_t end = std::min(description.find(' ', start), description.size());
+        const std::string_view word = description.substr(start, end - start);
+        if (column > kIndent && column + 1 + word.size() > kWidth) {
+            out += "\n" + std::string(kIndent, ' ');
+            column = kIndent;
+        } else if (column > kIndent) {
+            out += ' ';
+            ++column;
+        }
+        out += word;
+        column += word.size();
+        start = end + 1;
+    }
+    return out + "\n";
+}
+
+std::string typeChoices() {
+    return choiceList(kTypeWords, [](const TypeWord& choice) {
+        const bool isDefault = choice.type == Options{}.type;
+        return str(choice.word) + " (" + str(captionOf(choice.type)) + (isDefault ? ", default)" : ")");
+    });
+}
+
+std::string cableChoices() {
+    std::string out;
+    for (const CableType& cable : kCables) {
+        const bool quoted = cable.entry.find(' ') != std::string_view::npos;
+        out += (quoted ? "\"" + str(cable.entry) + "\"" : str(cable.entry)) + ", ";
+    }
+    return out + "or its index 0 to " + number(static_cast<long>(kCables.size()) - 1);
+}
 
 std::optional<int> wholeNumber(std::string_view text) {
     int value = 0;
@@ -30,25 +73,49 @@ std::optional<int> wholeNumber(std::string_view text) {
     return value;
 }
 
-std::optional<std::int16_t> inRange(std::string_view text, int low, int high) {
+std::optional<std::int16_t> inRange(std::string_view text, const SelectorRange& range) {
     const auto value = wholeNumber(text);
-    if (!value || *value < low || *value > high) return std::nullopt;
+    if (!value || !range.contains(*value)) return std::nullopt;
     return static_cast<std::int16_t>(*value);
 }
 
 std::optional<std::int16_t> coaxIndex(std::string_view text) {
     if (const auto index = cableIndexOf(text)) return index;
-    return inRange(text, 0, static_cast<int>(kCables.size()) - 1);
+    return inRange(text, {0, static_cast<std::int16_t>(kCables.size() - 1)});
 }
 
 std::optional<DesignType> designType(std::string_view text) {
-    if (text == "standard") return DesignType::Standard;
-    if (text == "special") return DesignType::Special;
-    if (text == "double") return DesignType::DoubleReflector;
+    for (const TypeWord& choice : kTypeWords)
+        if (choice.word == text) return choice.type;
     return std::nullopt;
 }
 
+std::string typeWords() {
+    std::string out;
+    for (const TypeWord& choice : kTypeWords) out += (out.empty() ? "" : "|") + str(choice.word);
+    return out;
+}
+
+std::string mustBeWhole(std::string_view option, const SelectorRange& range, std::string_view value) {
+    return str(option) + " must be a whole number from " + number(range.minimum) + " to " + number(range.maximum) +
+           ", not " + str(value);
+}
+
 }  // namespace
+
+std::string usage() {
+    return "usage: loopbeam-cli --freq TEXT [--elements N] [--awg N] [--type " + typeWords() +
+           "]\n"
+           "                    [--coax NAME] [--metric] [--json]\n"
+           "\n"
+           "  --freq TEXT      centre frequency in MHz, locked as typed (at most 7 characters are kept);\n"
+           "                   write --freq=TEXT for an empty text or one that begins with -\n" +
+           described("--elements N", "number of elements, " + rangeText(kElementCounts)) +
+           described("--awg N", "wire gauge, " + rangeText(kGauges)) + described("--type T", typeChoices()) +
+           described("--coax NAME", "cable of the matching section: " + cableChoices()) +
+           described("--metric", "report metres and centimetres instead of feet and inches") +
+           described("--json", "print every box's text as JSON, keyed by control name");
+}
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
     Options options;
@@ -62,36 +129,38 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
         }
         if (name == "--help" || name == "-h") return HelpRequested{};
         if (name == "--metric" || name == "--json") {
-            if (value) return UsageError{std::string(name) + " takes no value"};
+            if (value) return UsageError{str(name) + " takes no value"};
             (name == "--metric" ? options.metric : options.json) = true;
             continue;
         }
         if (name != "--freq" && name != "--elements" && name != "--awg" && name != "--type" && name != "--coax")
-            return UsageError{"unknown option " + std::string(args[i])};
+            return UsageError{"unknown option " + str(args[i])};
         if (!value) {
             if (i + 1 >= args.size() || args[i + 1].starts_with("-"))
-                return UsageError{std::string(name) + " needs a value" +
+                return UsageError{str(name) + " needs a value" +
                                   (name == "--freq" ? " (write --freq=TEXT for a text that begins with -)" : "")};
             value = args[++i];
         }
         if (name == "--freq") {
-            options.freq = std::string(*value);
+            options.freq = str(*value);
             haveFreq = true;
         } else if (name == "--elements") {
-            const auto n = inRange(*value, 3, 50);
-            if (!n) return UsageError{"--elements must be a whole number from 3 to 50, not " + std::string(*value)};
+            const auto n = inRange(*value, kElementCounts);
+            if (!n) return UsageError{mustBeWhole(name, kElementCounts, *value)};
             options.elements = *n;
         } else if (name == "--awg") {
-            const auto n = inRange(*value, 10, 20);
-            if (!n) return UsageError{"--awg must be a whole number from 10 to 20, not " + std::string(*value)};
+            const auto n = inRange(*value, kGauges);
+            if (!n) return UsageError{mustBeWhole(name, kGauges, *value)};
             options.awg = *n;
         } else if (name == "--type") {
             const auto type = designType(*value);
-            if (!type) return UsageError{"--type must be standard, special or double, not " + std::string(*value)};
+            if (!type)
+                return UsageError{"--type must be " + choiceList(kTypeWords, [](const TypeWord& t) { return t.word; }) +
+                                  ", not " + str(*value)};
             options.type = *type;
         } else {
             const auto index = coaxIndex(*value);
-            if (!index) return UsageError{"unknown cable " + std::string(*value)};
+            if (!index) return UsageError{"unknown cable " + str(*value)};
             options.coaxIndex = index;
         }
     }

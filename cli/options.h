@@ -8,15 +8,16 @@
 #include <variant>
 #include <vector>
 
-namespace loopbeam::cli {
+#include "design/design_types.h"
+#include "design/selectors.h"
 
-enum class DesignType { Standard, Special, DoubleReflector };
+namespace loopbeam::cli {
 
 struct Options {
     std::string freq;  // as typed, before the box's 7-character cut
-    std::int16_t elements = 3;
-    std::int16_t awg = 10;
-    DesignType type = DesignType::Standard;
+    std::int16_t elements = kElementCounts.minimum;
+    std::int16_t awg = kGauges.minimum;
+    DesignType type = DesignType::StandardHighGain;
     std::optional<std::int16_t> coaxIndex;
     bool metric = false;
     bool json = false;
@@ -31,6 +32,7 @@ using ParsedCommandLine = std::variant<Options, HelpRequested, UsageError>;
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args);
 
-extern const char* const kUsage;
+// The help text.
+std::string usage();
 
 }  // namespace loopbeam::cli

@@ -1,18 +1,18 @@
 #pragma once
-// The two ways loopbeam-cli reports a replayed design.
+// The two ways loopbeam-cli reports a design run.
 
 #include <string>
 
+#include "cli/design_run.h"
 #include "cli/options.h"
-#include "cli/road.h"
 
 namespace loopbeam::cli {
 
 // One JSON object with the boxes' texts keyed by control name.
-std::string jsonReport(const RoadResult& road);
+std::string jsonReport(const DesignRun& run);
 
 // A readable report; the failure, if any, goes to stderr separately.
-std::string humanReport(const RoadResult& road, const Options& options);
+std::string humanReport(const DesignRun& run, const Options& options);
 
 // A JSON string literal; bytes that are not valid UTF-8 become U+FFFD.
 std::string jsonString(std::string_view text);

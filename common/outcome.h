@@ -13,33 +13,36 @@
 
 namespace loopbeam {
 
+// The text a handler gives one box; Box is the enum of the boxes of one window.
+template <class Box>
 struct BoxText {
-    std::string_view box;  // the control's name
+    Box box;
     ShortText text;
 };
 
 // A handler writes at most fourteen boxes; a fixed array of inline texts keeps
 // a design free of allocations.
+template <class Box>
 class BoxTexts {
 public:
     static constexpr std::size_t kCapacity = 14;
 
-    void add(std::string_view box, const ShortText& text) { items_[count_++] = {box, text}; }
-    void add(std::string_view box, std::string_view text) { add(box, ShortText(text)); }
+    void add(Box box, const ShortText& text) { items_[count_++] = {box, text}; }
+    void add(Box box, std::string_view text) { add(box, ShortText(text)); }
     std::size_t size() const { return count_; }
-    const BoxText& operator[](std::size_t i) const { return items_[i]; }
-    const BoxText* begin() const { return items_.data(); }
-    const BoxText* end() const { return items_.data() + count_; }
+    const BoxText<Box>& operator[](std::size_t i) const { return items_[i]; }
+    const BoxText<Box>* begin() const { return items_.data(); }
+    const BoxText<Box>* end() const { return items_.data() + count_; }
 
     // The text last written to a box, or nullptr when this step did not write it.
-    const ShortText* find(std::string_view box) const {
+    const ShortText* find(Box box) const {
         for (std::size_t i = count_; i-- > 0;)
             if (items_[i].box == box) return &items_[i].text;
         return nullptr;
     }
 
 private:
-    std::array<BoxText, kCapacity> items_;  // only the first count_ are set
+    std::array<BoxText<Box>, kCapacity> items_;  // only the first count_ are set
     std::size_t count_ = 0;
 };
 

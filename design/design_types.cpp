@@ -23,4 +23,12 @@ void selectDoubleReflector(DesignState& state) {
     state.refConst = kDoubleReflector.refConst;
 }
 
+void selectDesignType(DesignState& state, DesignType type, std::int16_t elementCount) {
+    switch (type) {
+        case DesignType::StandardHighGain: selectStandardHighGain(state, elementCount); break;
+        case DesignType::DoubleReflector: selectDoubleReflector(state); break;
+        case DesignType::Special4or8: selectSpecial4or8(state); break;
+    }
+}
+
 }  // namespace loopbeam

@@ -17,9 +17,9 @@ constexpr double kSpacingFeetMHz = 162.2907;  // 0.165 wavelength
 constexpr double kPerimeterToDiagonal = 2.828;
 
 // Whole feet, the headings, then the inches: the order the boxes are written.
-Outcome<BoxTexts> feetInchesTexts(const DesignState& state) {
-    Outcome<BoxTexts> result(std::in_place);  // built in place: no copy of the texts on return
-    BoxTexts& texts = *result;
+Outcome<MainTexts> feetInchesTexts(const DesignState& state) {
+    Outcome<MainTexts> result(std::in_place);  // built in place: no copy of the texts on return
+    MainTexts& texts = *result;
     for (const LengthRow& row : kLengthRows) texts.add(row.wholeBox, singleText(wholePart(state.*row.length)));
     texts.add(kWholeHeadingBox, "FEET");
     texts.add(kFractionHeadingBox, "INCHES");
@@ -35,13 +35,13 @@ Outcome<BoxTexts> feetInchesTexts(const DesignState& state) {
 
 }  // namespace
 
-Outcome<BoxTexts> calculateFeetInches(DesignState& state, std::int16_t gauge, std::int16_t elementCount) {
+Outcome<MainTexts> calculateFeetInches(DesignState& state, std::int16_t gauge, std::int16_t elementCount) {
     if (!(state.freq > 0)) return refuse(messages::noFrequency());
     if (!designTypeChosen(state)) return refuse(messages::noDesignType());
     return calculateDimensions(state, gauge, elementCount);
 }
 
-Outcome<BoxTexts> calculateDimensions(DesignState& state, std::int16_t gauge, std::int16_t elementCount) {
+Outcome<MainTexts> calculateDimensions(DesignState& state, std::int16_t gauge, std::int16_t elementCount) {
     DesignState next = state;
     next.awg = gauge;
     const auto diameter = wireDiameter(next.awg);

@@ -5,7 +5,6 @@
 #include "common/parse.h"
 #include "common/text_cut.h"
 #include "common/text_forms.h"
-#include "design/main_boxes.h"
 #include "design/messages.h"
 
 namespace loopbeam {
@@ -16,7 +15,7 @@ constexpr double kLowerEdgeFraction = 0.0143;  // taken off as f - f x 0.0143, n
 
 }  // namespace
 
-Outcome<BoxTexts> lockFrequency(DesignState& state, std::string_view boxText) {
+Outcome<MainTexts> lockFrequency(DesignState& state, std::string_view boxText) {
     const std::string_view typed = cutToLength(boxText, kFrequencyBoxMaxLength);
     const auto f = strictParse(typed);
     if (!f) return refuse(messages::notANumber(typed));
@@ -26,10 +25,10 @@ Outcome<BoxTexts> lockFrequency(DesignState& state, std::string_view boxText) {
     if (!std::isfinite(upper) || !std::isfinite(lower) || !std::isfinite(locked))
         return refuse(messages::frequencyTooLarge(typed));
 
-    Outcome<BoxTexts> result(std::in_place);  // built in place: no copy of the texts on return
-    result->add("Label1", typed);
-    result->add("Text10", doubleText(upper));
-    result->add("Text9", doubleText(lower));
+    Outcome<MainTexts> result(std::in_place);  // built in place: no copy of the texts on return
+    result->add(MainBox::Label1, typed);
+    result->add(MainBox::Text10, doubleText(upper));
+    result->add(MainBox::Text9, doubleText(lower));
     state.freq = locked;
     return result;
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/outcome.h"
+#include "design/boxes.h"
 #include "design/design_state.h"
 
 namespace loopbeam {
@@ -14,7 +14,7 @@ namespace loopbeam {
 // Text10 (upper edge) and Text9 (lower edge), uncut, and stores freq. A text
 // that is not a number, or too large for the range or for freq, is refused
 // and changes nothing.
-Outcome<BoxTexts> lockFrequency(DesignState& state, std::string_view typed);
+Outcome<MainTexts> lockFrequency(DesignState& state, std::string_view typed);
 
 // The text put back into freqtxt: the locked value, uncut.
 std::string showBackFrequency(const DesignState& state);

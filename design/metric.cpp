@@ -10,7 +10,7 @@
 namespace loopbeam {
 namespace {
 
-void writeMetricTexts(const DesignState& state, BoxTexts& texts) {
+void writeMetricTexts(const DesignState& state, MainTexts& texts) {
     texts.add(kWholeHeadingBox, "METER");
     texts.add(kFractionHeadingBox, "CM");
     for (const LengthRow& row : kLengthRows)
@@ -25,16 +25,16 @@ void writeMetricTexts(const DesignState& state, BoxTexts& texts) {
 
 }  // namespace
 
-Outcome<BoxTexts> convertToMetric(const DesignState& state) {
+Outcome<MainTexts> convertToMetric(const DesignState& state) {
     // awg is written by every successful calculation, with a gauge of 10 or more.
     if (state.awg == 0) return refuse(messages::nothingToConvert());
-    Outcome<BoxTexts> result(std::in_place);  // built in place: no copy of the texts on return
+    Outcome<MainTexts> result(std::in_place);  // built in place: no copy of the texts on return
     writeMetricTexts(state, *result);
     return result;
 }
 
-BoxTexts metricTexts(const DesignState& state) {
-    BoxTexts texts;
+MainTexts metricTexts(const DesignState& state) {
+    MainTexts texts;
     writeMetricTexts(state, texts);
     return texts;
 }

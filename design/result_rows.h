@@ -1,30 +1,32 @@
 #pragma once
-// The six stored lengths and the two result boxes each is shown in, in the
-// order the results are written.
+// The six stored lengths, in the order the results are written, with the
+// two boxes each is shown in and the name of the quantity.
 
 #include <array>
 #include <string_view>
 
+#include "design/boxes.h"
 #include "design/design_state.h"
 
 namespace loopbeam {
 
 struct LengthRow {
-    float DesignState::*length;    // feet
-    std::string_view wholeBox;     // whole feet or whole metres
-    std::string_view fractionBox;  // inches or centimetres
+    float DesignState::*length;  // feet
+    MainBox wholeBox;            // whole feet or whole metres
+    MainBox fractionBox;         // inches or centimetres
+    std::string_view caption;
 };
 
 inline constexpr std::array<LengthRow, 6> kLengthRows{{
-    {&DesignState::dirLen, "Text14", "Text21"},
-    {&DesignState::drvLen, "Text15", "Text22"},
-    {&DesignState::refLen, "Text16", "Text23"},
-    {&DesignState::spacing, "Text17", "Text24"},
-    {&DesignState::boomLen, "Text18", "Text25"},
-    {&DesignState::holeSpacing, "Text19", "Text26"},
+    {&DesignState::dirLen, MainBox::Text14, MainBox::Text21, "Directors"},
+    {&DesignState::drvLen, MainBox::Text15, MainBox::Text22, "Driven element"},
+    {&DesignState::refLen, MainBox::Text16, MainBox::Text23, "Reflector"},
+    {&DesignState::spacing, MainBox::Text17, MainBox::Text24, "Element spacing"},
+    {&DesignState::boomLen, MainBox::Text18, MainBox::Text25, "Boom length"},
+    {&DesignState::holeSpacing, MainBox::Text19, MainBox::Text26, "Spreader hole spacing"},
 }};
 
-inline constexpr std::string_view kWholeHeadingBox = "Text20";
-inline constexpr std::string_view kFractionHeadingBox = "Text27";
+inline constexpr MainBox kWholeHeadingBox = MainBox::Text20;
+inline constexpr MainBox kFractionHeadingBox = MainBox::Text27;
 
 }  // namespace loopbeam

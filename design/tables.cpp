@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "design/selectors.h"
+
 namespace loopbeam {
 
 std::optional<ElementConstants> standardHighGainConstants(float dirCount) {
@@ -9,7 +11,8 @@ std::optional<ElementConstants> standardHighGainConstants(float dirCount) {
     if (dirCount == 2.0f) return ElementConstants{1011.0f, 1059.0f};
     if (dirCount == 3.0f) return ElementConstants{984.0f, 1083.0f};
     if (dirCount == 4.0f) return ElementConstants{1008.0f, 1059.0f};
-    for (int count = 5; count <= 48; ++count)
+    // One director fewer than the two elements that are not directors.
+    for (int count = 5; count <= kElementCounts.maximum - 2; ++count)
         if (dirCount == static_cast<float>(count))
             return count % 2 == 1 ? ElementConstants{981.0f, 1083.0f} : ElementConstants{969.0f, 1068.0f};
     return std::nullopt;
@@ -18,10 +21,10 @@ std::optional<ElementConstants> standardHighGainConstants(float dirCount) {
 std::optional<float> wireDiameter(std::int16_t gauge) {
     // The odd gauges a dragged thumb can reach get standard wire gauge diameters
     // rounded like the even rows, rather than a stale or zero diameter.
-    static constexpr std::array<float, 11> kInches{0.101f, 0.091f, 0.081f, 0.072f, 0.064f, 0.057f,
-                                                   0.051f, 0.045f, 0.04f,  0.036f, 0.032f};
-    if (gauge < 10 || gauge > 20) return std::nullopt;
-    return kInches[static_cast<std::size_t>(gauge - 10)];
+    static constexpr std::array<float, kGauges.maximum - kGauges.minimum + 1> kInches{
+        0.101f, 0.091f, 0.081f, 0.072f, 0.064f, 0.057f, 0.051f, 0.045f, 0.04f, 0.036f, 0.032f};
+    if (!kGauges.contains(gauge)) return std::nullopt;
+    return kInches[static_cast<std::size_t>(gauge - kGauges.minimum)];
 }
 
 float drivenLoopConstant(float diaRatio) {

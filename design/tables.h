@@ -18,7 +18,7 @@ std::optional<ElementConstants> standardHighGainConstants(float dirCount);
 inline constexpr ElementConstants kSpecial4or8{987.0f, 1065.0f};
 inline constexpr ElementConstants kDoubleReflector{981.0f, 1053.0f};
 
-// Wire diameter in inches for gauges 10 to 20; nothing outside.
+// Wire diameter in inches for every gauge of the bar; nothing outside.
 std::optional<float> wireDiameter(std::int16_t gauge);
 
 // Driven-loop constant for a wire diameter in wavelengths.

@@ -5,15 +5,15 @@
 
 #include <QWidget>
 
+#include "design/boxes.h"
 #include "design/design_state.h"
 #include "matching/form1.h"
+#include "ui/controls.h"
 #include "ui/single_window.h"
 #include "weblink/web.h"
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class QRadioButton;
 class QScrollBar;
 
 namespace loopbeam {
@@ -44,14 +44,14 @@ public slots:
     void vsbEl_Change();
 
 private:
-    template <class Widget>
-    Widget* control(const char* name);
     void connectHandlers();
 
     DesignState& state_;
     ui::SingleWindow<Form1> matching_;
     ui::SingleWindow<web> webLink_;
 
+    ui::Controls controls_;
+    ui::BoxWidgets<MainBox, kMainBoxes.size()> boxes_;
     QLineEdit* freqtxt;
     QLabel* awgLab;
     QLabel* elLab;

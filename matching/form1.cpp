@@ -4,34 +4,44 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "matching/cables.h"
+#include "design/cables.h"
+#include "design/captions.h"
+#include "design/matching_section.h"
 #include "matching/form1_layout.h"
-#include "matching/matching_section.h"
 #include "ui/bitmap.h"
 #include "ui/control_builder.h"
+#include "ui/show_outcome.h"
 #include "ui/window_printer.h"
-#include "ui/window_texts.h"
 
 namespace loopbeam {
+namespace {
 
-Form1::Form1(DesignState& state) : state_(state) {
-    ui::buildWindow(*this, kForm1Design, form1Controls());
-    findChild<QLabel*>(QStringLiteral("Picture1"))
+using form1_layout::row;
+
+constexpr auto kBoxRows = ui::boxRows(form1_layout::kControls, kMatchingBoxes);
+
+}  // namespace
+
+Form1::Form1(DesignState& state)
+    : state_(state),
+      controls_(ui::buildWindow(*this, form1_layout::kDesign, form1_layout::kControls)),
+      boxes_(controls_, kBoxRows),
+      List1(controls_.at<QListWidget>(row("List1"))) {
+    controls_.at<QLabel>(row("Picture1"))
         ->setPixmap(QPixmap::fromImage(ui::readBitmap(QStringLiteral(":/loopbeam/matching.bmp"))));
-    List1 = findChild<QListWidget*>(QStringLiteral("List1"));
     // A selection by mouse or keyboard is the list's click; the focus alone selects nothing.
     connect(List1, &QListWidget::itemSelectionChanged, this, &Form1::List1_Click);
-    const auto onClick = [this](const char* name, void (Form1::*handler)()) {
-        connect(findChild<QPushButton*>(QString::fromLatin1(name)), &QPushButton::clicked, this, handler);
+    const auto onClick = [this](std::size_t row, void (Form1::*handler)()) {
+        connect(controls_.at<QPushButton>(row), &QPushButton::clicked, this, handler);
     };
-    onClick("Command1", &Form1::Command1_Click);
-    onClick("Command2", &Form1::Command2_Click);
-    onClick("Command3", &Form1::Command3_Click);
+    onClick(row("Command1"), &Form1::Command1_Click);
+    onClick(row("Command2"), &Form1::Command2_Click);
+    onClick(row("Command3"), &Form1::Command3_Click);
     Form_Load();
 }
 
 void Form1::reload() {
-    ui::restoreTexts(*this, form1Controls());
+    ui::restoreTexts(controls_, form1_layout::kControls);
     Form_Load();
 }
 
@@ -46,9 +56,9 @@ void Form1::List1_Click() {
     chooseCable(state_, static_cast<std::int16_t>(selected.isEmpty() ? -1 : List1->row(selected.first())));
 }
 
-void Form1::Command1_Click() { ui::showOutcome(*this, QStringLiteral("CALCULATE FT/INCHES"), matchFeetInches(state_)); }
+void Form1::Command1_Click() { ui::showOutcome(*this, captions::kMatchFeetInches, matchFeetInches(state_), boxes_); }
 
-void Form1::Command2_Click() { ui::showOutcome(*this, QStringLiteral("CALCULATE METER/CM"), matchMetric(state_)); }
+void Form1::Command2_Click() { ui::showOutcome(*this, captions::kMatchMetric, matchMetric(state_), boxes_); }
 
 void Form1::Command3_Click() { ui::printOnDefaultPrinter(*this); }
 

@@ -4,7 +4,9 @@
 
 #include <QWidget>
 
+#include "design/boxes.h"
 #include "design/design_state.h"
+#include "ui/controls.h"
 
 class QListWidget;
 
@@ -28,6 +30,8 @@ public slots:
 
 private:
     DesignState& state_;
+    ui::Controls controls_;
+    ui::BoxWidgets<MatchingBox, kMatchingBoxes.size()> boxes_;
     QListWidget* List1;
 };
 

@@ -3,7 +3,7 @@
 a red 1.7 line at the top, a yellow 1.5 band below it, and a lopsided blue V
 that touches the bottom near the centre frequency. Run it from this folder."""
 
-from bmp4 import write_bmp4
+from bitmap_writer import write_bmp4
 
 WIDTH, HEIGHT = 239, 39
 GREEN, RED, YELLOW, BLUE = 0, 1, 2, 3

@@ -12,9 +12,9 @@ namespace {
 using Texts = std::vector<std::string>;
 
 // Text14..Text19, Text20, Text27, Text21..Text26: the writing order.
-Texts textsOf(const BoxTexts& texts) {
+Texts textsOf(const MainTexts& texts) {
     Texts out;
-    for (const BoxText& t : texts) out.push_back(t.text.str());
+    for (const auto& t : texts) out.push_back(t.text.str());
     return out;
 }
 
@@ -70,10 +70,10 @@ TEST(Dimensions, NegativeFrequencyRoundsWholeFeetDownward) {
     selectStandardHighGain(state, 3);
     const auto texts = calculateDimensions(state, 14, 3);
     ASSERT_TRUE(texts);
-    EXPECT_EQ(*texts->find("Text14"), "-68");
-    EXPECT_EQ(*texts->find("Text21"), "4.173157");
-    EXPECT_EQ(*texts->find("Text19"), "-26");
-    EXPECT_EQ(*texts->find("Text26"), "11.68323");
+    EXPECT_EQ(*texts->find(MainBox::Text14), "-68");
+    EXPECT_EQ(*texts->find(MainBox::Text21), "4.173157");
+    EXPECT_EQ(*texts->find(MainBox::Text19), "-26");
+    EXPECT_EQ(*texts->find(MainBox::Text26), "11.68323");
 }
 
 TEST(Dimensions, StoresRoundedIntermediatesAndLengths) {
@@ -120,9 +120,9 @@ TEST(Dimensions, AWholeNumberOfFeetShowsZeroInches) {
     selectSpecial4or8(state);
     const auto texts = calculateFeetInches(state, 10, 3);
     ASSERT_TRUE(texts);
-    EXPECT_EQ(*texts->find("Text17"), "1");
-    EXPECT_EQ(*texts->find("Text24"), "0");
-    EXPECT_EQ(*texts->find("Text18"), "2");
+    EXPECT_EQ(*texts->find(MainBox::Text17), "1");
+    EXPECT_EQ(*texts->find(MainBox::Text24), "0");
+    EXPECT_EQ(*texts->find(MainBox::Text18), "2");
 }
 
 TEST(Dimensions, RefusalsChangeNothing) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "design/main_boxes.h"
+#include "design/boxes.h"
 
 namespace loopbeam {
 namespace {
@@ -16,8 +16,8 @@ Held lockAndClick(DesignState& state, const char* typed) {
     const auto texts = lockFrequency(state, typed);
     EXPECT_TRUE(texts.has_value()) << typed;
     if (!texts) return {};
-    return {texts->find("Label1")->str(), heldBy("Text10", *texts->find("Text10")),
-            heldBy("Text9", *texts->find("Text9")), heldBy("freqtxt", showBackFrequency(state))};
+    return {texts->find(MainBox::Label1)->str(), heldBy(MainBox::Text10, *texts->find(MainBox::Text10)),
+            heldBy(MainBox::Text9, *texts->find(MainBox::Text9)), heldBy(MainBox::freqtxt, showBackFrequency(state))};
 }
 
 TEST(FrequencyLock, WorkedValues) {

@@ -1,8 +1,8 @@
-#include "matching/matching_section.h"
+#include "design/matching_section.h"
 
 #include <gtest/gtest.h>
 
-#include "matching/cables.h"
+#include "design/cables.h"
 
 namespace loopbeam {
 namespace {
@@ -11,9 +11,9 @@ struct Shown {
     std::string text3, text4, text6, text7;
 };
 
-Shown shown(const BoxTexts& texts) {
-    return {texts.find("Text3")->str(), texts.find("Text4")->str(), texts.find("Text6")->str(),
-            texts.find("Text7")->str()};
+Shown shown(const MatchingTexts& texts) {
+    return {texts.find(MatchingBox::Text3)->str(), texts.find(MatchingBox::Text4)->str(),
+            texts.find(MatchingBox::Text6)->str(), texts.find(MatchingBox::Text7)->str()};
 }
 
 DesignState withCable(float freq, std::int16_t index) {
@@ -50,7 +50,7 @@ TEST(MatchingSection, WorkedValues) {
         const DesignState afterFeet = state;
         const auto metric = matchMetricArithmetic(state);
         ASSERT_TRUE(metric);
-        EXPECT_EQ((*metric)[0].box, "Text6");  // headings are written first
+        EXPECT_EQ((*metric)[0].box, MatchingBox::Text6);  // headings are written first
         const Shown m = shown(*metric);
         EXPECT_EQ(m.text3, c.metres);
         EXPECT_EQ(m.text4, c.cm);
@@ -64,12 +64,12 @@ TEST(MatchingSection, CablesWithTheSameFactorGiveTheSameSection) {
     DesignState first = withCable(50.1f, *cableIndexOf("RG-59 or 59a"));
     const auto reference = matchMetric(first);
     ASSERT_TRUE(reference);
-    EXPECT_EQ(*reference->find("Text3"), "0");
-    EXPECT_EQ(*reference->find("Text4"), "98.7771102905273");
+    EXPECT_EQ(*reference->find(MatchingBox::Text3), "0");
+    EXPECT_EQ(*reference->find(MatchingBox::Text4), "98.7771102905273");
     for (const char* cable : {"RG-11", "RG-12 or 12a", "RG-216"}) {
         SCOPED_TRACE(cable);
         DesignState state = withCable(50.1f, *cableIndexOf(cable));
-        EXPECT_EQ(*matchMetric(state)->find("Text4"), "98.7771102905273");
+        EXPECT_EQ(*matchMetric(state)->find(MatchingBox::Text4), "98.7771102905273");
     }
 }
 

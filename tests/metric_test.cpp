@@ -33,9 +33,9 @@ TEST(Metric, SingleLengths) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.feet);
-        const BoxTexts texts = metricTexts(allLengths(c.feet));
+        const MainTexts texts = metricTexts(allLengths(c.feet));
         ASSERT_EQ(texts.size(), 14u);
-        EXPECT_EQ(texts[0].box, "Text20");
+        EXPECT_EQ(texts[0].box, MainBox::Text20);
         EXPECT_EQ(texts[0].text, "METER");
         EXPECT_EQ(texts[1].text, "CM");
         for (const LengthRow& row : kLengthRows) {
@@ -48,23 +48,27 @@ TEST(Metric, SingleLengths) {
 TEST(Metric, DesignsConvertExactly) {
     struct Case {
         float freq;
-        std::vector<std::pair<const char*, const char*>> expected;
+        std::vector<std::pair<MainBox, const char*>> expected;
     };
     const Case cases[] = {
         {14.2f,
-         {{"Text14", "20"},
-          {"Text21", "62.0401818847657"},
-          {"Text15", "21"},
-          {"Text22", "57.2113494873047"},
-          {"Text16", "22"},
-          {"Text23", "52.3822845458984"},
-          {"Text17", "3"},
-          {"Text24", "48.3535624694824"},
-          {"Text18", "6"},
-          {"Text25", "96.7071249389648"},
-          {"Text19", "7"},
-          {"Text26", "62.8046020507813"}}},
-        {-14.2f, {{"Text14", "-21"}, {"Text21", "37.9598181152343"}, {"Text19", "-8"}, {"Text26", "37.1953979492187"}}},
+         {{MainBox::Text14, "20"},
+          {MainBox::Text21, "62.0401818847657"},
+          {MainBox::Text15, "21"},
+          {MainBox::Text22, "57.2113494873047"},
+          {MainBox::Text16, "22"},
+          {MainBox::Text23, "52.3822845458984"},
+          {MainBox::Text17, "3"},
+          {MainBox::Text24, "48.3535624694824"},
+          {MainBox::Text18, "6"},
+          {MainBox::Text25, "96.7071249389648"},
+          {MainBox::Text19, "7"},
+          {MainBox::Text26, "62.8046020507813"}}},
+        {-14.2f,
+         {{MainBox::Text14, "-21"},
+          {MainBox::Text21, "37.9598181152343"},
+          {MainBox::Text19, "-8"},
+          {MainBox::Text26, "37.1953979492187"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.freq);
@@ -74,7 +78,7 @@ TEST(Metric, DesignsConvertExactly) {
         ASSERT_TRUE(calculateDimensions(state, 14, 3));
         const auto texts = convertToMetric(state);
         ASSERT_TRUE(texts);
-        for (const auto& [box, text] : c.expected) EXPECT_EQ(*texts->find(box), text) << box;
+        for (const auto& [box, text] : c.expected) EXPECT_EQ(*texts->find(box), text) << factsOf(box).name;
     }
 }
 

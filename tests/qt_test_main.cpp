@@ -6,7 +6,7 @@
 #include <QLocale>
 #include <cstdio>
 
-#include "ui/fonts.h"
+#include "ui/font_substitutions.h"
 
 namespace {
 

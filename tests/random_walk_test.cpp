@@ -13,13 +13,13 @@
 #include <cmath>
 #include <random>
 
+#include "design/boxes.h"
 #include "design/design_types.h"
 #include "design/dimensions.h"
 #include "design/frequency_lock.h"
-#include "design/main_boxes.h"
+#include "design/matching_section.h"
 #include "design/metric.h"
 #include "mainwindow/tarnwell.h"
-#include "matching/matching_section.h"
 #include "tests/window_test_support.h"
 
 namespace loopbeam {
@@ -120,7 +120,7 @@ private:
 
     void showBack() {
         QTest::mouseClick(child<QLineEdit>(main_, "freqtxt"), Qt::LeftButton);
-        expectedMain_["freqtxt"] = QString::fromStdString(heldBy("freqtxt", showBackFrequency(state_)));
+        expectedMain_["freqtxt"] = QString::fromStdString(heldBy(MainBox::freqtxt, showBackFrequency(state_)));
     }
 
     void moveBar() {
@@ -169,7 +169,8 @@ private:
     }
 
     // Presses the button; the outcome the core gives on a copy is what the window must show.
-    void handler(QWidget& window, Texts& expected, const char* button, const Outcome<BoxTexts>& outcome) {
+    template <class Box>
+    void handler(QWidget& window, Texts& expected, const char* button, const Outcome<BoxTexts<Box>>& outcome) {
         const DesignState before = state_;
         const auto problem =
             testing::problemShownBy([&] { QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton); });
@@ -180,8 +181,9 @@ private:
         }
         EXPECT_FALSE(problem.has_value()) << button << ": " << (problem ? problem->text.toStdString() : "");
         EXPECT_EQ(state_, shadow_) << button;
-        for (const BoxText& text : *outcome) {
-            const QString box = QString::fromLatin1(text.box.data(), static_cast<qsizetype>(text.box.size()));
+        for (const BoxText<Box>& text : *outcome) {
+            const std::string_view name = factsOf(text.box).name;
+            const QString box = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
             expected[box] = QString::fromStdString(heldBy(text.box, text.text.view()));
         }
     }

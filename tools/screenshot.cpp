@@ -13,7 +13,7 @@
 
 #include "design/design_state.h"
 #include "mainwindow/tarnwell.h"
-#include "ui/fonts.h"
+#include "ui/font_substitutions.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "ui/control_builder.h"
 
+#include "ui/show_outcome.h"
 #include "ui/wrapping_option.h"
 
 #include <QAbstractButton>
@@ -93,11 +94,11 @@ void colour(QWidget& widget, const ControlSpec& spec) {
     QPalette palette = widget.palette();
     if (spec.textColour) {
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            palette.setColor(role, *spec.textColour);
+            palette.setColor(role, QColor(*spec.textColour));
     }
     if (spec.backgroundColour) {
         for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-            palette.setColor(role, *spec.backgroundColour);
+            palette.setColor(role, QColor(*spec.backgroundColour));
         if (spec.kind != Kind::Button) widget.setAutoFillBackground(true);
     }
     widget.setPalette(palette);
@@ -107,66 +108,41 @@ bool liesBelowOthers(Kind kind) { return kind == Kind::Label || kind == Kind::Im
 
 }  // namespace
 
-void setBoxText(QWidget& box, const QString& text) {
-    if (auto* line = qobject_cast<QLineEdit*>(&box)) {
-        line->setText(text);
-        line->setCursorPosition(0);  // show the beginning of a text longer than the box
-    } else if (auto* edit = qobject_cast<QTextEdit*>(&box)) {
-        edit->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        const auto alignment = static_cast<Qt::Alignment>(edit->property("alignment").toInt());
-        QTextCursor all(edit->document());
-        all.select(QTextCursor::Document);
-        QTextBlockFormat format;
-        format.setAlignment(alignment);
-        if (const int pixels = edit->property("linePixels").toInt(); pixels > 0)
-            format.setLineHeight(pixels, QTextBlockFormat::FixedHeight);
-        all.mergeBlockFormat(format);
-    } else if (auto* label = qobject_cast<QLabel*>(&box)) {
-        label->setText(text);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(&box)) {
-        button->setText(text);
-    }
+void restoreTexts(const Controls& controls, std::span<const ControlSpec> specs) {
+    for (std::size_t row = 0; row < specs.size(); ++row)
+        if (hasText(specs[row].kind)) setBoxText(*controls.at<QWidget>(row), toQString(specs[row].text));
 }
 
-void restoreTexts(QWidget& window, std::span<const ControlSpec> specs) {
-    for (const ControlSpec& spec : specs) {
-        auto* widget = window.findChild<QWidget*>(QString::fromLatin1(spec.name), Qt::FindDirectChildrenOnly);
-        if (widget && spec.text) setBoxText(*widget, QString::fromUtf8(spec.text));
-    }
-}
-
-void buildWindow(QWidget& window, const WindowDesign& design, std::span<const ControlSpec> specs) {
-    window.setObjectName(QString::fromLatin1(design.name));
-    window.setWindowTitle(QString::fromLatin1(design.caption));
+Controls buildWindow(QWidget& window, const WindowDesign& design, std::span<const ControlSpec> specs) {
+    window.setObjectName(toQString(design.name));
+    window.setWindowTitle(toQString(design.caption));
     window.resize(design.clientArea.pixels().size());
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
     window.setFont(font);
     if (design.background) {
         QPalette palette = window.palette();
-        palette.setColor(QPalette::Window, *design.background);
+        palette.setColor(QPalette::Window, QColor(*design.background));
         window.setPalette(palette);
         window.setAutoFillBackground(true);
     }
-    buildControls(window, specs);
-}
 
-void buildControls(QWidget& window, std::span<const ControlSpec> specs) {
     QButtonGroup* options = nullptr;
-    std::vector<QWidget*> focusOrder;
-    std::vector<QWidget*> above;
+    std::vector<QWidget*> widgets, focusOrder, above;
     for (const ControlSpec& spec : specs) {
         QWidget* widget = create(spec, window, options);
-        widget->setObjectName(QString::fromLatin1(spec.name));
+        widget->setObjectName(toQString(spec.name));
         widget->setGeometry(spec.place.pixels());
         widget->setFont(fontOf(window, spec.font));
         colour(*widget, spec);
-        if (spec.text) setBoxText(*widget, QString::fromUtf8(spec.text));
+        if (hasText(spec.kind)) setBoxText(*widget, toQString(spec.text));
         if (widget->focusPolicy() != Qt::NoFocus) focusOrder.push_back(widget);
         if (!liesBelowOthers(spec.kind)) above.push_back(widget);
+        widgets.push_back(widget);
     }
     for (QWidget* widget : above) widget->raise();
     for (std::size_t i = 1; i < focusOrder.size(); ++i) QWidget::setTabOrder(focusOrder[i - 1], focusOrder[i]);
+    return Controls(std::move(widgets));
 }
 
 }  // namespace loopbeam::ui

@@ -1,14 +1,16 @@
 #pragma once
 // A window's controls as a table: name, kind, place in twips, text, font and
 // colours. The builder turns each row into a widget whose objectName is the
-// control's name, in table order, which is the tab order.
+// control's name, in table order, which is the tab order. Window code finds
+// a control's row by its name at compile time.
 
-#include <QColor>
 #include <QRect>
+#include <QRgb>
 #include <cstddef>
 #include <optional>
-
-class QWidget;
+#include <span>
+#include <stdexcept>
+#include <string_view>
 
 namespace loopbeam::ui {
 
@@ -24,10 +26,15 @@ enum class Kind {
     ListBox,     // unsorted list
 };
 
+// Bars, pictures and lists have no text of their own.
+constexpr bool hasText(Kind kind) {
+    return kind != Kind::VScrollBar && kind != Kind::Image && kind != Kind::Picture && kind != Kind::ListBox;
+}
+
 // Twips: 1440 to the inch, 15 to a pixel at 96 dpi.
 struct Twips {
     int left, top, width, height;
-    QRect pixels() const { return {left / 15, top / 15, width / 15, height / 15}; }
+    constexpr QRect pixels() const { return {left / 15, top / 15, width / 15, height / 15}; }
 };
 
 struct FontSpec {
@@ -43,13 +50,13 @@ enum Flag : unsigned {
 };
 
 struct ControlSpec {
-    const char* name;
+    std::string_view name;
     Kind kind;
-    const char* text;  // lines separated by "\r\n"
+    std::string_view text;  // lines separated by "\r\n"
     Twips place;
     FontSpec font;
-    std::optional<QColor> textColour;        // nullopt: the platform's
-    std::optional<QColor> backgroundColour;  // nullopt: the platform's
+    std::optional<QRgb> textColour;        // nullopt: the platform's
+    std::optional<QRgb> backgroundColour;  // nullopt: the platform's
     unsigned flags = 0;
     std::size_t maxLength = 0;  // text boxes; 0 for none
     int linePixels = 0;         // multi-line boxes whose lines must meet rows beside them; 0 for the font's
@@ -58,16 +65,24 @@ struct ControlSpec {
 // A window's own design: its name, caption, client area and background
 // (nullopt: the platform's). Its controls' default font is "MS Sans Serif" 8.25.
 struct WindowDesign {
-    const char* name;
-    const char* caption;
+    std::string_view name;
+    std::string_view caption;
     Twips clientArea;
-    std::optional<QColor> background;
+    std::optional<QRgb> background;
 };
 
+// The row of the control of that name. Used in constant expressions, so a
+// name that is not in the table does not compile.
+constexpr std::size_t rowOf(std::span<const ControlSpec> table, std::string_view name) {
+    for (std::size_t row = 0; row < table.size(); ++row)
+        if (table[row].name == name) return row;
+    throw std::logic_error("no control of that name");
+}
+
 // The colours and fonts the windows share.
-inline const QColor kGrey(224, 224, 224);
-inline const QColor kRed(255, 0, 0);
-inline const QColor kBlue(0, 0, 255);
+inline constexpr QRgb kGrey = qRgb(224, 224, 224);
+inline constexpr QRgb kRed = qRgb(255, 0, 0);
+inline constexpr QRgb kBlue = qRgb(0, 0, 255);
 inline constexpr std::nullopt_t kSystem = std::nullopt;
 inline constexpr FontSpec kDefaultFont{};
 

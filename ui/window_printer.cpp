@@ -6,9 +6,17 @@
 #include <QPrinterInfo>
 #include <QWidget>
 
-#include "ui/window_texts.h"
+#include "design/captions.h"
+#include "ui/show_outcome.h"
 
 namespace loopbeam::ui {
+namespace {
+
+QString printerOf(const QPrinter& printer) {
+    return printer.printerName().isEmpty() ? QStringLiteral("the printer") : printer.printerName();
+}
+
+}  // namespace
 
 std::optional<QString> printWindowImage(QWidget& window, QPrinter& printer) {
     // Rendering the widget itself works even when the window is covered or off screen.
@@ -16,9 +24,9 @@ std::optional<QString> printWindowImage(QWidget& window, QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer))
         return QStringLiteral(
-                   "The print job could not be started on %1. Check that the printer is on and "
-                   "ready, then press PRINT again.")
-            .arg(printer.printerName().isEmpty() ? QStringLiteral("the printer") : printer.printerName());
+                   "The print job could not be started on %1. Check that the printer is on and ready, then "
+                   "press %2 again.")
+            .arg(printerOf(printer), toQString(captions::kPrint));
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     const QSizeF size = QSizeF(image.size()).scaled(page.size(), Qt::KeepAspectRatio);
     const QRectF target((page.width() - size.width()) / 2, 0, size.width(), size.height());
@@ -26,9 +34,8 @@ std::optional<QString> printWindowImage(QWidget& window, QPrinter& printer) {
     painter.drawPixmap(target, image, QRectF(image.rect()));
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return QStringLiteral(
-                   "The print job failed on %1. Nothing was printed; check the printer, then press "
-                   "PRINT again.")
-            .arg(printer.printerName().isEmpty() ? QStringLiteral("the printer") : printer.printerName());
+                   "The print job failed on %1. Nothing was printed; check the printer, then press %2 again.")
+            .arg(printerOf(printer), toQString(captions::kPrint));
     return std::nullopt;
 }
 
@@ -36,15 +43,15 @@ void printOnDefaultPrinter(QWidget& window) {
     // Printers are looked up only now, never at start-up.
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
     if (defaultPrinter.isNull()) {
-        showProblem(window, QStringLiteral("PRINT"),
-                    QStringLiteral("No default printer is set up, so nothing was printed. Add a printer in "
-                                   "your desktop's printer settings, make it the default, then press PRINT "
-                                   "again."));
+        showProblem(window, captions::kPrint,
+                    QStringLiteral("No default printer is set up, so nothing was printed. Add a printer in your "
+                                   "desktop's printer settings, make it the default, then press %1 again.")
+                        .arg(toQString(captions::kPrint)));
         return;
     }
     QPrinter printer(defaultPrinter, QPrinter::HighResolution);
     printer.setDocName(window.objectName());
-    if (const auto problem = printWindowImage(window, printer)) showProblem(window, QStringLiteral("PRINT"), *problem);
+    if (const auto problem = printWindowImage(window, printer)) showProblem(window, captions::kPrint, *problem);
 }
 
 }  // namespace loopbeam::ui

@@ -7,7 +7,7 @@
 
 #include "ui/click_events.h"
 #include "ui/control_builder.h"
-#include "ui/window_texts.h"
+#include "ui/show_outcome.h"
 
 namespace loopbeam {
 namespace {
@@ -17,7 +17,7 @@ using ui::Kind;
 
 // A table: one control a row, kept as written.
 // clang-format off
-const std::array<ControlSpec, 3> kControls{{
+constexpr std::array<ControlSpec, 3> kControls{{
     {"Label1", Kind::Label, "The link will be opened in your default browser.", {525, 75, 2265, 390}, {}, {}, {},
      ui::kCentred},
     {"Label2", Kind::Label, "Click Link Below to ", {450, 750, 2490, 345}, {}, {}, {}, ui::kCentred},
@@ -26,7 +26,8 @@ const std::array<ControlSpec, 3> kControls{{
 }};
 // clang-format on
 
-const ui::WindowDesign kDesign{"web", "Web Page Link", {0, 0, 3315, 1845}, std::nullopt};
+constexpr ui::WindowDesign kDesign{"web", "Web Page Link", {0, 0, 3315, 1845}, std::nullopt};
+constexpr std::size_t kLinkRow = ui::rowOf(kControls, "lblWebPage");
 
 }  // namespace
 
@@ -34,9 +35,9 @@ web::web() {
     // A fixed frame with a minimise button and no maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    ui::buildWindow(*this, kDesign, kControls);
+    const ui::Controls controls = ui::buildWindow(*this, kDesign, kControls);
     setFixedSize(size());
-    auto* link = findChild<QLabel*>(QStringLiteral("lblWebPage"));
+    auto* link = controls.at<QLabel>(kLinkRow);
     link->setCursor(QCursor(QPixmap(QStringLiteral(":/loopbeam/hand.png")), 13, 9));
     ui::onClick(*link, [this] { lblWebPage_Click(); });
 }
@@ -44,9 +45,9 @@ web::web() {
 void web::lblWebPage_Click() {
     // The desktop's own opener starts the browser without a shell and without
     // waiting; the address is a constant, nothing typed reaches it.
-    const QString page = QString::fromLatin1(kAddress) + QLatin1Char('/');
+    const QString page = ui::toQString(kAddress) + QLatin1Char('/');
     if (!QDesktopServices::openUrl(QUrl(page)))
-        ui::showProblem(*this, QStringLiteral("Web Page Link"),
+        ui::showProblem(*this, kDesign.caption,
                         QStringLiteral("The web page could not be opened: no web browser could be started on "
                                        "this desktop. Copy the address into your browser:\n\n%1")
                             .arg(page));

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <string_view>
 
 namespace loopbeam {
 
@@ -12,7 +13,7 @@ class web : public QWidget {
 
 public:
     // The link's caption; a click opens it with a final "/".
-    static constexpr const char* kAddress = "https://www.arrl.org";
+    static constexpr std::string_view kAddress = "https://www.arrl.org";
 
     web();
 

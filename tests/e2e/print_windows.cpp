@@ -11,7 +11,7 @@
 #include <cstdio>
 
 #include "mainwindow/tarnwell.h"
-#include "ui/fonts.h"
+#include "ui/font_substitutions.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/fonts.h"
+#include "ui/font_substitutions.h"
 
 #include <QFont>
 #include <QStringList>

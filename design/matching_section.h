@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "common/outcome.h"
+#include "design/boxes.h"
 #include "design/design_state.h"
 
 namespace loopbeam {
@@ -15,12 +15,12 @@ void chooseCable(DesignState& state, std::int16_t selectedIndex);
 
 // CALCULATE FT/INCHES and CALCULATE METER/CM. Both refuse, changing nothing,
 // without a frequency above 0 MHz or before any cable was chosen.
-Outcome<BoxTexts> matchFeetInches(DesignState& state);  // Text3, Text4, Text6, Text7
-Outcome<BoxTexts> matchMetric(DesignState& state);      // Text6, Text7, Text3, Text4
+Outcome<MatchingTexts> matchFeetInches(DesignState& state);  // Text3, Text4, Text6, Text7
+Outcome<MatchingTexts> matchMetric(DesignState& state);      // Text6, Text7, Text3, Text4
 
 // The arithmetic alone, for any frequency and factor; refuses only when the
 // section length cannot be computed or stored.
-Outcome<BoxTexts> matchFeetInchesArithmetic(DesignState& state);
-Outcome<BoxTexts> matchMetricArithmetic(DesignState& state);
+Outcome<MatchingTexts> matchFeetInchesArithmetic(DesignState& state);
+Outcome<MatchingTexts> matchMetricArithmetic(DesignState& state);
 
 }  // namespace loopbeam

@@ -1,10 +1,10 @@
-#include "matching/matching_section.h"
+#include "design/matching_section.h"
 
 #include "common/numeric.h"
 #include "common/text_forms.h"
+#include "design/cables.h"
 #include "design/messages.h"
 #include "design/units.h"
-#include "matching/cables.h"
 
 namespace loopbeam {
 namespace {
@@ -31,17 +31,17 @@ void chooseCable(DesignState& state, std::int16_t selectedIndex) {
         if (state.coaxIndex == static_cast<float>(i)) state.velFactor = kCables[i].velFactor;
 }
 
-Outcome<BoxTexts> matchFeetInches(DesignState& state) {
+Outcome<MatchingTexts> matchFeetInches(DesignState& state) {
     if (auto refusal = guard(state)) return *refusal;
     return matchFeetInchesArithmetic(state);
 }
 
-Outcome<BoxTexts> matchMetric(DesignState& state) {
+Outcome<MatchingTexts> matchMetric(DesignState& state) {
     if (auto refusal = guard(state)) return *refusal;
     return matchMetricArithmetic(state);
 }
 
-Outcome<BoxTexts> matchFeetInchesArithmetic(DesignState& state) {
+Outcome<MatchingTexts> matchFeetInchesArithmetic(DesignState& state) {
     const auto length = sectionLength(state);
     if (!length) return refuse(messages::lengthOutOfRange("matching section length", state.freq));
     const float whole = wholePart(*length);
@@ -51,26 +51,26 @@ Outcome<BoxTexts> matchFeetInchesArithmetic(DesignState& state) {
     state.matchLen = *length;
     state.matchFeet = whole;
     state.matchInches = *inches;
-    BoxTexts texts;
-    texts.add("Text3", singleText(state.matchFeet));
-    texts.add("Text4", singleText(state.matchInches));
-    texts.add("Text6", "Feet");
-    texts.add("Text7", "Inches");
+    MatchingTexts texts;
+    texts.add(MatchingBox::Text3, singleText(state.matchFeet));
+    texts.add(MatchingBox::Text4, singleText(state.matchInches));
+    texts.add(MatchingBox::Text6, "Feet");
+    texts.add(MatchingBox::Text7, "Inches");
     return texts;
 }
 
-Outcome<BoxTexts> matchMetricArithmetic(DesignState& state) {
+Outcome<MatchingTexts> matchMetricArithmetic(DesignState& state) {
     const auto length = sectionLength(state);
     if (!length) return refuse(messages::lengthOutOfRange("matching section length", state.freq));
 
     state.matchLen = *length;
     const double m = metresOf(state.matchLen);
     const double whole = wholePart(m);
-    BoxTexts texts;
-    texts.add("Text6", "Meter");
-    texts.add("Text7", "Cm");
-    texts.add("Text3", doubleText(whole));
-    texts.add("Text4", doubleText((m - whole) * kCmPerMetre));
+    MatchingTexts texts;
+    texts.add(MatchingBox::Text6, "Meter");
+    texts.add(MatchingBox::Text7, "Cm");
+    texts.add(MatchingBox::Text3, doubleText(whole));
+    texts.add(MatchingBox::Text4, doubleText((m - whole) * kCmPerMetre));
     return texts;
 }
 
