@@ -4,6 +4,7 @@
 #include "design/dimensions.h"
 #include "design/frequency_lock.h"
 #include "design/matching_section.h"
+#include "design/messages.h"
 #include "design/metric.h"
 
 namespace loopbeam::cli {
@@ -20,7 +21,7 @@ BoxTexts<Box> asHeld(const BoxTexts<Box>& texts) {
 template <class Box>
 bool step(DesignRun& run, std::optional<BoxTexts<Box>>& slot, const char* name, const Outcome<BoxTexts<Box>>& outcome) {
     if (!outcome) {
-        run.failure = StepFailure{name, outcome.error().message};
+        run.failure = StepFailure{name, messages::forCommandLine(outcome.error())};
         return false;
     }
     slot = asHeld(*outcome);

@@ -10,6 +10,12 @@ namespace {
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
 // Length of the number at the start of s ([sign] digits [. digits] [E [sign] digits],
 // at least one mantissa digit), or 0 when there is none.
 std::size_t numberPrefix(std::string_view s) {
@@ -73,11 +79,14 @@ double convert(std::string_view number) {
 
 }  // namespace
 
+bool hasNumberForm(std::string_view text) {
+    text = trimmed(text);
+    return !text.empty() && numberPrefix(text) == text.size();
+}
+
 std::optional<double> strictParse(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-    if (text.empty() || numberPrefix(text) != text.size()) return std::nullopt;
-    const double value = convert(text);
+    if (!hasNumberForm(text)) return std::nullopt;
+    const double value = convert(trimmed(text));
     if (value == std::numeric_limits<double>::infinity() || value == -std::numeric_limits<double>::infinity())
         return std::nullopt;
     return value;

@@ -11,6 +11,10 @@ namespace loopbeam {
 // other character, and a number beyond the 64-bit range give nothing.
 std::optional<double> strictParse(std::string_view text);
 
+// True when the whole text, blanks around it aside, is written as one
+// number, however large or small.
+bool hasNumberForm(std::string_view text);
+
 // The longest leading part that reads as a number, blanks anywhere ignored;
 // 0 when there is none. Never fails: a huge exponent gives an infinity, which
 // the caller must judge.

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/outcome.h"
 #include "common/text_cut.h"
+#include "design/outcome.h"
 
 namespace loopbeam {
 

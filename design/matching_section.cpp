@@ -3,7 +3,7 @@
 #include "common/numeric.h"
 #include "common/text_forms.h"
 #include "design/cables.h"
-#include "design/messages.h"
+#include "design/unit_headings.h"
 #include "design/units.h"
 
 namespace loopbeam {
@@ -13,8 +13,8 @@ constexpr float kHalfWaveFeetMHz = 492.0f;
 constexpr float kHalves = 2.0f;
 
 std::optional<Refused> guard(const DesignState& state) {
-    if (!(state.freq > 0)) return refuse(messages::noFrequency());
-    if (state.velFactor == 0) return refuse(messages::noCable());  // every listed factor is non-zero
+    if (!(state.freq > 0)) return refuse({Problem::NoFrequency});
+    if (state.velFactor == 0) return refuse({Problem::NoCable});  // every listed factor is non-zero
     return std::nullopt;
 }
 
@@ -43,10 +43,10 @@ Outcome<MatchingTexts> matchMetric(DesignState& state) {
 
 Outcome<MatchingTexts> matchFeetInchesArithmetic(DesignState& state) {
     const auto length = sectionLength(state);
-    if (!length) return refuse(messages::lengthOutOfRange("matching section length", state.freq));
+    if (!length) return refuse({Problem::LengthOutOfRange, "matching section length", state.freq});
     const float whole = wholePart(*length);
     const auto inches = storable((static_cast<double>(*length) - whole) * kInchesPerFoot);
-    if (!inches) return refuse(messages::lengthOutOfRange("matching section length", state.freq));
+    if (!inches) return refuse({Problem::LengthOutOfRange, "matching section length", state.freq});
 
     state.matchLen = *length;
     state.matchFeet = whole;
@@ -54,21 +54,21 @@ Outcome<MatchingTexts> matchFeetInchesArithmetic(DesignState& state) {
     MatchingTexts texts;
     texts.add(MatchingBox::Text3, singleText(state.matchFeet));
     texts.add(MatchingBox::Text4, singleText(state.matchInches));
-    texts.add(MatchingBox::Text6, "Feet");
-    texts.add(MatchingBox::Text7, "Inches");
+    texts.add(MatchingBox::Text6, kMatchFeetHeading.text);
+    texts.add(MatchingBox::Text7, kMatchInchesHeading.text);
     return texts;
 }
 
 Outcome<MatchingTexts> matchMetricArithmetic(DesignState& state) {
     const auto length = sectionLength(state);
-    if (!length) return refuse(messages::lengthOutOfRange("matching section length", state.freq));
+    if (!length) return refuse({Problem::LengthOutOfRange, "matching section length", state.freq});
 
     state.matchLen = *length;
     const double m = metresOf(state.matchLen);
     const double whole = wholePart(m);
     MatchingTexts texts;
-    texts.add(MatchingBox::Text6, "Meter");
-    texts.add(MatchingBox::Text7, "Cm");
+    texts.add(MatchingBox::Text6, kMatchMetresHeading.text);
+    texts.add(MatchingBox::Text7, kMatchCentimetresHeading.text);
     texts.add(MatchingBox::Text3, doubleText(whole));
     texts.add(MatchingBox::Text4, doubleText((m - whole) * kCmPerMetre));
     return texts;

@@ -1,19 +1,17 @@
 #pragma once
-// What the user is told when a step refuses: what is wrong and what to do.
+// What the user is told when a step refuses: what is wrong and what to do,
+// in the words of the front end the user works in.
 
-#include <cstdint>
 #include <string>
-#include <string_view>
+
+#include "design/refusal.h"
 
 namespace loopbeam::messages {
 
-std::string notANumber(std::string_view typed);
-std::string frequencyTooLarge(std::string_view typed);
-std::string noFrequency();
-std::string noDesignType();
-std::string unknownGauge(std::int16_t gauge);
-std::string lengthOutOfRange(std::string_view quantity, float freq);
-std::string nothingToConvert();
-std::string noCable();
+// For the windows: names their boxes and buttons.
+std::string forWindow(const Refusal& refusal);
+
+// For loopbeam-cli: names its options.
+std::string forCommandLine(const Refusal& refusal);
 
 }  // namespace loopbeam::messages

@@ -3,16 +3,16 @@
 #include "common/numeric.h"
 #include "common/parse.h"
 #include "common/text_forms.h"
-#include "design/messages.h"
 #include "design/result_rows.h"
+#include "design/unit_headings.h"
 #include "design/units.h"
 
 namespace loopbeam {
 namespace {
 
 void writeMetricTexts(const DesignState& state, MainTexts& texts) {
-    texts.add(kWholeHeadingBox, "METER");
-    texts.add(kFractionHeadingBox, "CM");
+    texts.add(kWholeHeadingBox, kMetresHeading.text);
+    texts.add(kFractionHeadingBox, kCentimetresHeading.text);
     for (const LengthRow& row : kLengthRows)
         texts.add(row.wholeBox, doubleText(wholePart(metresOf(state.*row.length))));
     for (std::size_t i = 0; i < kLengthRows.size(); ++i) {
@@ -27,7 +27,7 @@ void writeMetricTexts(const DesignState& state, MainTexts& texts) {
 
 Outcome<MainTexts> convertToMetric(const DesignState& state) {
     // awg is written by every successful calculation, with a gauge of 10 or more.
-    if (state.awg == 0) return refuse(messages::nothingToConvert());
+    if (state.awg == 0) return refuse({Problem::NothingToConvert});
     Outcome<MainTexts> result(std::in_place);  // built in place: no copy of the texts on return
     writeMetricTexts(state, *result);
     return result;

@@ -12,6 +12,7 @@
 #include "design/dimensions.h"
 #include "design/frequency_lock.h"
 #include "design/matching_section.h"
+#include "design/messages.h"
 #include "design/metric.h"
 #include "fuzz/fuzz_check.h"
 
@@ -35,7 +36,7 @@ void step(DesignState& state, Handler handler) {
     const auto outcome = handler(state);
     if (!outcome) {
         FUZZ_CHECK(std::memcmp(before, &state, sizeof state) == 0);
-        FUZZ_CHECK(!outcome.error().message.empty());
+        FUZZ_CHECK(!loopbeam::messages::forWindow(outcome.error()).empty());
     } else {
         for (const auto& text : *outcome) FUZZ_CHECK(text.text.size > 0 || factsOf(text.box).name == "Label1");
     }

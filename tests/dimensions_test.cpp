@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "design/messages.h"
+
 #include <vector>
 
 #include "design/design_types.h"
@@ -58,7 +60,7 @@ TEST(Dimensions, WorkedExamplesShowExactTexts) {
         DesignState state = locked(c.freq);
         c.designType(state, c.elements);
         const auto texts = calculateDimensions(state, c.gauge, c.elements);
-        ASSERT_TRUE(texts.has_value()) << texts.error().message;
+        ASSERT_TRUE(texts.has_value()) << messages::forWindow(texts.error());
         EXPECT_EQ(textsOf(*texts), c.texts);
         EXPECT_EQ(state.drivenConst, c.drivenConst);
         EXPECT_EQ(state.awg, c.gauge);
@@ -150,7 +152,8 @@ TEST(Dimensions, RefusalsChangeNothing) {
         const DesignState before = state;
         const auto texts = calculateFeetInches(state, c.gauge, 3);
         ASSERT_FALSE(texts.has_value());
-        EXPECT_NE(texts.error().message.find(c.messagePart), std::string::npos) << texts.error().message;
+        EXPECT_NE(messages::forWindow(texts.error()).find(c.messagePart), std::string::npos)
+            << messages::forWindow(texts.error());
         EXPECT_EQ(state, before);
     }
 }

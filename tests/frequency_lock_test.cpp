@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "design/messages.h"
+
 #include "design/boxes.h"
 
 namespace loopbeam {
@@ -68,9 +70,12 @@ TEST(FrequencyLock, RefusalsKeepTheLockedValue) {
         {"abc", "not a frequency"},
         {"14.2MHz", "not a frequency"},
         {"14,2", "not a frequency"},
-        {"1E400", "not a frequency"},
+        {"1E400", "too large"},
+        {"1.8E308", "too large"},
         {"1E39", "too large"},
-        {"-4E38", "too large"},
+        {"-4E38", "out of range"},
+        {"-1E39", "out of range"},
+        {"1E-50", "too small"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -79,7 +84,8 @@ TEST(FrequencyLock, RefusalsKeepTheLockedValue) {
         const DesignState before = state;
         const auto texts = lockFrequency(state, c.typed);
         ASSERT_FALSE(texts.has_value());
-        EXPECT_NE(texts.error().message.find(c.messagePart), std::string::npos) << texts.error().message;
+        EXPECT_NE(messages::forWindow(texts.error()).find(c.messagePart), std::string::npos)
+            << messages::forWindow(texts.error());
         EXPECT_EQ(state, before);
     }
 }

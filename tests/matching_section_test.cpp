@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "design/messages.h"
+
 #include "design/cables.h"
 
 namespace loopbeam {
@@ -100,7 +102,8 @@ TEST(MatchingSection, RefusalsChangeNothing) {
             const DesignState before = state;
             const auto texts = handler(state);
             ASSERT_FALSE(texts.has_value());
-            EXPECT_NE(texts.error().message.find(c.messagePart), std::string::npos) << texts.error().message;
+            EXPECT_NE(messages::forWindow(texts.error()).find(c.messagePart), std::string::npos)
+                << messages::forWindow(texts.error());
             EXPECT_EQ(state, before);
         }
     }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "design/messages.h"
+
 #include "design/design_types.h"
 #include "design/dimensions.h"
 #include "design/result_rows.h"
@@ -91,7 +93,7 @@ TEST(Metric, RefusesBeforeAnyCalculation) {
     ASSERT_FALSE(calculateFeetInches(state, 14, 3));
     const auto texts = convertToMetric(state);  // a refused calculation does not count
     ASSERT_FALSE(texts);
-    EXPECT_NE(texts.error().message.find("CALCULATE/FEET & INCHES"), std::string::npos);
+    EXPECT_NE(messages::forWindow(texts.error()).find("CALCULATE/FEET & INCHES"), std::string::npos);
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include <QString>
 #include <string_view>
 
-#include "common/outcome.h"
+#include "design/box_descriptions.h"
+#include "design/messages.h"
+#include "design/outcome.h"
 #include "ui/controls.h"
 
 class QWidget;
@@ -19,6 +21,9 @@ inline QString toQString(std::string_view text) {
 // Sets a control's text (the text of a multi-line box is its lines).
 void setBoxText(QWidget& box, const QString& text);
 
+// The text a box holds now.
+QString boxText(const QWidget& box);
+
 // A modal message box owned by the window, titled with the operation.
 void showProblem(QWidget& window, std::string_view operation, const QString& message);
 
@@ -28,11 +33,23 @@ template <class Box, std::size_t N>
 bool showOutcome(QWidget& window, std::string_view operation, const Outcome<BoxTexts<Box>>& outcome,
                  const BoxWidgets<Box, N>& boxes) {
     if (!outcome) {
-        showProblem(window, operation, toQString(outcome.error().message));
+        showProblem(window, operation, toQString(messages::forWindow(outcome.error())));
         return false;
     }
     for (const BoxText<Box>& text : *outcome) setBoxText(boxes[text.box], toQString(text.text));
     return true;
+}
+
+// Names every box for a screen reader: what it holds, in the unit the
+// headings show now.
+template <class Box, std::size_t N>
+void describeBoxes(const BoxWidgets<Box, N>& boxes, Box wholeHeading, Box fractionHeading) {
+    const std::string whole = boxText(boxes[wholeHeading]).toStdString();
+    const std::string fraction = boxText(boxes[fractionHeading]).toStdString();
+    for (std::size_t i = 0; i < N; ++i) {
+        const auto box = static_cast<Box>(i);
+        boxes[box].setAccessibleName(toQString(describeBox(box, whole, fraction)));
+    }
 }
 
 }  // namespace loopbeam::ui

@@ -1,6 +1,6 @@
 #pragma once
 // What a handler gives back: the texts of the boxes it writes, in the order it
-// writes them, or a refusal carrying the message for the user.
+// writes them, or a refusal saying why.
 
 #include <array>
 #include <cstddef>
@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "common/short_text.h"
+#include "design/refusal.h"
 
 namespace loopbeam {
 
@@ -46,16 +47,12 @@ private:
     std::size_t count_ = 0;
 };
 
-struct Refusal {
-    std::string message;
-};
-
 // The refusal on its way into an Outcome of any type.
 struct Refused {
     Refusal refusal;
 };
 
-inline Refused refuse(std::string message) { return Refused{Refusal{std::move(message)}}; }
+inline Refused refuse(Refusal refusal) { return Refused{std::move(refusal)}; }
 
 // The result of a handler: a value, or the refusal. (std::expected would do,
 // but the fuzzing compiler's library does not offer it yet.)
