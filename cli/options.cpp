@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "common/choice_list.h"
+#include "common/utf8.h"
 #include "design/cables.h"
 
 namespace loopbeam::cli {
@@ -142,6 +143,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
             value = args[++i];
         }
         if (name == "--freq") {
+            if (!isValidUtf8(*value))
+                return UsageError{
+                    "--freq holds bytes that are not UTF-8 text; type the frequency in MHz, for "
+                    "example --freq 14.2"};
             options.freq = str(*value);
             haveFreq = true;
         } else if (name == "--elements") {

@@ -32,6 +32,25 @@ std::string padded(std::string text, std::size_t width) {
     return text;
 }
 
+// The rows under their unit headings, each column at least two blanks wider
+// than its longest text, so that no two numbers run together.
+std::string dimensionsTable(const MainTexts& texts) {
+    constexpr std::size_t kGap = 2;
+    std::size_t captions = 0, whole = textOf(texts, kWholeHeadingBox).size();
+    for (const LengthRow& row : kLengthRows) {
+        captions = std::max(captions, row.caption.size());
+        whole = std::max(whole, textOf(texts, row.wholeBox).size());
+    }
+    captions += kGap + 1;
+    whole = std::max<std::size_t>(whole + kGap, 8);
+    std::string out = padded("", captions) + padded(textOf(texts, kWholeHeadingBox), whole) +
+                      textOf(texts, kFractionHeadingBox) + "\n";
+    for (const LengthRow& row : kLengthRows)
+        out += padded(std::string(row.caption), captions) + padded(textOf(texts, row.wholeBox), whole) +
+               textOf(texts, row.fractionBox) + "\n";
+    return out;
+}
+
 }  // namespace
 
 std::string jsonReport(const DesignRun& run) {
@@ -65,14 +84,7 @@ std::string humanReport(const DesignRun& run, const Options& options) {
                std::to_string(options.awg) + ", " + std::string(captionOf(options.type)) + "\n";
     }
     const auto& dimensions = options.metric ? run.metric : run.feet;
-    if (dimensions) {
-        const MainTexts& texts = *dimensions;
-        out += "\n" + padded("", 24) + padded(textOf(texts, kWholeHeadingBox), 8) + textOf(texts, kFractionHeadingBox) +
-               "\n";
-        for (const LengthRow& row : kLengthRows)
-            out += padded(std::string(row.caption), 24) + padded(textOf(texts, row.wholeBox), 8) +
-                   textOf(texts, row.fractionBox) + "\n";
-    }
+    if (dimensions) out += "\n" + dimensionsTable(*dimensions);
     const auto& matching = options.metric ? run.matchingMetric : run.matchingFeet;
     if (matching) {
         const MatchingTexts& texts = *matching;

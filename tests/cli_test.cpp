@@ -12,18 +12,28 @@ namespace {
 
 struct CliRun {
     int status;
-    std::string out;
+    std::string out, said;  // standard output and standard error
 };
 
-// Runs the installed binary with arguments already quoted for the shell; stderr is dropped.
-CliRun runCli(const std::string& arguments) {
-    const std::string command = std::string(LOOPBEAM_CLI) + " " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    CliRun run{-1, {}};
+std::string readAll(std::FILE* file) {
+    std::string text;
     char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) text.append(buffer, n);
+    return text;
+}
+
+// Runs the built binary through bash, with arguments already quoted for it.
+CliRun runCli(const std::string& arguments) {
+    std::FILE* said = std::tmpfile();
+    const std::string command = "bash -c \"exec " + std::string(LOOPBEAM_CLI) + " " + arguments + " 2>/dev/fd/" +
+                                std::to_string(fileno(said)) + "\"";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    CliRun run{-1, readAll(pipe), {}};
     const int status = pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::rewind(said);
+    run.said = readAll(said);
+    std::fclose(said);
     return run;
 }
 
@@ -101,6 +111,48 @@ TEST(CommandLine, ExitStatusAndJson) {
         const CliRun run = runCli(c.arguments);
         EXPECT_EQ(run.status, c.status);
         for (const char* part : c.contains) EXPECT_NE(run.out.find(part), std::string::npos) << run.out;
+    }
+}
+
+// What the user is told on the command line, word for word, and the status.
+TEST(CommandLine, RefusalsSayWhatIsWrong) {
+    struct Case {
+        const char* arguments;
+        int status;
+        const char* said;
+    };
+    const Case cases[] = {
+        {"--freq=1.8E308", 1,
+         "The frequency 1.8E308 MHz is too large to work with. Give a centre frequency below 3.402823E+38 MHz, for "
+         "example --freq 14.2."},
+        {"--freq=1E39", 1,
+         "The frequency 1E39 MHz is too large to work with. Give a centre frequency below 3.402823E+38 MHz, for "
+         "example "
+         "--freq 14.2."},
+        {"--freq=-1E39", 1,
+         "The frequency -1E39 MHz is out of range: frequencies from -3.402823E+38 to 3.402823E+38 MHz are locked, zero "
+         "and negative ones as typed. Give the centre frequency in MHz, for example --freq 14.2."},
+        {"--freq=1E-50", 1,
+         "The frequency 1E-50 MHz is too small to lock: it would be stored as 0 MHz. Give the centre frequency in MHz, "
+         "for example --freq 14.2."},
+        {"--freq=14.2MHz", 1,
+         "\"14.2MHz\" is not a frequency. Give the centre frequency in MHz as a plain number, for example --freq 14.2 "
+         "(no units, no commas)."},
+        {"--freq=", 1, "The frequency is empty. Give the centre frequency in MHz, for example --freq 14.2."},
+        {"--freq=0", 1,
+         "No centre frequency above 0 MHz is locked. Give a centre frequency above 0 MHz, for example --freq 14.2."},
+        {"--freq=1E-37", 1,
+         "At 1E-37 MHz the director loop length is too large to work out. Give a centre frequency further from 0 MHz "
+         "with --freq."},
+        {"--freq=$'14\\xff'", 2,
+         "--freq holds bytes that are not UTF-8 text; type the frequency in MHz, for example --freq 14.2"},
+        {"--freq=14.2 >/dev/full", 3, "cannot write to standard output: No space left on device"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const CliRun run = runCli(c.arguments);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.said.substr(0, run.said.find('\n')), std::string("loopbeam-cli: ") + c.said);
     }
 }
 
