@@ -2,12 +2,12 @@
 // the design state lives here for the life of the process.
 
 #include <QApplication>
-#include <QScreen>
 
 #include "app/display_check.h"
 #include "design/design_state.h"
 #include "mainwindow/tarnwell.h"
 #include "ui/font_substitutions.h"
+#include "ui/window_placement.h"
 
 int main(int argc, char** argv) {
     loopbeam::requireGraphicalDesktop();
@@ -18,8 +18,6 @@ int main(int argc, char** argv) {
 
     loopbeam::DesignState state;
     loopbeam::TARNWELL window(state);
-    const QRect screen = window.screen()->availableGeometry();
-    window.move(screen.center() - window.rect().center());
-    window.show();
+    loopbeam::ui::showCentredOnScreen(window);
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -12,6 +13,7 @@
 #include "design/dimensions.h"
 #include "design/frequency_lock.h"
 #include "design/metric.h"
+#include "design/result_rows.h"
 #include "design/selectors.h"
 #include "mainwindow/tarnwell_layout.h"
 #include "ui/bitmap.h"
@@ -19,6 +21,7 @@
 #include "ui/control_builder.h"
 #include "ui/show_outcome.h"
 #include "ui/window_printer.h"
+#include "ui/x11_desktop.h"
 
 namespace loopbeam {
 namespace {
@@ -62,12 +65,24 @@ TARNWELL::TARNWELL(DesignState& state)
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // Qt drops quit-on-close for tool windows; this one is a primary window.
     setAttribute(Qt::WA_QuitOnClose, true);
+    // The title bar shows no text, and the window stays out of the task bar.
+    winId();
+    ui::clearTitleProperties(*this);
+    ui::keepOutOfTaskbar(*this, true);
     controls_.at<QLabel>(row("Image1"))
         ->setPixmap(QPixmap::fromImage(ui::readBitmap(QStringLiteral(":/loopbeam/swr.bmp"))));
+    ui::describeBoxes(boxes_, kWholeHeadingBox, kFractionHeadingBox);
     configure(*vsbAwg, kGauges, {2, 2});
     configure(*vsbEl, kElementCounts, {1, 2});
     connectHandlers();
     controls_.at<QWidget>(row("Text1"))->setFocus();
+}
+
+void TARNWELL::changeEvent(QEvent* event) {
+    // A window manager may minimise it all the same; then the task bar is the
+    // way back to it, until it is restored.
+    if (event->type() == QEvent::WindowStateChange) ui::keepOutOfTaskbar(*this, !isMinimized());
+    QWidget::changeEvent(event);
 }
 
 void TARNWELL::connectHandlers() {
@@ -94,11 +109,15 @@ void TARNWELL::Option2_Click() { selectSpecial4or8(state_); }
 void TARNWELL::Option3_Click() { selectDoubleReflector(state_); }
 
 void TARNWELL::Command1_Click() {
-    ui::showOutcome(*this, captions::kCalculateFeetInches,
-                    calculateFeetInches(state_, valueOf(*vsbAwg), valueOf(*vsbEl)), boxes_);
+    if (ui::showOutcome(*this, captions::kCalculateFeetInches,
+                        calculateFeetInches(state_, valueOf(*vsbAwg), valueOf(*vsbEl)), boxes_))
+        ui::describeBoxes(boxes_, kWholeHeadingBox, kFractionHeadingBox);
 }
 
-void TARNWELL::Command2_Click() { ui::showOutcome(*this, captions::kConvertToMetric, convertToMetric(state_), boxes_); }
+void TARNWELL::Command2_Click() {
+    if (ui::showOutcome(*this, captions::kConvertToMetric, convertToMetric(state_), boxes_))
+        ui::describeBoxes(boxes_, kWholeHeadingBox, kFractionHeadingBox);
+}
 
 void TARNWELL::Command3_Click() { QCoreApplication::exit(0); }
 

@@ -43,6 +43,9 @@ public slots:
     void vsbAwg_Change();
     void vsbEl_Change();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void connectHandlers();
 

@@ -7,6 +7,7 @@
 #include "design/boxes.h"
 #include "design/captions.h"
 #include "design/design_types.h"
+#include "design/selectors.h"
 #include "ui/control_table.h"
 
 namespace loopbeam {
@@ -44,6 +45,10 @@ constexpr ControlSpec button(std::string_view name, std::string_view caption, in
     return {name, Kind::Button, caption, {left, top, width, 375}, kDefaultFont, kSystem, kSystem};
 }
 
+constexpr ControlSpec bar(std::string_view name, const SelectorRange& range, Twips place) {
+    return {name, Kind::VScrollBar, {}, place, kDefaultFont, kSystem, kSystem, 0, 0, 0, range.name};
+}
+
 constexpr ControlSpec option(std::string_view name, DesignType type, Twips place) {
     return {name, Kind::Option, captionOf(type), place, kDefaultFont, kRed, kGrey};
 }
@@ -65,12 +70,12 @@ inline constexpr std::array<ControlSpec, 43> kControls{{
     box(MainBox::Text10, "000.000", {9120, 4560, 1095, 375}, kSans8Bold, kOrange, kGrey, kCentred),
     {"Text11", Kind::CaptionBox, "AWG #\r\nWIRE SIZE\r\n \r\n", {2520, 840, 1695, 735}, kTerminal13, kSystem, kGrey,
      kMultiLine},
-    {"vsbAwg", Kind::VScrollBar, {}, {4320, 600, 255, 1815}, kDefaultFont, kSystem, kSystem},
+    bar("vsbAwg", kGauges, {4320, 600, 255, 1815}),
     {"awgLab", Kind::Label, "10", {3360, 1560, 855, 735}, kSans24, kRed, kGrey},
     {"Text12", Kind::CaptionBox, "NUMBER OF\r\nELEMENTS\r\n", {4800, 840, 1935, 645}, kTerminal12, kSystem, kGrey,
      kMultiLine},
     {"elLab", Kind::Label, "3", {6000, 1560, 735, 735}, kSans24, kRed, kGrey},
-    {"vsbEl", Kind::VScrollBar, {}, {6840, 600, 255, 1815}, kDefaultFont, kSystem, kSystem},
+    bar("vsbEl", kElementCounts, {6840, 600, 255, 1815}),
     option("Option1", DesignType::StandardHighGain, {120, 840, 2175, 255}),
     option("Option2", DesignType::Special4or8, {120, 1920, 2175, 495}),
     option("Option3", DesignType::DoubleReflector, {120, 1320, 2175, 375}),

@@ -29,6 +29,8 @@ public slots:
     void Command3_Click();
 
 private:
+    void describeBoxes();
+
     DesignState& state_;
     ui::Controls controls_;
     ui::BoxWidgets<MatchingBox, kMatchingBoxes.size()> boxes_;

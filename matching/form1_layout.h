@@ -5,6 +5,7 @@
 
 #include "design/boxes.h"
 #include "design/captions.h"
+#include "design/unit_headings.h"
 #include "ui/control_table.h"
 
 namespace loopbeam {
@@ -32,12 +33,12 @@ inline constexpr std::array<ControlSpec, 12> kControls{{
      "be matched with a 1/4 wave 75 ohm serial section of coax.\r\n",
      {120, 1320, 9855, 855}, kNote, kRed, kGrey, kMultiLine | kCentred},
     {"Command1", Kind::Button, captions::kMatchFeetInches, {4920, 2400, 2415, 375}, kDefaultFont, kSystem, kSystem},
-    {"List1", Kind::ListBox, {}, {120, 2280, 2295, 1620}, kDefaultFont, kSystem, kGrey},
+    {"List1", Kind::ListBox, {}, {120, 2280, 2295, 1620}, kDefaultFont, kSystem, kGrey, 0, 0, 0, "Coax cable"},
     box(MatchingBox::Text3, "", {8040, 2760, 735, 495}, kResult, kFramed),
     box(MatchingBox::Text4, "", {9000, 2760, 975, 495}, kResult, kFramed),
     {"Text5", Kind::TextBox, "< SELECT YOUR COAX", {2520, 2760, 2175, 375}, kDefaultFont, kSystem, kGrey},
-    box(MatchingBox::Text6, "FEET", {8040, 2400, 735, 285}, kDefaultFont, kFramed | kCentred),
-    box(MatchingBox::Text7, "INCHES", {9000, 2400, 975, 285}, kDefaultFont, kFramed | kCentred),
+    box(MatchingBox::Text6, kFeetHeading.text, {8040, 2400, 735, 285}, kDefaultFont, kFramed | kCentred),
+    box(MatchingBox::Text7, kInchesHeading.text, {9000, 2400, 975, 285}, kDefaultFont, kFramed | kCentred),
     {"Picture1", Kind::Picture, {}, {3000, 3960, 4695, 1455}, kDefaultFont, kSystem, kGrey},
     {"Command2", Kind::Button, captions::kMatchMetric, {4920, 2880, 2415, 375}, kDefaultFont, kSystem, kSystem},
     {"Command3", Kind::Button, captions::kPrint, {8280, 4200, 1335, 615}, kDefaultFont, kSystem, kSystem},

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -204,6 +205,92 @@ TEST_F(MainWindowTest, PrintWithoutADefaultPrinterSaysSo) {
     ASSERT_TRUE(problem.has_value());
     EXPECT_EQ(problem->title, "PRINT");
     EXPECT_TRUE(problem->text.contains("No default printer")) << problem->text.toStdString();
+}
+
+// The top row of a control's ink: pixels unlike the colour at its inner corner.
+int firstInkRow(const QImage& shot, const QRect& control) {
+    const QRect inside = control.adjusted(3, 3, -3, -3);
+    const QColor background = shot.pixelColor(inside.topLeft());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            if (std::abs(c.red() - background.red()) + std::abs(c.green() - background.green()) +
+                    std::abs(c.blue() - background.blue()) >
+                200)
+                return y;
+        }
+    return -1;
+}
+
+TEST_F(MainWindowTest, BoxesInARowReadAsOneLine) {
+    lock("14.2");
+    click("Option1");
+    click("Command1");
+    const std::vector<std::vector<const char*>> rows = {
+        {"Text9", "Label1", "Text10"}, {"Text14", "Text21"}, {"Text15", "Text22"},
+        {"Text19", "Text26"},          {"Text20", "Text27"}, {"Text2", "Text4"},
+    };
+    const QImage shot = window.grab().toImage();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.front());
+        std::vector<int> tops;
+        for (const char* name : row) tops.push_back(firstInkRow(shot, child<QWidget>(window, name)->geometry()));
+        EXPECT_GE(*std::min_element(tops.begin(), tops.end()), 0);
+        EXPECT_LE(*std::max_element(tops.begin(), tops.end()) - *std::min_element(tops.begin(), tops.end()), 1);
+    }
+}
+
+TEST_F(MainWindowTest, ReturnAndEnterPressTheFocusedButtonOnly) {
+    testing::typeInto(child<QLineEdit>(window, "freqtxt"), "7.1");
+    QTest::keyClick(child<QLineEdit>(window, "freqtxt"), Qt::Key_Return);  // no default button: nothing locks
+    EXPECT_EQ(state.freq, 0.0f);
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        state.freq = 0;
+        auto* lockButton = child<QPushButton>(window, "Command4");
+        lockButton->setFocus();
+        QTest::keyClick(lockButton, key);
+        QTest::qWait(200);  // the button shows itself pressed a moment
+        EXPECT_EQ(state.freq, 7.1f) << key;
+    }
+}
+
+TEST_F(MainWindowTest, AFocusedScrollBarShowsItsFocus) {
+    auto* bar = child<QScrollBar>(window, "vsbEl");
+    window.activateWindow();
+    child<QWidget>(window, "Text1")->setFocus();
+    const QImage unfocused = bar->grab().toImage();
+    bar->setFocus();
+    ASSERT_TRUE(bar->hasFocus());
+    EXPECT_NE(bar->grab().toImage(), unfocused);
+}
+
+// What a screen reader says of each box, bar and caption.
+TEST_F(MainWindowTest, EveryBoxAndBarHasAnAccessibleName) {
+    const auto nameOf = [&](const char* control) {
+        return QAccessible::queryAccessibleInterface(child<QWidget>(window, control))->text(QAccessible::Name);
+    };
+    const auto expectNames = [&](const std::vector<std::pair<const char*, const char*>>& names) {
+        for (const auto& [control, name] : names) EXPECT_EQ(nameOf(control), name) << control;
+    };
+    for (auto* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<QLineEdit*>(control) || qobject_cast<QTextEdit*>(control) ||
+            qobject_cast<QScrollBar*>(control)) {
+            EXPECT_FALSE(nameOf(qPrintable(control->objectName())).isEmpty()) << control->objectName().toStdString();
+        }
+    }
+    expectNames({{"freqtxt", "Centre frequency in MHz"},
+                 {"Text9", "Lower edge of the estimated usable range, MHz"},
+                 {"vsbAwg", "Wire gauge, AWG"},
+                 {"vsbEl", "Number of elements"},
+                 {"Text14", "Directors, whole feet"},
+                 {"Text26", "Spreader hole spacing, inches"},
+                 {"Text6", "INPUT CENTER FREQUENCY IN MHZ"},
+                 {"Text1", "QUAD ANTENNA DESIGN by MORVAN"}});
+    lock("14.2");
+    click("Option1");
+    click("Command1");
+    click("Command2");
+    expectNames({{"Text14", "Directors, whole metres"}, {"Text26", "Spreader hole spacing, centimetres"}});
 }
 
 // The process ends at once on EXIT, and otherwise only when its last window closes.

@@ -121,5 +121,14 @@ TEST_F(MatchingWindowTest, OneWindowBroughtForwardOrLoadedAnew) {
     EXPECT_EQ(state.velFactor, 0.75f);
 }
 
+TEST_F(MatchingWindowTest, ReopenedAtItsDesignSizeWithTheFocusOnItsFirstControl) {
+    matching().resize(900, 600);
+    child<QPushButton>(matching(), "Command2")->setFocus();
+    matching().close();
+    open();
+    EXPECT_EQ(matching().size(), QSize(678, 395));
+    EXPECT_EQ(matching().focusWidget(), child<QWidget>(matching(), "Text1"));
+}
+
 }  // namespace
 }  // namespace loopbeam

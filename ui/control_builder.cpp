@@ -1,5 +1,7 @@
 #include "ui/control_builder.h"
 
+#include "ui/command_button.h"
+#include "ui/focus_scroll_bar.h"
 #include "ui/show_outcome.h"
 #include "ui/wrapping_option.h"
 
@@ -10,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextEdit>
 #include <vector>
 
@@ -42,7 +45,7 @@ QWidget* textBox(const ControlSpec& spec, QWidget& window) {
     }
     auto* box = new QLineEdit(&window);
     box->setFrame(spec.flags & kFramed);
-    box->setAlignment(alignment | Qt::AlignVCenter);
+    box->setAlignment(alignment);
     box->setTextMargins(0, 0, 0, 0);
     if (spec.maxLength > 0) box->setMaxLength(static_cast<int>(spec.maxLength));
     return box;
@@ -59,7 +62,7 @@ QWidget* create(const ControlSpec& spec, QWidget& window, QButtonGroup*& options
             label->setWordWrap(true);
             return label;
         }
-        case Kind::Button: return new QPushButton(&window);
+        case Kind::Button: return new CommandButton(&window);
         case Kind::Option: {
             auto* option = new WrappingOption(&window);
             if (!options) {
@@ -70,7 +73,7 @@ QWidget* create(const ControlSpec& spec, QWidget& window, QButtonGroup*& options
             return option;
         }
         case Kind::VScrollBar: {
-            auto* bar = new QScrollBar(Qt::Vertical, &window);
+            auto* bar = new FocusScrollBar(&window);
             bar->setFocusPolicy(Qt::StrongFocus);  // keys move it, as its tab place promises
             return bar;
         }
@@ -104,6 +107,22 @@ void colour(QWidget& widget, const ControlSpec& spec) {
     widget.setPalette(palette);
 }
 
+// A single-line box draws its text from the top inside its border, as the
+// platform's edit controls do, so that it reads in one line with the labels
+// beside it. Where the substituted font's line is taller than the box, the
+// text is centred instead, which keeps its glyphs whole.
+void placeTextVertically(QLineEdit& box) {
+    const int frame = box.hasFrame() ? 2 * box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &box) : 0;
+    const bool fits = box.fontMetrics().height() + 2 + frame <= box.height();  // a margin of 1 above and below
+    box.setAlignment((box.alignment() & Qt::AlignHorizontal_Mask) | (fits ? Qt::AlignTop : Qt::AlignVCenter));
+}
+
+// A caption read as one line: its line breaks become blanks.
+QString accessibleNameOf(const ControlSpec& spec) {
+    if (!spec.accessibleName.empty()) return toQString(spec.accessibleName);
+    return toQString(spec.text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).simplified();
+}
+
 bool liesBelowOthers(Kind kind) { return kind == Kind::Label || kind == Kind::Image || kind == Kind::Picture; }
 
 }  // namespace
@@ -134,8 +153,10 @@ Controls buildWindow(QWidget& window, const WindowDesign& design, std::span<cons
         widget->setObjectName(toQString(spec.name));
         widget->setGeometry(spec.place.pixels());
         widget->setFont(fontOf(window, spec.font));
+        if (auto* line = qobject_cast<QLineEdit*>(widget)) placeTextVertically(*line);
         colour(*widget, spec);
         if (hasText(spec.kind)) setBoxText(*widget, toQString(spec.text));
+        if (isNamed(spec.kind)) widget->setAccessibleName(accessibleNameOf(spec));
         if (widget->focusPolicy() != Qt::NoFocus) focusOrder.push_back(widget);
         if (!liesBelowOthers(spec.kind)) above.push_back(widget);
         widgets.push_back(widget);

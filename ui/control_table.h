@@ -58,9 +58,16 @@ struct ControlSpec {
     std::optional<QRgb> textColour;        // nullopt: the platform's
     std::optional<QRgb> backgroundColour;  // nullopt: the platform's
     unsigned flags = 0;
-    std::size_t maxLength = 0;  // text boxes; 0 for none
-    int linePixels = 0;         // multi-line boxes whose lines must meet rows beside them; 0 for the font's
+    std::size_t maxLength = 0;             // text boxes; 0 for none
+    int linePixels = 0;                    // multi-line boxes whose lines must meet rows beside them; 0 for the font's
+    std::string_view accessibleName = {};  // for a screen reader; a box without one is named by its caption
 };
+
+// Boxes, bars and lists are named for a screen reader; buttons, options and
+// labels speak their own captions.
+constexpr bool isNamed(Kind kind) {
+    return kind == Kind::CaptionBox || kind == Kind::TextBox || kind == Kind::VScrollBar || kind == Kind::ListBox;
+}
 
 // A window's own design: its name, caption, client area and background
 // (nullopt: the platform's). Its controls' default font is "MS Sans Serif" 8.25.

@@ -30,6 +30,12 @@ void setBoxText(QWidget& box, const QString& text) {
     }
 }
 
+QString boxText(const QWidget& box) {
+    if (const auto* line = qobject_cast<const QLineEdit*>(&box)) return line->text();
+    if (const auto* label = qobject_cast<const QLabel*>(&box)) return label->text();
+    return {};
+}
+
 void showProblem(QWidget& window, std::string_view operation, const QString& message) {
     QMessageBox box(QMessageBox::Warning, toQString(operation), message, QMessageBox::Ok, &window);
     box.setObjectName(QStringLiteral("problem"));

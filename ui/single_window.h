@@ -19,6 +19,7 @@ public:
             window_ = create_();
         } else if (!window_->isVisible()) {
             window_->reload();
+            placeAsNewWindow();
         }
         window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
         window_->show();
@@ -29,6 +30,13 @@ public:
     Window* get() const { return window_.get(); }
 
 private:
+    // Forgets where the user left the window: a new native window, without a
+    // position of its own, is placed by the window manager as a new window.
+    void placeAsNewWindow() {
+        window_->setAttribute(Qt::WA_Moved, false);
+        window_->setWindowFlags(window_->windowFlags());
+    }
+
     std::function<std::unique_ptr<Window>()> create_;
     std::unique_ptr<Window> window_;
 };
