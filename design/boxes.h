@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "common/text_cut.h"
-#include "design/outcome.h"
+#include "design/box_texts.h"
 
 namespace loopbeam {
 

@@ -12,7 +12,7 @@ namespace {
 constexpr float kHalfWaveFeetMHz = 492.0f;
 constexpr float kHalves = 2.0f;
 
-std::optional<Refused> guard(const DesignState& state) {
+std::optional<Refused<Refusal>> guard(const DesignState& state) {
     if (!(state.freq > 0)) return refuse({Problem::NoFrequency});
     if (state.velFactor == 0) return refuse({Problem::NoCable});  // every listed factor is non-zero
     return std::nullopt;

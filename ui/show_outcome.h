@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "design/box_descriptions.h"
+#include "design/box_texts.h"
 #include "design/messages.h"
-#include "design/outcome.h"
 #include "ui/controls.h"
 
 class QWidget;

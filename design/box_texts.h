@@ -4,11 +4,10 @@
 
 #include <array>
 #include <cstddef>
-#include <optional>
-#include <string>
 #include <string_view>
 #include <utility>
 
+#include "common/outcome.h"
 #include "common/short_text.h"
 #include "design/refusal.h"
 
@@ -47,33 +46,10 @@ private:
     std::size_t count_ = 0;
 };
 
-// The refusal on its way into an Outcome of any type.
-struct Refused {
-    Refusal refusal;
-};
-
-inline Refused refuse(Refusal refusal) { return Refused{std::move(refusal)}; }
-
-// The result of a handler: a value, or the refusal. (std::expected would do,
-// but the fuzzing compiler's library does not offer it yet.)
+// What a handler gives back: its texts, or a refusal saying why.
 template <class T>
-class Outcome {
-public:
-    Outcome(T value) : value_(std::move(value)) {}
-    explicit Outcome(std::in_place_t) : value_(std::in_place) {}  // built where it is returned
-    Outcome(Refused refused) : refusal_(std::move(refused.refusal)) {}
+using Outcome = BasicOutcome<T, Refusal>;
 
-    bool has_value() const { return value_.has_value(); }
-    explicit operator bool() const { return has_value(); }
-    T& operator*() { return *value_; }
-    const T& operator*() const { return *value_; }
-    T* operator->() { return &*value_; }
-    const T* operator->() const { return &*value_; }
-    const Refusal& error() const { return *refusal_; }
-
-private:
-    std::optional<T> value_;
-    std::optional<Refusal> refusal_;
-};
+inline Refused<Refusal> refuse(Refusal refusal) { return {std::move(refusal)}; }
 
 }  // namespace loopbeam
