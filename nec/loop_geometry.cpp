@@ -22,25 +22,25 @@ LoopWires squareLoop(double perimeter, int segmentsPerSide, double x, double cen
                      (n + 1) / 2};
 }
 
-LoopWires diamondLoop(double perimeter, int segmentsPerSide, double x, double centreZ, bool fed) {
+LoopWires diamondLoop(double perimeter, int segmentsPerSide, double x, double centreZ, double feedWire) {
     const int n = segmentsPerSide;
-    const double feedWire = fed ? perimeter / (4.0 * n) : 0;  // a side's segment
-    const double cut = feedWire / std::sqrt(2.0);             // off each lower side
+    const double cut = feedWire / std::sqrt(2.0);  // off each lower side
     const double side = (perimeter + 2 * cut - feedWire) / 4;
     const double d = side / std::sqrt(2.0);  // centre to corner
     const double bottom = centreZ - d, top = centreZ + d;
     LoopWires loop;
-    if (!fed) {
+    if (feedWire <= 0) {
         loop.wires = {wire(x, 0, bottom, d, centreZ, n), wire(x, d, centreZ, 0, top, n),
                       wire(x, 0, top, -d, centreZ, n), wire(x, -d, centreZ, 0, bottom, n)};
         return loop;
     }
-    const double gap = feedWire / 2;  // the cut corner's half width and height
-    loop.wires = {wire(x, -gap, bottom + gap, gap, bottom + gap, 1), wire(x, gap, bottom + gap, d, centreZ, n),
-                  wire(x, d, centreZ, 0, top, n), wire(x, 0, top, -d, centreZ, n),
-                  wire(x, -d, centreZ, -gap, bottom + gap, n)};
+    const double gap = feedWire / 2;
+    // the cut corner's half width and height
+    loop.wires = {wire(x, -gap, bottom + gap, gap, bottom + gap, kFeedWireSegments),
+                  wire(x, gap, bottom + gap, d, centreZ, n), wire(x, d, centreZ, 0, top, n),
+                  wire(x, 0, top, -d, centreZ, n), wire(x, -d, centreZ, -gap, bottom + gap, n)};
     loop.feedWire = 0;
-    loop.feedSegment = 1;
+    loop.feedSegment = (kFeedWireSegments + 1) / 2;
     return loop;
 }
 

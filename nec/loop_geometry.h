@@ -27,11 +27,14 @@ struct LoopWires {
 // centre segment of the bottom wire (horizontal polarisation).
 LoopWires squareLoop(double perimeter, int segmentsPerSide, double x, double centreZ);
 
-// Turned 45 degrees. Fed, the bottom corner is cut off by a horizontal feed
-// wire of one segment, as long as a side's segment, since a source cannot sit
-// on a junction: cutting c off each lower side and adding the feed wire w =
-// c * sqrt(2) would shorten the loop by 2c - w, so the sides are lengthened by
-// (2c - w) / 4 each and the total stays the perimeter.
-LoopWires diamondLoop(double perimeter, int segmentsPerSide, double x, double centreZ, bool fed);
+// Turned 45 degrees. Fed (feedWire > 0), the bottom corner is cut off by a
+// horizontal feed wire, since a source cannot sit on a junction; the source is
+// its middle segment of three (a single segment as long as the wire made the
+// impedance drift with the sides' segmentation). Cutting c off each lower side
+// and adding the feed wire w = c * sqrt(2) would shorten the loop by 2c - w, so
+// the sides are lengthened by (2c - w) / 4 each and the total stays the
+// perimeter.
+inline constexpr int kFeedWireSegments = 3;
+LoopWires diamondLoop(double perimeter, int segmentsPerSide, double x, double centreZ, double feedWire);
 
 }  // namespace loopbeam::nec

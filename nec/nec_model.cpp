@@ -48,6 +48,10 @@ std::string environmentComment(const NecModel& m) {
     return printfText("loopbeam NEC-2 check: %s loops, copper wire, %s", shape, where.c_str());
 }
 
+double feedWireLength(double perimeter, double wireRadius) {
+    return std::max(perimeter * kFeedWirePerimeters, kFeedWireSegments * kMinSegmentRadii * wireRadius);
+}
+
 double lowestZ(const NecModel& m) {
     double lowest = INFINITY;
     for (const Loop& loop : m.loops)
@@ -82,12 +86,14 @@ Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& optio
                   perimeterFeet(design, roleAt(element)) * kMetresPerFoot,
                   element * design.spacingFeet * kMetresPerFoot,
                   {}};
-        auto segments = segmentsPerSide(loop.perimeterMetres / 4, model.wireRadiusMetres, model.sweep.top());
+        auto segments = segmentsPerSide(loop.perimeterMetres / 4, model.wireRadiusMetres, model.sweep.top(),
+                                        options.segmentsPerWavelength);
         if (!segments) return Refused{segments.error()};
         const bool fed = loop.role == LoopRole::Driven;
         LoopWires wires = options.shape == LoopShape::Square
                               ? squareLoop(loop.perimeterMetres, *segments, loop.boomX, centreZ)
-                              : diamondLoop(loop.perimeterMetres, *segments, loop.boomX, centreZ, fed);
+                              : diamondLoop(loop.perimeterMetres, *segments, loop.boomX, centreZ,
+                                            fed ? feedWireLength(loop.perimeterMetres, model.wireRadiusMetres) : 0);
         int before = model.totalSegments();
         for (std::size_t i = 0; i < wires.wires.size(); ++i) {
             wires.wires[i].tag = ++tag;

@@ -25,6 +25,10 @@ inline constexpr double kMinClearanceWavelengths = 0.001;
 // Copper, 5.8e7 S/m, on every wire: the skin-effect loss of a real quad.
 inline constexpr double kCopperConductivity = 5.8e7;
 
+// The diamond's feed wire: about a side's segment, fixed so that a finer
+// segmentation leaves the shape alone, and its segments never under 8 radii.
+inline constexpr double kFeedWirePerimeters = 1.0 / 44;
+
 enum class LoopRole { Reflector, Driven, Director };
 
 struct Loop {

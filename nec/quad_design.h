@@ -27,6 +27,8 @@ struct CheckOptions {
     LoopShape shape = LoopShape::Square;
     // Over average ground with the boom at this height; free space without.
     std::optional<double> boomHeightMetres;
+    // Segments a wavelength at the top of the sweep; a finer one checks convergence.
+    double segmentsPerWavelength = 40;
 };
 
 }  // namespace loopbeam::nec

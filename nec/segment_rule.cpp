@@ -20,11 +20,11 @@ int oddAtMost(double count) {
 
 }  // namespace
 
-Outcome<int> segmentsPerSide(double sideMetres, double wireRadiusMetres, double topMHz) {
+Outcome<int> segmentsPerSide(double sideMetres, double wireRadiusMetres, double topMHz, double perWavelength) {
     const double wavelength = wavelengthMetres(topMHz);
     const double longest = kMaxSegmentWavelengths * wavelength;
     const double shortest = kMinSegmentRadii * wireRadiusMetres;
-    int count = oddAtLeast(sideMetres * kSegmentsPerWavelength / wavelength);
+    int count = oddAtLeast(sideMetres * perWavelength / wavelength);
     if (count > kMaxSegmentsPerSide) {
         count = kMaxSegmentsPerSide;
         if (sideMetres / count > longest)

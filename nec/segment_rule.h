@@ -6,10 +6,6 @@
 
 namespace loopbeam::nec {
 
-// Segments are at most 1/40 wavelength at the top of the sweep: a square loop
-// side then gets 11 or 13, and twice as many moves the feed impedance by less
-// than 1%.
-inline constexpr double kSegmentsPerWavelength = 40;
 // The manual's limits: at most 0.1 wavelength, at least 8 wire radii.
 inline constexpr double kMaxSegmentWavelengths = 0.1;
 inline constexpr double kMinSegmentRadii = 8;
@@ -19,9 +15,9 @@ inline constexpr int kMaxSegmentsPerSide = 45;
 inline constexpr double kSpeedOfLightMetresMHz = 299.792458;  // metres x MHz
 inline double wavelengthMetres(double mhz) { return kSpeedOfLightMetresMHz / mhz; }
 
-// The smallest odd count whose segments are at most 1/40 wavelength at topMHz;
+// The smallest odd count whose segments are at most 1/perWavelength wavelength at topMHz;
 // fewer, still odd, when the wire is so thick that those would be shorter than
 // 8 radii. Refuses when no odd count meets both limits.
-Outcome<int> segmentsPerSide(double sideMetres, double wireRadiusMetres, double topMHz);
+Outcome<int> segmentsPerSide(double sideMetres, double wireRadiusMetres, double topMHz, double perWavelength);
 
 }  // namespace loopbeam::nec
