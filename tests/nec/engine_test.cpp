@@ -84,8 +84,14 @@ TEST(Engine, TheCheckAgreesWithADeckWrittenByHand) {
 
     auto model = buildModel(quad14MHz(), {});
     ASSERT_TRUE(model);
-    const auto result = runCheck(*model);
+    std::vector<double> progress;
+    RunControl control;
+    control.progress = [&](double fraction) { progress.push_back(fraction); };
+    const auto result = runCheck(*model, control);
     ASSERT_TRUE(result) << result.error().message;
+    ASSERT_FALSE(progress.empty());
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+    EXPECT_EQ(progress.back(), 1.0);
     const double frequencies[] = {13.9969, 14.2, 14.403};
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(frequencies[i]);
