@@ -41,9 +41,9 @@ bool writeFile(const std::string& path, const std::string& text) {
 std::string lastLine(const std::string& text) {
     const std::size_t end = text.find_last_not_of(" \n\r\t");
     if (end == std::string::npos) return "";
-    const std::size_t start = text.find_last_of('\n', end);
-    return text.substr(start == std::string::npos ? 0 : start + 1,
-                       end - (start == std::string::npos ? 0 : start + 1) + 1);
+    const std::size_t newline = text.find_last_of('\n', end);
+    const std::size_t start = newline == std::string::npos ? 0 : newline + 1;
+    return text.substr(start, end + 1 - start);
 }
 
 // The files of job i in the private directory.

@@ -63,8 +63,12 @@ TEST_P(ModelGeometry, LoopsKeepTheirLengthsOnTheBoomAndTheFeedSitsLowestCentre) 
 }
 
 INSTANTIATE_TEST_SUITE_P(Designs, ModelGeometry,
-                         testing::Combine(testing::Range(0, 4),
-                                          testing::Values(LoopShape::Square, LoopShape::Diamond)));
+                         testing::Combine(testing::Range(0, 4), testing::Values(LoopShape::Square, LoopShape::Diamond)),
+                         [](const auto& info) {
+                             const bool square = std::get<1>(info.param) == LoopShape::Square;
+                             return "design" + std::to_string(std::get<0>(info.param)) +
+                                    (square ? "Square" : "Diamond");
+                         });
 
 TEST(Model, SegmentRuleAndConfirmationForTheReferenceDesign) {
     // Sides against 1/40 wavelength at 14.91 MHz (0.5027 m): reflector 5.631 m
