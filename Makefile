@@ -11,7 +11,7 @@ BUILD    := build/$(PRESET)
 PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev xvfb xauth \
             cups printer-driver-cups-pdf poppler-utils python3 xdotool imagemagick \
             dpkg-dev desktop-file-utils appstream pkg-config libxcb1-dev clang-format \
-            fonts-liberation fonts-dejavu-core fonts-comic-neue openbox icewm x11-utils
+            fonts-liberation fonts-dejavu-core fonts-comic-neue openbox icewm x11-utils nec2c
 
 MAKEFLAGS += --no-print-directory
 
@@ -53,6 +53,7 @@ test: build
 
 bench: build
 	$(BUILD)/bench/design_bench
+	$(BUILD)/bench/nec_bench
 	xvfb-run -a -s "-screen 0 1024x768x24" bash bench/startup_ratio.sh $(BUILD)/bench $(BUILD)/loopbeam
 
 screenshot: build

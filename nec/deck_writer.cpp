@@ -1,0 +1,49 @@
+#include "nec/deck_writer.h"
+
+#include "nec/printf_text.h"
+
+namespace loopbeam::nec {
+
+namespace {
+
+// Comment cards stay printable and within a card's 80 columns.
+std::string commentCard(const std::string& text) {
+    std::string card = "CM " + text.substr(0, 77);
+    for (char& c : card)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
+    return card + '\n';
+}
+
+std::string wireCard(const Wire& w, double radius) {
+    return printfText("GW %d %d %.9g %.9g %.9g %.9g %.9g %.9g %.9g\n", w.tag, w.segments, w.from.x, w.from.y, w.from.z,
+                      w.to.x, w.to.y, w.to.z, radius);
+}
+
+std::string frequencyCards(double mhz, const PatternGrid& g) {
+    // RP XNDA 1000: vertical and horizontal components, power gain.
+    return printfText("FR 0 1 0 0 %.10g 0\nRP 0 %d %d 1000 %.9g %.9g %.9g %.9g\n", mhz, g.thetaCount, g.phiCount,
+                      g.thetaStart, g.phiStart, g.thetaStep, g.phiStep);
+}
+
+}  // namespace
+
+std::string writeDeck(const NecModel& model, std::span<const FrequencyRequest> frequencies) {
+    std::string deck;
+    for (const std::string& line : model.comments) deck += commentCard(line);
+    deck += "CE\n";
+    for (const Loop& loop : model.loops)
+        for (const Wire& w : loop.wires) deck += wireCard(w, model.wireRadiusMetres);
+    const bool overGround = model.boomHeightMetres.has_value();
+    deck += overGround ? "GE 1\n" : "GE 0\n";
+    deck += printfText("LD 5 0 0 0 %.6g\n", kCopperConductivity);
+    // Sommerfeld-Norton: accurate for horizontal wires at any practical height.
+    if (overGround) deck += printfText("GN 2 0 0 0 %.6g %.6g\n", kGroundPermittivity, kGroundConductivity);
+    deck += printfText("EX 0 %d %d 0 1 0\n", model.feed.tag, model.feed.segment);
+    deck += "PT -1 0 0 0\n";  // no current tables: the feed point and patterns are all we read
+    for (const FrequencyRequest& f : frequencies)
+        deck += frequencyCards(f.mhz, patternGrid(overGround, f.wholeAzimuth));
+    deck += "EN\n";
+    return deck;
+}
+
+}  // namespace loopbeam::nec

@@ -1,0 +1,123 @@
+#include "nec/nec_model.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "nec/printf_text.h"
+#include "nec/segment_rule.h"
+
+namespace loopbeam::nec {
+
+namespace {
+
+bool positive(double value) { return std::isfinite(value) && value > 0; }
+
+std::optional<std::string> designFault(const QuadDesign& d) {
+    if (!positive(d.lockedMHz)) return "The design has no locked frequency. Lock a frequency and calculate first.";
+    if (d.elements < 3 || d.elements > 50)
+        return printfText("The design has %d elements; the check models 3 to 50.", d.elements);
+    if (!positive(d.wireDiameterInches) || !positive(d.directorLoopFeet) || !positive(d.drivenLoopFeet) ||
+        !positive(d.reflectorLoopFeet) || !positive(d.spacingFeet))
+        return "The design has no loop lengths, spacing or wire diameter yet. Calculate the design first.";
+    if (!(d.estimatedLowMHz > 0 && d.estimatedLowMHz < d.lockedMHz && d.lockedMHz < d.estimatedHighMHz &&
+          std::isfinite(d.estimatedHighMHz)))
+        return "The design's estimated range does not enclose its locked frequency. Calculate the design again.";
+    return std::nullopt;
+}
+
+double perimeterFeet(const QuadDesign& d, LoopRole role) {
+    switch (role) {
+        case LoopRole::Reflector: return d.reflectorLoopFeet;
+        case LoopRole::Driven: return d.drivenLoopFeet;
+        case LoopRole::Director: break;
+    }
+    return d.directorLoopFeet;
+}
+
+LoopRole roleAt(int element) {
+    return element == 0 ? LoopRole::Reflector : element == 1 ? LoopRole::Driven : LoopRole::Director;
+}
+
+std::string environmentComment(const NecModel& m) {
+    const char* shape = m.shape == LoopShape::Square ? "square" : "diamond";
+    const std::string where = m.boomHeightMetres ? printfText(
+                                                       "average ground (permittivity 13, 0.005 S/m), boom "
+                                                       "%.4g m high",
+                                                       *m.boomHeightMetres)
+                                                 : std::string("free space");
+    return printfText("loopbeam NEC-2 check: %s loops, copper wire, %s", shape, where.c_str());
+}
+
+double feedWireLength(double perimeter, double wireRadius) {
+    return std::max(perimeter * kFeedWirePerimeters, kFeedWireSegments * kMinSegmentRadii * wireRadius);
+}
+
+double lowestZ(const NecModel& m) {
+    double lowest = INFINITY;
+    for (const Loop& loop : m.loops)
+        for (const Wire& w : loop.wires) lowest = std::min({lowest, w.from.z, w.to.z});
+    return lowest;
+}
+
+}  // namespace
+
+int NecModel::totalSegments() const {
+    int total = 0;
+    for (const Loop& loop : loops)
+        for (const Wire& w : loop.wires) total += w.segments;
+    return total;
+}
+
+Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& options) {
+    if (auto fault = designFault(design)) return refuse(*fault);
+    if (options.boomHeightMetres && !positive(*options.boomHeightMetres))
+        return refuse("The boom height over ground must be a length above 0 m.");
+
+    NecModel model;
+    model.shape = options.shape;
+    model.wireRadiusMetres = design.wireDiameterInches * kMetresPerInch / 2;
+    model.boomHeightMetres = options.boomHeightMetres;
+    model.sweep = planSweep(design.lockedMHz, design.estimatedLowMHz, design.estimatedHighMHz);
+    const double centreZ = options.boomHeightMetres.value_or(0);
+
+    int tag = 0;
+    for (int element = 0; element < design.elements; ++element) {
+        Loop loop{roleAt(element),
+                  perimeterFeet(design, roleAt(element)) * kMetresPerFoot,
+                  element * design.spacingFeet * kMetresPerFoot,
+                  {}};
+        auto segments = segmentsPerSide(loop.perimeterMetres / 4, model.wireRadiusMetres, model.sweep.top(),
+                                        options.segmentsPerWavelength);
+        if (!segments) return Refused{segments.error()};
+        const bool fed = loop.role == LoopRole::Driven;
+        LoopWires wires = options.shape == LoopShape::Square
+                              ? squareLoop(loop.perimeterMetres, *segments, loop.boomX, centreZ)
+                              : diamondLoop(loop.perimeterMetres, *segments, loop.boomX, centreZ,
+                                            fed ? feedWireLength(loop.perimeterMetres, model.wireRadiusMetres) : 0);
+        int before = model.totalSegments();
+        for (std::size_t i = 0; i < wires.wires.size(); ++i) {
+            wires.wires[i].tag = ++tag;
+            if (fed && i == wires.feedWire) model.feed = {tag, wires.feedSegment, before + wires.feedSegment};
+            before += wires.wires[i].segments;
+        }
+        loop.wires = std::move(wires.wires);
+        model.loops.push_back(std::move(loop));
+    }
+
+    if (model.boomHeightMetres) {
+        const double clearance = lowestZ(model);
+        const double needed = kMinClearanceWavelengths * wavelengthMetres(model.sweep.mhz.front());
+        if (clearance < needed)
+            return refuse(
+                printfText("Over ground the loops must clear the ground by at least %.3g m, and at a boom "
+                           "height of %.4g m their lowest wire is at %.4g m. Raise the boom to at least "
+                           "%.4g m.",
+                           needed, *model.boomHeightMetres, clearance, *model.boomHeightMetres - clearance + needed));
+    }
+
+    model.comments = design.description;
+    model.comments.push_back(environmentComment(model));
+    return model;
+}
+
+}  // namespace loopbeam::nec

@@ -1,0 +1,61 @@
+#pragma once
+// The NEC-2 model of a design: its loops on the boom, the feed, the ground and
+// the sweep, built only for designs within the thin-wire model's limits.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "nec/loop_geometry.h"
+#include "nec/outcome.h"
+#include "nec/quad_design.h"
+#include "nec/sweep_plan.h"
+
+namespace loopbeam::nec {
+
+inline constexpr double kMetresPerFoot = 0.3048;
+inline constexpr double kMetresPerInch = 0.0254;
+
+// "Average ground": relative permittivity 13, conductivity 0.005 S/m.
+inline constexpr double kGroundPermittivity = 13;
+inline constexpr double kGroundConductivity = 0.005;  // S/m
+// The Sommerfeld-Norton ground holds for wires down to about 1/1000 wavelength.
+inline constexpr double kMinClearanceWavelengths = 0.001;
+
+// Copper, 5.8e7 S/m, on every wire: the skin-effect loss of a real quad.
+inline constexpr double kCopperConductivity = 5.8e7;
+
+// The diamond's feed wire: about a side's segment, fixed so that a finer
+// segmentation leaves the shape alone, and its segments never under 8 radii.
+inline constexpr double kFeedWirePerimeters = 1.0 / 44;
+
+enum class LoopRole { Reflector, Driven, Director };
+
+struct Loop {
+    LoopRole role = LoopRole::Director;
+    double perimeterMetres = 0;  // as calculated
+    double boomX = 0;
+    std::vector<Wire> wires;
+};
+
+struct FeedSegment {
+    int tag = 0;
+    int segment = 0;  // on its wire, as the EX card names it
+    int number = 0;   // over the whole structure, as nec2c prints it
+};
+
+struct NecModel {
+    LoopShape shape = LoopShape::Square;
+    std::vector<Loop> loops;  // reflector at x = 0, driven, directors towards +x (forward)
+    double wireRadiusMetres = 0;
+    FeedSegment feed;
+    std::optional<double> boomHeightMetres;  // over average ground; free space without
+    SweepPlan sweep;
+    std::vector<std::string> comments;  // the design's description, then the model's
+
+    int totalSegments() const;
+};
+
+Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& options);
+
+}  // namespace loopbeam::nec

@@ -1,0 +1,19 @@
+#include "nec/pattern_grid.h"
+
+namespace loopbeam::nec {
+
+PatternGrid patternGrid(bool overGround, bool wholeAzimuth) {
+    PatternGrid grid;
+    if (overGround) {
+        grid.thetaCount = static_cast<int>(90 / kElevationStepDegrees) + 1;
+        grid.thetaStart = 0;
+        grid.thetaStep = kElevationStepDegrees;
+    }
+    if (wholeAzimuth) {
+        grid.phiCount = static_cast<int>(360 / kAzimuthStepDegrees);
+        grid.phiStep = kAzimuthStepDegrees;
+    }
+    return grid;
+}
+
+}  // namespace loopbeam::nec

@@ -1,0 +1,74 @@
+// Reading nec2c's output: a captured run (tests/nec/data, made by nec2c 1.3
+// from quad_14mhz.nec) read exactly, and the same output broken refused.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "nec/nec2c_output.h"
+
+namespace loopbeam::nec {
+namespace {
+
+std::string captured() {
+    std::ifstream in(NEC_TEST_DATA "/quad_14mhz.out");
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+const std::vector<FrequencyRequest> kAsked{{14.2, true}, {14.403, false}};
+const FeedSegment kFeed{5, 6, 58};
+
+TEST(Nec2cOutput, ReadsACapturedRunExactly) {
+    const auto read = readNec2cOutput(captured(), kAsked, kFeed, false);
+    ASSERT_TRUE(read) << read.error().message;
+    ASSERT_EQ(read->size(), 2u);
+    const FrequencyOutput& locked = (*read)[0];
+    EXPECT_EQ(locked.feedImpedance, std::complex<double>(77.546, -17.301));
+    ASSERT_EQ(locked.pattern.size(), 72u);
+    EXPECT_EQ(locked.pattern[0].gainDbi, 8.30);
+    EXPECT_EQ(locked.pattern[18].phi, 90.0);
+    EXPECT_EQ(locked.pattern[18].gainDbi, -26.45);
+    EXPECT_EQ(locked.pattern[36].gainDbi, -6.63);
+    EXPECT_EQ(locked.pattern[71].gainDbi, 8.24);
+    const FrequencyOutput& high = (*read)[1];
+    EXPECT_EQ(high.feedImpedance, std::complex<double>(70.369, 23.865));
+    ASSERT_EQ(high.pattern.size(), 2u);
+    EXPECT_EQ(high.pattern[0].gainDbi, 8.23);
+    EXPECT_EQ(high.pattern[1].gainDbi, -2.03);
+}
+
+TEST(Nec2cOutput, RefusesOutputThatEndsEarlyOrWasAltered) {
+    const std::string whole = captured();
+    const auto replaced = [&](const std::string& from, const std::string& to) {
+        std::string text = whole;
+        return text.replace(text.find(from), from.size(), to);
+    };
+    struct Case {
+        const char* name;
+        std::string output;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"cut in half", whole.substr(0, whole.size() / 2), "2 frequencies asked"},
+        {"cut in the last pattern", whole.substr(0, whole.find("   90.00    180.00", whole.find("1.4403E+01"))),
+         "ends early"},
+        {"cut before the end", whole.substr(0, whole.find("TOTAL RUN TIME")), "ends before nec2c finished"},
+        {"a number garbled", replaced("7.7546E+01", "7.7546E+0x"), "cannot be read"},
+        {"another frequency", replaced("1.4403E+01 MHz", "1.4503E+01 MHz"), "gives 14.503 MHz instead"},
+        {"another segment", replaced("    5    58", "    5    59"), "another segment"},
+        {"a pattern line lost", replaced("   90.00     90.00", "   90.00     95.00"), "other directions"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto read = readNec2cOutput(c.output, kAsked, kFeed, false);
+        ASSERT_FALSE(read);
+        EXPECT_NE(read.error().message.find(c.says), std::string::npos) << read.error().message;
+    }
+}
+
+}  // namespace
+}  // namespace loopbeam::nec
