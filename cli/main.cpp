@@ -1,27 +1,56 @@
 // loopbeam-cli: a quad antenna design from the command line, on the same
-// handler logic as the windows.
+// handler logic as the windows, and its NEC-2 check.
 
 #include <csignal>
 #include <cstdio>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/design_run.h"
+#include "cli/nec_check.h"
 #include "cli/options.h"
 #include "cli/output.h"
 #include "cli/report.h"
+#include "nec/sweep_files.h"
 
 namespace {
+
+using namespace loopbeam::cli;
 
 constexpr int kDone = 0, kRefused = 1, kUsageError = 2, kOutputError = 3;
 
 void sayProblem(const std::string& problem) { std::fprintf(stderr, "loopbeam-cli: %s\n", problem.c_str()); }
 
+std::string touchstoneOf(const NecCheckRun& check) {
+    std::ostringstream out;
+    loopbeam::nec::writeTouchstone(out, *check.result, check.design.description);
+    return out.str();
+}
+
+// Standard output, then the files asked for; the first problem, if any.
+std::optional<std::string> writeOutputs(const Options& options, const DesignRun& run,
+                                        const std::optional<NecCheckRun>& check) {
+    const bool deckAlone = options.necDeck == "-";
+    std::string report;
+    if (deckAlone)
+        report = check ? check->deck : "";
+    else if (options.json)
+        report = jsonReport(run, check ? &*check : nullptr);
+    else
+        report = humanReport(run, options) + (check && !check->conditions.empty() ? necReport(*check) : "");
+    if (auto problem = writeStandardOutput(report)) return problem;
+    if (!check) return std::nullopt;
+    if (options.necDeck && !deckAlone && !check->deck.empty())
+        if (auto problem = writeFile(*options.necDeck, check->deck)) return problem;
+    if (options.touchstone && check->result) return writeFile(*options.touchstone, touchstoneOf(*check));
+    return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    using namespace loopbeam::cli;
     // A closed pipe is an output error to report, not a silent end.
     std::signal(SIGPIPE, SIG_IGN);
     const std::vector<std::string_view> args(argv + 1, argv + argc);
@@ -40,12 +69,16 @@ int main(int argc, char** argv) {
     const Options& options = std::get<Options>(parsed);
     loopbeam::DesignState state;
     const DesignRun run = runDesign(options, state);
-    if (const auto problem = writeStandardOutput(options.json ? jsonReport(run) : humanReport(run, options))) {
+    std::optional<NecCheckRun> check;
+    if (!run.failure && (options.necDeck || options.runsCheck()))
+        check = runNecCheck(options, loopbeam::calculatedDesign(state, options.type, options.elements));
+    if (const auto problem = writeOutputs(options, run, check)) {
         sayProblem(*problem);
         return kOutputError;
     }
-    if (run.failure) {
-        sayProblem(run.failure->message);
+    const auto& failure = run.failure ? run.failure : check ? check->failure : std::nullopt;
+    if (failure) {
+        sayProblem(failure->message);
         return kRefused;
     }
     return kDone;

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "common/choice_list.h"
+#include "common/parse.h"
 #include "common/utf8.h"
 #include "design/cables.h"
 
@@ -31,8 +32,8 @@ std::string rangeText(const SelectorRange& range) {
 // An option's description, its lines filled to 92 columns under the description column.
 std::string described(std::string_view option, std::string_view description) {
     constexpr std::size_t kIndent = 19, kWidth = 92;
-    std::string out = "  " + str(option), line;
-    out.append(kIndent - out.size(), ' ');
+    std::string out = "  " + str(option);
+    out += out.size() < kIndent ? std::string(kIndent - out.size(), ' ') : "\n" + std::string(kIndent, ' ');
     std::size_t column = kIndent;
     for (std::size_t start = 0; start < description.size();) {
         const std::size_t end = std::min(description.find(' ', start), description.size());
@@ -102,12 +103,23 @@ std::string mustBeWhole(std::string_view option, const SelectorRange& range, std
            ", not " + str(value);
 }
 
+bool* flagNamed(Options& options, std::string_view name) {
+    if (name == "--metric") return &options.metric;
+    if (name == "--json") return &options.json;
+    if (name == "--simulate") return &options.simulate;
+    if (name == "--diamond") return &options.diamond;
+    if (name == "--allow-large") return &options.allowLarge;
+    return nullptr;
+}
+
 }  // namespace
 
 std::string usage() {
     return "usage: loopbeam-cli --freq TEXT [--elements N] [--awg N] [--type " + typeWords() +
            "]\n"
            "                    [--coax NAME] [--metric] [--json]\n"
+           "                    [--nec-deck FILE|-] [--simulate] [--touchstone FILE]\n"
+           "                    [--ground HEIGHT_M] [--diamond] [--allow-large]\n"
            "\n"
            "  --freq TEXT      centre frequency in MHz, locked as typed (at most 7 characters are kept);\n"
            "                   write --freq=TEXT for an empty text or one that begins with -\n" +
@@ -115,7 +127,16 @@ std::string usage() {
            described("--awg N", "wire gauge, " + rangeText(kGauges)) + described("--type T", typeChoices()) +
            described("--coax NAME", "cable of the matching section: " + cableChoices()) +
            described("--metric", "report metres and centimetres instead of feet and inches") +
-           described("--json", "print every box's text as JSON, keyed by control name");
+           described("--json", "print every box's text as JSON, keyed by control name") +
+           "\nThe NEC-2 check of the calculated design (runs nec2c):\n" +
+           described("--nec-deck FILE", "write the NEC-2 card deck of the design; with - it is the only output") +
+           described("--simulate", "run the check and report impedance, SWR, gain and front-to-back") +
+           described("--touchstone FILE", "run the check and write the sweep as a Touchstone 1.1 .s1p file") +
+           described("--ground HEIGHT_M",
+                     "over average ground, the boom at this height in metres (default: free "
+                     "space)") +
+           described("--diamond", "loops turned 45 degrees, fed at the bottom corner") +
+           described("--allow-large", "run a check of a design so large that it takes minutes");
 }
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
@@ -129,15 +150,17 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
             name = name.substr(0, equals);
         }
         if (name == "--help" || name == "-h") return HelpRequested{};
-        if (name == "--metric" || name == "--json") {
+        if (bool* flag = flagNamed(options, name)) {
             if (value) return UsageError{str(name) + " takes no value"};
-            (name == "--metric" ? options.metric : options.json) = true;
+            *flag = true;
             continue;
         }
-        if (name != "--freq" && name != "--elements" && name != "--awg" && name != "--type" && name != "--coax")
+        if (name != "--freq" && name != "--elements" && name != "--awg" && name != "--type" && name != "--coax" &&
+            name != "--nec-deck" && name != "--touchstone" && name != "--ground")
             return UsageError{"unknown option " + str(args[i])};
         if (!value) {
-            if (i + 1 >= args.size() || args[i + 1].starts_with("-"))
+            const bool standardOutput = name == "--nec-deck" && i + 1 < args.size() && args[i + 1] == "-";
+            if (i + 1 >= args.size() || (args[i + 1].starts_with("-") && !standardOutput))
                 return UsageError{str(name) + " needs a value" +
                                   (name == "--freq" ? " (write --freq=TEXT for a text that begins with -)" : "")};
             value = args[++i];
@@ -157,6 +180,14 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
             const auto n = inRange(*value, kGauges);
             if (!n) return UsageError{mustBeWhole(name, kGauges, *value)};
             options.awg = *n;
+        } else if (name == "--nec-deck" || name == "--touchstone") {
+            if (value->empty()) return UsageError{str(name) + " needs a file name"};
+            (name == "--nec-deck" ? options.necDeck : options.touchstone) = str(*value);
+        } else if (name == "--ground") {
+            const auto metres = strictParse(*value);
+            if (!metres || !(*metres > 0))
+                return UsageError{"--ground must be the boom's height in metres above 0, not " + str(*value)};
+            options.groundHeightMetres = *metres;
         } else if (name == "--type") {
             const auto type = designType(*value);
             if (!type)

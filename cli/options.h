@@ -21,6 +21,15 @@ struct Options {
     std::optional<std::int16_t> coaxIndex;
     bool metric = false;
     bool json = false;
+    // The NEC-2 check of the calculated design.
+    std::optional<std::string> necDeck;     // a file, or "-" for standard output alone
+    std::optional<std::string> touchstone;  // a file
+    bool simulate = false;
+    std::optional<double> groundHeightMetres;  // free space without
+    bool diamond = false;
+    bool allowLarge = false;  // run a check above the size that asks first
+
+    bool runsCheck() const { return simulate || touchstone.has_value(); }
 };
 
 struct HelpRequested {};

@@ -53,7 +53,7 @@ std::string dimensionsTable(const MainTexts& texts) {
 
 }  // namespace
 
-std::string jsonReport(const DesignRun& run) {
+std::string jsonReport(const DesignRun& run, const NecCheckRun* check) {
     std::string out = "{";
     const auto member = [&](std::string_view key, const std::string& value) {
         if (out.size() > 1) out += ", ";
@@ -67,9 +67,11 @@ std::string jsonReport(const DesignRun& run) {
         if (run.matchingMetric) matching += ", \"metric\": " + jsonObject(*run.matchingMetric);
         member("matching", matching + "}");
     }
-    if (run.failure)
-        member("error", "{\"step\": " + jsonString(run.failure->step) +
-                            ", \"message\": " + jsonString(run.failure->message) + "}");
+    if (check && check->result) member("nec", necJson(*check->result));
+    const auto& failure = run.failure ? run.failure : check ? check->failure : std::nullopt;
+    if (failure)
+        member("error",
+               "{\"step\": " + jsonString(failure->step) + ", \"message\": " + jsonString(failure->message) + "}");
     return out + "}\n";
 }
 

@@ -4,12 +4,14 @@
 #include <string>
 
 #include "cli/design_run.h"
+#include "cli/nec_check.h"
 #include "cli/options.h"
 
 namespace loopbeam::cli {
 
-// One JSON object with the boxes' texts keyed by control name.
-std::string jsonReport(const DesignRun& run);
+// One JSON object with the boxes' texts keyed by control name, and the
+// check's figures under "nec" when it ran.
+std::string jsonReport(const DesignRun& run, const NecCheckRun* check = nullptr);
 
 // A readable report; the failure, if any, goes to stderr separately.
 std::string humanReport(const DesignRun& run, const Options& options);

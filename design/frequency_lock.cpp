@@ -27,8 +27,7 @@ Outcome<MainTexts> lockFrequency(DesignState& state, std::string_view boxText) {
         if (!hasNumberForm(typed)) return refused(Problem::NotAFrequency);
         return beyond(lenientParse(typed));
     }
-    const double upper = *f * kUpperEdgeFactor;
-    const double lower = *f - *f * kLowerEdgeFraction;
+    const auto [lower, upper] = estimatedRange(*f);
     const float locked = static_cast<float>(lenientParse(typed));
     if (!std::isfinite(upper) || !std::isfinite(lower) || !std::isfinite(locked)) return beyond(*f);
     if (locked == 0 && *f != 0) return refused(Problem::FrequencyTooSmall);
@@ -40,6 +39,8 @@ Outcome<MainTexts> lockFrequency(DesignState& state, std::string_view boxText) {
     state.freq = locked;
     return result;
 }
+
+EstimatedRange estimatedRange(double f) { return {f - f * kLowerEdgeFraction, f * kUpperEdgeFactor}; }
 
 std::string showBackFrequency(const DesignState& state) { return singleText(state.freq).str(); }
 

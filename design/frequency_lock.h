@@ -16,6 +16,12 @@ namespace loopbeam {
 // and changes nothing.
 Outcome<MainTexts> lockFrequency(DesignState& state, std::string_view typed);
 
+// The estimated usable range around a frequency: 1.43 % below and above it.
+struct EstimatedRange {
+    double lower, upper;
+};
+EstimatedRange estimatedRange(double f);
+
 // The text put back into freqtxt: the locked value, uncut.
 std::string showBackFrequency(const DesignState& state);
 

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <array>
+#include <complex>
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "cli/options.h"
@@ -23,10 +27,10 @@ std::string readAll(std::FILE* file) {
 }
 
 // Runs the built binary through bash, with arguments already quoted for it.
-CliRun runCli(const std::string& arguments) {
+CliRun runCli(const std::string& arguments, const std::string& environment = "") {
     std::FILE* said = std::tmpfile();
-    const std::string command = "bash -c \"exec " + std::string(LOOPBEAM_CLI) + " " + arguments + " 2>/dev/fd/" +
-                                std::to_string(fileno(said)) + "\"";
+    const std::string command = "bash -c \"" + environment + " exec " + std::string(LOOPBEAM_CLI) + " " + arguments +
+                                " 2>/dev/fd/" + std::to_string(fileno(said)) + "\"";
     std::FILE* pipe = popen(command.c_str(), "r");
     CliRun run{-1, readAll(pipe), {}};
     const int status = pclose(pipe);
@@ -147,6 +151,11 @@ TEST(CommandLine, RefusalsSayWhatIsWrong) {
         {"--freq=$'14\\xff'", 2,
          "--freq holds bytes that are not UTF-8 text; type the frequency in MHz, for example --freq 14.2"},
         {"--freq=14.2 >/dev/full", 3, "cannot write to standard output: No space left on device"},
+        {"--freq=14.2 --touchstone=/nonexistent/quad.s1p", 3,
+         "cannot write /nonexistent/quad.s1p: No such file or directory"},
+        {"--freq=14.2 --elements 40 --simulate", 1,
+         "The check of this design has 1768 segments: about 5 s and 52 MB for each of its 43 frequencies. Add "
+         "--allow-large to run it."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -154,6 +163,77 @@ TEST(CommandLine, RefusalsSayWhatIsWrong) {
         EXPECT_EQ(run.status, c.status);
         EXPECT_EQ(run.said.substr(0, run.said.find('\n')), std::string("loopbeam-cli: ") + c.said);
     }
+}
+
+TEST(CommandLine, TheCheckWithoutItsEngineSaysHowToGetIt) {
+    const CliRun run = runCli("--freq 14.2 --simulate", "PATH=/nonexistent");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.said.find("apt install nec2c"), std::string::npos) << run.said;
+}
+
+TEST(CommandLine, TheDeckAloneOnStandardOutput) {
+    const CliRun run = runCli("--freq 14.2 --awg 14 --nec-deck -");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.starts_with("CM 14.2 MHz, 3 elements, AWG 14, STANDARD HIGH GAIN\n")) << run.out;
+    std::size_t wires = 0;
+    for (std::size_t at = run.out.find("\nGW "); at != std::string::npos; at = run.out.find("\nGW ", at + 1)) ++wires;
+    EXPECT_EQ(wires, 12u);  // three square loops, a wire a side
+    EXPECT_TRUE(run.out.ends_with("EN\n"));
+}
+
+// A Touchstone 1.1 reader written from the format's own rules: "!" starts a
+// comment, the option line "# <unit> S <format> R <ohms>" comes before the
+// data, and each data line of a one-port file is a frequency and S11.
+struct OnePort {
+    std::string unit, format;
+    double ohms = 0;
+    std::vector<std::array<double, 3>> points;
+};
+
+OnePort readTouchstone(const std::string& path) {
+    OnePort file;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) {
+        line = line.substr(0, line.find('!'));
+        std::istringstream words(line);
+        std::string first;
+        if (!(words >> first)) continue;
+        if (first == "#") {
+            std::string s, r;
+            words >> file.unit >> s >> file.format >> r >> file.ohms;
+            continue;
+        }
+        std::array<double, 3> point{std::stod(first)};
+        words >> point[1] >> point[2];
+        file.points.push_back(point);
+    }
+    return file;
+}
+
+TEST(CommandLine, TheCheckInJsonAndAsTouchstoneAgree) {
+    const std::string s1p = ::testing::TempDir() + "quad.s1p";
+    const CliRun run = runCli("--freq 14.2 --awg 14 --simulate --json --touchstone " + s1p);
+    ASSERT_EQ(run.status, 0) << run.said;
+    const OnePort file = readTouchstone(s1p);
+    EXPECT_EQ(file.unit, "MHz");
+    EXPECT_EQ(file.format, "RI");
+    EXPECT_EQ(file.ohms, 50);
+    // Each point's S11 is the feed impedance the JSON gives, against 50 ohms.
+    std::size_t at = run.out.find("\"nec\": {\"points\": [");
+    ASSERT_NE(at, std::string::npos) << run.out;
+    std::size_t compared = 0;
+    for (const auto& [mhz, re, im] : file.points) {
+        at = run.out.find("{\"mhz\": ", at) + 8;
+        double jsonMhz = 0, r = 0, x = 0;
+        ASSERT_EQ(std::sscanf(run.out.c_str() + at, "%lf, \"r_ohm\": %lf, \"x_ohm\": %lf", &jsonMhz, &r, &x), 3);
+        const std::complex<double> s11(re, im), z = 50.0 * (1.0 + s11) / (1.0 - s11);
+        EXPECT_NEAR(mhz, jsonMhz, 1e-6);
+        EXPECT_NEAR(z.real(), r, 0.01 + 1e-4 * std::abs(r));
+        EXPECT_NEAR(z.imag(), x, 0.01 + 1e-4 * std::abs(x));
+        ++compared;
+    }
+    EXPECT_GE(compared, 43u);  // the locked frequency +-5% and both estimated edges
+    EXPECT_NE(run.out.find("\"pattern\": [{\"azimuth_deg\": 0"), std::string::npos);
 }
 
 }  // namespace

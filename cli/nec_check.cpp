@@ -1,0 +1,101 @@
+#include "cli/nec_check.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "cli/report.h"
+#include "nec/check.h"
+#include "nec/check_report.h"
+#include "nec/design_input.h"
+#include "nec/printf_text.h"
+#include "nec/run_cost.h"
+
+namespace loopbeam::cli {
+namespace {
+
+// The shortest text that reads back as the value; null where JSON has no number.
+std::string jsonNumber(double value) {
+    if (!std::isfinite(value)) return "null";
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
+std::string spansJson(const std::vector<nec::Span>& spans) {
+    std::string out;
+    for (const nec::Span& span : spans)
+        out += (out.empty() ? "" : ", ") + ("[" + jsonNumber(span.lowMHz) + ", " + jsonNumber(span.highMHz) + "]");
+    return "[" + out + "]";
+}
+
+std::string tooLarge(const nec::NecModel& model) {
+    const int segments = model.totalSegments();
+    return nec::printfText(
+        "The check of this design has %d segments: about %.0f s and %.0f MB for each of its %zu "
+        "frequencies. Add --allow-large to run it.",
+        segments, nec::secondsPerFrequency(segments, model.boomHeightMetres.has_value()),
+        nec::megabytesPerRun(segments), model.sweep.mhz.size());
+}
+
+}  // namespace
+
+NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) {
+    NecCheckRun run;
+    run.design = nec::quadDesignOf(design);
+    nec::CheckOptions checkOptions;
+    checkOptions.shape = options.diamond ? nec::LoopShape::Diamond : nec::LoopShape::Square;
+    checkOptions.boomHeightMetres = options.groundHeightMetres;
+    const auto model = nec::buildModel(run.design, checkOptions);
+    if (!model) {
+        run.failure = StepFailure{"nec", model.error().message};
+        return run;
+    }
+    run.conditions = nec::conditionsOf(*model);
+    if (options.necDeck) run.deck = nec::wholeDeck(*model);
+    if (!options.runsCheck()) return run;
+    if (nec::needsConfirmation(*model) && !options.allowLarge) {
+        run.failure = StepFailure{"nec", tooLarge(*model)};
+        return run;
+    }
+    auto result = nec::runCheck(*model);
+    if (!result)
+        run.failure = StepFailure{"nec", result.error().message};
+    else
+        run.result = std::move(*result);
+    return run;
+}
+
+std::string necReport(const NecCheckRun& run) {
+    std::string out = "\nNEC-2 check (nec2c): " + run.conditions + "\n";
+    if (!run.result) return out;
+    std::size_t width = 0;
+    const auto lines = nec::summaryLines(*run.result, run.design);
+    for (const nec::SummaryLine& line : lines) width = std::max(width, line.label.size());
+    for (const nec::SummaryLine& line : lines)
+        out += line.label + std::string(width + 3 - line.label.size(), ' ') + line.value + "\n";
+    return out + "\n" + nec::sweepTable(*run.result);
+}
+
+std::string necJson(const nec::CheckResult& result) {
+    std::string points, pattern;
+    for (const nec::FrequencyPoint& p : result.sweep)
+        points += (points.empty() ? "" : ", ") +
+                  ("{\"mhz\": " + jsonNumber(p.mhz) + ", \"r_ohm\": " + jsonNumber(p.feedImpedance.real()) +
+                   ", \"x_ohm\": " + jsonNumber(p.feedImpedance.imag()) +
+                   ", \"swr_section\": " + jsonNumber(p.swrThroughSection) +
+                   ", \"swr_direct\": " + jsonNumber(p.swrDirect) + ", \"gain_dbi\": " + jsonNumber(p.forwardGainDbi) +
+                   ", \"front_to_back_db\": " + jsonNumber(p.frontToBackDb) + "}");
+    for (const nec::PatternPoint& p : result.azimuthPattern)
+        pattern += (pattern.empty() ? "" : ", ") + ("{\"azimuth_deg\": " + jsonNumber(p.azimuthDegrees) +
+                                                    ", \"gain_dbi\": " + jsonNumber(p.gainDbi) + "}");
+    const nec::CheckSummary& s = result.summary;
+    return "{\"points\": [" + points +
+           "], \"resonance_mhz\": " + (s.resonanceMHz ? jsonNumber(*s.resonanceMHz) : "null") +
+           ", \"min_swr_mhz\": " + jsonNumber(s.minSwrMHz) + ", \"min_swr\": " + jsonNumber(s.minSwr) +
+           ", \"swr_below_1_5_mhz\": " + spansJson(s.below1_5) + ", \"swr_below_2_mhz\": " + spansJson(s.below2) +
+           ", \"gain_dbi\": " + jsonNumber(s.gainAtLockedDbi) +
+           ", \"front_to_back_db\": " + jsonNumber(s.frontToBackAtLockedDb) +
+           ", \"elevation_deg\": " + jsonNumber(s.elevationDegrees) +
+           ", \"segments\": " + std::to_string(result.segments) + ", \"pattern\": [" + pattern + "]}";
+}
+
+}  // namespace loopbeam::cli

@@ -1,0 +1,32 @@
+#pragma once
+// The NEC-2 check of the design a run has just calculated: its deck, its
+// figures, and the reports of them.
+
+#include <optional>
+#include <string>
+
+#include "cli/design_run.h"
+#include "cli/options.h"
+#include "design/calculated_design.h"
+#include "nec/check_result.h"
+#include "nec/quad_design.h"
+
+namespace loopbeam::cli {
+
+struct NecCheckRun {
+    nec::QuadDesign design;
+    std::string conditions;  // what the model is
+    std::string deck;        // when one was asked for
+    std::optional<nec::CheckResult> result;
+    std::optional<StepFailure> failure;  // step "nec"
+};
+
+NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design);
+
+// The conditions, the summary and the sweep table.
+std::string necReport(const NecCheckRun& run);
+
+// {"points": [...], "resonance_mhz", "min_swr_mhz", "pattern": [...], ...}
+std::string necJson(const nec::CheckResult& result);
+
+}  // namespace loopbeam::cli

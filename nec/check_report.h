@@ -1,0 +1,33 @@
+#pragma once
+// What a check says, in words and figures for a reader: the conditions it
+// ran under, the summary lines, and the sweep as a table. The command line
+// prints them; the check window shows the same lines.
+
+#include <string>
+#include <vector>
+
+#include "nec/check_result.h"
+#include "nec/nec_model.h"
+#include "nec/quad_design.h"
+
+namespace loopbeam::nec {
+
+// "free space, square loops, copper wire, 140 segments"
+std::string conditionsOf(const NecModel& model);
+
+struct SummaryLine {
+    std::string label, value;
+};
+
+// Resonance, the lowest SWR through the section, the spans below 1.5 and 2
+// set beside the estimated range, the SWR at its edges, gain and F/B at the
+// locked frequency.
+std::vector<SummaryLine> summaryLines(const CheckResult& result, const QuadDesign& design);
+
+// One line a frequency, the columns separated and headed with their units.
+std::string sweepTable(const CheckResult& result);
+
+// A span's or a frequency's text: "14.222 to 14.291 MHz", "none".
+std::string spansText(const std::vector<Span>& spans);
+
+}  // namespace loopbeam::nec
