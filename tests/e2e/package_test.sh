@@ -29,6 +29,8 @@ for needed in libqt6widgets6 libqt6printsupport6 fonts-liberation fonts-dejavu-c
   echo "$depends" | grep -q "$needed" || fail "Depends lacks $needed: $depends"
 done
 
+[ "$(dpkg-deb -f "$deb" Recommends)" = nec2c ] || fail "the package does not recommend nec2c, the engine of the check"
+
 desktop-file-validate "$work/root/usr/share/applications/org.loopbeam.loopbeam.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.loopbeam.loopbeam.metainfo.xml" || fail "appstreamcli validate"
 "$work/root/usr/bin/loopbeam-cli" --freq 14.2 >/dev/null || fail "the installed loopbeam-cli does not run"
