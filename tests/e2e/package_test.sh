@@ -17,11 +17,11 @@ for file in usr/bin/loopbeam usr/bin/loopbeam-cli \
             usr/share/applications/org.loopbeam.loopbeam.desktop \
             usr/share/icons/hicolor/scalable/apps/org.loopbeam.loopbeam.svg \
             usr/share/metainfo/org.loopbeam.loopbeam.metainfo.xml \
-            usr/share/man/man1/loopbeam.1 usr/share/man/man1/loopbeam-cli.1; do
+            usr/share/man/man1/loopbeam.1 usr/share/man/man1/loopbeam-cli.1 usr/share/doc/loopbeam/copyright; do
   [ -f "$work/root/$file" ] || fail "$file is missing"
 done
 [ -x "$work/root/usr/bin/loopbeam" ] && [ -x "$work/root/usr/bin/loopbeam-cli" ] || fail "the programs are not executable"
-unexpected=$(cd "$work/root" && find . -type f | grep -v -E '^\./usr/(bin|share/(applications|icons|metainfo|man))/')
+unexpected=$(cd "$work/root" && find . -type f | grep -v -E '^\./usr/(bin|share/(applications|icons|metainfo|man|doc/loopbeam))/')
 [ -z "$unexpected" ] || fail "files outside the desktop's places: $unexpected"
 
 depends=$(dpkg-deb -f "$deb" Depends)
