@@ -1,10 +1,13 @@
 #include "mainwindow/tarnwell.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
 
 #include "common/text_forms.h"
@@ -16,6 +19,8 @@
 #include "design/result_rows.h"
 #include "design/selectors.h"
 #include "mainwindow/tarnwell_layout.h"
+#include "necwindow/check_entries.h"
+#include "necwindow/check_files.h"
 #include "ui/bitmap.h"
 #include "ui/click_events.h"
 #include "ui/control_builder.h"
@@ -54,6 +59,13 @@ TARNWELL::TARNWELL(DesignState& state)
     : state_(state),
       matching_([&state] { return std::make_unique<Form1>(state); }),
       webLink_([] { return std::make_unique<web>(); }),
+      check_([this] {
+          auto window = std::make_unique<NecCheckWindow>(
+              CheckSource{[this] { return record_.last; },
+                          [this](const CalculatedDesign& design) { return changesSince(design); }});
+          connect(this, &TARNWELL::designChanged, window.get(), &NecCheckWindow::showStaleness);
+          return window;
+      }),
       controls_(ui::buildWindow(*this, tarnwell_layout::kDesign, tarnwell_layout::kControls)),
       boxes_(controls_, kBoxRows),
       freqtxt(controls_.at<QLineEdit>(row(factsOf(MainBox::freqtxt).name))),
@@ -75,6 +87,7 @@ TARNWELL::TARNWELL(DesignState& state)
     configure(*vsbAwg, kGauges, {2, 2});
     configure(*vsbEl, kElementCounts, {1, 2});
     connectHandlers();
+    addCheckEntries();
     controls_.at<QWidget>(row("Text1"))->setFocus();
 }
 
@@ -104,14 +117,64 @@ void TARNWELL::connectHandlers() {
     ui::onClick(*freqtxt, [this] { freqtxt_Click(); });
 }
 
-void TARNWELL::Option1_Click() { selectStandardHighGain(state_, valueOf(*vsbEl)); }
-void TARNWELL::Option2_Click() { selectSpecial4or8(state_); }
-void TARNWELL::Option3_Click() { selectDoubleReflector(state_); }
+void TARNWELL::addCheckEntries() {
+    const auto entry = [this](const QString& caption, const QKeySequence& shortcut, void (TARNWELL::*run)()) {
+        auto* action = new QAction(caption, this);
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, run);
+        addAction(action);
+        checkEntries_.append(action);
+    };
+    entry(check_entries::checkCaption(), check_entries::checkShortcut(), &TARNWELL::checkWithNec);
+    entry(check_entries::saveDeckCaption(), check_entries::saveDeckShortcut(), &TARNWELL::saveNecDeck);
+}
+
+void TARNWELL::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu::exec(checkEntries_, event->globalPos(), nullptr, this);
+}
+
+void TARNWELL::checkWithNec() {
+    if (!record_.last) {
+        ui::showProblem(*this, check_entries::checkCaption().toStdString(), check_entries::noDesignYet());
+        return;
+    }
+    const bool wasOpen = check_.get() && check_.get()->isVisible();
+    check_.show();
+    if (!wasOpen) check_.get()->startCheck();
+}
+
+void TARNWELL::saveNecDeck() {
+    if (!record_.last) {
+        ui::showProblem(*this, check_entries::saveDeckCaption().toStdString(), check_entries::noDesignYet());
+        return;
+    }
+    saveDeckThroughDialog(*this, *record_.last);
+}
+
+std::vector<std::string> TARNWELL::changesSince(const CalculatedDesign& design) const {
+    return loopbeam::changesSince(design, state_.freq, valueOf(*vsbEl), valueOf(*vsbAwg), record_.typeClicked);
+}
+
+void TARNWELL::Option1_Click() { chooseDesignType(DesignType::StandardHighGain); }
+void TARNWELL::Option2_Click() { chooseDesignType(DesignType::Special4or8); }
+void TARNWELL::Option3_Click() { chooseDesignType(DesignType::DoubleReflector); }
+
+void TARNWELL::chooseDesignType(DesignType type) {
+    selectDesignType(state_, type, valueOf(*vsbEl));
+    record_.typeClicked = type;
+    emit designChanged();
+}
 
 void TARNWELL::Command1_Click() {
-    if (ui::showOutcome(*this, captions::kCalculateFeetInches,
-                        calculateFeetInches(state_, valueOf(*vsbAwg), valueOf(*vsbEl)), boxes_))
-        ui::describeBoxes(boxes_, kWholeHeadingBox, kFractionHeadingBox);
+    const bool calculated = ui::showOutcome(*this, captions::kCalculateFeetInches,
+                                            calculateFeetInches(state_, valueOf(*vsbAwg), valueOf(*vsbEl)), boxes_);
+    if (calculated) ui::describeBoxes(boxes_, kWholeHeadingBox, kFractionHeadingBox);
+    // A refused calculation leaves no design to check.
+    record_.last = calculated && record_.typeClicked
+                       ? std::optional(calculatedDesign(state_, *record_.typeClicked, valueOf(*vsbEl)))
+                       : std::nullopt;
+    emit designChanged();
 }
 
 void TARNWELL::Command2_Click() {
@@ -122,7 +185,8 @@ void TARNWELL::Command2_Click() {
 void TARNWELL::Command3_Click() { QCoreApplication::exit(0); }
 
 void TARNWELL::Command4_Click() {
-    ui::showOutcome(*this, captions::kLockFrequency, lockFrequency(state_, textOf(*freqtxt)), boxes_);
+    if (ui::showOutcome(*this, captions::kLockFrequency, lockFrequency(state_, textOf(*freqtxt)), boxes_))
+        emit designChanged();
 }
 
 void TARNWELL::Command5_Click() { matching_.show(); }
@@ -133,8 +197,14 @@ void TARNWELL::mnuWeb_Click() { webLink_.show(); }
 
 void TARNWELL::freqtxt_Click() { freqtxt->setText(ui::toQString(showBackFrequency(state_))); }
 
-void TARNWELL::vsbAwg_Change() { awgLab->setText(ui::toQString(integerText(valueOf(*vsbAwg)))); }
+void TARNWELL::vsbAwg_Change() {
+    awgLab->setText(ui::toQString(integerText(valueOf(*vsbAwg))));
+    emit designChanged();
+}
 
-void TARNWELL::vsbEl_Change() { elLab->setText(ui::toQString(integerText(valueOf(*vsbEl)))); }
+void TARNWELL::vsbEl_Change() {
+    elLab->setText(ui::toQString(integerText(valueOf(*vsbEl))));
+    emit designChanged();
+}
 
 }  // namespace loopbeam

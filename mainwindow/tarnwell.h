@@ -6,8 +6,10 @@
 #include <QWidget>
 
 #include "design/boxes.h"
+#include "design/calculated_design.h"
 #include "design/design_state.h"
 #include "matching/form1.h"
+#include "necwindow/nec_check_window.h"
 #include "ui/controls.h"
 #include "ui/single_window.h"
 #include "weblink/web.h"
@@ -27,6 +29,20 @@ public:
     // The other two windows, once MATCHING INFO or WEB LINK has created them.
     Form1* matchingWindow() const { return matching_.get(); }
     web* webLinkWindow() const { return webLink_.get(); }
+    NecCheckWindow* checkWindow() const { return check_.get(); }
+
+    // The last calculation as the NEC-2 check reads it, and what has changed since.
+    const CalculationRecord& record() const { return record_; }
+    std::vector<std::string> changesSince(const CalculatedDesign& design) const;
+
+    // The context menu's entries: open the check window (it checks the design
+    // as last calculated), and save the design's NEC-2 deck.
+    void checkWithNec();
+    void saveNecDeck();
+
+signals:
+    // The lock, a selector, the design type or the calculation has changed.
+    void designChanged();
 
 public slots:
     void Option1_Click();
@@ -45,13 +61,19 @@ public slots:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void connectHandlers();
+    void addCheckEntries();
+    void chooseDesignType(DesignType type);
 
     DesignState& state_;
     ui::SingleWindow<Form1> matching_;
     ui::SingleWindow<web> webLink_;
+    ui::SingleWindow<NecCheckWindow> check_;
+    CalculationRecord record_;
+    QList<QAction*> checkEntries_;
 
     ui::Controls controls_;
     ui::BoxWidgets<MainBox, kMainBoxes.size()> boxes_;

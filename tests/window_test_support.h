@@ -49,12 +49,15 @@ struct ShownProblem {
 // Runs the action, and closes the message box it shows, if any.
 inline std::optional<ShownProblem> problemShownBy(const std::function<void()>& action) {
     std::optional<ShownProblem> shown;
-    QTimer::singleShot(0, [&] {
+    QTimer watch;  // looks until the box is up: the action may run the event loop before it shows one
+    QObject::connect(&watch, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             shown = ShownProblem{box->windowTitle(), box->text()};
             box->accept();
+            watch.stop();
         }
     });
+    watch.start(0);
     action();
     QTest::qWait(1);
     return shown;

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTest>
 
 #include "design/design_state.h"
@@ -74,5 +75,17 @@ int main(int argc, char** argv) {
     loopbeam::web& webLink = *window.webLinkWindow();
     if (!QTest::qWaitForWindowExposed(&webLink)) return 1;
     saved = save(webLink, folder + QStringLiteral("/weblink.png")) && saved;
+
+    // The NEC-2 check of the design, one picture a chart.
+    webLink.close();
+    matching.close();
+    window.checkWithNec();
+    loopbeam::NecCheckWindow& check = *window.checkWindow();
+    if (!QTest::qWaitFor([&] { return check.result().has_value(); }, 30000)) return 1;
+    auto* charts = check.findChild<QTabWidget*>(QStringLiteral("charts"));
+    for (const char* name : {"nec-swr", "nec-impedance", "nec-pattern"}) {
+        saved = save(check, folder + QStringLiteral("/%1.png").arg(QLatin1String(name))) && saved;
+        charts->setCurrentIndex(charts->currentIndex() + 1);
+    }
     return saved ? 0 : 1;
 }

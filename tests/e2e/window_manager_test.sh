@@ -4,7 +4,7 @@
 # tool-window type, its absence from the task bar, its frame centred on the
 # screen, a way back when minimised; Return on a focused button; the
 # matching and web link windows reloaded at their design size and placed as
-# new windows. Run under xvfb-run:  window_manager_test.sh openbox|icewm LOOPBEAM
+# new windows; the NEC-2 check's context menu and shortcut. Run under xvfb-run:  window_manager_test.sh openbox|icewm LOOPBEAM
 set -uo pipefail
 wm=$1 program=$2
 
@@ -72,6 +72,24 @@ else
   check "it cannot be minimised" has "$state" 'window state: Normal'
 fi
 check "shown, it is out of the task bar again" has "$state" '_NET_WM_STATE_SKIP_TASKBAR'
+
+# The way to the NEC-2 check: a right click on the grey background opens the
+# context menu; its shortcut, before any design, says what to do first.
+windows_shown() { xdotool search --onlyvisible --pid "$pid" | wc -l; }
+xdotool windowactivate --sync "$main"
+before=$(windows_shown)
+xdotool mousemove --window "$main" 700 250 click 3
+sleep 0.5
+check "a right click on the background opens the context menu" test "$(windows_shown)" = $((before + 1))
+xdotool key Escape
+sleep 0.3
+check "Escape closes the menu" test "$(windows_shown)" = "$before"
+sleep 0.3
+xdotool windowactivate --sync "$main"
+xdotool key ctrl+shift+n
+check "Ctrl+Shift+N asks for a design first" appears "Check with NEC-2..."
+xdotool key Return
+sleep 0.3
 
 # Opens a window with a button of the main window (its centre, in pixels).
 open_with() {

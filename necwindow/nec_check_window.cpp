@@ -1,0 +1,261 @@
+#include "necwindow/nec_check_window.h"
+
+#include <QButtonGroup>
+#include <QChartView>
+#include <QCloseEvent>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPolarChart>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "nec/check_report.h"
+#include "nec/design_input.h"
+#include "nec/run_cost.h"
+#include "nec/sweep_files.h"
+#include "necwindow/check_charts.h"
+#include "necwindow/check_entries.h"
+#include "necwindow/check_files.h"
+#include "ui/show_outcome.h"
+
+namespace loopbeam {
+namespace {
+
+constexpr int kProgressSteps = 1000;
+
+QRadioButton* choice(QButtonGroup& group, const QString& caption, int id, QLayout& layout) {
+    auto* button = new QRadioButton(caption);
+    group.addButton(button, id);
+    layout.addWidget(button);
+    return button;
+}
+
+QChartView* chartView(QChart* chart, const QString& name) {
+    auto* view = new QChartView(chart);
+    view->setObjectName(name);
+    view->setRenderHint(QPainter::Antialiasing);
+    return view;
+}
+
+}  // namespace
+
+NecCheckWindow::NecCheckWindow(CheckSource source)
+    : source_(std::move(source)),
+      design_(new QLabel),
+      stale_(new QLabel),
+      message_(new QLabel),
+      ground_(new QButtonGroup(this)),
+      height_(new QDoubleSpinBox),
+      shape_(new QButtonGroup(this)),
+      run_(new QPushButton(QStringLiteral("&Check again"))),
+      cancel_(new QPushButton(QStringLiteral("Cancel"))),
+      progress_(new QProgressBar),
+      summary_(new QFormLayout),
+      charts_(new QTabWidget) {
+    setObjectName(QStringLiteral("NecCheck"));
+    setWindowTitle(QStringLiteral("NEC-2 check"));
+    resize(880, 720);
+    auto* page = new QVBoxLayout(this);
+    design_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont bold = design_->font();
+    bold.setBold(true);
+    design_->setFont(bold);
+    page->addWidget(design_);
+    for (QLabel* banner : {stale_, message_}) {
+        banner->setWordWrap(true);
+        banner->setAutoFillBackground(true);
+        banner->setMargin(6);
+        banner->hide();
+        page->addWidget(banner);
+    }
+    stale_->setObjectName(QStringLiteral("stale"));
+    stale_->setStyleSheet(QStringLiteral("background: #fff3b0; color: black"));
+    message_->setObjectName(QStringLiteral("message"));
+    message_->setStyleSheet(QStringLiteral("background: #ffd6d6; color: black"));
+    buildOptions();
+    page->addLayout(summary_);
+    charts_->setObjectName(QStringLiteral("charts"));
+    page->addWidget(charts_, 1);
+
+    auto* files = new QHBoxLayout;
+    const auto saveButton = [&](const QString& caption, const QString& extension, const QString& filter,
+                                std::function<void(std::ostream&)> write) {
+        auto* button = new QPushButton(caption);
+        connect(button, &QPushButton::clicked, this, [this, caption, extension, filter, write] {
+            saveThroughDialog(*this, QString(caption).remove(QLatin1Char('&')).remove(QStringLiteral("...")),
+                              suggestedFileName(*checked_, extension), filter, write);
+        });
+        files->addWidget(button);
+        saves_.push_back(button);
+    };
+    saveButton(QStringLiteral("Save &deck..."), QStringLiteral("nec"), QStringLiteral("NEC-2 decks (*.nec)"),
+               [this](std::ostream& out) {
+                   if (const auto model = nec::buildModel(checkedInput_, options())) out << nec::wholeDeck(*model);
+               });
+    saveButton(QStringLiteral("Save results as &CSV..."), QStringLiteral("csv"), QStringLiteral("CSV files (*.csv)"),
+               [this](std::ostream& out) { nec::writeSweepCsv(out, *result_); });
+    saveButton(QStringLiteral("Save &Touchstone..."), QStringLiteral("s1p"),
+               QStringLiteral("Touchstone one-port files (*.s1p)"),
+               [this](std::ostream& out) { nec::writeTouchstone(out, *result_, checkedInput_.description); });
+    files->addStretch();
+    page->addLayout(files);
+    setRunning(false);
+    for (QPushButton* button : saves_) button->setEnabled(false);
+}
+
+void NecCheckWindow::buildOptions() {
+    auto* box = new QGroupBox(QStringLiteral("Model"));
+    auto* rows = new QVBoxLayout(box);
+    auto* groundRow = new QHBoxLayout;
+    choice(*ground_, QStringLiteral("&Free space"), 0, *groundRow)->setChecked(true);
+    choice(*ground_, QStringLiteral("Over average &ground, boom height"), 1, *groundRow);
+    height_->setRange(0.5, 200);
+    height_->setDecimals(1);
+    height_->setValue(15);
+    height_->setSuffix(QStringLiteral(" m"));
+    height_->setAccessibleName(QStringLiteral("Boom height over ground, metres"));
+    groundRow->addWidget(height_);
+    groundRow->addStretch();
+    auto* shapeRow = new QHBoxLayout;
+    choice(*shape_, QStringLiteral("S&quare loops"), 0, *shapeRow)->setChecked(true);
+    choice(*shape_, QStringLiteral("D&iamond loops, fed at a corner"), 1, *shapeRow);
+    shapeRow->addStretch();
+    rows->addLayout(groundRow);
+    rows->addLayout(shapeRow);
+    auto* runRow = new QHBoxLayout;
+    run_->setObjectName(QStringLiteral("run"));
+    cancel_->setObjectName(QStringLiteral("cancel"));
+    progress_->setRange(0, kProgressSteps);
+    progress_->setAccessibleName(QStringLiteral("Progress of the check"));
+    runRow->addWidget(run_);
+    runRow->addWidget(cancel_);
+    runRow->addWidget(progress_, 1);
+    rows->addLayout(runRow);
+    static_cast<QVBoxLayout*>(layout())->addWidget(box);
+    connect(run_, &QPushButton::clicked, this, &NecCheckWindow::startCheck);
+    connect(cancel_, &QPushButton::clicked, this, [this] { runner_.cancel(); });
+}
+
+nec::CheckOptions NecCheckWindow::options() const {
+    nec::CheckOptions chosen;
+    chosen.shape = shape_->checkedId() == 1 ? nec::LoopShape::Diamond : nec::LoopShape::Square;
+    if (ground_->checkedId() == 1) chosen.boomHeightMetres = height_->value();
+    return chosen;
+}
+
+void NecCheckWindow::reload() {
+    result_.reset();
+    charts_->clear();
+    while (summary_->rowCount() > 0) summary_->removeRow(0);
+    message_->hide();
+    stale_->hide();
+    for (QPushButton* button : saves_) button->setEnabled(false);
+}
+
+void NecCheckWindow::startCheck() {
+    if (runner_.running()) return;
+    const std::optional<CalculatedDesign> design = source_.lastCalculated();
+    if (!design) {
+        tell(check_entries::noDesignYet());
+        return;
+    }
+    const nec::QuadDesign input = nec::quadDesignOf(*design);
+    auto model = nec::buildModel(input, options());
+    if (!model) {
+        tell(ui::toQString(model.error().message));
+        return;
+    }
+    if (nec::needsConfirmation(*model)) {
+        const auto answer = QMessageBox::question(
+            this, windowTitle(),
+            QStringLiteral("This design has %1 segments: the check takes about %2 s and %3 MB for each of its %4 "
+                           "frequencies, on every core. Run it?")
+                .arg(model->totalSegments())
+                .arg(nec::secondsPerFrequency(model->totalSegments(), model->boomHeightMetres.has_value()), 0, 'f', 0)
+                .arg(nec::megabytesPerRun(model->totalSegments()), 0, 'f', 0)
+                .arg(model->sweep.mhz.size()));
+        if (answer != QMessageBox::Yes) return;
+    }
+    checked_ = design;
+    checkedInput_ = input;
+    design_->setText(ui::toQString(nameOf(*design) + " - " + nec::conditionsOf(*model)));
+    message_->hide();
+    stale_->hide();
+    progress_->setValue(0);
+    setRunning(true);
+    runner_.start(
+        std::move(*model),
+        [this](double fraction) { progress_->setValue(static_cast<int>(fraction * kProgressSteps)); },
+        [this](const nec::Outcome<nec::CheckResult>& outcome) { finish(outcome); });
+}
+
+void NecCheckWindow::finish(const nec::Outcome<nec::CheckResult>& outcome) {
+    setRunning(false);
+    if (!outcome) {
+        tell(outcome.error().message == nec::kCancelledMessage
+                 ? QStringLiteral("The check was cancelled; the results shown before stay as they were.")
+                 : ui::toQString(outcome.error().message));
+        return;
+    }
+    progress_->setValue(kProgressSteps);
+    result_ = *outcome;
+    showResult();
+    showStaleness();
+}
+
+void NecCheckWindow::showResult() {
+    while (summary_->rowCount() > 0) summary_->removeRow(0);
+    for (const nec::SummaryLine& line : nec::summaryLines(*result_, checkedInput_)) {
+        auto* value = new QLabel(ui::toQString(line.value));
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        summary_->addRow(ui::toQString(line.label) + QLatin1Char(':'), value);
+    }
+    charts_->clear();
+    charts_->addTab(chartView(swrChart(*result_, checkedInput_.estimatedLowMHz, checkedInput_.estimatedHighMHz),
+                              QStringLiteral("swrChart")),
+                    QStringLiteral("&SWR"));
+    charts_->addTab(chartView(impedanceChart(*result_), QStringLiteral("impedanceChart")), QStringLiteral("&R and X"));
+    charts_->addTab(chartView(patternChart(*result_), QStringLiteral("patternChart")), QStringLiteral("&Pattern"));
+    for (QPushButton* button : saves_) button->setEnabled(true);
+}
+
+void NecCheckWindow::showStaleness() {
+    if (!checked_ || !result_) return;
+    const std::vector<std::string> changes = source_.changesSince(*checked_);
+    const std::optional<CalculatedDesign> last = source_.lastCalculated();
+    if (changes.empty() && last == checked_) {
+        stale_->hide();
+        return;
+    }
+    std::string why;
+    for (const std::string& change : changes) why += (why.empty() ? ": " : "; ") + change;
+    if (why.empty()) why = ": the main window has calculated another design";
+    stale_->setText(ui::toQString("These results belong to the earlier design " + nameOf(*checked_) + why +
+                                  ". Press Check again for the design shown now."));
+    stale_->show();
+}
+
+void NecCheckWindow::closeEvent(QCloseEvent* event) {
+    runner_.cancel();  // closing the window ends its check
+    QWidget::closeEvent(event);
+}
+
+void NecCheckWindow::setRunning(bool running) {
+    run_->setEnabled(!running);
+    cancel_->setEnabled(running);
+    progress_->setEnabled(running);
+}
+
+void NecCheckWindow::tell(const QString& message) {
+    message_->setText(message);
+    message_->show();
+}
+
+}  // namespace loopbeam
