@@ -71,8 +71,8 @@ private:
     DesignState& state_;
     ui::SingleWindow<Form1> matching_;
     ui::SingleWindow<web> webLink_;
+    CalculationRecord record_;  // before the check window, which reads it until it is gone
     ui::SingleWindow<NecCheckWindow> check_;
-    CalculationRecord record_;
     QList<QAction*> checkEntries_;
 
     ui::Controls controls_;
