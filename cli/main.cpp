@@ -39,7 +39,7 @@ std::optional<std::string> writeOutputs(const Options& options, const DesignRun&
     else if (options.json)
         report = jsonReport(run, check ? &*check : nullptr);
     else
-        report = humanReport(run, options) + (check && !check->conditions.empty() ? necReport(*check) : "");
+        report = humanReport(run, options) + (check && !check->conditions.empty() ? necReport(*check, options) : "");
     if (auto problem = writeStandardOutput(report)) return problem;
     if (!check) return std::nullopt;
     if (options.necDeck && !deckAlone && !check->deck.empty())
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
         return kDone;
     }
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
-        std::fprintf(stderr, "loopbeam-cli: %s\n\n%s", error->message.c_str(), usage().c_str());
+        std::fprintf(stderr, "loopbeam-cli: %s\nTry loopbeam-cli --help for the options.\n", error->message.c_str());
         return kUsageError;
     }
     const Options& options = std::get<Options>(parsed);

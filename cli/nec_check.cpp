@@ -64,9 +64,11 @@ NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) 
     return run;
 }
 
-std::string necReport(const NecCheckRun& run) {
-    std::string out = "\nNEC-2 check (nec2c): " + run.conditions + "\n";
+std::string necReport(const NecCheckRun& run, const Options& options) {
+    std::string out = "\nNEC-2 model: " + run.conditions + "\n";
+    if (options.necDeck) out += "NEC-2 deck written to " + *options.necDeck + "\n";
     if (!run.result) return out;
+    out += "Checked with nec2c:\n";
     std::size_t width = 0;
     const auto lines = nec::summaryLines(*run.result, run.design);
     for (const nec::SummaryLine& line : lines) width = std::max(width, line.label.size());
@@ -92,6 +94,7 @@ std::string necJson(const nec::CheckResult& result) {
            "], \"resonance_mhz\": " + (s.resonanceMHz ? jsonNumber(*s.resonanceMHz) : "null") +
            ", \"min_swr_mhz\": " + jsonNumber(s.minSwrMHz) + ", \"min_swr\": " + jsonNumber(s.minSwr) +
            ", \"swr_below_1_5_mhz\": " + spansJson(s.below1_5) + ", \"swr_below_2_mhz\": " + spansJson(s.below2) +
+           ", \"swr_at_estimated_edges\": [" + jsonNumber(s.swrAtLowEdge) + ", " + jsonNumber(s.swrAtHighEdge) + "]" +
            ", \"gain_dbi\": " + jsonNumber(s.gainAtLockedDbi) +
            ", \"front_to_back_db\": " + jsonNumber(s.frontToBackAtLockedDb) +
            ", \"elevation_deg\": " + jsonNumber(s.elevationDegrees) +

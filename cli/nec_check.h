@@ -23,8 +23,8 @@ struct NecCheckRun {
 
 NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design);
 
-// The conditions, the summary and the sweep table.
-std::string necReport(const NecCheckRun& run);
+// The model's conditions, where its deck went, the summary and the sweep table.
+std::string necReport(const NecCheckRun& run, const Options& options);
 
 // {"points": [...], "resonance_mhz", "min_swr_mhz", "pattern": [...], ...}
 std::string necJson(const nec::CheckResult& result);

@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include <array>
+#include <cctype>
 #include <charconv>
 
 #include "common/choice_list.h"
@@ -159,8 +160,13 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
             name != "--nec-deck" && name != "--touchstone" && name != "--ground")
             return UsageError{"unknown option " + str(args[i])};
         if (!value) {
-            const bool standardOutput = name == "--nec-deck" && i + 1 < args.size() && args[i + 1] == "-";
-            if (i + 1 >= args.size() || (args[i + 1].starts_with("-") && !standardOutput))
+            // A dash alone is standard output for the deck; a negative number is a value (and refused as one).
+            const bool standardOutput =
+                (name == "--nec-deck" || name == "--touchstone") && i + 1 < args.size() && args[i + 1] == "-";
+            const bool negative = name != "--freq" && i + 1 < args.size() && args[i + 1].size() > 1 &&
+                                  args[i + 1][0] == '-' &&
+                                  (std::isdigit(static_cast<unsigned char>(args[i + 1][1])) || args[i + 1][1] == '.');
+            if (i + 1 >= args.size() || (args[i + 1].starts_with("-") && !standardOutput && !negative))
                 return UsageError{str(name) + " needs a value" +
                                   (name == "--freq" ? " (write --freq=TEXT for a text that begins with -)" : "")};
             value = args[++i];
@@ -182,6 +188,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
             options.awg = *n;
         } else if (name == "--nec-deck" || name == "--touchstone") {
             if (value->empty()) return UsageError{str(name) + " needs a file name"};
+            if (name == "--touchstone" && *value == "-")
+                return UsageError{"--touchstone needs a file name: standard output carries the report"};
             (name == "--nec-deck" ? options.necDeck : options.touchstone) = str(*value);
         } else if (name == "--ground") {
             const auto metres = strictParse(*value);
@@ -201,6 +209,13 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
         }
     }
     if (!haveFreq) return UsageError{"--freq is required"};
+    const bool modelled = options.necDeck || options.runsCheck();
+    if ((options.groundHeightMetres || options.diamond) && !modelled)
+        return UsageError{"--ground and --diamond shape the NEC-2 check: add --simulate, --touchstone or --nec-deck"};
+    if (options.necDeck == "-" && (options.json || options.simulate))
+        return UsageError{
+            "--nec-deck - writes the deck alone to standard output; give it a file name to have "
+            "the report beside it"};
     return options;
 }
 

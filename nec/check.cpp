@@ -1,6 +1,7 @@
 #include "nec/check.h"
 
 #include <algorithm>
+#include <cmath>
 #include <span>
 #include <thread>
 
@@ -61,7 +62,7 @@ FrequencyPoint pointOf(const FrequencyOutput& out, double mhz, double lockedMHz)
     p.swrThroughSection = swr(throughMatchingSection(out.feedImpedance, mhz, lockedMHz));
     p.swrDirect = swr(out.feedImpedance);
     p.forwardGainDbi = look.forward;
-    p.frontToBackDb = look.forward - look.back;
+    p.frontToBackDb = std::round((look.forward - look.back) * 100) / 100;  // both printed to 0.01 dB
     p.elevationDegrees = 90 - look.theta;
     return p;
 }

@@ -6,16 +6,27 @@ namespace loopbeam::nec {
 
 namespace {
 
-// Comment cards stay printable and within a card's 80 columns.
-std::string commentCard(const std::string& text) {
-    std::string card = "CM " + text.substr(0, 77);
-    for (char& c : card)
+// Comment cards stay printable and within a card's 80 columns: a longer
+// comment goes on as many cards as it needs, broken at blanks.
+std::string commentCards(std::string text) {
+    constexpr std::size_t kWidth = 77;
+    for (char& c : text)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
-    return card + '\n';
+    std::string cards;
+    do {
+        std::size_t cut = text.size() <= kWidth ? text.size() : text.rfind(' ', kWidth);
+        if (cut == std::string::npos || cut == 0) cut = kWidth;
+        cards += "CM " + text.substr(0, cut) + '\n';
+        text.erase(
+            0, text.find_first_not_of(' ', cut) == std::string::npos ? text.size() : text.find_first_not_of(' ', cut));
+    } while (!text.empty());
+    return cards;
 }
 
+// Seven significant digits (a micrometre on a quad's wires) keep a card
+// within 80 columns, as NEC-2 programs that read fixed cards want.
 std::string wireCard(const Wire& w, double radius) {
-    return printfText("GW %d %d %.9g %.9g %.9g %.9g %.9g %.9g %.9g\n", w.tag, w.segments, w.from.x, w.from.y, w.from.z,
+    return printfText("GW %d %d %.7g %.7g %.7g %.7g %.7g %.7g %.7g\n", w.tag, w.segments, w.from.x, w.from.y, w.from.z,
                       w.to.x, w.to.y, w.to.z, radius);
 }
 
@@ -29,7 +40,7 @@ std::string frequencyCards(double mhz, const PatternGrid& g) {
 
 std::string writeDeck(const NecModel& model, std::span<const FrequencyRequest> frequencies) {
     std::string deck;
-    for (const std::string& line : model.comments) deck += commentCard(line);
+    for (const std::string& line : model.comments) deck += commentCards(line);
     deck += "CE\n";
     for (const Loop& loop : model.loops)
         for (const Wire& w : loop.wires) deck += wireCard(w, model.wireRadiusMetres);

@@ -72,6 +72,11 @@ Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& optio
     if (auto fault = designFault(design)) return refuse(*fault);
     if (options.boomHeightMetres && !positive(*options.boomHeightMetres))
         return refuse("The boom height over ground must be a length above 0 m.");
+    if (options.boomHeightMetres && *options.boomHeightMetres > kMaxBoomHeightMetres)
+        return refuse(
+            printfText("The boom height over ground must be at most %.0f m: higher, the ground no longer "
+                       "shapes the pattern; check in free space instead.",
+                       kMaxBoomHeightMetres));
 
     NecModel model;
     model.shape = options.shape;

@@ -19,6 +19,9 @@ inline constexpr double kMetresPerInch = 0.0254;
 // "Average ground": relative permittivity 13, conductivity 0.005 S/m.
 inline constexpr double kGroundPermittivity = 13;
 inline constexpr double kGroundConductivity = 0.005;  // S/m
+// Higher than any mast: there the ground's reflection no longer shapes the
+// pattern as a builder means it, and the engine's figures lose their sense.
+inline constexpr double kMaxBoomHeightMetres = 300;
 // The Sommerfeld-Norton ground holds for wires down to about 1/1000 wavelength.
 inline constexpr double kMinClearanceWavelengths = 0.001;
 

@@ -1,6 +1,8 @@
 #include "necwindow/check_files.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <ostream>
 
 #include "nec/check.h"
@@ -21,8 +23,11 @@ QString suggestedFileName(const CalculatedDesign& design, const QString& extensi
 
 bool saveThroughDialog(QWidget& window, const QString& title, const QString& suggested, const QString& filter,
                        const std::function<void(std::ostream&)>& write) {
-    const QString path = QFileDialog::getSaveFileName(&window, title, suggested, filter);
+    static QString lastFolder = QDir::homePath();  // the dialogs start where the user last saved
+    const QString path = QFileDialog::getSaveFileName(&window, title, QDir(lastFolder).filePath(suggested), filter);
+    window.activateWindow();  // some window managers give the focus elsewhere when the dialog goes
     if (path.isEmpty()) return false;
+    lastFolder = QFileInfo(path).absolutePath();
     const auto saved = nec::saveFile(path.toStdString(), write);
     if (!saved) ui::showProblem(window, title.toStdString(), ui::toQString(saved.error().message));
     return saved.has_value();

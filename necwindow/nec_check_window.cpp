@@ -68,6 +68,8 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
     bold.setBold(true);
     design_->setFont(bold);
     page->addWidget(design_);
+    buildOptions();
+    // Below the options, so that a banner never moves the buttons.
     for (QLabel* banner : {stale_, message_}) {
         banner->setWordWrap(true);
         banner->setAutoFillBackground(true);
@@ -79,7 +81,6 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
     stale_->setStyleSheet(QStringLiteral("background: #fff3b0; color: black"));
     message_->setObjectName(QStringLiteral("message"));
     message_->setStyleSheet(QStringLiteral("background: #ffd6d6; color: black"));
-    buildOptions();
     page->addLayout(summary_);
     charts_->setObjectName(QStringLiteral("charts"));
     page->addWidget(charts_, 1);
@@ -97,7 +98,8 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
     };
     saveButton(QStringLiteral("Save &deck..."), QStringLiteral("nec"), QStringLiteral("NEC-2 decks (*.nec)"),
                [this](std::ostream& out) {
-                   if (const auto model = nec::buildModel(checkedInput_, options())) out << nec::wholeDeck(*model);
+                   if (const auto model = nec::buildModel(checkedInput_, checkedOptions_))
+                       out << nec::wholeDeck(*model);
                });
     saveButton(QStringLiteral("Save results as &CSV..."), QStringLiteral("csv"), QStringLiteral("CSV files (*.csv)"),
                [this](std::ostream& out) { nec::writeSweepCsv(out, *result_); });
@@ -116,7 +118,7 @@ void NecCheckWindow::buildOptions() {
     auto* groundRow = new QHBoxLayout;
     choice(*ground_, QStringLiteral("&Free space"), 0, *groundRow)->setChecked(true);
     choice(*ground_, QStringLiteral("Over average &ground, boom height"), 1, *groundRow);
-    height_->setRange(0.5, 200);
+    height_->setRange(0.5, nec::kMaxBoomHeightMetres);
     height_->setDecimals(1);
     height_->setValue(15);
     height_->setSuffix(QStringLiteral(" m"));
@@ -140,6 +142,9 @@ void NecCheckWindow::buildOptions() {
     rows->addLayout(runRow);
     static_cast<QVBoxLayout*>(layout())->addWidget(box);
     connect(run_, &QPushButton::clicked, this, &NecCheckWindow::startCheck);
+    for (QButtonGroup* group : {ground_, shape_})
+        connect(group, &QButtonGroup::idClicked, this, &NecCheckWindow::showStaleness);
+    connect(height_, &QDoubleSpinBox::valueChanged, this, &NecCheckWindow::showStaleness);
     connect(cancel_, &QPushButton::clicked, this, [this] { runner_.cancel(); });
 }
 
@@ -183,17 +188,24 @@ void NecCheckWindow::startCheck() {
                 .arg(model->sweep.mhz.size()));
         if (answer != QMessageBox::Yes) return;
     }
-    checked_ = design;
-    checkedInput_ = input;
-    design_->setText(ui::toQString(nameOf(*design) + " - " + nec::conditionsOf(*model)));
+    // The results shown stay with their own design until this run has its own.
+    const QString header = ui::toQString(nameOf(*design) + " - " + nec::conditionsOf(*model));
     message_->hide();
-    stale_->hide();
     progress_->setValue(0);
+    progress_->setFormat(QStringLiteral("Checking %1: %p%").arg(ui::toQString(nameOf(*design))));
     setRunning(true);
     runner_.start(
         std::move(*model),
         [this](double fraction) { progress_->setValue(static_cast<int>(fraction * kProgressSteps)); },
-        [this](const nec::Outcome<nec::CheckResult>& outcome) { finish(outcome); });
+        [this, design, input, chosen = options(), header](const nec::Outcome<nec::CheckResult>& outcome) {
+            if (outcome) {
+                checked_ = design;
+                checkedInput_ = input;
+                checkedOptions_ = chosen;
+                design_->setText(header);
+            }
+            finish(outcome);
+        });
 }
 
 void NecCheckWindow::finish(const nec::Outcome<nec::CheckResult>& outcome) {
@@ -226,20 +238,30 @@ void NecCheckWindow::showResult() {
     for (QPushButton* button : saves_) button->setEnabled(true);
 }
 
-void NecCheckWindow::showStaleness() {
-    if (!checked_ || !result_) return;
-    const std::vector<std::string> changes = source_.changesSince(*checked_);
+std::string NecCheckWindow::staleness() const {
     const std::optional<CalculatedDesign> last = source_.lastCalculated();
-    if (changes.empty() && last == checked_) {
-        stale_->hide();
-        return;
-    }
+    const std::vector<std::string> changes = source_.changesSince(*checked_);
+    const bool calculatedSince = last && last != checked_;
+    const bool optionsChanged =
+        options().shape != checkedOptions_.shape || options().boomHeightMetres != checkedOptions_.boomHeightMetres;
+    if (changes.empty() && !calculatedSince && !optionsChanged) return {};
     std::string why;
     for (const std::string& change : changes) why += (why.empty() ? ": " : "; ") + change;
-    if (why.empty()) why = ": the main window has calculated another design";
-    stale_->setText(ui::toQString("These results belong to the earlier design " + nameOf(*checked_) + why +
-                                  ". Press Check again for the design shown now."));
-    stale_->show();
+    if (why.empty() && calculatedSince) why = ": the main window has calculated " + nameOf(*last);
+    if (why.empty()) why = ": the model's options have changed";
+    // Check again checks the design as last calculated: what the main window shows must be calculated first.
+    const bool shownIsCalculated = last && source_.changesSince(*last).empty();
+    return "These results belong to the earlier design " + nameOf(*checked_) + why + ". " +
+           (shownIsCalculated
+                ? "Press Check again to check the design now calculated."
+                : "Press " + std::string(captions::kCalculateFeetInches) + " in the main window, then Check again.");
+}
+
+void NecCheckWindow::showStaleness() {
+    if (!checked_ || !result_) return;
+    const std::string said = staleness();
+    stale_->setText(ui::toQString(said));
+    stale_->setVisible(!said.empty());
 }
 
 void NecCheckWindow::closeEvent(QCloseEvent* event) {
@@ -248,6 +270,7 @@ void NecCheckWindow::closeEvent(QCloseEvent* event) {
 }
 
 void NecCheckWindow::setRunning(bool running) {
+    if (!running) progress_->setFormat(QStringLiteral("%p%"));
     run_->setEnabled(!running);
     cancel_->setEnabled(running);
     progress_->setEnabled(running);

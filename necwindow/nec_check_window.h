@@ -60,6 +60,7 @@ protected:
 private:
     void buildOptions();
     nec::CheckOptions options() const;
+    std::string staleness() const;
     void finish(const nec::Outcome<nec::CheckResult>& outcome);
     void showResult();
     void setRunning(bool running);
@@ -69,6 +70,8 @@ private:
     CheckRunner runner_;
     std::optional<CalculatedDesign> checked_;
     nec::QuadDesign checkedInput_;
+    nec::CheckOptions checkedOptions_;
+    QString checkedHeader_;
     std::optional<nec::CheckResult> result_;
 
     QLabel* design_;

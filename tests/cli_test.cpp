@@ -55,6 +55,10 @@ TEST(CommandLine, UsageErrors) {
         {"--freq", "14.2", "--coax", "7"},
         {"--freq", "-14.2"},
         {"--freq", "14.2", "--json=yes"},
+        {"--freq", "14.2", "--diamond"},  // shapes a check that is not asked for
+        {"--freq", "14.2", "--ground", "-5", "--simulate"},
+        {"--freq", "14.2", "--touchstone", "-"},
+        {"--freq", "14.2", "--nec-deck", "-", "--json"},
     };
     for (const auto& args : cases) {
         SCOPED_TRACE(args.empty() ? "no arguments" : std::string(args.back()));
@@ -172,13 +176,16 @@ TEST(CommandLine, TheCheckWithoutItsEngineSaysHowToGetIt) {
 }
 
 TEST(CommandLine, TheDeckAloneOnStandardOutput) {
-    const CliRun run = runCli("--freq 14.2 --awg 14 --nec-deck -");
+    const CliRun run = runCli("--freq 14.2 --awg 14 --nec-deck - --ground 15");
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.starts_with("CM 14.2 MHz, 3 elements, AWG 14, STANDARD HIGH GAIN\n")) << run.out;
     std::size_t wires = 0;
     for (std::size_t at = run.out.find("\nGW "); at != std::string::npos; at = run.out.find("\nGW ", at + 1)) ++wires;
     EXPECT_EQ(wires, 12u);  // three square loops, a wire a side
     EXPECT_TRUE(run.out.ends_with("EN\n"));
+    std::istringstream cards(run.out);
+    for (std::string card; std::getline(cards, card);) EXPECT_LE(card.size(), 80u) << card;
+    EXPECT_NE(run.out.find("boom 15 m high"), std::string::npos);  // a long comment goes on to the next card
 }
 
 // A Touchstone 1.1 reader written from the format's own rules: "!" starts a

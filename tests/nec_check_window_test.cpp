@@ -68,6 +68,7 @@ TEST(NecCheckWindow, ShowsWhatTheCoreFound) {
     child<QScrollBar>(window, "vsbEl")->setValue(4);
     EXPECT_TRUE(stale->isVisibleTo(&check));
     EXPECT_TRUE(stale->text().contains("earlier design 14.2 MHz, 3 elements, AWG 14, STANDARD HIGH GAIN"));
+    EXPECT_TRUE(stale->text().contains("CALCULATE/FEET & INCHES in the main window, then Check again"));
 }
 
 bool gone(pid_t pid) { return kill(pid, 0) == -1 && errno == ESRCH; }

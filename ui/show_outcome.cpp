@@ -41,6 +41,7 @@ void showProblem(QWidget& window, std::string_view operation, const QString& mes
     box.setObjectName(QStringLiteral("problem"));
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);  // an address in it can be copied
     box.exec();
+    window.activateWindow();  // some window managers give the focus elsewhere when the box goes
 }
 
 }  // namespace loopbeam::ui

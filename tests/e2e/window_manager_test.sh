@@ -89,6 +89,10 @@ xdotool windowactivate --sync "$main"
 xdotool key ctrl+shift+n
 check "Ctrl+Shift+N asks for a design first" appears "Check with NEC-2..."
 xdotool key Return
+sleep 0.5
+xdotool key ctrl+shift+n  # the main window has the focus back: the keyboard goes on working
+check "the keyboard still reaches the main window after the message" appears "Check with NEC-2..."
+xdotool key Return
 sleep 0.3
 
 # Opens a window with a button of the main window (its centre, in pixels).
