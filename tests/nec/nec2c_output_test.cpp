@@ -1,5 +1,6 @@
 // Reading nec2c's output: a captured run (tests/nec/data, made by nec2c 1.3
-// from quad_14mhz.nec) read exactly, and the same output broken refused.
+// from quad_14mhz.nec; its listing of wires and segments, which the reader
+// passes over, left out) read exactly, and the same output broken refused.
 
 #include <gtest/gtest.h>
 
