@@ -11,13 +11,15 @@
 #include "cli/design_run.h"
 #include "cli/nec_check.h"
 #include "cli/options.h"
-#include "cli/output.h"
 #include "cli/report.h"
+#include "common/checked_output.h"
 #include "nec/sweep_files.h"
 
 namespace {
 
 using namespace loopbeam::cli;
+using loopbeam::writeFile;
+using loopbeam::writeStandardOutput;
 
 constexpr int kDone = 0, kRefused = 1, kUsageError = 2, kOutputError = 3;
 

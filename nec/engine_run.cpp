@@ -10,6 +10,7 @@
 #include <sstream>
 #include <thread>
 
+#include "common/checked_output.h"
 #include "nec/child_processes.h"
 #include "nec/nec2c_output.h"
 #include "nec/printf_text.h"
@@ -29,13 +30,6 @@ std::optional<std::string> readFile(const std::string& path) {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
-}
-
-bool writeFile(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-    out.close();
-    return !out.fail();
 }
 
 std::string lastLine(const std::string& text) {
@@ -110,8 +104,8 @@ Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, c
     std::vector<JobFiles> files;
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         files.push_back(filesOf(*dir, i));
-        if (!writeFile(files[i].deck, jobs[i].deck))
-            return refuse("Could not write the NEC-2 deck " + files[i].deck + ": " + std::strerror(errno) + ".");
+        if (const auto problem = writeFile(files[i].deck, jobs[i].deck))
+            return refuse("The NEC-2 deck could not be written: " + *problem + ".");
     }
 
     ChildGroup children;  // declared after the directory: the children go before their files

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "design/units.h"
 #include "nec/loop_geometry.h"
 #include "nec/outcome.h"
 #include "nec/quad_design.h"
@@ -13,8 +14,8 @@
 
 namespace loopbeam::nec {
 
-inline constexpr double kMetresPerFoot = 0.3048;
-inline constexpr double kMetresPerInch = 0.0254;
+inline constexpr double kMetresPerInch = kCmPerInch / kCmPerMetre;
+inline constexpr double kMetresPerFoot = kInchesPerFoot * kMetresPerInch;
 
 // "Average ground": relative permittivity 13, conductivity 0.005 S/m.
 inline constexpr double kGroundPermittivity = 13;

@@ -1,9 +1,5 @@
 #include "nec/sweep_files.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-
 #include "nec/feed_match.h"
 #include "nec/printf_text.h"
 
@@ -26,18 +22,6 @@ void writeSweepCsv(std::ostream& out, const CheckResult& result) {
         out << printfText("%.10g,%.6g,%.6g,%.4f,%.4f,%.2f,%.2f,%.0f\n", p.mhz, p.feedImpedance.real(),
                           p.feedImpedance.imag(), p.swrThroughSection, p.swrDirect, p.forwardGainDbi, p.frontToBackDb,
                           p.elevationDegrees);
-}
-
-Outcome<std::string> saveFile(const std::string& path, const std::function<void(std::ostream&)>& write) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return refuse("Could not open " + path + " to write: " + std::strerror(errno) + ".");
-    errno = 0;
-    write(out);
-    out.flush();
-    out.close();
-    if (out.fail())
-        return refuse("Could not write " + path + ": " + (errno ? std::strerror(errno) : "the write failed") + ".");
-    return path;
 }
 
 }  // namespace loopbeam::nec

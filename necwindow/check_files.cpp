@@ -3,11 +3,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <ostream>
+#include <sstream>
 
+#include "common/checked_output.h"
 #include "nec/check.h"
 #include "nec/design_input.h"
-#include "nec/sweep_files.h"
 #include "ui/show_outcome.h"
 
 namespace loopbeam {
@@ -28,9 +28,11 @@ bool saveThroughDialog(QWidget& window, const QString& title, const QString& sug
     window.activateWindow();  // some window managers give the focus elsewhere when the dialog goes
     if (path.isEmpty()) return false;
     lastFolder = QFileInfo(path).absolutePath();
-    const auto saved = nec::saveFile(path.toStdString(), write);
-    if (!saved) ui::showProblem(window, title.toStdString(), ui::toQString(saved.error().message));
-    return saved.has_value();
+    std::ostringstream text;
+    write(text);
+    const auto problem = writeFile(path.toStdString(), text.str());
+    if (problem) ui::showProblem(window, title.toStdString(), ui::toQString("Nothing was saved: " + *problem + "."));
+    return !problem;
 }
 
 void saveDeckThroughDialog(QWidget& window, const CalculatedDesign& design) {

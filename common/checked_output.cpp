@@ -1,10 +1,10 @@
-#include "cli/output.h"
+#include "common/checked_output.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
-namespace loopbeam::cli {
+namespace loopbeam {
 namespace {
 
 std::optional<std::string> writeAll(std::FILE* out, std::string_view text, const std::string& where) {
@@ -28,4 +28,4 @@ std::optional<std::string> writeFile(const std::string& path, std::string_view t
     return problem;
 }
 
-}  // namespace loopbeam::cli
+}  // namespace loopbeam

@@ -6,12 +6,13 @@
 #include <string>
 #include <string_view>
 
-namespace loopbeam::cli {
+namespace loopbeam {
 
 // Writes the text to standard output and flushes it; the problem, if any.
 std::optional<std::string> writeStandardOutput(std::string_view text);
 
-// Writes the text to a new or replaced file; the problem, if any.
+// Writes the text to a new or replaced file; the problem, if any
+// ("cannot write PATH: REASON").
 std::optional<std::string> writeFile(const std::string& path, std::string_view text);
 
-}  // namespace loopbeam::cli
+}  // namespace loopbeam
