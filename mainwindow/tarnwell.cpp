@@ -124,15 +124,12 @@ void TARNWELL::addCheckEntries() {
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, run);
         addAction(action);
-        checkEntries_.append(action);
     };
     entry(check_entries::checkCaption(), check_entries::checkShortcut(), &TARNWELL::checkWithNec);
     entry(check_entries::saveDeckCaption(), check_entries::saveDeckShortcut(), &TARNWELL::saveNecDeck);
 }
 
-void TARNWELL::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu::exec(checkEntries_, event->globalPos(), nullptr, this);
-}
+void TARNWELL::contextMenuEvent(QContextMenuEvent* event) { QMenu::exec(actions(), event->globalPos(), nullptr, this); }
 
 void TARNWELL::checkWithNec() {
     if (!record_.last) {

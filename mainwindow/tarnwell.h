@@ -73,7 +73,6 @@ private:
     ui::SingleWindow<web> webLink_;
     CalculationRecord record_;  // before the check window, which reads it until it is gone
     ui::SingleWindow<NecCheckWindow> check_;
-    QList<QAction*> checkEntries_;
 
     ui::Controls controls_;
     ui::BoxWidgets<MainBox, kMainBoxes.size()> boxes_;

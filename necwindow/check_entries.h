@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "design/captions.h"
+#include "ui/show_outcome.h"
 
 namespace loopbeam::check_entries {
 
@@ -19,8 +20,7 @@ inline QString noDesignYet() {
     return QStringLiteral(
                "There is no calculated design to check yet. Lock a centre frequency, choose a design type and press "
                "%1, then check again.")
-        .arg(QString::fromUtf8(captions::kCalculateFeetInches.data(),
-                               static_cast<qsizetype>(captions::kCalculateFeetInches.size())));
+        .arg(ui::toQString(captions::kCalculateFeetInches));
 }
 
 }  // namespace loopbeam::check_entries
