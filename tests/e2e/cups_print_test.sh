@@ -76,7 +76,12 @@ lpadmin -d loopbeam-pdf || fail "lpadmin could not make the queue the default"
 
 QT_QPA_PLATFORM=offscreen "$printer_program" || fail "PRINT showed a problem"
 
-for _ in $(seq 120); do [ "$(ls "$work/out" | grep -c '\.pdf$')" -ge 2 ] && break; sleep 0.5; done
+# cups-pdf creates each file before writing it: wait for both jobs to complete,
+# not only for the files to appear.
+all_printed() {
+  [ "$(ls "$work/out" | grep -c '\.pdf$')" -ge 2 ] && [ -z "$(lpstat -W not-completed -o 2>/dev/null)" ]
+}
+for _ in $(seq 120); do all_printed && break; sleep 0.5; done
 pdfs=$(ls "$work/out"/*.pdf 2>/dev/null)
 [ "$(echo "$pdfs" | grep -c .)" = 2 ] || fail "expected two PDFs, got: $pdfs"
 for pdf in $pdfs; do
