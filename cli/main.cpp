@@ -72,13 +72,13 @@ int main(int argc, char** argv) {
     loopbeam::DesignState state;
     const DesignRun run = runDesign(options, state);
     std::optional<NecCheckRun> check;
-    if (!run.failure && (options.necDeck || options.runsCheck()))
+    if (!run.failure && options.modelsDesign())
         check = runNecCheck(options, loopbeam::calculatedDesign(state, options.type, options.elements));
     if (const auto problem = writeOutputs(options, run, check)) {
         sayProblem(*problem);
         return kOutputError;
     }
-    const auto& failure = run.failure ? run.failure : check ? check->failure : std::nullopt;
+    const auto failure = firstFailure(run, check ? &*check : nullptr);
     if (failure) {
         sayProblem(failure->message);
         return kRefused;

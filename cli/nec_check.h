@@ -23,6 +23,11 @@ struct NecCheckRun {
 
 NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design);
 
+// The failure the run reports: the design's own first, then the check's.
+inline std::optional<StepFailure> firstFailure(const DesignRun& run, const NecCheckRun* check) {
+    return run.failure ? run.failure : check ? check->failure : std::nullopt;
+}
+
 // The model's conditions, where its deck went, the summary and the sweep table.
 std::string necReport(const NecCheckRun& run, const Options& options);
 

@@ -7,6 +7,7 @@
 #include "common/choice_list.h"
 #include "common/parse.h"
 #include "common/utf8.h"
+#include "design/boxes.h"
 #include "design/cables.h"
 
 namespace loopbeam::cli {
@@ -26,8 +27,8 @@ constexpr std::array<TypeWord, 3> kTypeWords{{
 std::string str(std::string_view text) { return std::string(text); }
 std::string number(long value) { return std::to_string(value); }
 
-std::string rangeText(const SelectorRange& range) {
-    return number(range.minimum) + " to " + number(range.maximum) + " (default " + number(range.minimum) + ")";
+std::string rangeText(const SelectorRange& range, std::int16_t byDefault) {
+    return number(range.minimum) + " to " + number(range.maximum) + " (default " + number(byDefault) + ")";
 }
 
 // An option's description, its lines filled to 92 columns under the description column.
@@ -122,10 +123,13 @@ std::string usage() {
            "                    [--nec-deck FILE|-] [--simulate] [--touchstone FILE]\n"
            "                    [--ground HEIGHT_M] [--diamond] [--allow-large]\n"
            "\n"
-           "  --freq TEXT      centre frequency in MHz, locked as typed (at most 7 characters are kept);\n"
+           "  --freq TEXT      centre frequency in MHz, locked as typed (at most " +
+           number(kFrequencyBoxMaxLength) +
+           " characters are kept);\n"
            "                   write --freq=TEXT for an empty text or one that begins with -\n" +
-           described("--elements N", "number of elements, " + rangeText(kElementCounts)) +
-           described("--awg N", "wire gauge, " + rangeText(kGauges)) + described("--type T", typeChoices()) +
+           described("--elements N", "number of elements, " + rangeText(kElementCounts, Options{}.elements)) +
+           described("--awg N", "wire gauge, " + rangeText(kGauges, Options{}.awg)) +
+           described("--type T", typeChoices()) +
            described("--coax NAME", "cable of the matching section: " + cableChoices()) +
            described("--metric", "report metres and centimetres instead of feet and inches") +
            described("--json", "print every box's text as JSON, keyed by control name") +
@@ -209,8 +213,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
         }
     }
     if (!haveFreq) return UsageError{"--freq is required"};
-    const bool modelled = options.necDeck || options.runsCheck();
-    if ((options.groundHeightMetres || options.diamond) && !modelled)
+    if ((options.groundHeightMetres || options.diamond) && !options.modelsDesign())
         return UsageError{"--ground and --diamond shape the NEC-2 check: add --simulate, --touchstone or --nec-deck"};
     if (options.necDeck == "-" && (options.json || options.simulate))
         return UsageError{

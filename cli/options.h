@@ -30,6 +30,8 @@ struct Options {
     bool allowLarge = false;  // run a check above the size that asks first
 
     bool runsCheck() const { return simulate || touchstone.has_value(); }
+    // A deck or a check needs the NEC-2 model of the design.
+    bool modelsDesign() const { return necDeck || runsCheck(); }
 };
 
 struct HelpRequested {};

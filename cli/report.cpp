@@ -68,7 +68,7 @@ std::string jsonReport(const DesignRun& run, const NecCheckRun* check) {
         member("matching", matching + "}");
     }
     if (check && check->result) member("nec", necJson(*check->result));
-    const auto& failure = run.failure ? run.failure : check ? check->failure : std::nullopt;
+    const auto failure = firstFailure(run, check);
     if (failure)
         member("error",
                "{\"step\": " + jsonString(failure->step) + ", \"message\": " + jsonString(failure->message) + "}");

@@ -1,6 +1,5 @@
 #pragma once
-// UTF-8 as the boxes take it: valid sequences only, and lengths counted as
-// a text box counts them, in UTF-16 code units.
+// UTF-8 as the boxes take it: valid sequences only.
 
 #include <cstddef>
 #include <string_view>

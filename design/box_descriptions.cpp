@@ -23,8 +23,8 @@ std::string describeBox(MainBox box, std::string_view wholeHeading, std::string_
         case MainBox::Text9: return "Lower edge of the estimated usable range, MHz";
         case MainBox::Text10: return "Upper edge of the estimated usable range, MHz";
         case MainBox::freqtxt: return "Centre frequency in MHz";
-        case MainBox::Text20: return str(kWholeColumn);
-        case MainBox::Text27: return str(kFractionColumn);
+        case kWholeHeadingBox: return str(kWholeColumn);
+        case kFractionHeadingBox: return str(kFractionColumn);
         default: return {};
     }
 }

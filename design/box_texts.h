@@ -20,8 +20,7 @@ struct BoxText {
     ShortText text;
 };
 
-// A handler writes at most fourteen boxes; a fixed array of inline texts keeps
-// a design free of allocations.
+// A handler writes at most fourteen boxes, held in a fixed array of inline texts.
 template <class Box>
 class BoxTexts {
 public:

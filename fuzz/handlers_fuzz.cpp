@@ -14,6 +14,7 @@
 #include "design/matching_section.h"
 #include "design/messages.h"
 #include "design/metric.h"
+#include "design/selectors.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {
@@ -48,8 +49,11 @@ void step(DesignState& state, Handler handler) {
 // Input: gauge, element count, design type, cable, a previous frequency, then the typed text.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 4 + sizeof(float)) return 0;
-    const auto gauge = static_cast<std::int16_t>(10 + data[0] % 11);
-    const auto elements = static_cast<std::int16_t>(3 + data[1] % 48);
+    const auto inRange = [](const loopbeam::SelectorRange& range, std::uint8_t byte) {
+        return static_cast<std::int16_t>(range.minimum + byte % (range.maximum - range.minimum + 1));
+    };
+    const auto gauge = inRange(loopbeam::kGauges, data[0]);
+    const auto elements = inRange(loopbeam::kElementCounts, data[1]);
     const int designType = data[2] % 4;                                               // 3: none clicked
     const auto cable = static_cast<std::int16_t>(static_cast<int>(data[3] % 9) - 1);  // -1 to 7
     DesignState state;
