@@ -1,5 +1,5 @@
-// The whole NEC-2 check (the sweep split across the cores) against one nec2c
-// run of the same whole deck, for 3, 6 and 12 elements. "ratio" is the check's
+// The whole NEC-2 check (the sweep split across the cores) against the same
+// check in one nec2c run, for 3, 6 and 12 elements. "ratio" is the check's
 // wall time over the single run's: about 1 / cores when the split pays.
 
 #include <benchmark/benchmark.h>
@@ -7,8 +7,7 @@
 #include <chrono>
 
 #include "nec/check.h"
-#include "nec/engine_run.h"
-#include "nec/run_cost.h"
+#include "nec/run_control.h"
 
 namespace {
 
@@ -24,12 +23,12 @@ void CheckAgainstOneRun(benchmark::State& bench) {
     QuadDesign design{14.2, 3, 0.064, 67.65224, 70.77465, 73.89706, 11.42892, 13.9969, 14.4030, {"14.2 MHz quad"}};
     design.elements = static_cast<int>(bench.range(0));
     const auto model = buildModel(design, {});
-    const std::string deck = wholeDeck(*model);
-    const std::size_t frequencies = model->sweep.mhz.size();
+    RunControl oneRun;
+    oneRun.parallelRuns = 1;
     double single = 0, check = 0;
     for (auto _ : bench) {
         single += secondsOf([&] {
-            auto out = runNec2c({{deck, frequencies, timeoutSeconds(model->totalSegments(), frequencies, false)}}, {});
+            auto out = runCheck(*model, oneRun);
             if (!out) bench.SkipWithError(out.error().message.c_str());
         });
         const double seconds = secondsOf([&] {

@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cmath>
 
-#include "cli/report.h"
 #include "nec/check.h"
 #include "nec/check_report.h"
 #include "nec/design_input.h"

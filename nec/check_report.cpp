@@ -12,6 +12,14 @@ std::string spanText(const Span& span) {
                       span.highIsSweepEdge ? " (sweep end)" : "");
 }
 
+// The spans' texts: "14.222 to 14.291 MHz", "none".
+std::string spansText(const std::vector<Span>& spans) {
+    if (spans.empty()) return "none";
+    std::string out;
+    for (const Span& span : spans) out += (out.empty() ? "" : ", ") + spanText(span);
+    return out;
+}
+
 }  // namespace
 
 std::string conditionsOf(const NecModel& model) {
@@ -19,13 +27,6 @@ std::string conditionsOf(const NecModel& model) {
         model.boomHeightMetres ? printfText("average ground, boom %.1f m high", *model.boomHeightMetres) : "free space";
     const std::string shape = model.shape == LoopShape::Diamond ? "diamond loops" : "square loops";
     return ground + ", " + shape + ", copper wire, " + std::to_string(model.totalSegments()) + " segments";
-}
-
-std::string spansText(const std::vector<Span>& spans) {
-    if (spans.empty()) return "none";
-    std::string out;
-    for (const Span& span : spans) out += (out.empty() ? "" : ", ") + spanText(span);
-    return out;
 }
 
 std::vector<SummaryLine> summaryLines(const CheckResult& result, const QuadDesign& design) {

@@ -27,7 +27,4 @@ std::vector<SummaryLine> summaryLines(const CheckResult& result, const QuadDesig
 // One line a frequency, the columns separated and headed with their units.
 std::string sweepTable(const CheckResult& result);
 
-// A span's or a frequency's text: "14.222 to 14.291 MHz", "none".
-std::string spansText(const std::vector<Span>& spans);
-
 }  // namespace loopbeam::nec

@@ -33,9 +33,10 @@ public:
     // blocking; kUnknownStatus when it was reaped elsewhere.
     static constexpr int kUnknownStatus = -1;
     std::optional<int> ended(std::size_t i);
-    void killAll();
 
 private:
+    void killAll();
+
     struct Child {
         pid_t pid;
         bool reaped;

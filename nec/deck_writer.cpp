@@ -1,5 +1,7 @@
 #include "nec/deck_writer.h"
 
+#include <algorithm>
+
 #include "nec/printf_text.h"
 
 namespace loopbeam::nec {
@@ -17,8 +19,7 @@ std::string commentCards(std::string text) {
         std::size_t cut = text.size() <= kWidth ? text.size() : text.rfind(' ', kWidth);
         if (cut == std::string::npos || cut == 0) cut = kWidth;
         cards += "CM " + text.substr(0, cut) + '\n';
-        text.erase(
-            0, text.find_first_not_of(' ', cut) == std::string::npos ? text.size() : text.find_first_not_of(' ', cut));
+        text.erase(0, std::min(text.find_first_not_of(' ', cut), text.size()));
     } while (!text.empty());
     return cards;
 }

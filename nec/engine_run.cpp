@@ -129,20 +129,17 @@ Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, c
             done[i] = true;
             --running;
             if (!(WIFEXITED(*status) && WEXITSTATUS(*status) == 0)) {
-                children.killAll();
                 return refuse(endingFailure(*status, files[i]));
             }
         }
         if (running == 0) break;
         if (control.cancel && control.cancel->requested()) {
-            children.killAll();
             return refuse(kCancelledMessage);
         }
         const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
         for (std::size_t i = 0; i < jobs.size(); ++i) {
             const double limit = control.timeoutSeconds.value_or(jobs[i].timeoutSeconds);
             if (done[i] || elapsed <= limit) continue;
-            children.killAll();
             return refuse(
                 printfText("nec2c took longer than %.0f s for %zu frequencies of this model and was stopped. "
                            "The machine may be busy with other work: try again later.",

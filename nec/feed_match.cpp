@@ -15,12 +15,12 @@ std::complex<double> throughMatchingSection(std::complex<double> load, double mh
     return kSectionOhms * (load * c + j * kSectionOhms * s) / (kSectionOhms * c + j * load * s);
 }
 
-std::complex<double> reflection(std::complex<double> impedance, double referenceOhms) {
-    return (impedance - referenceOhms) / (impedance + referenceOhms);
+std::complex<double> reflection(std::complex<double> impedance) {
+    return (impedance - kSystemOhms) / (impedance + kSystemOhms);
 }
 
-double swr(std::complex<double> impedance, double referenceOhms) {
-    const double rho = std::abs(reflection(impedance, referenceOhms));
+double swr(std::complex<double> impedance) {
+    const double rho = std::abs(reflection(impedance));
     if (!(rho < 1)) return std::numeric_limits<double>::infinity();
     return (1 + rho) / (1 - rho);
 }

@@ -14,9 +14,10 @@ inline constexpr double kSectionOhms = 75;
 // at the locked frequency.
 std::complex<double> throughMatchingSection(std::complex<double> load, double mhz, double lockedMHz);
 
-std::complex<double> reflection(std::complex<double> impedance, double referenceOhms = kSystemOhms);
+// Against the 50-ohm system.
+std::complex<double> reflection(std::complex<double> impedance);
 
 // Infinite when nothing is delivered (|reflection| >= 1).
-double swr(std::complex<double> impedance, double referenceOhms = kSystemOhms);
+double swr(std::complex<double> impedance);
 
 }  // namespace loopbeam::nec

@@ -18,7 +18,6 @@ LoopWires squareLoop(double perimeter, int segmentsPerSide, double x, double cen
     const int n = segmentsPerSide;
     return LoopWires{{wire(x, -h, bottom, h, bottom, n), wire(x, h, bottom, h, top, n), wire(x, h, top, -h, top, n),
                       wire(x, -h, top, -h, bottom, n)},
-                     0,
                      (n + 1) / 2};
 }
 
@@ -39,7 +38,6 @@ LoopWires diamondLoop(double perimeter, int segmentsPerSide, double x, double ce
     loop.wires = {wire(x, -gap, bottom + gap, gap, bottom + gap, kFeedWireSegments),
                   wire(x, gap, bottom + gap, d, centreZ, n), wire(x, d, centreZ, 0, top, n),
                   wire(x, 0, top, -d, centreZ, n), wire(x, -d, centreZ, -gap, bottom + gap, n)};
-    loop.feedWire = 0;
     loop.feedSegment = (kFeedWireSegments + 1) / 2;
     return loop;
 }

@@ -18,9 +18,8 @@ struct Wire {
 };
 
 struct LoopWires {
-    std::vector<Wire> wires;  // end to end, closing on the first
-    std::size_t feedWire = 0;
-    int feedSegment = 1;  // the centre segment of feedWire
+    std::vector<Wire> wires;  // end to end, closing on the first; the first is fed
+    int feedSegment = 1;      // the centre segment of the first wire
 };
 
 // Sides horizontal and vertical: bottom, right, top, left. The feed is the

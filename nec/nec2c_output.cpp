@@ -1,9 +1,9 @@
 #include "nec/nec2c_output.h"
 
-#include <charconv>
 #include <cmath>
 #include <optional>
 
+#include "common/parse.h"
 #include "nec/printf_text.h"
 
 namespace loopbeam::nec {
@@ -43,12 +43,7 @@ std::vector<std::string_view> tokens(std::string_view line) {
     }
 }
 
-std::optional<double> number(std::string_view word) {
-    double value = 0;
-    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (error != std::errc{} || end != word.data() + word.size() || !std::isfinite(value)) return std::nullopt;
-    return value;
-}
+std::optional<double> number(std::string_view word) { return strictParse(word); }
 
 // The lines of one frequency's block, from its FREQUENCY line to the next.
 using Block = std::span<const std::string_view>;
@@ -87,12 +82,12 @@ Outcome<std::vector<Direction>> pattern(Block block, const PatternGrid& grid) {
         for (int t = 0; t < grid.thetaCount; ++t) {
             const std::size_t row = *header + 1 + directions.size();
             const auto words = row < block.size() ? tokens(block[row]) : std::vector<std::string_view>{};
-            const auto theta = words.size() >= 5 ? number(words[0]) : std::nullopt;
-            const auto phi = words.size() >= 5 ? number(words[1]) : std::nullopt;
-            const auto gain = words.size() >= 5 ? number(words[4]) : std::nullopt;
+            constexpr const char* kUnreadable = "the radiation pattern ends early or cannot be read";
+            if (words.size() < 5) return refuse(kUnreadable);
+            const auto theta = number(words[0]), phi = number(words[1]), gain = number(words[4]);
             const double wantTheta = grid.thetaStart + t * grid.thetaStep;
             const double wantPhi = grid.phiStart + p * grid.phiStep;
-            if (!theta || !phi || !gain) return refuse("the radiation pattern ends early or cannot be read");
+            if (!theta || !phi || !gain) return refuse(kUnreadable);
             if (std::abs(*theta - wantTheta) > kPrintedAngleTolerance ||
                 std::abs(*phi - wantPhi) > kPrintedAngleTolerance)
                 return refuse("the radiation pattern is given for other directions");

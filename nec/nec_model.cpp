@@ -10,6 +10,8 @@ namespace loopbeam::nec {
 
 namespace {
 
+enum class LoopRole { Reflector, Driven, Director };
+
 bool positive(double value) { return std::isfinite(value) && value > 0; }
 
 std::optional<std::string> designFault(const QuadDesign& d) {
@@ -87,22 +89,21 @@ Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& optio
 
     int tag = 0;
     for (int element = 0; element < design.elements; ++element) {
-        Loop loop{roleAt(element),
-                  perimeterFeet(design, roleAt(element)) * kMetresPerFoot,
-                  element * design.spacingFeet * kMetresPerFoot,
-                  {}};
+        const LoopRole role = roleAt(element);
+        const double boomX = element * design.spacingFeet * kMetresPerFoot;
+        Loop loop{perimeterFeet(design, role) * kMetresPerFoot, {}};
         auto segments = segmentsPerSide(loop.perimeterMetres / 4, model.wireRadiusMetres, model.sweep.top(),
                                         options.segmentsPerWavelength);
         if (!segments) return Refused{segments.error()};
-        const bool fed = loop.role == LoopRole::Driven;
+        const bool fed = role == LoopRole::Driven;
         LoopWires wires = options.shape == LoopShape::Square
-                              ? squareLoop(loop.perimeterMetres, *segments, loop.boomX, centreZ)
-                              : diamondLoop(loop.perimeterMetres, *segments, loop.boomX, centreZ,
+                              ? squareLoop(loop.perimeterMetres, *segments, boomX, centreZ)
+                              : diamondLoop(loop.perimeterMetres, *segments, boomX, centreZ,
                                             fed ? feedWireLength(loop.perimeterMetres, model.wireRadiusMetres) : 0);
         int before = model.totalSegments();
         for (std::size_t i = 0; i < wires.wires.size(); ++i) {
             wires.wires[i].tag = ++tag;
-            if (fed && i == wires.feedWire) model.feed = {tag, wires.feedSegment, before + wires.feedSegment};
+            if (fed && i == 0) model.feed = {tag, wires.feedSegment, before + wires.feedSegment};
             before += wires.wires[i].segments;
         }
         loop.wires = std::move(wires.wires);

@@ -33,12 +33,8 @@ inline constexpr double kCopperConductivity = 5.8e7;
 // segmentation leaves the shape alone, and its segments never under 8 radii.
 inline constexpr double kFeedWirePerimeters = 1.0 / 44;
 
-enum class LoopRole { Reflector, Driven, Director };
-
 struct Loop {
-    LoopRole role = LoopRole::Director;
     double perimeterMetres = 0;  // as calculated
-    double boomX = 0;
     std::vector<Wire> wires;
 };
 

@@ -14,8 +14,6 @@ struct PatternGrid {
     double thetaStart = 90, thetaStep = 0;
     int phiCount = 2;
     double phiStart = 0, phiStep = 180;
-
-    int directions() const { return thetaCount * phiCount; }
 };
 
 // Free space: the horizon. Over ground, whose horizon gain is zero: every
