@@ -34,8 +34,8 @@ std::string describeBox(MatchingBox box, std::string_view wholeHeading, std::str
         case MatchingBox::Text3: return "Quarter-wave matching section, " + str(spokenUnit(wholeHeading, kFeetHeading));
         case MatchingBox::Text4:
             return "Quarter-wave matching section, " + str(spokenUnit(fractionHeading, kInchesHeading));
-        case MatchingBox::Text6: return str(kWholeColumn);
-        case MatchingBox::Text7: return str(kFractionColumn);
+        case UnitHeadingBoxes<MatchingBox>::whole: return str(kWholeColumn);
+        case UnitHeadingBoxes<MatchingBox>::fraction: return str(kFractionColumn);
     }
     return {};
 }

@@ -2,12 +2,10 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QScrollBar>
 
 #include "common/text_forms.h"
@@ -83,7 +81,7 @@ TARNWELL::TARNWELL(DesignState& state)
     ui::keepOutOfTaskbar(*this, true);
     controls_.at<QLabel>(row("Image1"))
         ->setPixmap(QPixmap::fromImage(ui::readBitmap(QStringLiteral(":/loopbeam/swr.bmp"))));
-    ui::describeBoxes(boxes_, kWholeHeadingBox, kFractionHeadingBox);
+    ui::describeBoxes(boxes_);
     configure(*vsbAwg, kGauges, {2, 2});
     configure(*vsbEl, kElementCounts, {1, 2});
     connectHandlers();
@@ -127,9 +125,8 @@ void TARNWELL::addCheckEntries() {
     };
     entry(check_entries::checkCaption(), check_entries::checkShortcut(), &TARNWELL::checkWithNec);
     entry(check_entries::saveDeckCaption(), check_entries::saveDeckShortcut(), &TARNWELL::saveNecDeck);
+    setContextMenuPolicy(Qt::ActionsContextMenu);  // a right click lists these
 }
-
-void TARNWELL::contextMenuEvent(QContextMenuEvent* event) { QMenu::exec(actions(), event->globalPos(), nullptr, this); }
 
 void TARNWELL::checkWithNec() {
     if (!record_.last) {
@@ -146,7 +143,7 @@ void TARNWELL::saveNecDeck() {
         ui::showProblem(*this, check_entries::saveDeckCaption().toStdString(), check_entries::noDesignYet());
         return;
     }
-    saveDeckThroughDialog(*this, *record_.last);
+    saveDeckThroughDialog(*this, QStringLiteral("Save NEC-2 deck"), *record_.last);
 }
 
 std::vector<std::string> TARNWELL::changesSince(const CalculatedDesign& design) const {
@@ -166,7 +163,6 @@ void TARNWELL::chooseDesignType(DesignType type) {
 void TARNWELL::Command1_Click() {
     const bool calculated = ui::showOutcome(*this, captions::kCalculateFeetInches,
                                             calculateFeetInches(state_, valueOf(*vsbAwg), valueOf(*vsbEl)), boxes_);
-    if (calculated) ui::describeBoxes(boxes_, kWholeHeadingBox, kFractionHeadingBox);
     // A refused calculation leaves no design to check.
     record_.last = calculated && record_.typeClicked
                        ? std::optional(calculatedDesign(state_, *record_.typeClicked, valueOf(*vsbEl)))
@@ -174,10 +170,7 @@ void TARNWELL::Command1_Click() {
     emit designChanged();
 }
 
-void TARNWELL::Command2_Click() {
-    if (ui::showOutcome(*this, captions::kConvertToMetric, convertToMetric(state_), boxes_))
-        ui::describeBoxes(boxes_, kWholeHeadingBox, kFractionHeadingBox);
-}
+void TARNWELL::Command2_Click() { ui::showOutcome(*this, captions::kConvertToMetric, convertToMetric(state_), boxes_); }
 
 void TARNWELL::Command3_Click() { QCoreApplication::exit(0); }
 

@@ -31,8 +31,7 @@ public:
     web* webLinkWindow() const { return webLink_.get(); }
     NecCheckWindow* checkWindow() const { return check_.get(); }
 
-    // The last calculation as the NEC-2 check reads it, and what has changed since.
-    const CalculationRecord& record() const { return record_; }
+    // What has changed since the design was calculated.
     std::vector<std::string> changesSince(const CalculatedDesign& design) const;
 
     // The context menu's entries: open the check window (it checks the design
@@ -61,7 +60,6 @@ public slots:
 
 protected:
     void changeEvent(QEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void connectHandlers();

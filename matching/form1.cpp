@@ -38,13 +38,13 @@ Form1::Form1(DesignState& state)
     onClick(row("Command2"), &Form1::Command2_Click);
     onClick(row("Command3"), &Form1::Command3_Click);
     Form_Load();
-    describeBoxes();
+    ui::describeBoxes(boxes_);
 }
 
 void Form1::reload() {
     ui::restoreTexts(controls_, form1_layout::kControls);
     Form_Load();
-    describeBoxes();
+    ui::describeBoxes(boxes_);
     resize(form1_layout::kDesign.clientArea.pixels().size());
     controls_.at<QWidget>(0)->setFocus();  // the first control by tab order
 }
@@ -60,15 +60,9 @@ void Form1::List1_Click() {
     chooseCable(state_, static_cast<std::int16_t>(selected.isEmpty() ? -1 : List1->row(selected.first())));
 }
 
-void Form1::Command1_Click() {
-    if (ui::showOutcome(*this, captions::kMatchFeetInches, matchFeetInches(state_), boxes_)) describeBoxes();
-}
+void Form1::Command1_Click() { ui::showOutcome(*this, captions::kMatchFeetInches, matchFeetInches(state_), boxes_); }
 
-void Form1::Command2_Click() {
-    if (ui::showOutcome(*this, captions::kMatchMetric, matchMetric(state_), boxes_)) describeBoxes();
-}
-
-void Form1::describeBoxes() { ui::describeBoxes(boxes_, MatchingBox::Text6, MatchingBox::Text7); }
+void Form1::Command2_Click() { ui::showOutcome(*this, captions::kMatchMetric, matchMetric(state_), boxes_); }
 
 void Form1::Command3_Click() { ui::printOnDefaultPrinter(*this); }
 

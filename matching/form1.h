@@ -29,8 +29,6 @@ public slots:
     void Command3_Click();
 
 private:
-    void describeBoxes();
-
     DesignState& state_;
     ui::Controls controls_;
     ui::BoxWidgets<MatchingBox, kMatchingBoxes.size()> boxes_;

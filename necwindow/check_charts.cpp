@@ -1,11 +1,13 @@
 #include "necwindow/check_charts.h"
 
 #include <QAreaSeries>
+#include <QLegend>
 #include <QLineSeries>
 #include <QPen>
 #include <QPolarChart>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 namespace loopbeam {
 namespace {
@@ -42,11 +44,18 @@ QLineSeries* level(double swr, double fromMHz, double toMHz) {
     return line;
 }
 
+// The legend draws each line as the line it stands for, dashes included.
+QChart* lineChart(const QString& title) {
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    return chart;
+}
+
 }  // namespace
 
 QChart* swrChart(const nec::CheckResult& result, double estimatedLowMHz, double estimatedHighMHz) {
-    auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("SWR on 50 ohms"));
+    QChart* chart = lineChart(QStringLiteral("SWR on 50 ohms"));
     const double first = result.sweep.front().mhz, last = result.sweep.back().mhz;
     QValueAxis* x = axis(QStringLiteral("MHz"), first, last, Qt::AlignBottom, *chart);
     QValueAxis* y = axis(QStringLiteral("SWR"), 1, kSwrCeiling, Qt::AlignLeft, *chart);
@@ -76,8 +85,7 @@ QChart* swrChart(const nec::CheckResult& result, double estimatedLowMHz, double 
 }
 
 QChart* impedanceChart(const nec::CheckResult& result) {
-    auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Feed impedance"));
+    QChart* chart = lineChart(QStringLiteral("Feed impedance"));
     QLineSeries* resistance = series(QStringLiteral("R (ohms)"), QStringLiteral("resistance"));
     QLineSeries* reactance = series(QStringLiteral("X (ohms)"), QStringLiteral("reactance"));
     double low = 0, high = 0;

@@ -7,6 +7,7 @@
 #include <iosfwd>
 
 #include "design/calculated_design.h"
+#include "nec/quad_design.h"
 
 class QWidget;
 
@@ -16,11 +17,12 @@ namespace loopbeam {
 QString suggestedFileName(const CalculatedDesign& design, const QString& extension);
 
 // Asks where, then writes; a file that cannot be written is told in a message
-// box owned by the window. False when nothing was saved.
-bool saveThroughDialog(QWidget& window, const QString& title, const QString& suggested, const QString& filter,
+// box owned by the window.
+void saveThroughDialog(QWidget& window, const QString& title, const QString& suggested, const QString& filter,
                        const std::function<void(std::ostream&)>& write);
 
-// The deck of the design as the check models it by default.
-void saveDeckThroughDialog(QWidget& window, const CalculatedDesign& design);
+// The deck of the design as the check models it with these options.
+void saveDeckThroughDialog(QWidget& window, const QString& title, const CalculatedDesign& design,
+                           const nec::CheckOptions& options = {});
 
 }  // namespace loopbeam

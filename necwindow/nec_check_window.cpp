@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "nec/check_report.h"
 #include "nec/design_input.h"
@@ -64,6 +65,7 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
     resize(880, 720);
     auto* page = new QVBoxLayout(this);
     design_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    design_->setWordWrap(true);  // a long heading must not widen the window
     QFont bold = design_->font();
     bold.setBold(true);
     design_->setFont(bold);
@@ -86,26 +88,29 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
     page->addWidget(charts_, 1);
 
     auto* files = new QHBoxLayout;
-    const auto saveButton = [&](const QString& caption, const QString& extension, const QString& filter,
-                                std::function<void(std::ostream&)> write) {
+    // Each save's dialog is titled with its button's caption.
+    const auto saveButton = [&](const QString& caption, std::function<void(const QString& title)> save) {
         auto* button = new QPushButton(caption);
-        connect(button, &QPushButton::clicked, this, [this, caption, extension, filter, write] {
-            saveThroughDialog(*this, QString(caption).remove(QLatin1Char('&')).remove(QStringLiteral("...")),
-                              suggestedFileName(*checked_, extension), filter, write);
-        });
+        const QString title = QString(caption).remove(QLatin1Char('&')).remove(QStringLiteral("..."));
+        connect(button, &QPushButton::clicked, this, [title, save] { save(title); });
         files->addWidget(button);
         saves_.push_back(button);
     };
-    saveButton(QStringLiteral("Save &deck..."), QStringLiteral("nec"), QStringLiteral("NEC-2 decks (*.nec)"),
-               [this](std::ostream& out) {
-                   if (const auto model = nec::buildModel(checkedInput_, checkedOptions_))
-                       out << nec::wholeDeck(*model);
-               });
-    saveButton(QStringLiteral("Save results as &CSV..."), QStringLiteral("csv"), QStringLiteral("CSV files (*.csv)"),
-               [this](std::ostream& out) { nec::writeSweepCsv(out, *result_); });
-    saveButton(QStringLiteral("Save &Touchstone..."), QStringLiteral("s1p"),
-               QStringLiteral("Touchstone one-port files (*.s1p)"),
-               [this](std::ostream& out) { nec::writeTouchstone(out, *result_, checkedInput_.description); });
+    const auto sweepFile = [this](const QString& extension, const QString& filter,
+                                  std::function<void(std::ostream&)> write) {
+        return [this, extension, filter, write](const QString& title) {
+            saveThroughDialog(*this, title, suggestedFileName(*checked_, extension), filter, write);
+        };
+    };
+    saveButton(QStringLiteral("Save &deck..."),
+               [this](const QString& title) { saveDeckThroughDialog(*this, title, *checked_, checkedOptions_); });
+    saveButton(QStringLiteral("Save results as CS&V..."),
+               sweepFile(QStringLiteral("csv"), QStringLiteral("CSV files (*.csv)"),
+                         [this](std::ostream& out) { nec::writeSweepCsv(out, *result_); }));
+    saveButton(
+        QStringLiteral("Save &Touchstone..."),
+        sweepFile(QStringLiteral("s1p"), QStringLiteral("Touchstone one-port files (*.s1p)"),
+                  [this](std::ostream& out) { nec::writeTouchstone(out, *result_, checkedInput_.description); }));
     files->addStretch();
     page->addLayout(files);
     setRunning(false);
@@ -172,7 +177,8 @@ void NecCheckWindow::startCheck() {
         return;
     }
     const nec::QuadDesign input = nec::quadDesignOf(*design);
-    auto model = nec::buildModel(input, options());
+    const nec::CheckOptions chosen = options();
+    auto model = nec::buildModel(input, chosen);
     if (!model) {
         tell(ui::toQString(model.error().message));
         return;
@@ -186,6 +192,7 @@ void NecCheckWindow::startCheck() {
                 .arg(nec::secondsPerFrequency(model->totalSegments(), model->boomHeightMetres.has_value()), 0, 'f', 0)
                 .arg(nec::megabytesPerRun(model->totalSegments()), 0, 'f', 0)
                 .arg(model->sweep.mhz.size()));
+        activateWindow();  // some window managers give the focus elsewhere when the box goes
         if (answer != QMessageBox::Yes) return;
     }
     // The results shown stay with their own design until this run has its own.
@@ -197,7 +204,7 @@ void NecCheckWindow::startCheck() {
     runner_.start(
         std::move(*model),
         [this](double fraction) { progress_->setValue(static_cast<int>(fraction * kProgressSteps)); },
-        [this, design, input, chosen = options(), header](const nec::Outcome<nec::CheckResult>& outcome) {
+        [this, design, input, chosen, header](const nec::Outcome<nec::CheckResult>& outcome) {
             if (outcome) {
                 checked_ = design;
                 checkedInput_ = input;
@@ -229,12 +236,14 @@ void NecCheckWindow::showResult() {
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         summary_->addRow(ui::toQString(line.label) + QLatin1Char(':'), value);
     }
+    const int shownTab = charts_->currentIndex();  // a new check keeps the chart the user was reading
     charts_->clear();
     charts_->addTab(chartView(swrChart(*result_, checkedInput_.estimatedLowMHz, checkedInput_.estimatedHighMHz),
                               QStringLiteral("swrChart")),
                     QStringLiteral("&SWR"));
     charts_->addTab(chartView(impedanceChart(*result_), QStringLiteral("impedanceChart")), QStringLiteral("&R and X"));
     charts_->addTab(chartView(patternChart(*result_), QStringLiteral("patternChart")), QStringLiteral("&Pattern"));
+    charts_->setCurrentIndex(std::max(shownTab, 0));
     for (QPushButton* button : saves_) button->setEnabled(true);
 }
 

@@ -17,7 +17,6 @@
 #include "necwindow/check_runner.h"
 
 class QButtonGroup;
-class QChartView;
 class QDoubleSpinBox;
 class QFormLayout;
 class QLabel;
@@ -71,7 +70,6 @@ private:
     std::optional<CalculatedDesign> checked_;
     nec::QuadDesign checkedInput_;
     nec::CheckOptions checkedOptions_;
-    QString checkedHeader_;
     std::optional<nec::CheckResult> result_;
 
     QLabel* design_;

@@ -12,6 +12,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <cerrno>
 
 #include "mainwindow/tarnwell.h"
@@ -61,6 +62,19 @@ TEST(NecCheckWindow, ShowsWhatTheCoreFound) {
     }
     EXPECT_EQ(pointsOf(check, "patternChart", "pattern").size(),
               static_cast<qsizetype>(result.azimuthPattern.size() + 1));  // closed at 360 degrees
+
+    // Each access key reaches one control, tabs included.
+    QStringList texts;
+    for (const auto* button : check.findChildren<QAbstractButton*>()) texts << button->text();
+    const auto* tabs = child<QTabWidget>(check, "charts");
+    for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+    QSet<QKeySequence> keys;
+    for (const QString& text : texts) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (key.isEmpty()) continue;
+        EXPECT_FALSE(keys.contains(key)) << text.toStdString();
+        keys.insert(key);
+    }
 
     // The main window moves on: the results belong to the earlier design.
     auto* stale = child<QLabel>(check, "stale");

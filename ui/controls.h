@@ -25,7 +25,6 @@ public:
             qFatal("control %s is not of the kind its window expects", qPrintable(widgets_[row]->objectName()));
         return widget;
     }
-    std::size_t size() const { return widgets_.size(); }
 
 private:
     std::vector<QWidget*> widgets_;

@@ -27,8 +27,20 @@ QString boxText(const QWidget& box);
 // A modal message box owned by the window, titled with the operation.
 void showProblem(QWidget& window, std::string_view operation, const QString& message);
 
-// Writes the texts, in the given order, or shows the refusal and writes
-// nothing. True when written.
+// Names every box for a screen reader: what it holds, in the unit the
+// headings show now.
+template <class Box, std::size_t N>
+void describeBoxes(const BoxWidgets<Box, N>& boxes) {
+    const std::string whole = boxText(boxes[UnitHeadingBoxes<Box>::whole]).toStdString();
+    const std::string fraction = boxText(boxes[UnitHeadingBoxes<Box>::fraction]).toStdString();
+    for (std::size_t i = 0; i < N; ++i) {
+        const auto box = static_cast<Box>(i);
+        boxes[box].setAccessibleName(toQString(describeBox(box, whole, fraction)));
+    }
+}
+
+// Writes the texts, in the given order, and names the boxes again for the
+// headings written; or shows the refusal and writes nothing. True when written.
 template <class Box, std::size_t N>
 bool showOutcome(QWidget& window, std::string_view operation, const Outcome<BoxTexts<Box>>& outcome,
                  const BoxWidgets<Box, N>& boxes) {
@@ -37,19 +49,8 @@ bool showOutcome(QWidget& window, std::string_view operation, const Outcome<BoxT
         return false;
     }
     for (const BoxText<Box>& text : *outcome) setBoxText(boxes[text.box], toQString(text.text));
+    describeBoxes(boxes);
     return true;
-}
-
-// Names every box for a screen reader: what it holds, in the unit the
-// headings show now.
-template <class Box, std::size_t N>
-void describeBoxes(const BoxWidgets<Box, N>& boxes, Box wholeHeading, Box fractionHeading) {
-    const std::string whole = boxText(boxes[wholeHeading]).toStdString();
-    const std::string fraction = boxText(boxes[fractionHeading]).toStdString();
-    for (std::size_t i = 0; i < N; ++i) {
-        const auto box = static_cast<Box>(i);
-        boxes[box].setAccessibleName(toQString(describeBox(box, whole, fraction)));
-    }
 }
 
 }  // namespace loopbeam::ui

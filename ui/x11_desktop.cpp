@@ -104,7 +104,7 @@ QMargins frameExtents(QWidget& window) {
             return margins;
         }
         std::free(reply);
-        QThread::msleep(10);
+        QThread::usleep(1000);  // start-up waits for this: ask often
     }
     return {};
 }
