@@ -9,6 +9,7 @@
 #include "common/utf8.h"
 #include "design/boxes.h"
 #include "design/cables.h"
+#include "nec/nec_model.h"
 
 namespace loopbeam::cli {
 namespace {
@@ -197,8 +198,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
             (name == "--nec-deck" ? options.necDeck : options.touchstone) = str(*value);
         } else if (name == "--ground") {
             const auto metres = strictParse(*value);
-            if (!metres || !(*metres > 0))
-                return UsageError{"--ground must be the boom's height in metres above 0, not " + str(*value)};
+            if (!metres || !(*metres > 0 && *metres <= nec::kMaxBoomHeightMetres))
+                return UsageError{"--ground must be the boom's height in metres above 0 and at most " +
+                                  number(static_cast<long>(nec::kMaxBoomHeightMetres)) + ", not " + str(*value)};
             options.groundHeightMetres = *metres;
         } else if (name == "--type") {
             const auto type = designType(*value);

@@ -57,6 +57,7 @@ TEST(CommandLine, UsageErrors) {
         {"--freq", "14.2", "--json=yes"},
         {"--freq", "14.2", "--diamond"},  // shapes a check that is not asked for
         {"--freq", "14.2", "--ground", "-5", "--simulate"},
+        {"--freq", "14.2", "--ground", "301", "--simulate"},  // higher, the model would refuse after the report
         {"--freq", "14.2", "--touchstone", "-"},
         {"--freq", "14.2", "--nec-deck", "-", "--json"},
     };
