@@ -159,6 +159,9 @@ TEST(CommandLine, RefusalsSayWhatIsWrong) {
         {"--freq=14.2 >/dev/full", 3, "cannot write to standard output: No space left on device"},
         {"--freq=14.2 --touchstone=/nonexistent/quad.s1p", 3,
          "cannot write /nonexistent/quad.s1p: No such file or directory"},
+        {"--freq=14.2 --ground= --simulate", 2,
+         "--ground must be the boom's height in metres above 0 and at most 300, not an empty value"},
+        {"--freq=14.2 --awg=", 2, "--awg must be a whole number from 10 to 20, not an empty value"},
         {"--freq=14.2 --elements 40 --simulate", 1,
          "The check of this design has 1768 segments: about 5 s and 52 MB for each of its 43 frequencies. Add "
          "--allow-large to run it."},
