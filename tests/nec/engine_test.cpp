@@ -203,9 +203,7 @@ TEST(Engine, FailuresSayWhatWentWrong) {
 }
 
 TEST(Engine, CancelledOrTimedOutRunsLeaveNoProcessAndNoFile) {
-    QuadDesign large = quad14MHz();
-    large.elements = 50;  // minutes of work
-    auto model = buildModel(large, {});
+    auto model = buildModel(quadOfMinutes(), {});
     ASSERT_TRUE(model);
     for (const bool cancel : {true, false}) {
         SCOPED_TRACE(cancel ? "cancelled" : "timed out");
