@@ -99,7 +99,7 @@ void pause(const RunControl& control) {
 }  // namespace
 
 Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, const RunControl& control) {
-    auto dir = makePrivateDir();
+    auto dir = makePrivateDir(temporaryBase());
     if (!dir) return Refused{dir.error()};
     std::vector<JobFiles> files;
     for (std::size_t i = 0; i < jobs.size(); ++i) {

@@ -1,9 +1,12 @@
-// What a run leaves behind: Cancel and the timeout end a wrapper's own engine.
+// What a run leaves behind: private folders of runs that died are removed by
+// the next, and only those; Cancel and the timeout end a wrapper's own engine.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "../engine_fakes.h"
 #include "nec/check.h"
+#include "nec/private_dir.h"
 #include "sample_designs.h"
 
 namespace loopbeam::nec {
@@ -11,6 +14,39 @@ namespace {
 
 using namespace std::chrono_literals;
 namespace fs = test::fs;
+
+TEST(EngineLifecycle, TheNextRunRemovesOnlyTheStaleFoldersOfItsUser) {
+    const test::ScratchDir base;
+    const std::string ours(kPrivateDirPrefix);
+    const auto folder = [&](const std::string& name, bool lockFile = true) {
+        fs::create_directory(base.path / name);
+        if (lockFile) std::ofstream(base.path / name / kLockFileName);
+        return base.path / name;
+    };
+    auto live = makePrivateDir(base.path);  // a run in progress holds its lock
+    ASSERT_TRUE(live);
+    fs::create_directory_symlink(folder("elsewhere"), base.path / (ours + "link"));
+    const bool root = geteuid() == 0;  // only root can make another user's folder
+    if (root) chown(folder(ours + "nobody").c_str(), 65534, 65534);
+    const struct {
+        fs::path path;
+        bool kept;
+    } cases[] = {
+        {folder(ours + "dead"), false},         // left by a run that died
+        {live->path(), true},                   // of a run in progress
+        {folder(ours + "young", false), true},  // still being made: no lock file yet
+        {folder("other-dead"), true},           // not loopbeam's
+        {base.path / (ours + "link"), true},    // a link to a stale folder
+        {base.path / (ours + "nobody"), root},  // another user's
+    };
+    const auto next = makePrivateDir(base.path);
+    ASSERT_TRUE(next) << next.error().message;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(fs::exists(fs::symlink_status(c.path)), c.kept);
+    }
+    EXPECT_TRUE(fs::exists(next->path()));
+}
 
 TEST(EngineLifecycle, CancelAndTheTimeoutEndAWrappersOwnEngine) {
     test::adoptOrphans();
