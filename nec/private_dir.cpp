@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "nec/disk_space.h"
 #include "nec/stale_dirs.h"
 
 namespace loopbeam::nec {
@@ -48,6 +49,7 @@ Outcome<PrivateDir> makePrivateDir(const std::string& base) {
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const auto refusal = [&base] {
+        if (errno == ENOSPC || errno == EDQUOT) return refuse(noSpaceMessage(base));
         return refuse("Could not make a temporary directory for nec2c in " + base + ": " + std::strerror(errno) + ".");
     };
     if (!mkdtemp(name.data())) return refusal();
