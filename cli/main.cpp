@@ -12,6 +12,7 @@
 #include "cli/nec_check.h"
 #include "cli/options.h"
 #include "cli/report.h"
+#include "cli/signal_exit.h"
 #include "common/checked_output.h"
 #include "nec/sweep_files.h"
 
@@ -55,6 +56,7 @@ std::optional<std::string> writeOutputs(const Options& options, const DesignRun&
 int main(int argc, char** argv) {
     // A closed pipe is an output error to report, not a silent end.
     std::signal(SIGPIPE, SIG_IGN);
+    exitOnEndingSignals();
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     const ParsedCommandLine parsed = parseCommandLine(args);
     if (std::holds_alternative<HelpRequested>(parsed)) {
@@ -74,6 +76,7 @@ int main(int argc, char** argv) {
     std::optional<NecCheckRun> check;
     if (!run.failure && options.modelsDesign())
         check = runNecCheck(options, loopbeam::calculatedDesign(state, options.type, options.elements));
+    if (const auto status = signalExitStatus()) return *status;
     if (const auto problem = writeOutputs(options, run, check)) {
         sayProblem(*problem);
         return kOutputError;

@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <optional>
-#include <thread>
 
 #include "common/checked_output.h"
 #include "nec/capped_read.h"
@@ -14,6 +13,7 @@
 #include "nec/nec2c_output.h"
 #include "nec/printf_text.h"
 #include "nec/private_dir.h"
+#include "nec/run_registry.h"
 
 namespace loopbeam::nec {
 
@@ -68,16 +68,14 @@ double solvedFraction(const std::vector<JobFiles>& files, const std::vector<Engi
     return total == 0 ? 1.0 : static_cast<double>(solved) / static_cast<double>(total);
 }
 
-void pause(const RunControl& control) {
-    if (control.cancel)
-        control.cancel->waitFor(kPollInterval);
-    else
-        std::this_thread::sleep_for(kPollInterval);
-}
-
 }  // namespace
 
 Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, const RunControl& control) {
+    CancelHandle own;
+    CancelHandle& cancel = control.cancel ? *control.cancel : own;
+    // First made, last gone: whoever waits for every run waits for the cleanup below too.
+    const RegisteredRun registered(cancel);
+    if (cancel.requested()) return refuse(kCancelledMessage);
     const std::string base = temporaryBase();
     auto dir = makePrivateDir(base);
     if (!dir) return Refused{dir.error()};
@@ -115,7 +113,7 @@ Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, c
                 return refuse(diskFull() ? noSpaceMessage(base) : failureOf(*status, files[i]));
         }
         if (running == 0) break;
-        if (control.cancel && control.cancel->requested()) return refuse(kCancelledMessage);
+        if (cancel.requested()) return refuse(kCancelledMessage);
         const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
         for (std::size_t i = 0; i < jobs.size(); ++i) {
             if (done[i]) continue;
@@ -132,7 +130,7 @@ Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, c
             const double fraction = solvedFraction(files, jobs);
             if (fraction != reported) control.progress(reported = fraction);
         }
-        pause(control);
+        cancel.waitFor(kPollInterval);
     }
 
     std::vector<std::string> outputs;

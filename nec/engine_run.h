@@ -1,7 +1,8 @@
 #pragma once
 // Runs decks through nec2c, one process each, all at once, in a private
 // temporary directory; gives their outputs in the same order, or why not.
-// Nothing is left behind: no process, no file, whatever the outcome.
+// Nothing is left behind: no process, no file, whatever the outcome, and a
+// run is registered for the signals that end the program (run_registry.h).
 
 #include <cstddef>
 #include <string>

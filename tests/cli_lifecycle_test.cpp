@@ -1,5 +1,5 @@
-// loopbeam-cli on a full TMPDIR: no private folder outlives it, and it says
-// why it ended.
+// loopbeam-cli ended from outside during a check, and on a full TMPDIR: no
+// engine process and no private folder outlive it, and it says why it ended.
 
 #include <gtest/gtest.h>
 #include <spawn.h>
@@ -37,6 +37,15 @@ struct CheckScene {
         posix_spawn_file_actions_destroy(&files);
         return pid;
     }
+    // The CLI, once both engines of a check on 2 cores (the one on a single
+    // core) have started, and the engines.
+    std::pair<pid_t, std::vector<pid_t>> startAsleep() const {
+        engine("echo $$ >> " + pids.string() + "\nexec sleep 600");
+        const pid_t cli = start();
+        const std::size_t wanted = std::min(2u, std::max(1u, std::thread::hardware_concurrency()));
+        waitUntil([&] { return pidsIn(pids).size() >= wanted; }, 60s);
+        return {cli, pidsIn(pids)};
+    }
     std::size_t privateFolders() const {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(tmp), fs::directory_iterator()));
     }
@@ -50,6 +59,38 @@ int finish(pid_t pid) {
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
     return -1;
+}
+
+TEST(CommandLineLifecycle, EndingSignalsCancelTheCheckAndExitWithTheirStatus) {
+    for (const auto& [signal, status] : {std::pair{SIGINT, 130}, {SIGTERM, 143}, {SIGHUP, 129}}) {
+        SCOPED_TRACE(strsignal(signal));
+        const CheckScene scene;
+        const auto [cli, engines] = scene.startAsleep();
+        ASSERT_FALSE(engines.empty()) << scene.stderrText();
+        kill(cli, signal);
+        const int ended = finish(cli);
+        EXPECT_TRUE(WIFEXITED(ended) && WEXITSTATUS(ended) == status) << ended;
+        for (pid_t pid : engines) EXPECT_TRUE(kill(pid, 0) == -1 && errno == ESRCH) << pid;  // reaped, not orphaned
+        EXPECT_EQ(scene.privateFolders(), 0u);
+        EXPECT_EQ(scene.stderrText(), "");  // no refusal: the user knows why it ended
+    }
+}
+
+TEST(CommandLineLifecycle, SigkillTakesTheEnginesAlongAndTheNextRunRemovesTheFolder) {
+    adoptOrphans();
+    const CheckScene scene;
+    const auto [cli, engines] = scene.startAsleep();
+    ASSERT_FALSE(engines.empty()) << scene.stderrText();
+    kill(cli, SIGKILL);
+    finish(cli);
+    EXPECT_TRUE(allGoneWithin(engines, 1s));
+    ASSERT_EQ(scene.privateFolders(), 1u);  // nobody could remove it
+
+    scene.engine("exit 3");
+    const int status = finish(scene.start());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    EXPECT_NE(scene.stderrText().find("exit status 3"), std::string::npos) << scene.stderrText();
+    EXPECT_EQ(scene.privateFolders(), 0u);
 }
 
 // With the real nec2c: on the smaller mount the decks fit only in part, on

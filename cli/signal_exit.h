@@ -1,0 +1,17 @@
+#pragma once
+// SIGINT, SIGTERM and SIGHUP end loopbeam-cli with 130, 143 and 129: at once,
+// or, while an engine runs, once every run is cancelled, its children gone
+// and its folder removed.
+
+#include <optional>
+
+namespace loopbeam::cli {
+
+// At the start of main.
+void exitOnEndingSignals();
+
+// After a check: the status to leave with when a signal cancelled it (the
+// check then reports itself cancelled, which is no refusal of the user's).
+std::optional<int> signalExitStatus();
+
+}  // namespace loopbeam::cli
