@@ -37,9 +37,9 @@ std::optional<std::string> beyondCaps(const JobFiles& files, std::size_t frequen
     constexpr double kMegabyte = 1 << 20;
     if (fileSize(files.output) > kOutputCap)
         return printfText(
-            "nec2c wrote more than %.0f MB for %zu frequencies, where the largest design here needs about 2 MB, "
-            "and was stopped. Check that the nec2c on PATH is the NEC-2 engine.",
-            kOutputCap / kMegabyte, frequencies);
+            "nec2c wrote more than %.0f MB for %zu frequencies, where the largest design here needs about %.0f "
+            "MB, and was stopped. Check that the nec2c on PATH is the NEC-2 engine.",
+            kOutputCap / kMegabyte, frequencies, kLargestOutputMegabytes);
     if (fileSize(files.log) > kLogCap)
         return printfText(
             "nec2c wrote more than %.0f MB of messages, where it normally writes none, and was stopped. "

@@ -17,8 +17,10 @@ namespace loopbeam::nec {
 // refused. The largest design checked (50 elements, 2,219 segments) writes
 // about 0.25 MB of wire and segment listing, then a frequency 2.7 KB in free
 // space and 25 KB over ground, the locked one with its whole azimuth 11 KB
-// and 0.79 MB: at most about 2.1 MB in a run, one run taking the whole sweep
-// over ground. The output cap is some fifteen times that.
+// and 0.79 MB: at most this much in a run, one run taking the whole sweep
+// over ground.
+inline constexpr double kLargestOutputMegabytes = 2.1;
+// Some fifteen times that.
 inline constexpr std::size_t kOutputCap = std::size_t{32} << 20;
 // nec2c writes nothing to its standard output and error.
 inline constexpr std::size_t kLogCap = std::size_t{1} << 20;
