@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "app/display_check.h"
+#include "app/signal_quit.h"
 #include "design/design_state.h"
 #include "mainwindow/tarnwell.h"
 #include "ui/font_substitutions.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("loopbeam"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.loopbeam.loopbeam"));
     loopbeam::ui::installFontSubstitutions();
+    loopbeam::quitOnEndingSignals(app);
 
     loopbeam::DesignState state;
     loopbeam::TARNWELL window(state);

@@ -13,6 +13,7 @@
 #include "cli/options.h"
 #include "cli/output_files.h"
 #include "cli/report.h"
+#include "cli/signal_exit.h"
 #include "common/checked_output.h"
 #include "nec/sweep_files.h"
 
@@ -65,6 +66,7 @@ int usageError(const std::string& message) {
 int main(int argc, char** argv) {
     // A closed pipe is an output error to report, not a silent end.
     std::signal(SIGPIPE, SIG_IGN);
+    exitOnEndingSignals();
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     const ParsedCommandLine parsed = parseCommandLine(args);
     if (std::holds_alternative<HelpRequested>(parsed)) {
@@ -87,7 +89,13 @@ int main(int argc, char** argv) {
     std::optional<NecCheckRun> check;
     if (!run.failure && options.modelsDesign())
         check = runNecCheck(options, loopbeam::calculatedDesign(state, options.type, options.elements));
-    if (const auto problems = writeOutputs(options, run, check); !problems.empty()) {
+    std::vector<std::string> problems;
+    {
+        const OutputsBeingWritten writing;
+        if (const auto status = signalExitStatus()) return *status;
+        problems = writeOutputs(options, run, check);
+    }
+    if (!problems.empty()) {
         for (const std::string& problem : problems) sayProblem(problem);
         return kOutputError;
     }

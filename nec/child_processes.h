@@ -1,7 +1,14 @@
 #pragma once
-// Child programs started by path and argument vector (posix_spawn, no shell),
-// and the group that owns them: whatever ends a run, every child still running
-// is killed with SIGKILL and reaped when the group goes.
+// Child programs started by path and argument vector (fork and exec, no
+// shell), each the leader of a process group of its own, and the set that
+// owns them: whatever ends a run, every child's group still running is killed
+// with SIGKILL and the child reaped.
+//
+// A child is also killed when the thread that started it ends, even by
+// SIGKILL to the whole process (Linux's parent-death signal fires when that
+// *thread* goes): the thread that spawns must live until its children are
+// reaped. Only the direct child is covered so; what it starts in its group
+// goes with the group kills.
 
 #include <sys/types.h>
 
@@ -11,8 +18,9 @@
 
 namespace loopbeam::nec {
 
-// Standard input from /dev/null, standard output and error into logPath. A
-// program without a slash is looked up on PATH. Gives the pid, or the errno.
+// Standard input from /dev/null, standard output and error into logPath, no
+// other descriptor of the caller's. A program without a slash is looked up on
+// PATH. Gives the pid, or the errno of what failed (the exec's included).
 struct Spawned {
     pid_t pid = -1;
     int error = 0;
@@ -29,8 +37,9 @@ public:
     void add(pid_t pid) { children_.push_back({pid, false}); }
     std::vector<pid_t> pids() const;
 
-    // The wait status of child i once it has ended (reaped then), without
-    // blocking; kUnknownStatus when it was reaped elsewhere.
+    // The wait status of child i once it has ended (reaped then, and what it
+    // left running in its group killed), without blocking; kUnknownStatus
+    // when it was reaped elsewhere.
     static constexpr int kUnknownStatus = -1;
     std::optional<int> ended(std::size_t i);
 

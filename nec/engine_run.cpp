@@ -2,19 +2,18 @@
 
 #include <sys/wait.h>
 
-#include <cerrno>
 #include <chrono>
-#include <cstring>
-#include <fstream>
 #include <optional>
-#include <sstream>
-#include <thread>
 
 #include "common/checked_output.h"
+#include "nec/capped_read.h"
 #include "nec/child_processes.h"
+#include "nec/disk_space.h"
+#include "nec/engine_failure.h"
 #include "nec/nec2c_output.h"
 #include "nec/printf_text.h"
 #include "nec/private_dir.h"
+#include "nec/run_registry.h"
 
 namespace loopbeam::nec {
 
@@ -23,22 +22,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr std::chrono::milliseconds kPollInterval{20};
 constexpr std::chrono::milliseconds kProgressInterval{250};
-
-std::optional<std::string> readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string lastLine(const std::string& text) {
-    const std::size_t end = text.find_last_not_of(" \n\r\t");
-    if (end == std::string::npos) return "";
-    const std::size_t newline = text.find_last_of('\n', end);
-    const std::size_t start = newline == std::string::npos ? 0 : newline + 1;
-    return text.substr(start, end + 1 - start);
-}
 
 // The files of job i in the private directory.
 struct JobFiles {
@@ -50,28 +33,24 @@ JobFiles filesOf(const PrivateDir& dir, std::size_t i) {
     return {dir.file("in" + n + ".nec"), dir.file("out" + n + ".txt"), dir.file("log" + n + ".txt")};
 }
 
-std::string spawnFailure(const std::string& engine, int error) {
-    if (error == ENOENT)
-        return "The NEC-2 engine \"" + engine +
-               "\" was not found. Install nec2c (Debian and Ubuntu: apt install nec2c) and check again.";
-    return "Could not start the NEC-2 engine \"" + engine + "\": " + std::strerror(error) + ".";
+std::optional<std::string> beyondCaps(const JobFiles& files, std::size_t frequencies) {
+    constexpr double kMegabyte = 1 << 20;
+    if (fileSize(files.output) > kOutputCap)
+        return printfText(
+            "nec2c wrote more than %.0f MB for %zu frequencies, where the largest design here needs about %.0f "
+            "MB, and was stopped. Check that the nec2c on PATH is the NEC-2 engine.",
+            kOutputCap / kMegabyte, frequencies, kLargestOutputMegabytes);
+    if (fileSize(files.log) > kLogCap)
+        return printfText(
+            "nec2c wrote more than %.0f MB of messages, where it normally writes none, and was stopped. "
+            "Check that the nec2c on PATH is the NEC-2 engine.",
+            kLogCap / kMegabyte);
+    return std::nullopt;
 }
 
-std::string endingFailure(int status, const JobFiles& files) {
-    const std::string output = readFile(files.output).value_or("");
-    const std::string log = lastLine(readFile(files.log).value_or(""));
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 255) {
-        const std::string complaint = nec2cComplaint(output);
-        return "nec2c refused its input: " + (complaint.empty() ? log : complaint);
-    }
-    const std::string said = log.empty() ? nec2cComplaint(output) : log;
-    if (WIFEXITED(status))
-        return printfText("nec2c stopped with exit status %d%s%s", WEXITSTATUS(status), said.empty() ? "" : ": ",
-                          said.c_str());
-    if (WIFSIGNALED(status))
-        return printfText("nec2c was ended by signal %d (%s)%s%s", WTERMSIG(status), strsignal(WTERMSIG(status)),
-                          said.empty() ? "" : ": ", said.c_str());
-    return "nec2c ended in a way that could not be learned (is SIGCHLD ignored?)";
+std::string failureOf(int status, const JobFiles& files) {
+    return endingFailure(status, readUpTo(files.output, kOutputCap).value_or(""),
+                         readUpTo(files.log, kLogCap).value_or(""));
 }
 
 // Solved frequencies so far, from what nec2c has written.
@@ -79,7 +58,7 @@ double solvedFraction(const std::vector<JobFiles>& files, const std::vector<Engi
     std::size_t solved = 0, total = 0;
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         total += jobs[i].frequencies;
-        const std::string output = readFile(files[i].output).value_or("");
+        const std::string output = readUpTo(files[i].output, kOutputCap).value_or("");
         std::size_t count = 0;
         for (std::size_t at = output.find(kSolvedMarker); at != std::string::npos;
              at = output.find(kSolvedMarker, at + 1))
@@ -89,23 +68,25 @@ double solvedFraction(const std::vector<JobFiles>& files, const std::vector<Engi
     return total == 0 ? 1.0 : static_cast<double>(solved) / static_cast<double>(total);
 }
 
-void pause(const RunControl& control) {
-    if (control.cancel)
-        control.cancel->waitFor(kPollInterval);
-    else
-        std::this_thread::sleep_for(kPollInterval);
-}
-
 }  // namespace
 
 Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, const RunControl& control) {
-    auto dir = makePrivateDir();
+    CancelHandle own;
+    CancelHandle& cancel = control.cancel ? *control.cancel : own;
+    // First made, last gone: whoever waits for every run waits for the cleanup below too.
+    const RegisteredRun registered(cancel);
+    if (cancel.requested()) return refuse(kCancelledMessage);
+    const std::string base = temporaryBase();
+    auto dir = makePrivateDir(base);
     if (!dir) return Refused{dir.error()};
+    // Less room than a write needed: the disk filled (a write that failed cleans up after itself).
+    const auto diskFull = [&](std::size_t needed = 1) { return freeBytes(dir->path()) < needed; };
     std::vector<JobFiles> files;
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         files.push_back(filesOf(*dir, i));
         if (const auto problem = writeFile(files[i].deck, jobs[i].deck))
-            return refuse("The NEC-2 deck could not be written: " + *problem + ".");
+            return refuse(diskFull(jobs[i].deck.size()) ? noSpaceMessage(base)
+                                                        : "The NEC-2 deck could not be written: " + *problem + ".");
     }
 
     ChildGroup children;  // declared after the directory: the children go before their files
@@ -128,18 +109,17 @@ Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, c
             if (!status) continue;
             done[i] = true;
             --running;
-            if (!(WIFEXITED(*status) && WEXITSTATUS(*status) == 0)) {
-                return refuse(endingFailure(*status, files[i]));
-            }
+            if (!(WIFEXITED(*status) && WEXITSTATUS(*status) == 0))
+                return refuse(diskFull() ? noSpaceMessage(base) : failureOf(*status, files[i]));
         }
         if (running == 0) break;
-        if (control.cancel && control.cancel->requested()) {
-            return refuse(kCancelledMessage);
-        }
+        if (cancel.requested()) return refuse(kCancelledMessage);
         const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
         for (std::size_t i = 0; i < jobs.size(); ++i) {
+            if (done[i]) continue;
+            if (const auto beyond = beyondCaps(files[i], jobs[i].frequencies)) return refuse(*beyond);
             const double limit = control.timeoutSeconds.value_or(jobs[i].timeoutSeconds);
-            if (done[i] || elapsed <= limit) continue;
+            if (elapsed <= limit) continue;
             return refuse(
                 printfText("nec2c took longer than %.0f s for %zu frequencies of this model and was stopped. "
                            "The machine may be busy with other work: try again later.",
@@ -150,13 +130,16 @@ Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, c
             const double fraction = solvedFraction(files, jobs);
             if (fraction != reported) control.progress(reported = fraction);
         }
-        pause(control);
+        cancel.waitFor(kPollInterval);
     }
 
     std::vector<std::string> outputs;
-    for (const JobFiles& f : files) {
-        auto output = readFile(f.output);
-        if (!output) return refuse("nec2c wrote no output file (" + f.output + ").");
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+        if (const auto beyond = beyondCaps(files[i], jobs[i].frequencies)) return refuse(*beyond);
+        auto output = readUpTo(files[i].output, kOutputCap);
+        if (!output) return refuse("nec2c wrote no output file (" + files[i].output + ").");
+        // nec2c does not say when a write fails: its output just stops short.
+        if (output->find(kFinishedMarker) == std::string::npos && diskFull()) return refuse(noSpaceMessage(base));
         outputs.push_back(std::move(*output));
     }
     if (control.progress) control.progress(1.0);

@@ -13,7 +13,6 @@ namespace {
 constexpr std::string_view kFrequencyLine = "FREQUENCY :";
 constexpr std::string_view kPatternLine = "RADIATION PATTERNS";
 constexpr std::string_view kPatternHeaderEnd = " DEGREES";
-constexpr std::string_view kEndLine = "TOTAL RUN TIME";
 constexpr std::string_view kCardEcho = "DATA CARD No:";
 constexpr double kPrintedFrequencyTolerance = 5.01e-5;  // 5 significant digits
 constexpr double kPrintedAngleTolerance = 0.006;        // 2 decimals
@@ -134,7 +133,7 @@ Outcome<std::vector<FrequencyOutput>> readNec2cOutput(std::string_view output,
                          read.error().message);
         results.push_back(std::move(*read));
     }
-    if (starts.empty() || !find(Block(lines.data() + starts.back(), lines.size() - starts.back()), kEndLine))
+    if (starts.empty() || !find(Block(lines.data() + starts.back(), lines.size() - starts.back()), kFinishedMarker))
         return fault("it ends before nec2c finished");
     return results;
 }

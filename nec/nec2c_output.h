@@ -17,6 +17,8 @@ namespace loopbeam::nec {
 
 // Printed once a frequency is solved, before its feed impedance.
 inline constexpr std::string_view kSolvedMarker = "ANTENNA INPUT PARAMETERS";
+// Printed last, once nec2c has done all it was asked.
+inline constexpr std::string_view kFinishedMarker = "TOTAL RUN TIME";
 
 struct Direction {
     double theta = 0, phi = 0;  // degrees, as on the RP card

@@ -18,7 +18,7 @@ inline constexpr const char* kCancelledMessage = "cancelled";
 
 struct RunControl {
     std::string enginePath = "nec2c";  // looked up on PATH without a slash
-    const CancelHandle* cancel = nullptr;
+    CancelHandle* cancel = nullptr;    // a signal that ends the program cancels it too
     // The fraction of frequencies solved, called on the thread running the check.
     std::function<void(double fraction)> progress;
     // Once every nec2c has started: their pids and the private directory.

@@ -13,6 +13,8 @@ CheckRunner::~CheckRunner() {
 void CheckRunner::start(nec::NecModel model, std::function<void(double)> progress, Finished finished) {
     if (running()) return;
     cancel_ = std::make_unique<nec::CancelHandle>();
+    // The engines die with the thread that started them (their parent-death
+    // signal): this one runs the whole check, so it outlives them.
     thread_ = std::thread([this, handle = cancel_.get(), model = std::move(model), progress = std::move(progress),
                            finished = std::move(finished)] {
         nec::RunControl control;

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "../engine_fakes.h"
 #include "nec/check.h"
 #include "nec/engine_run.h"
 #include "nec/nec2c_output.h"
@@ -173,6 +174,8 @@ TEST(Engine, AFinerSegmentationMovesTheFeedImpedanceByLessThanOnePerCent) {
     }
 }
 
+// An engine given as a script is written into a scratch folder; it is called
+// as nec2c is: -i DECK -o OUTPUT.
 TEST(Engine, FailuresSayWhatWentWrong) {
     struct Case {
         const char* engine;
@@ -185,11 +188,21 @@ TEST(Engine, FailuresSayWhatWentWrong) {
         {"nec2c", "CM x\nCE\nGW 1 5 0 0 0 0 0 1 0.001\nGE 0\nEX 0 7 3 0 1 0\nFR 0 1 0 0 14 0\nXQ\nEN\n",
          "nec2c refused its input: NO SEGMENT HAS AN ITAG OF 7"},
         {"nec2c", kReferenceDeck, "6 frequencies asked, 3 answered"},
+        {"script: printf 'a table\\nits last line\\n' > \"$4\"; kill -SEGV $$", kReferenceDeck,
+         "ended by signal 11 (Segmentation fault): its last line"},
+        {"script: printf 'said \\033[2J in colour\\n' >&2; exit 2", kReferenceDeck,
+         "exit status 2: said ?[2J in colour"},
+        {"script: head -c 40000000 /dev/zero > \"$4\"", kReferenceDeck, "wrote more than 32 MB for 3 frequencies"},
+        {"script: head -c 2000000 /dev/zero", kReferenceDeck, "more than 1 MB of messages"},
     };
+    test::ScratchDir scratch;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.says);
         RunControl control;
-        control.enginePath = c.engine;
+        const std::string_view engine = c.engine, script = "script: ";
+        control.enginePath = engine.starts_with(script)
+                                 ? test::writeScript(scratch.path / "nec2c", c.engine + script.size()).string()
+                                 : c.engine;
         auto output = runNec2c({{c.deck, 3, 60}}, control);
         if (output) {  // the engine ran: the reading must refuse
             std::vector<FrequencyRequest> six(6, FrequencyRequest{14.2, false});
@@ -198,14 +211,14 @@ TEST(Engine, FailuresSayWhatWentWrong) {
             EXPECT_NE(read.error().message.find(c.says), std::string::npos) << read.error().message;
             continue;
         }
-        EXPECT_NE(output.error().message.find(c.says), std::string::npos) << output.error().message;
+        const std::string& message = output.error().message;
+        EXPECT_NE(message.find(c.says), std::string::npos) << message;
+        EXPECT_EQ(message.find('\n'), std::string::npos) << message;  // one line of the engine's text at most
     }
 }
 
 TEST(Engine, CancelledOrTimedOutRunsLeaveNoProcessAndNoFile) {
-    QuadDesign large = quad14MHz();
-    large.elements = 50;  // minutes of work
-    auto model = buildModel(large, {});
+    auto model = buildModel(quadOfMinutes(), {});
     ASSERT_TRUE(model);
     for (const bool cancel : {true, false}) {
         SCOPED_TRACE(cancel ? "cancelled" : "timed out");

@@ -1,0 +1,13 @@
+#pragma once
+
+class QCoreApplication;
+
+namespace loopbeam {
+
+// SIGINT, SIGTERM and SIGHUP end the event loop with 130, 143 and 129 once
+// every engine run is cancelled, its children gone and its folder removed (the
+// windows' thread waits for that: it takes milliseconds). Any exit() waits for
+// the runs too: Qt calls it when the display connection is lost.
+void quitOnEndingSignals(QCoreApplication& app);
+
+}  // namespace loopbeam

@@ -1,0 +1,27 @@
+#pragma once
+// SIGINT, SIGTERM and SIGHUP end loopbeam-cli with 130, 143 and 129: at once,
+// or, while an engine runs, once every run is cancelled, its children gone
+// and its folder removed.
+
+#include <optional>
+
+#include "nec/cancel_handle.h"
+#include "nec/run_registry.h"
+
+namespace loopbeam::cli {
+
+// At the start of main.
+void exitOnEndingSignals();
+
+// After a check: the status to leave with when a signal cancelled it (the
+// check then reports itself cancelled, which is no refusal of the user's).
+std::optional<int> signalExitStatus();
+
+// Held while the outputs are written: a signal that comes meanwhile ends the
+// program once they are whole, never beside a half-written temporary file.
+class OutputsBeingWritten {
+    nec::CancelHandle unused_;
+    nec::RegisteredRun run_{unused_};
+};
+
+}  // namespace loopbeam::cli

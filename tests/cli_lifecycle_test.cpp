@@ -1,0 +1,115 @@
+// loopbeam-cli ended from outside during a check, and on a full TMPDIR: no
+// engine process and no private folder outlive it, and it says why it ended.
+
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/mount.h>
+
+#include <cstring>
+#include <sstream>
+
+#include "engine_fakes.h"
+
+namespace loopbeam::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+// A check of 14.2 MHz with its own TMPDIR and an engine first on PATH.
+struct CheckScene {
+    ScratchDir scratch;
+    fs::path tmp = scratch.path / "tmp", bin = scratch.path / "bin", pids = scratch.path / "pids";
+    fs::path said = scratch.path / "stderr";
+    CheckScene() { fs::create_directories(tmp), fs::create_directories(bin); }
+    void engine(const std::string& body) const { writeScript(bin / "nec2c", body); }
+
+    pid_t start() const {
+        std::string path = "PATH=" + bin.string() + ":" + std::getenv("PATH"), temp = "TMPDIR=" + tmp.string();
+        std::string cli = LOOPBEAM_CLI, freq = "--freq", mhz = "14.2", simulate = "--simulate", env = "env";
+        char* argv[] = {env.data(),  path.data(), temp.data(),     cli.data(),
+                        freq.data(), mhz.data(),  simulate.data(), nullptr};
+        posix_spawn_file_actions_t files;
+        posix_spawn_file_actions_init(&files);
+        posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&files, 2, said.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        pid_t pid = -1;
+        posix_spawnp(&pid, "env", &files, nullptr, argv, environ);  // env execs the CLI under the same pid
+        posix_spawn_file_actions_destroy(&files);
+        return pid;
+    }
+    // The CLI, once both engines of a check on 2 cores (the one on a single
+    // core) have started, and the engines.
+    std::pair<pid_t, std::vector<pid_t>> startAsleep() const {
+        engine("echo $$ >> " + pids.string() + "\nexec sleep 600");
+        const pid_t cli = start();
+        const std::size_t wanted = std::min(2u, std::max(1u, std::thread::hardware_concurrency()));
+        waitUntil([&] { return pidsIn(pids).size() >= wanted; }, 60s);
+        return {cli, pidsIn(pids)};
+    }
+    std::size_t privateFolders() const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(tmp), fs::directory_iterator()));
+    }
+    std::string stderrText() const { return (std::ostringstream() << std::ifstream(said).rdbuf()).str(); }
+};
+
+// Its wait status; one that outlives the wait is killed and gives -1.
+int finish(pid_t pid) {
+    int status = -1;
+    if (waitUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; }, 60s)) return status;
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    return -1;
+}
+
+TEST(CommandLineLifecycle, EndingSignalsCancelTheCheckAndExitWithTheirStatus) {
+    for (const auto& [signal, status] : {std::pair{SIGINT, 130}, {SIGTERM, 143}, {SIGHUP, 129}}) {
+        SCOPED_TRACE(strsignal(signal));
+        const CheckScene scene;
+        const auto [cli, engines] = scene.startAsleep();
+        ASSERT_FALSE(engines.empty()) << scene.stderrText();
+        kill(cli, signal);
+        const int ended = finish(cli);
+        EXPECT_TRUE(WIFEXITED(ended) && WEXITSTATUS(ended) == status) << ended;
+        for (pid_t pid : engines) EXPECT_TRUE(kill(pid, 0) == -1 && errno == ESRCH) << pid;  // reaped, not orphaned
+        EXPECT_EQ(scene.privateFolders(), 0u);
+        EXPECT_EQ(scene.stderrText(), "");  // no refusal: the user knows why it ended
+    }
+}
+
+TEST(CommandLineLifecycle, SigkillTakesTheEnginesAlongAndTheNextRunRemovesTheFolder) {
+    adoptOrphans();
+    const CheckScene scene;
+    const auto [cli, engines] = scene.startAsleep();
+    ASSERT_FALSE(engines.empty()) << scene.stderrText();
+    kill(cli, SIGKILL);
+    finish(cli);
+    EXPECT_TRUE(allGoneWithin(engines, 1s));
+    ASSERT_EQ(scene.privateFolders(), 1u);  // nobody could remove it
+
+    scene.engine("exit 3");
+    const int status = finish(scene.start());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    EXPECT_NE(scene.stderrText().find("exit status 3"), std::string::npos) << scene.stderrText();
+    EXPECT_EQ(scene.privateFolders(), 0u);
+}
+
+// With the real nec2c: on the smaller mount the decks fit only in part, on
+// the larger one whole, the output not.
+TEST(CommandLineLifecycle, AFullTmpdirIsNamedAsSuch) {
+    for (const char* size : {"size=4k", "size=64k"}) {
+        SCOPED_TRACE(size);
+        CheckScene scene;
+        if (mount("tmpfs", scene.tmp.c_str(), "tmpfs", 0, size) != 0)
+            GTEST_SKIP() << "cannot mount a tmpfs here (" << std::strerror(errno) << "; it needs root)";
+        const int status = finish(scene.start());
+        const bool nothingLeft = scene.privateFolders() == 0;
+        umount2(scene.tmp.c_str(), MNT_DETACH);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+        EXPECT_NE(scene.stderrText().find("no space left in TMPDIR=" + scene.tmp.string()), std::string::npos)
+            << scene.stderrText();
+        EXPECT_TRUE(nothingLeft);
+    }
+}
+
+}  // namespace
+}  // namespace loopbeam::test
