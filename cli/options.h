@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "cli/model_options.h"
 #include "design/design_types.h"
 #include "design/selectors.h"
 
@@ -28,6 +29,7 @@ struct Options {
     std::optional<double> groundHeightMetres;  // free space without
     bool diamond = false;
     bool allowLarge = false;  // run a check above the size that asks first
+    ModelChoices model;       // the wire and the soil
 
     bool runsCheck() const { return simulate || touchstone.has_value(); }
     // A deck or a check needs the NEC-2 model of the design.
