@@ -8,15 +8,20 @@
 #include <QAction>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <cerrno>
+#include <functional>
 
 #include "mainwindow/tarnwell.h"
 #include "necwindow/check_entries.h"
+#include "necwindow/model_options.h"
 #include "tests/window_test_support.h"
 
 namespace loopbeam {
@@ -42,6 +47,26 @@ QList<QPointF> pointsOf(const NecCheckWindow& check, const char* view, const cha
     return {};
 }
 
+// The panel's controls, found by the names a screen reader speaks.
+struct ModelControls {
+    explicit ModelControls(const ModelOptions& panel) {
+        for (auto* box : panel.findChildren<QAbstractSpinBox*>()) spins[box->accessibleName()] = box;
+        for (auto* box : panel.findChildren<QComboBox*>()) combos[box->accessibleName()] = box;
+        for (auto* button : panel.findChildren<QRadioButton*>()) radios[button->text().remove('&')] = button;
+    }
+    void spin(const char* name, double value) { static_cast<QDoubleSpinBox*>(spins.value(name))->setValue(value); }
+    void pick(const char* name, const char* item) {
+        QComboBox* box = combos.value(name);
+        box->setCurrentIndex(box->findText(QLatin1String(item)));
+        ASSERT_EQ(box->currentText(), QLatin1String(item));
+    }
+    void click(const char* caption) { radios.value(caption)->click(); }
+
+    QMap<QString, QAbstractSpinBox*> spins;
+    QMap<QString, QComboBox*> combos;
+    QMap<QString, QRadioButton*> radios;
+};
+
 TEST(NecCheckWindow, ShowsWhatTheCoreFound) {
     DesignState state;
     TARNWELL window(state);
@@ -63,9 +88,11 @@ TEST(NecCheckWindow, ShowsWhatTheCoreFound) {
     EXPECT_EQ(pointsOf(check, "patternChart", "pattern").size(),
               static_cast<qsizetype>(result.azimuthPattern.size() + 1));  // closed at 360 degrees
 
-    // Each access key reaches one control, tabs included.
+    // Each access key reaches one control, tabs and labelled controls included.
     QStringList texts;
     for (const auto* button : check.findChildren<QAbstractButton*>()) texts << button->text();
+    for (const auto* label : check.findChildren<QLabel*>())
+        if (label->buddy()) texts << label->text();
     const auto* tabs = child<QTabWidget>(check, "charts");
     for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
     QSet<QKeySequence> keys;
@@ -76,9 +103,17 @@ TEST(NecCheckWindow, ShowsWhatTheCoreFound) {
         keys.insert(key);
     }
 
-    // The main window moves on: the results belong to the earlier design.
+    // Another wire, then the same again: the results are stale, then current.
     auto* stale = child<QLabel>(check, "stale");
     EXPECT_FALSE(stale->isVisibleTo(&check));
+    ModelControls model(*check.findChild<ModelOptions*>());
+    model.pick("Wire insulation", "PVC (3.5)");
+    EXPECT_TRUE(stale->isVisibleTo(&check));
+    EXPECT_TRUE(stale->text().contains("the model's options have changed. Press Check again"));
+    model.pick("Wire insulation", "Bare");
+    EXPECT_FALSE(stale->isVisibleTo(&check));
+
+    // The main window moves on: the results belong to the earlier design.
     child<QScrollBar>(window, "vsbEl")->setValue(4);
     EXPECT_TRUE(stale->isVisibleTo(&check));
     EXPECT_TRUE(stale->text().contains("earlier design 14.2 MHz, 3 elements, AWG 14, STANDARD HIGH GAIN"));
@@ -86,6 +121,72 @@ TEST(NecCheckWindow, ShowsWhatTheCoreFound) {
 }
 
 bool gone(pid_t pid) { return kill(pid, 0) == -1 && errno == ESRCH; }
+
+TEST(ModelOptions, TheControlsGiveTheOptionsAndSayWhenTheyChange) {
+    struct Case {
+        const char* name;
+        std::function<void(ModelControls&)> choose;
+        nec::CheckOptions expected;
+        bool thicknessEnabled, permittivityEnabled;
+    };
+    nec::CheckOptions saltWater, pvc, own, bareAgain;
+    saltWater.shape = nec::LoopShape::Diamond;
+    saltWater.boomHeightMetres = 12;
+    saltWater.soil = nec::Soil::SaltWater;
+    pvc.insulation = nec::insulationOf(0.4, nec::Dielectric::Pvc);
+    own.conductor = nec::Conductor::Aluminium;
+    own.insulation = nec::Insulation{1.2, 2.8};
+    const Case cases[] = {
+        {"as opened", [](ModelControls&) {}, {}, false, false},
+        {"diamonds over salt water",
+         [](ModelControls& c) {
+             c.click("Over ground, boom height");
+             c.spin("Boom height over ground, metres", 12);
+             c.pick("Soil under the antenna", "Salt water");
+             c.click("Diamond loops, fed at a corner");
+         },
+         saltWater, false, false},
+        {"a soil without a height stays out of the model",
+         [](ModelControls& c) { c.pick("Soil under the antenna", "Very dry ground"); },
+         {},
+         false,
+         false},
+        {"PVC",
+         [](ModelControls& c) {
+             c.pick("Wire insulation", "PVC (3.5)");
+             c.spin("Insulation thickness, millimetres", 0.4);
+         },
+         pvc, true, false},
+        {"a permittivity of the user's own on aluminium",
+         [](ModelControls& c) {
+             c.pick("Wire conductor", "Aluminium");
+             c.pick("Wire insulation", "Other permittivity");
+             c.spin("Insulation thickness, millimetres", 1.2);
+             c.spin("Insulation relative permittivity", 2.8);
+         },
+         own, true, true},
+        {"bare again after a thickness",
+         [](ModelControls& c) {
+             c.pick("Wire insulation", "PTFE (2.1)");
+             c.spin("Insulation thickness, millimetres", 2);
+             c.pick("Wire insulation", "Bare");
+         },
+         bareAgain, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ModelOptions panel;
+        ModelControls controls(panel);
+        ASSERT_EQ(controls.spins.size() + controls.combos.size(), 6);  // each named, none twice
+        int changes = 0;
+        QObject::connect(&panel, &ModelOptions::changed, [&] { ++changes; });
+        c.choose(controls);
+        EXPECT_TRUE(panel.options() == c.expected);
+        EXPECT_EQ(changes > 0, &c != &cases[0]);  // every choice is told, even one that leaves the model as it was
+        EXPECT_EQ(controls.spins.value("Insulation thickness, millimetres")->isEnabled(), c.thicknessEnabled);
+        EXPECT_EQ(controls.spins.value("Insulation relative permittivity")->isEnabled(), c.permittivityEnabled);
+    }
+}
 
 TEST(NecCheckWindow, EveryWayOfStoppingEndsTheEngineAndItsFiles) {
     enum class Stop { Cancel, CloseTheWindow, EndTheProgram };
