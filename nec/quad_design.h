@@ -29,7 +29,7 @@ enum class LoopShape { Square, Diamond };
 struct CheckOptions {
     LoopShape shape = LoopShape::Square;
     // Over the soil with the boom at this height; free space without.
-    std::optional<double> boomHeightMetres;
+    std::optional<double> boomHeightMetres = std::nullopt;
     // Segments a wavelength at the top of the sweep: 40 gives a quad loop's side
     // 11 or 13, and twice as many moves the feed impedance at the locked
     // frequency by less than 1%. A finer one checks that convergence.

@@ -124,18 +124,14 @@ Outcome<CheckResult> checkAtThree(const QuadDesign& design, const CheckOptions& 
     return runCheck(*model);
 }
 
-CheckOptions pvcInsulated() {
-    CheckOptions options;
-    options.insulation = insulationOf(0.5, Dielectric::Pvc);
-    return options;
-}
+const CheckOptions kPvcInsulated{.insulation = insulationOf(0.5, Dielectric::Pvc)};
 
 TEST(Engine, TheInsulatedCheckAgreesWithADeckWrittenByHand) {
     const auto output = runNec2c({{insulatedReferenceDeck(), 3, 60}}, {});
     ASSERT_TRUE(output) << output.error().message;
     const std::vector<Figures> reference = referenceFigures(output->front());
     ASSERT_EQ(reference.size(), 3u);
-    const auto result = checkAtThree(quad14MHz(), pvcInsulated());
+    const auto result = checkAtThree(quad14MHz(), kPvcInsulated);
     ASSERT_TRUE(result) << result.error().message;
     for (std::size_t i = 0; i < 3; ++i) {
         SCOPED_TRACE(result->sweep[i].mhz);
@@ -149,7 +145,7 @@ TEST(Engine, TheInsulatedCheckAgreesWithADeckWrittenByHand) {
 
 // Builders measure insulated loops resonating 2 to 3.5% below bare ones.
 TEST(Engine, InsulationMovesTheResonanceDown) {
-    auto bare = buildModel(quad14MHz(), {}), insulated = buildModel(quad14MHz(), pvcInsulated());
+    auto bare = buildModel(quad14MHz(), {}), insulated = buildModel(quad14MHz(), kPvcInsulated);
     ASSERT_TRUE(bare && insulated);
     const auto bareResult = runCheck(*bare), insulatedResult = runCheck(*insulated);
     ASSERT_TRUE(bareResult && insulatedResult);
@@ -161,22 +157,15 @@ TEST(Engine, InsulationMovesTheResonanceDown) {
 
 // Our own model of the 14.2 MHz design at 12 m: about 13.1, 12.4 and 11.3 dBi.
 TEST(Engine, TheSoilOrdersTheForwardGain) {
-    struct Case {
-        Soil soil;
-        double aboutDbi;
-    };
     double higher = INFINITY;
-    for (const Case& c : {Case{Soil::SaltWater, 13.1}, Case{Soil::Average, 12.4}, Case{Soil::VeryDry, 11.3}}) {
-        SCOPED_TRACE(c.aboutDbi);
-        CheckOptions options;
-        options.boomHeightMetres = 12;
-        options.soil = c.soil;
-        const auto result = checkAtThree(quad14MHz(), options);
+    for (const auto& [soil, aboutDbi] :
+         {std::pair{Soil::SaltWater, 13.1}, {Soil::Average, 12.4}, {Soil::VeryDry, 11.3}}) {
+        SCOPED_TRACE(aboutDbi);
+        const auto result = checkAtThree(quad14MHz(), {.boomHeightMetres = 12.0, .soil = soil});
         ASSERT_TRUE(result) << result.error().message;
-        const double gain = result->summary.gainAtLockedDbi;
-        EXPECT_NEAR(gain, c.aboutDbi, 0.3);
-        EXPECT_LT(gain, higher);
-        higher = gain;
+        EXPECT_NEAR(result->summary.gainAtLockedDbi, aboutDbi, 0.3);
+        EXPECT_LT(result->summary.gainAtLockedDbi, higher);
+        higher = result->summary.gainAtLockedDbi;
     }
 }
 
