@@ -11,6 +11,7 @@
 #include "cli/design_run.h"
 #include "cli/nec_check.h"
 #include "cli/options.h"
+#include "cli/output_files.h"
 #include "cli/report.h"
 #include "common/checked_output.h"
 #include "nec/sweep_files.h"
@@ -31,9 +32,10 @@ std::string touchstoneOf(const NecCheckRun& check) {
     return out.str();
 }
 
-// Standard output, then the files asked for; the first problem, if any.
-std::optional<std::string> writeOutputs(const Options& options, const DesignRun& run,
-                                        const std::optional<NecCheckRun>& check) {
+// Standard output, then the files asked for, each whatever became of the
+// others; every problem.
+std::vector<std::string> writeOutputs(const Options& options, const DesignRun& run,
+                                      const std::optional<NecCheckRun>& check) {
     const bool deckAlone = options.necDeck == "-";
     std::string report;
     if (deckAlone)
@@ -42,12 +44,20 @@ std::optional<std::string> writeOutputs(const Options& options, const DesignRun&
         report = jsonReport(run, check ? &*check : nullptr);
     else
         report = humanReport(run, options) + (check && !check->conditions.empty() ? necReport(*check, options) : "");
-    if (auto problem = writeStandardOutput(report)) return problem;
-    if (!check) return std::nullopt;
-    if (options.necDeck && !deckAlone && !check->deck.empty())
-        if (auto problem = writeFile(*options.necDeck, check->deck)) return problem;
-    if (options.touchstone && check->result) return writeFile(*options.touchstone, touchstoneOf(*check));
-    return std::nullopt;
+    std::vector<std::string> problems;
+    const auto keep = [&](std::optional<std::string> problem) {
+        if (problem) problems.push_back(std::move(*problem));
+    };
+    keep(writeStandardOutput(report));
+    if (!check) return problems;
+    if (options.necDeck && !deckAlone && !check->deck.empty()) keep(writeFile(*options.necDeck, check->deck));
+    if (options.touchstone && check->result) keep(writeFile(*options.touchstone, touchstoneOf(*check)));
+    return problems;
+}
+
+int usageError(const std::string& message) {
+    std::fprintf(stderr, "loopbeam-cli: %s\nTry loopbeam-cli --help for the options.\n", message.c_str());
+    return kUsageError;
 }
 
 }  // namespace
@@ -64,18 +74,21 @@ int main(int argc, char** argv) {
         }
         return kDone;
     }
-    if (const auto* error = std::get_if<UsageError>(&parsed)) {
-        std::fprintf(stderr, "loopbeam-cli: %s\nTry loopbeam-cli --help for the options.\n", error->message.c_str());
-        return kUsageError;
-    }
+    if (const auto* error = std::get_if<UsageError>(&parsed)) return usageError(error->message);
     const Options& options = std::get<Options>(parsed);
+    if (const auto clash = outputsShareAFile(options)) return usageError(*clash);
+    // A file that cannot be written fails now, not after a check of minutes.
+    if (const auto problem = unwritableOutput(options)) {
+        sayProblem(*problem);
+        return kOutputError;
+    }
     loopbeam::DesignState state;
     const DesignRun run = runDesign(options, state);
     std::optional<NecCheckRun> check;
     if (!run.failure && options.modelsDesign())
         check = runNecCheck(options, loopbeam::calculatedDesign(state, options.type, options.elements));
-    if (const auto problem = writeOutputs(options, run, check)) {
-        sayProblem(*problem);
+    if (const auto problems = writeOutputs(options, run, check); !problems.empty()) {
+        for (const std::string& problem : problems) sayProblem(problem);
         return kOutputError;
     }
     const auto failure = firstFailure(run, check ? &*check : nullptr);

@@ -103,9 +103,12 @@ std::string typeWords() {
     return out;
 }
 
+// The end of a message that refuses a value; --ground= gives an empty one.
+std::string notValue(std::string_view value) { return value.empty() ? "not an empty value" : "not " + str(value); }
+
 std::string mustBeWhole(std::string_view option, const SelectorRange& range, std::string_view value) {
     return str(option) + " must be a whole number from " + number(range.minimum) + " to " + number(range.maximum) +
-           ", not " + str(value);
+           ", " + notValue(value);
 }
 
 bool* flagNamed(Options& options, std::string_view name) {
@@ -241,17 +244,19 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
             const auto metres = strictParse(*value);
             if (!metres || !(*metres > 0 && *metres <= nec::kMaxBoomHeightMetres))
                 return UsageError{"--ground must be the boom's height in metres above 0 and at most " +
-                                  number(static_cast<long>(nec::kMaxBoomHeightMetres)) + ", not " + str(*value)};
+                                  number(static_cast<long>(nec::kMaxBoomHeightMetres)) + ", " + notValue(*value)};
             options.groundHeightMetres = *metres;
         } else if (name == "--type") {
             const auto type = designType(*value);
             if (!type)
                 return UsageError{"--type must be " + choiceList(kTypeWords, [](const TypeWord& t) { return t.word; }) +
-                                  ", not " + str(*value)};
+                                  ", " + notValue(*value)};
             options.type = *type;
         } else {
             const auto index = coaxIndex(*value);
-            if (!index) return UsageError{"unknown cable " + str(*value)};
+            if (!index)
+                return UsageError{value->empty() ? "--coax needs the name of a cable: " + cableChoices()
+                                                 : "unknown cable " + str(*value)};
             options.coaxIndex = index;
         }
     }

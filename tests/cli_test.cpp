@@ -10,6 +10,7 @@
 
 #include "cli/options.h"
 #include "cli/report.h"
+#include "tests/scratch_folder.h"
 
 namespace loopbeam::cli {
 namespace {
@@ -158,6 +159,9 @@ TEST(CommandLine, RefusalsSayWhatIsWrong) {
         {"--freq=14.2 >/dev/full", 3, "cannot write to standard output: No space left on device"},
         {"--freq=14.2 --touchstone=/nonexistent/quad.s1p", 3,
          "cannot write /nonexistent/quad.s1p: No such file or directory"},
+        {"--freq=14.2 --ground= --simulate", 2,
+         "--ground must be the boom's height in metres above 0 and at most 300, not an empty value"},
+        {"--freq=14.2 --awg=", 2, "--awg must be a whole number from 10 to 20, not an empty value"},
         {"--freq=14.2 --elements 40 --simulate", 1,
          "The check of this design has 1768 segments: about 5 s and 52 MB for each of its 43 frequencies. Add "
          "--allow-large to run it."},
@@ -195,6 +199,45 @@ TEST(CommandLine, TheWireAndSoilOptionsSayWhatTheyAccept) {
         EXPECT_EQ(run.said, std::string("loopbeam-cli: ") + c.said + "\nTry loopbeam-cli --help for the options.\n");
         EXPECT_EQ(run.out, "");
     }
+}
+
+// Without an engine the check would refuse with status 1: a 2 or a 3 comes before it.
+TEST(CommandLine, OutputsAreCheckedBeforeTheCheck) {
+    const ScratchFolder folder;
+    ASSERT_EQ(mkdir((folder / "sub").c_str(), 0755), 0);
+    putFile(folder / "old.s1p", "old");
+    ASSERT_EQ(symlink("old.s1p", (folder / "link").c_str()), 0);
+    const std::string d = folder.path + "/", twice = "would write the same file";
+    struct Case {
+        std::string arguments;
+        int status;
+        std::string said;
+    };
+    const Case cases[] = {
+        {"--nec-deck " + d + "a --touchstone " + d + "sub/../a", 2, "--nec-deck and --touchstone " + twice},
+        {"--nec-deck " + d + "link --touchstone " + d + "old.s1p", 2, "--nec-deck and --touchstone " + twice},
+        {"--touchstone " + d + "link >" + d + "old.s1p", 2, "standard output and --touchstone " + twice},
+        {"--nec-deck /dev/null --touchstone /dev/stdout >/dev/null", 1, "The NEC-2 engine \"nec2c\" was not found"},
+        {"--touchstone /nonexistent/quad.s1p", 3, "cannot write /nonexistent/quad.s1p: No such file or directory"},
+        {"--nec-deck " + d + "sub --simulate", 3, "cannot write " + d + "sub: Is a directory"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const CliRun run = runCli("--freq 14.2 " + c.arguments, "PATH=/nonexistent");
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_TRUE(run.said.starts_with("loopbeam-cli: " + c.said)) << run.said;
+        EXPECT_EQ(folder.names(), (std::set<std::string>{"link", "old.s1p", "sub"}));
+    }
+}
+
+TEST(CommandLine, FailingStandardOutputStillWritesTheFiles) {
+    const ScratchFolder folder;
+    const CliRun run = runCli("--freq 14.2 --simulate --nec-deck " + (folder / "q.nec") + " --touchstone " +
+                              (folder / "q.s1p") + " >/dev/full");
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.said, "loopbeam-cli: cannot write to standard output: No space left on device\n");
+    EXPECT_TRUE(fileText(folder / "q.nec").ends_with("\nEN\n"));
+    EXPECT_NE(fileText(folder / "q.s1p").find("\n# MHz S RI R 50\n"), std::string::npos);
 }
 
 TEST(CommandLine, TheCheckWithoutItsEngineSaysHowToGetIt) {

@@ -11,6 +11,10 @@ inline QuadDesign quad14MHz() {
     return {14.2, 3, 0.064, 67.65224, 70.77465, 73.89706, 11.42892, 13.9969, 14.4030, {"14.2 MHz, 3 elements, AWG 14"}};
 }
 
+inline QuadDesign sixElements14MHz() {
+    return {14.2, 6, 0.064, 69.94200, 70.77465, 73.48074, 11.42892, 13.9969, 14.4030, {"14.2 MHz, 6 elements, AWG 14"}};
+}
+
 inline std::vector<QuadDesign> sampleDesigns() {
     return {quad14MHz(),
             {7.1, 5, 0.081, 136.5534, 141.5493, 150.2921, 22.85785, 6.99847, 7.20153, {"7.1 MHz, 5 elements"}},

@@ -1,0 +1,104 @@
+// Saves as they meet the user's files: replaced whole or not at all, devices
+// and FIFOs written in place, nothing left beside them.
+
+#include "common/checked_output.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <functional>
+
+#include "tests/scratch_folder.h"
+
+namespace loopbeam {
+namespace {
+
+struct stat statusOf(const std::string& path) {
+    struct stat status {};
+    EXPECT_EQ(lstat(path.c_str(), &status), 0) << path;
+    return status;
+}
+
+TEST(WriteFile, ReplacesTheFileALinkEndsAtKeepingItsMode) {
+    struct Case {
+        const char* what;
+        std::function<void(const ScratchFolder&)> prepare;
+        mode_t umask;
+        const char* saveTo;
+        const char* landsIn;  // the file that holds the text afterwards
+        mode_t mode;
+        std::set<std::string> names;  // all that is in the folder afterwards
+    };
+    const auto file = [](const ScratchFolder& f) { putFile(f / "a", "old"), chmod((f / "a").c_str(), 0604); };
+    const Case cases[] = {
+        {"a file", file, 022, "a", "a", 0604, {"a"}},
+        {"a new file, umask 022", [](const ScratchFolder&) {}, 022, "a", "a", 0644, {"a"}},
+        {"a new file, umask 077", [](const ScratchFolder&) {}, 077, "a", "a", 0600, {"a"}},
+        {"a link",
+         [&](const ScratchFolder& f) { file(f), symlink("a", (f / "l").c_str()); },
+         022,
+         "l",
+         "a",
+         0604,
+         {"a", "l"}},
+        {"a link to a link into a folder",
+         [](const ScratchFolder& f) {
+             mkdir((f / "sub").c_str(), 0755), symlink("sub/a", (f / "l").c_str()), symlink("l", (f / "m").c_str());
+         },
+         022,
+         "m",
+         "sub/a",
+         0644,
+         {"sub", "l", "m"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ScratchFolder folder;
+        c.prepare(folder);
+        const mode_t before = umask(c.umask);
+        EXPECT_FALSE(writeFile(folder / c.saveTo, "CM new\nEN\n"));
+        umask(before);
+        EXPECT_EQ(fileText(folder / c.landsIn), "CM new\nEN\n");
+        EXPECT_EQ(statusOf(folder / c.landsIn).st_mode, S_IFREG | c.mode);
+        EXPECT_EQ(folder.names(), c.names);
+        EXPECT_EQ(S_ISLNK(statusOf(folder / c.saveTo).st_mode), std::string(c.saveTo) != c.landsIn);
+    }
+}
+
+TEST(WriteFile, DevicesAndFifosAreWrittenInPlace) {
+    const struct stat device = statusOf("/dev/null");
+    EXPECT_FALSE(writeFile("/dev/null", "deck"));
+    EXPECT_EQ(statusOf("/dev/null").st_ino, device.st_ino);
+
+    const ScratchFolder folder;
+    ASSERT_EQ(mkfifo((folder / "pipe").c_str(), 0600), 0);
+    // The reader is there first (a writer's open waits for one); the text fits the pipe's buffer.
+    const int reader = open((folder / "pipe").c_str(), O_RDONLY | O_NONBLOCK);
+    EXPECT_FALSE(writeFile(folder / "pipe", "S11\n"));
+    char received[8] = {};
+    EXPECT_EQ(read(reader, received, sizeof received), 4);
+    close(reader);
+    EXPECT_STREQ(received, "S11\n");
+    EXPECT_TRUE(S_ISFIFO(statusOf(folder / "pipe").st_mode));
+    EXPECT_EQ(folder.names(), std::set<std::string>{"pipe"});
+}
+
+TEST(WriteFile, AFullDiskLeavesThePreviousFileByteForByteAndNothingBesideIt) {
+    const ScratchFolder folder;
+    if (mount("tmpfs", folder.path.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a 64 KB tmpfs (" << std::strerror(errno) << "): run as root for this test";
+    const std::string previous(3000, 'p');
+    putFile(folder / "sweep.s1p", previous);
+    const auto problem = writeFile(folder / "sweep.s1p", std::string(128 * 1024, 'n'));
+    EXPECT_EQ(problem.value_or(""), "cannot write " + (folder / "sweep.s1p") + ": No space left on device");
+    EXPECT_EQ(fileText(folder / "sweep.s1p"), previous);
+    EXPECT_EQ(folder.names(), std::set<std::string>{"sweep.s1p"});
+    umount(folder.path.c_str());
+}
+
+}  // namespace
+}  // namespace loopbeam
