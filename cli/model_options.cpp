@@ -1,5 +1,6 @@
 #include "cli/model_options.h"
 
+#include "cli/options.h"
 #include "common/choice_list.h"
 #include "common/parse.h"
 #include "nec/choice_table.h"
@@ -12,7 +13,8 @@ std::string str(std::string_view text) { return std::string(text); }
 
 template <class Rows>
 std::string oneOf(std::string_view name, const Rows& rows, std::string_view value) {
-    return str(name) + " must be " + choiceList(rows, [](const auto& row) { return row.word; }) + ", not " + str(value);
+    return str(name) + " must be " + choiceList(rows, [](const auto& row) { return row.word; }) + ", " +
+           notValue(value);
 }
 
 template <class Rows, class Key>
@@ -28,8 +30,8 @@ std::optional<std::string> readLimited(std::string_view name, std::string_view w
                                        std::string_view value, std::optional<double>& into) {
     const auto number = strictParse(value);
     if (!number || !(*number > above && *number <= most))
-        return str(name) + " must be " + str(what) + nec::printfText(", above %g and at most %g, not ", above, most) +
-               str(value);
+        return str(name) + " must be " + str(what) + nec::printfText(", above %g and at most %g, ", above, most) +
+               notValue(value);
     into = *number;
     return std::nullopt;
 }

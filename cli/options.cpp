@@ -103,9 +103,6 @@ std::string typeWords() {
     return out;
 }
 
-// The end of a message that refuses a value; --ground= gives an empty one.
-std::string notValue(std::string_view value) { return value.empty() ? "not an empty value" : "not " + str(value); }
-
 std::string mustBeWhole(std::string_view option, const SelectorRange& range, std::string_view value) {
     return str(option) + " must be a whole number from " + number(range.minimum) + " to " + number(range.maximum) +
            ", " + notValue(value);
@@ -152,6 +149,8 @@ std::string modelHelp() {
 }
 
 }  // namespace
+
+std::string notValue(std::string_view value) { return value.empty() ? "not an empty value" : "not " + str(value); }
 
 std::string usage() {
     return "usage: loopbeam-cli --freq TEXT [--elements N] [--awg N] [--type " + typeWords() +

@@ -48,4 +48,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args);
 // The help text.
 std::string usage();
 
+// The end of a message that refuses a value; --ground= gives an empty one.
+std::string notValue(std::string_view value);
+
 }  // namespace loopbeam::cli

@@ -187,8 +187,9 @@ TEST(CommandLine, TheWireAndSoilOptionsSayWhatTheyAccept) {
         {"--insulation 0.5 --permittivity 3 --insulation-material pvc --simulate",
          "--insulation needs exactly one of --permittivity ER or --insulation-material pvc|polyethylene|ptfe"},
         {"--soil rocky --simulate", "--soil lies under the boom: add its height with --ground HEIGHT_M"},
-        {"--soil mud --ground 9 --simulate",
-         "--soil must be salt-water, fresh-water, pastoral, average, rocky, sandy, city or very-dry, not mud"},
+        {"--soil= --ground 9 --simulate",
+         "--soil must be salt-water, fresh-water, pastoral, average, rocky, sandy, city or very-dry, not an empty "
+         "value"},
         {"--conductor aluminium",
          "--insulation, --conductor and --soil shape the NEC-2 check: add --simulate, --touchstone or --nec-deck"},
     };
