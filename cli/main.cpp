@@ -29,7 +29,7 @@ void sayProblem(const std::string& problem) { std::fprintf(stderr, "loopbeam-cli
 
 std::string touchstoneOf(const NecCheckRun& check) {
     std::ostringstream out;
-    loopbeam::nec::writeTouchstone(out, *check.result, check.design.description);
+    loopbeam::nec::writeTouchstone(out, *check.result, check.comments);
     return out.str();
 }
 

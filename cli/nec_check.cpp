@@ -3,8 +3,10 @@
 #include <charconv>
 #include <cmath>
 
+#include "cli/report.h"
 #include "nec/check.h"
 #include "nec/check_report.h"
+#include "nec/choice_table.h"
 #include "nec/design_input.h"
 #include "nec/printf_text.h"
 #include "nec/run_cost.h"
@@ -26,6 +28,21 @@ std::string spansJson(const std::vector<nec::Span>& spans) {
     return "[" + out + "]";
 }
 
+std::string optionalNumber(const std::optional<double>& value) { return value ? jsonNumber(*value) : "null"; }
+
+// What was modelled: null for bare wire and for free space.
+std::string modelJson(const nec::CheckOptions& options) {
+    const auto& insulation = options.insulation;
+    const bool overGround = options.boomHeightMetres.has_value();
+    return std::string("{\"shape\": ") + (options.shape == nec::LoopShape::Square ? "\"square\"" : "\"diamond\"") +
+           ", \"insulation_mm\": " +
+           optionalNumber(insulation ? std::optional(insulation->thicknessMm) : std::nullopt) + ", \"permittivity\": " +
+           optionalNumber(insulation ? std::optional(insulation->permittivity) : std::nullopt) +
+           ", \"conductor\": " + jsonString(nec::rowOf(nec::kConductors, options.conductor).word) +
+           ", \"soil\": " + (overGround ? jsonString(nec::rowOf(nec::kSoils, options.soil).word) : "null") +
+           ", \"boom_height_m\": " + optionalNumber(options.boomHeightMetres) + "}";
+}
+
 std::string tooLarge(const nec::NecModel& model) {
     const int segments = model.totalSegments();
     return nec::printfText(
@@ -40,15 +57,16 @@ std::string tooLarge(const nec::NecModel& model) {
 NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) {
     NecCheckRun run;
     run.design = nec::quadDesignOf(design);
-    nec::CheckOptions checkOptions;
-    checkOptions.shape = options.diamond ? nec::LoopShape::Diamond : nec::LoopShape::Square;
-    checkOptions.boomHeightMetres = options.groundHeightMetres;
-    const auto model = nec::buildModel(run.design, checkOptions);
+    run.options.shape = options.diamond ? nec::LoopShape::Diamond : nec::LoopShape::Square;
+    run.options.boomHeightMetres = options.groundHeightMetres;
+    applyModelChoices(options.model, run.options);
+    const auto model = nec::buildModel(run.design, run.options);
     if (!model) {
         run.failure = StepFailure{"nec", model.error().message};
         return run;
     }
     run.conditions = nec::conditionsOf(*model);
+    run.comments = model->comments;
     if (options.necDeck) run.deck = nec::wholeDeck(*model);
     if (!options.runsCheck()) return run;
     if (nec::needsConfirmation(*model) && !options.allowLarge) {
@@ -76,7 +94,7 @@ std::string necReport(const NecCheckRun& run, const Options& options) {
     return out + "\n" + nec::sweepTable(*run.result);
 }
 
-std::string necJson(const nec::CheckResult& result) {
+std::string necJson(const nec::CheckResult& result, const nec::CheckOptions& options) {
     std::string points, pattern;
     for (const nec::FrequencyPoint& p : result.sweep)
         points += (points.empty() ? "" : ", ") +
@@ -97,7 +115,8 @@ std::string necJson(const nec::CheckResult& result) {
            ", \"gain_dbi\": " + jsonNumber(s.gainAtLockedDbi) +
            ", \"front_to_back_db\": " + jsonNumber(s.frontToBackAtLockedDb) +
            ", \"elevation_deg\": " + jsonNumber(s.elevationDegrees) +
-           ", \"segments\": " + std::to_string(result.segments) + ", \"pattern\": [" + pattern + "]}";
+           ", \"segments\": " + std::to_string(result.segments) + ", \"pattern\": [" + pattern +
+           "], \"model\": " + modelJson(options) + "}";
 }
 
 }  // namespace loopbeam::cli

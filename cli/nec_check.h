@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/design_run.h"
 #include "cli/options.h"
@@ -15,8 +16,10 @@ namespace loopbeam::cli {
 
 struct NecCheckRun {
     nec::QuadDesign design;
-    std::string conditions;  // what the model is
-    std::string deck;        // when one was asked for
+    nec::CheckOptions options;
+    std::string conditions;             // what the model is
+    std::vector<std::string> comments;  // the design and the model, as the deck's comment cards say them
+    std::string deck;                   // when one was asked for
     std::optional<nec::CheckResult> result;
     std::optional<StepFailure> failure;  // step "nec"
 };
@@ -31,7 +34,7 @@ inline std::optional<StepFailure> firstFailure(const DesignRun& run, const NecCh
 // The model's conditions, where its deck went, the summary and the sweep table.
 std::string necReport(const NecCheckRun& run, const Options& options);
 
-// {"points": [...], "resonance_mhz", "min_swr_mhz", "pattern": [...], ...}
-std::string necJson(const nec::CheckResult& result);
+// {"points": [...], "resonance_mhz", "min_swr_mhz", "pattern": [...], ..., "model": {...}}
+std::string necJson(const nec::CheckResult& result, const nec::CheckOptions& options);
 
 }  // namespace loopbeam::cli

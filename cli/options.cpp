@@ -9,7 +9,9 @@
 #include "common/utf8.h"
 #include "design/boxes.h"
 #include "design/cables.h"
+#include "nec/choice_table.h"
 #include "nec/nec_model.h"
+#include "nec/printf_text.h"
 
 namespace loopbeam::cli {
 namespace {
@@ -101,9 +103,6 @@ std::string typeWords() {
     return out;
 }
 
-// The end of a message that refuses a value; --ground= gives an empty one.
-std::string notValue(std::string_view value) { return value.empty() ? "not an empty value" : "not " + str(value); }
-
 std::string mustBeWhole(std::string_view option, const SelectorRange& range, std::string_view value) {
     return str(option) + " must be a whole number from " + number(range.minimum) + " to " + number(range.maximum) +
            ", " + notValue(value);
@@ -118,7 +117,40 @@ bool* flagNamed(Options& options, std::string_view name) {
     return nullptr;
 }
 
+// The wire and the soil, with the limits, words and defaults of the model.
+std::string modelHelp() {
+    const nec::CheckOptions byDefault;
+    const auto isDefault = [](bool yes) { return yes ? ", default" : ""; };
+    return described("--insulation MM", nec::printfText("insulated wire, its covering this thick in millimetres (above "
+                                                        "0, at most %g; default: bare wire)",
+                                                        nec::kMaxInsulationMm)) +
+           described("--permittivity ER",
+                     nec::printfText("the insulation's relative permittivity (above 1, at most %g)",
+                                     nec::kMaxInsulationPermittivity)) +
+           described("--insulation-material M",
+                     "instead of --permittivity, the insulation's material (and its permittivity): " +
+                         choiceList(nec::kDielectrics,
+                                    [](const nec::DielectricRow& row) {
+                                        return str(row.word) + nec::printfText(" (%g)", row.permittivity);
+                                    })) +
+           described("--conductor C", choiceList(nec::kConductors,
+                                                 [&](const nec::ConductorRow& row) {
+                                                     return str(row.word) +
+                                                            nec::printfText(" (%g S/m%s)", row.conductivity,
+                                                                            isDefault(row.key == byDefault.conductor));
+                                                 })) +
+           described("--soil SOIL", "the soil under the boom with --ground (permittivity, conductivity): " +
+                                        choiceList(nec::kSoils, [&](const nec::SoilRow& row) {
+                                            return str(row.word) +
+                                                   nec::printfText(" (%g, %g S/m%s)", row.permittivity,
+                                                                   row.conductivity,
+                                                                   isDefault(row.key == byDefault.soil));
+                                        }));
+}
+
 }  // namespace
+
+std::string notValue(std::string_view value) { return value.empty() ? "not an empty value" : "not " + str(value); }
 
 std::string usage() {
     return "usage: loopbeam-cli --freq TEXT [--elements N] [--awg N] [--type " + typeWords() +
@@ -126,6 +158,12 @@ std::string usage() {
            "                    [--coax NAME] [--metric] [--json]\n"
            "                    [--nec-deck FILE|-] [--simulate] [--touchstone FILE]\n"
            "                    [--ground HEIGHT_M] [--diamond] [--allow-large]\n"
+           "                    [--insulation MM (--permittivity ER | --insulation-material " +
+           nec::wordsOf(nec::kDielectrics) +
+           ")]\n"
+           "                    [--conductor " +
+           nec::wordsOf(nec::kConductors) +
+           "] [--soil SOIL]\n"
            "\n"
            "  --freq TEXT      centre frequency in MHz, locked as typed (at most " +
            number(kFrequencyBoxMaxLength) +
@@ -142,10 +180,10 @@ std::string usage() {
            described("--simulate", "run the check and report impedance, SWR, gain and front-to-back") +
            described("--touchstone FILE", "run the check and write the sweep as a Touchstone 1.1 .s1p file") +
            described("--ground HEIGHT_M",
-                     "over average ground, the boom at this height in metres (default: free "
+                     "over the soil of --soil (default average), the boom at this height in metres (default: free "
                      "space)") +
            described("--diamond", "loops turned 45 degrees, fed at the bottom corner") +
-           described("--allow-large", "run a check of a design so large that it takes minutes");
+           described("--allow-large", "run a check of a design so large that it takes minutes") + modelHelp();
 }
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
@@ -165,7 +203,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
             continue;
         }
         if (name != "--freq" && name != "--elements" && name != "--awg" && name != "--type" && name != "--coax" &&
-            name != "--nec-deck" && name != "--touchstone" && name != "--ground")
+            name != "--nec-deck" && name != "--touchstone" && name != "--ground" && !isModelOption(name))
             return UsageError{"unknown option " + str(args[i])};
         if (!value) {
             // A dash alone is standard output for the deck; a negative number is a value (and refused as one).
@@ -179,7 +217,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
                                   (name == "--freq" ? " (write --freq=TEXT for a text that begins with -)" : "")};
             value = args[++i];
         }
-        if (name == "--freq") {
+        if (isModelOption(name)) {
+            if (auto error = readModelOption(name, *value, options.model)) return UsageError{*error};
+        } else if (name == "--freq") {
             if (!isValidUtf8(*value))
                 return UsageError{
                     "--freq holds bytes that are not UTF-8 text; type the frequency in MHz, for "
@@ -222,6 +262,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
     if (!haveFreq) return UsageError{"--freq is required"};
     if ((options.groundHeightMetres || options.diamond) && !options.modelsDesign())
         return UsageError{"--ground and --diamond shape the NEC-2 check: add --simulate, --touchstone or --nec-deck"};
+    if (auto error = modelChoicesFault(options.model, options.groundHeightMetres.has_value(), options.modelsDesign()))
+        return UsageError{*error};
     if (options.necDeck == "-" && (options.json || options.simulate))
         return UsageError{
             "--nec-deck - writes the deck alone to standard output; give it a file name to have "

@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "cli/model_options.h"
 #include "design/design_types.h"
 #include "design/selectors.h"
 
@@ -28,6 +29,7 @@ struct Options {
     std::optional<double> groundHeightMetres;  // free space without
     bool diamond = false;
     bool allowLarge = false;  // run a check above the size that asks first
+    ModelChoices model;       // the wire and the soil
 
     bool runsCheck() const { return simulate || touchstone.has_value(); }
     // A deck or a check needs the NEC-2 model of the design.
@@ -45,5 +47,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args);
 
 // The help text.
 std::string usage();
+
+// The end of a message that refuses a value; --ground= gives an empty one.
+std::string notValue(std::string_view value);
 
 }  // namespace loopbeam::cli

@@ -67,7 +67,7 @@ std::string jsonReport(const DesignRun& run, const NecCheckRun* check) {
         if (run.matchingMetric) matching += ", \"metric\": " + jsonObject(*run.matchingMetric);
         member("matching", matching + "}");
     }
-    if (check && check->result) member("nec", necJson(*check->result));
+    if (check && check->result) member("nec", necJson(*check->result, check->options));
     const auto failure = firstFailure(run, check);
     if (failure)
         member("error",

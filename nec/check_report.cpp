@@ -1,5 +1,6 @@
 #include "nec/check_report.h"
 
+#include "nec/choice_table.h"
 #include "nec/printf_text.h"
 
 namespace loopbeam::nec {
@@ -24,9 +25,12 @@ std::string spansText(const std::vector<Span>& spans) {
 
 std::string conditionsOf(const NecModel& model) {
     const std::string ground =
-        model.boomHeightMetres ? printfText("average ground, boom %.1f m high", *model.boomHeightMetres) : "free space";
+        model.boomHeightMetres ? printfText("%s, boom %.1f m high", std::string(rowOf(kSoils, model.soil).name).c_str(),
+                                            *model.boomHeightMetres)
+                               : "free space";
     const std::string shape = model.shape == LoopShape::Diamond ? "diamond loops" : "square loops";
-    return ground + ", " + shape + ", copper wire, " + std::to_string(model.totalSegments()) + " segments";
+    return ground + ", " + shape + ", " + wireText(model.conductor, model.insulation) + ", " +
+           std::to_string(model.totalSegments()) + " segments";
 }
 
 std::vector<SummaryLine> summaryLines(const CheckResult& result, const QuadDesign& design) {

@@ -12,7 +12,7 @@
 
 namespace loopbeam::nec {
 
-// "free space, square loops, copper wire, 140 segments"
+// "free space, square loops, bare copper wire, 140 segments"
 std::string conditionsOf(const NecModel& model);
 
 struct SummaryLine {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "nec/choice_table.h"
 #include "nec/printf_text.h"
 
 namespace loopbeam::nec {
@@ -47,9 +48,16 @@ std::string writeDeck(const NecModel& model, std::span<const FrequencyRequest> f
         for (const Wire& w : loop.wires) deck += wireCard(w, model.wireRadiusMetres);
     const bool overGround = model.boomHeightMetres.has_value();
     deck += overGround ? "GE 1\n" : "GE 0\n";
-    deck += printfText("LD 5 0 0 0 %.6g\n", kCopperConductivity);
+    deck += printfText("LD 5 0 0 0 %.6g\n", rowOf(kConductors, model.conductor).conductivity);
+    // The insulation on every segment, added to the conductor's loss; the
+    // capacitance left blank is none.
+    if (model.insulation)
+        deck += printfText("LD 2 0 0 0 0 %.6g\n", seriesInductancePerMetre(model.wireRadiusMetres, *model.insulation));
     // Sommerfeld-Norton: accurate for horizontal wires at any practical height.
-    if (overGround) deck += printfText("GN 2 0 0 0 %.6g %.6g\n", kGroundPermittivity, kGroundConductivity);
+    if (overGround) {
+        const SoilRow& soil = rowOf(kSoils, model.soil);
+        deck += printfText("GN 2 0 0 0 %.6g %.6g\n", soil.permittivity, soil.conductivity);
+    }
     deck += printfText("EX 0 %d %d 0 1 0\n", model.feed.tag, model.feed.segment);
     deck += "PT -1 0 0 0\n";  // no current tables: the feed point and patterns are all we read
     for (const FrequencyRequest& f : frequencies)

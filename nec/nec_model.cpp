@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "nec/choice_table.h"
 #include "nec/printf_text.h"
 #include "nec/segment_rule.h"
 
@@ -40,14 +41,26 @@ LoopRole roleAt(int element) {
     return element == 0 ? LoopRole::Reflector : element == 1 ? LoopRole::Driven : LoopRole::Director;
 }
 
-std::string environmentComment(const NecModel& m) {
+// The model in comment cards: the loops and where they stand, the wire, the ground.
+std::vector<std::string> modelComments(const NecModel& m) {
     const char* shape = m.shape == LoopShape::Square ? "square" : "diamond";
-    const std::string where = m.boomHeightMetres ? printfText(
-                                                       "average ground (permittivity 13, 0.005 S/m), boom "
-                                                       "%.4g m high",
-                                                       *m.boomHeightMetres)
-                                                 : std::string("free space");
-    return printfText("loopbeam NEC-2 check: %s loops, copper wire, %s", shape, where.c_str());
+    const SoilRow& soil = rowOf(kSoils, m.soil);
+    std::vector<std::string> lines;
+    lines.push_back(m.boomHeightMetres ? printfText("loopbeam NEC-2 check: %s loops, boom %.4g m high over %s", shape,
+                                                    *m.boomHeightMetres, std::string(soil.name).c_str())
+                                       : printfText("loopbeam NEC-2 check: %s loops in free space", shape));
+    const ConductorRow& metal = rowOf(kConductors, m.conductor);
+    std::string wire =
+        printfText("Wire: %s%s, %.4g mm across, %.3g S/m (LD 5)", m.insulation ? "" : "bare ",
+                   std::string(metal.word).c_str(), 2 * m.wireRadiusMetres / kMetresPerMm, metal.conductivity);
+    if (m.insulation)
+        wire += printfText(", with %s as %.4g H/m in series (LD 2)", insulationText(*m.insulation).c_str(),
+                           seriesInductancePerMetre(m.wireRadiusMetres, *m.insulation));
+    lines.push_back(wire);
+    if (m.boomHeightMetres)
+        lines.push_back(printfText("Ground: %s, permittivity %g, %g S/m, Sommerfeld-Norton (GN 2)",
+                                   std::string(soil.name).c_str(), soil.permittivity, soil.conductivity));
+    return lines;
 }
 
 double feedWireLength(double perimeter, double wireRadius) {
@@ -72,6 +85,8 @@ int NecModel::totalSegments() const {
 
 Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& options) {
     if (auto fault = designFault(design)) return refuse(*fault);
+    if (options.insulation)
+        if (auto fault = insulationFault(*options.insulation)) return refuse(*fault);
     if (options.boomHeightMetres && !positive(*options.boomHeightMetres))
         return refuse("The boom height over ground must be a length above 0 m.");
     if (options.boomHeightMetres && *options.boomHeightMetres > kMaxBoomHeightMetres)
@@ -84,6 +99,9 @@ Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& optio
     model.shape = options.shape;
     model.wireRadiusMetres = design.wireDiameterInches * kMetresPerInch / 2;
     model.boomHeightMetres = options.boomHeightMetres;
+    model.soil = options.soil;
+    model.conductor = options.conductor;
+    model.insulation = options.insulation;
     model.sweep = planSweep(design.lockedMHz, design.estimatedLowMHz, design.estimatedHighMHz);
     const double centreZ = options.boomHeightMetres.value_or(0);
 
@@ -122,7 +140,7 @@ Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& optio
     }
 
     model.comments = design.description;
-    model.comments.push_back(environmentComment(model));
+    for (std::string& line : modelComments(model)) model.comments.push_back(std::move(line));
     return model;
 }
 

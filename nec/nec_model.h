@@ -17,17 +17,11 @@ namespace loopbeam::nec {
 inline constexpr double kMetresPerInch = kCmPerInch / kCmPerMetre;
 inline constexpr double kMetresPerFoot = kInchesPerFoot * kMetresPerInch;
 
-// "Average ground": relative permittivity 13, conductivity 0.005 S/m.
-inline constexpr double kGroundPermittivity = 13;
-inline constexpr double kGroundConductivity = 0.005;  // S/m
 // Higher than any mast: there the ground's reflection no longer shapes the
 // pattern as a builder means it, and the engine's figures lose their sense.
 inline constexpr double kMaxBoomHeightMetres = 300;
 // The Sommerfeld-Norton ground holds for wires down to about 1/1000 wavelength.
 inline constexpr double kMinClearanceWavelengths = 0.001;
-
-// Copper, 5.8e7 S/m, on every wire: the skin-effect loss of a real quad.
-inline constexpr double kCopperConductivity = 5.8e7;
 
 // The diamond's feed wire: about a side's segment, fixed so that a finer
 // segmentation leaves the shape alone, and its segments never under 8 radii.
@@ -49,7 +43,10 @@ struct NecModel {
     std::vector<Loop> loops;  // reflector at x = 0, driven, directors towards +x (forward)
     double wireRadiusMetres = 0;
     FeedSegment feed;
-    std::optional<double> boomHeightMetres;  // over average ground; free space without
+    std::optional<double> boomHeightMetres;  // over the soil; free space without
+    Soil soil = Soil::Average;
+    Conductor conductor = Conductor::Copper;  // on every wire: the skin-effect loss of a real quad
+    std::optional<Insulation> insulation;
     SweepPlan sweep;
     std::vector<std::string> comments;  // the design's description, then the model's
 

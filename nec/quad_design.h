@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "nec/soil.h"
+#include "nec/wire.h"
+
 namespace loopbeam::nec {
 
 struct QuadDesign {
@@ -25,12 +28,17 @@ enum class LoopShape { Square, Diamond };
 
 struct CheckOptions {
     LoopShape shape = LoopShape::Square;
-    // Over average ground with the boom at this height; free space without.
-    std::optional<double> boomHeightMetres;
+    // Over the soil with the boom at this height; free space without.
+    std::optional<double> boomHeightMetres = std::nullopt;
     // Segments a wavelength at the top of the sweep: 40 gives a quad loop's side
     // 11 or 13, and twice as many moves the feed impedance at the locked
     // frequency by less than 1%. A finer one checks that convergence.
     double segmentsPerWavelength = 40;
+    Soil soil = Soil::Average;  // under the boom, when there is a height
+    Conductor conductor = Conductor::Copper;
+    std::optional<Insulation> insulation = std::nullopt;  // bare wire without
+
+    bool operator==(const CheckOptions&) const = default;
 };
 
 }  // namespace loopbeam::nec

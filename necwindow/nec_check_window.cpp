@@ -1,9 +1,7 @@
 #include "necwindow/nec_check_window.h"
 
-#include <QButtonGroup>
 #include <QChartView>
 #include <QCloseEvent>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,7 +10,6 @@
 #include <QPolarChart>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -31,13 +28,6 @@ namespace {
 
 constexpr int kProgressSteps = 1000;
 
-QRadioButton* choice(QButtonGroup& group, const QString& caption, int id, QLayout& layout) {
-    auto* button = new QRadioButton(caption);
-    group.addButton(button, id);
-    layout.addWidget(button);
-    return button;
-}
-
 QChartView* chartView(QChart* chart, const QString& name) {
     auto* view = new QChartView(chart);
     view->setObjectName(name);
@@ -52,9 +42,7 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
       design_(new QLabel),
       stale_(new QLabel),
       message_(new QLabel),
-      ground_(new QButtonGroup(this)),
-      height_(new QDoubleSpinBox),
-      shape_(new QButtonGroup(this)),
+      model_(new ModelOptions),
       run_(new QPushButton(QStringLiteral("&Check again"))),
       cancel_(new QPushButton(QStringLiteral("Cancel"))),
       progress_(new QProgressBar),
@@ -107,10 +95,9 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
     saveButton(QStringLiteral("Save results as CS&V..."),
                sweepFile(QStringLiteral("csv"), QStringLiteral("CSV files (*.csv)"),
                          [this](std::ostream& out) { nec::writeSweepCsv(out, *result_); }));
-    saveButton(
-        QStringLiteral("Save &Touchstone..."),
-        sweepFile(QStringLiteral("s1p"), QStringLiteral("Touchstone one-port files (*.s1p)"),
-                  [this](std::ostream& out) { nec::writeTouchstone(out, *result_, checkedInput_.description); }));
+    saveButton(QStringLiteral("Save &Touchstone..."),
+               sweepFile(QStringLiteral("s1p"), QStringLiteral("Touchstone one-port files (*.s1p)"),
+                         [this](std::ostream& out) { nec::writeTouchstone(out, *result_, checkedComments_); }));
     files->addStretch();
     page->addLayout(files);
     setRunning(false);
@@ -120,22 +107,7 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
 void NecCheckWindow::buildOptions() {
     auto* box = new QGroupBox(QStringLiteral("Model"));
     auto* rows = new QVBoxLayout(box);
-    auto* groundRow = new QHBoxLayout;
-    choice(*ground_, QStringLiteral("&Free space"), 0, *groundRow)->setChecked(true);
-    choice(*ground_, QStringLiteral("Over average &ground, boom height"), 1, *groundRow);
-    height_->setRange(0.5, nec::kMaxBoomHeightMetres);
-    height_->setDecimals(1);
-    height_->setValue(15);
-    height_->setSuffix(QStringLiteral(" m"));
-    height_->setAccessibleName(QStringLiteral("Boom height over ground, metres"));
-    groundRow->addWidget(height_);
-    groundRow->addStretch();
-    auto* shapeRow = new QHBoxLayout;
-    choice(*shape_, QStringLiteral("S&quare loops"), 0, *shapeRow)->setChecked(true);
-    choice(*shape_, QStringLiteral("D&iamond loops, fed at a corner"), 1, *shapeRow);
-    shapeRow->addStretch();
-    rows->addLayout(groundRow);
-    rows->addLayout(shapeRow);
+    rows->addWidget(model_);
     auto* runRow = new QHBoxLayout;
     run_->setObjectName(QStringLiteral("run"));
     cancel_->setObjectName(QStringLiteral("cancel"));
@@ -147,17 +119,8 @@ void NecCheckWindow::buildOptions() {
     rows->addLayout(runRow);
     static_cast<QVBoxLayout*>(layout())->addWidget(box);
     connect(run_, &QPushButton::clicked, this, &NecCheckWindow::startCheck);
-    for (QButtonGroup* group : {ground_, shape_})
-        connect(group, &QButtonGroup::idClicked, this, &NecCheckWindow::showStaleness);
-    connect(height_, &QDoubleSpinBox::valueChanged, this, &NecCheckWindow::showStaleness);
+    connect(model_, &ModelOptions::changed, this, &NecCheckWindow::showStaleness);
     connect(cancel_, &QPushButton::clicked, this, [this] { runner_.cancel(); });
-}
-
-nec::CheckOptions NecCheckWindow::options() const {
-    nec::CheckOptions chosen;
-    chosen.shape = shape_->checkedId() == 1 ? nec::LoopShape::Diamond : nec::LoopShape::Square;
-    if (ground_->checkedId() == 1) chosen.boomHeightMetres = height_->value();
-    return chosen;
 }
 
 void NecCheckWindow::reload() {
@@ -177,7 +140,7 @@ void NecCheckWindow::startCheck() {
         return;
     }
     const nec::QuadDesign input = nec::quadDesignOf(*design);
-    const nec::CheckOptions chosen = options();
+    const nec::CheckOptions chosen = model_->options();
     auto model = nec::buildModel(input, chosen);
     if (!model) {
         tell(ui::toQString(model.error().message));
@@ -197,6 +160,7 @@ void NecCheckWindow::startCheck() {
     }
     // The results shown stay with their own design until this run has its own.
     const QString header = ui::toQString(nameOf(*design) + " - " + nec::conditionsOf(*model));
+    const std::vector<std::string> comments = model->comments;
     message_->hide();
     progress_->setValue(0);
     progress_->setFormat(QStringLiteral("Checking %1: %p%").arg(ui::toQString(nameOf(*design))));
@@ -204,11 +168,12 @@ void NecCheckWindow::startCheck() {
     runner_.start(
         std::move(*model),
         [this](double fraction) { progress_->setValue(static_cast<int>(fraction * kProgressSteps)); },
-        [this, design, input, chosen, header](const nec::Outcome<nec::CheckResult>& outcome) {
+        [this, design, input, chosen, header, comments](const nec::Outcome<nec::CheckResult>& outcome) {
             if (outcome) {
                 checked_ = design;
                 checkedInput_ = input;
                 checkedOptions_ = chosen;
+                checkedComments_ = comments;
                 design_->setText(header);
             }
             finish(outcome);
@@ -251,8 +216,7 @@ std::string NecCheckWindow::staleness() const {
     const std::optional<CalculatedDesign> last = source_.lastCalculated();
     const std::vector<std::string> changes = source_.changesSince(*checked_);
     const bool calculatedSince = last && last != checked_;
-    const bool optionsChanged =
-        options().shape != checkedOptions_.shape || options().boomHeightMetres != checkedOptions_.boomHeightMetres;
+    const bool optionsChanged = model_->options() != checkedOptions_;
     if (changes.empty() && !calculatedSince && !optionsChanged) return {};
     std::string why;
     for (const std::string& change : changes) why += (why.empty() ? ": " : "; ") + change;

@@ -1,6 +1,6 @@
 #pragma once
 // The NEC-2 check window: the design as last calculated, modelled as the
-// user chooses (free space or over ground, square or diamond), run in the
+// user chooses (ModelOptions: ground, loop shape, wire), run in the
 // background with progress and Cancel, then its summary, the SWR curve, R
 // and X, and the azimuth pattern, and the files to save. It says when the
 // main window no longer shows the design its results belong to.
@@ -15,9 +15,8 @@
 #include "nec/check_result.h"
 #include "nec/quad_design.h"
 #include "necwindow/check_runner.h"
+#include "necwindow/model_options.h"
 
-class QButtonGroup;
-class QDoubleSpinBox;
 class QFormLayout;
 class QLabel;
 class QProgressBar;
@@ -58,7 +57,6 @@ protected:
 
 private:
     void buildOptions();
-    nec::CheckOptions options() const;
     std::string staleness() const;
     void finish(const nec::Outcome<nec::CheckResult>& outcome);
     void showResult();
@@ -70,14 +68,13 @@ private:
     std::optional<CalculatedDesign> checked_;
     nec::QuadDesign checkedInput_;
     nec::CheckOptions checkedOptions_;
+    std::vector<std::string> checkedComments_;  // the design and its model, for the files' headers
     std::optional<nec::CheckResult> result_;
 
     QLabel* design_;
     QLabel* stale_;
     QLabel* message_;
-    QButtonGroup* ground_;
-    QDoubleSpinBox* height_;
-    QButtonGroup* shape_;
+    ModelOptions* model_;
     QPushButton* run_;
     QPushButton* cancel_;
     QProgressBar* progress_;

@@ -174,6 +174,34 @@ TEST(CommandLine, RefusalsSayWhatIsWrong) {
     }
 }
 
+TEST(CommandLine, TheWireAndSoilOptionsSayWhatTheyAccept) {
+    struct Case {
+        const char* arguments;
+        const char* said;
+    };
+    const Case cases[] = {
+        {"--insulation 7 --permittivity 3 --simulate",
+         "--insulation must be the insulation's thickness in millimetres, above 0 and at most 5, not 7"},
+        {"--insulation 0.5 --permittivity 0.9 --simulate",
+         "--permittivity must be the insulation's relative permittivity, above 1 and at most 10, not 0.9"},
+        {"--insulation 0.5 --permittivity 3 --insulation-material pvc --simulate",
+         "--insulation needs exactly one of --permittivity ER or --insulation-material pvc|polyethylene|ptfe"},
+        {"--soil rocky --simulate", "--soil lies under the boom: add its height with --ground HEIGHT_M"},
+        {"--soil= --ground 9 --simulate",
+         "--soil must be salt-water, fresh-water, pastoral, average, rocky, sandy, city or very-dry, not an empty "
+         "value"},
+        {"--conductor aluminium",
+         "--insulation, --conductor and --soil shape the NEC-2 check: add --simulate, --touchstone or --nec-deck"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const CliRun run = runCli(std::string("--freq 14.2 ") + c.arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.said, std::string("loopbeam-cli: ") + c.said + "\nTry loopbeam-cli --help for the options.\n");
+        EXPECT_EQ(run.out, "");
+    }
+}
+
 // Without an engine the check would refuse with status 1: a 2 or a 3 comes before it.
 TEST(CommandLine, OutputsAreCheckedBeforeTheCheck) {
     const ScratchFolder folder;
@@ -285,6 +313,30 @@ TEST(CommandLine, TheCheckInJsonAndAsTouchstoneAgree) {
     }
     EXPECT_GE(compared, 43u);  // the locked frequency +-5% and both estimated edges
     EXPECT_NE(run.out.find("\"pattern\": [{\"azimuth_deg\": 0"), std::string::npos);
+    EXPECT_NE(run.out.find("\"model\": {\"shape\": \"square\", \"insulation_mm\": null, \"permittivity\": null, "
+                           "\"conductor\": \"copper\", \"soil\": null, \"boom_height_m\": null}}"),
+              std::string::npos);
+}
+
+TEST(CommandLine, TheWireAndSoilGoIntoTheJsonAndTheTouchstoneHeader) {
+    const std::string s1p = ::testing::TempDir() + "insulated.s1p";
+    const CliRun run = runCli(
+        "--freq 14.2 --awg 14 --simulate --json --insulation 0.5 --permittivity 2.8 --conductor aluminium --ground 12 "
+        "--soil sandy --diamond --touchstone " +
+        s1p);
+    ASSERT_EQ(run.status, 0) << run.said;
+    EXPECT_NE(run.out.find("\"model\": {\"shape\": \"diamond\", \"insulation_mm\": 0.5, \"permittivity\": 2.8, "
+                           "\"conductor\": \"aluminium\", \"soil\": \"sandy\", \"boom_height_m\": 12}}"),
+              std::string::npos)
+        << run.out;
+    std::ifstream in(s1p);
+    std::string header;
+    for (std::string line; std::getline(in, line) && line.starts_with("!");) header += line + "\n";
+    for (const char* part : {"! loopbeam NEC-2 check: diamond loops, boom 12 m high over sandy ground\n",
+                             "! Wire: aluminium, 1.626 mm across, 3.5e+07 S/m (LD 5), with 0.5 mm insulation of "
+                             "permittivity 2.8 as ",
+                             "! Ground: sandy ground, permittivity 10, 0.002 S/m, Sommerfeld-Norton (GN 2)\n"})
+        EXPECT_NE(header.find(part), std::string::npos) << header;
 }
 
 }  // namespace

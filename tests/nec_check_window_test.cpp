@@ -8,15 +8,20 @@
 #include <QAction>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <cerrno>
+#include <functional>
 
 #include "mainwindow/tarnwell.h"
 #include "necwindow/check_entries.h"
+#include "necwindow/model_options.h"
 #include "tests/window_test_support.h"
 
 namespace loopbeam {
@@ -42,6 +47,66 @@ QList<QPointF> pointsOf(const NecCheckWindow& check, const char* view, const cha
     return {};
 }
 
+// The panel's controls, found by the names a screen reader speaks.
+struct ModelControls {
+    explicit ModelControls(const ModelOptions& panel) {
+        for (auto* box : panel.findChildren<QAbstractSpinBox*>()) spins[box->accessibleName()] = box;
+        for (auto* box : panel.findChildren<QComboBox*>()) combos[box->accessibleName()] = box;
+        for (auto* button : panel.findChildren<QRadioButton*>()) radios[button->text().remove('&')] = button;
+    }
+    void spin(const char* name, double value) { static_cast<QDoubleSpinBox*>(spins.value(name))->setValue(value); }
+    void pick(const char* name, const char* item) {
+        QComboBox* box = combos.value(name);
+        box->setCurrentIndex(box->findText(QLatin1String(item)));
+        ASSERT_EQ(box->currentText(), QLatin1String(item));
+    }
+    void click(const char* caption) { radios.value(caption)->click(); }
+
+    QMap<QString, QAbstractSpinBox*> spins;
+    QMap<QString, QComboBox*> combos;
+    QMap<QString, QRadioButton*> radios;
+};
+
+TEST(ModelOptions, TheControlsGiveTheOptionsAndSayWhenTheyChange) {
+    struct Case {
+        const char* name;
+        std::function<void(ModelControls&)> choose;
+        nec::CheckOptions expected;
+    };
+    const Case cases[] = {
+        {"diamonds over salt water",
+         [](ModelControls& c) {
+             c.click("Over ground, boom height");
+             c.spin("Boom height over ground, metres", 12);
+             c.pick("Soil under the antenna", "Salt water");
+             c.click("Diamond loops, fed at a corner");
+         },
+         {.shape = nec::LoopShape::Diamond, .boomHeightMetres = 12.0, .soil = nec::Soil::SaltWater}},
+        {"a soil without a height stays out of the model",
+         [](ModelControls& c) { c.pick("Soil under the antenna", "Very dry ground"); },
+         {}},
+        {"a permittivity of the user's own on aluminium",
+         [](ModelControls& c) {
+             c.pick("Wire conductor", "Aluminium");
+             c.pick("Wire insulation", "Other permittivity");
+             c.spin("Insulation thickness, millimetres", 1.2);
+             c.spin("Insulation relative permittivity", 2.8);
+         },
+         {.conductor = nec::Conductor::Aluminium, .insulation = nec::Insulation{1.2, 2.8}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ModelOptions panel;
+        ModelControls controls(panel);
+        ASSERT_EQ(controls.spins.size() + controls.combos.size(), 6);  // each named, none twice
+        int changes = 0;
+        QObject::connect(&panel, &ModelOptions::changed, &panel, [&] { ++changes; });
+        c.choose(controls);
+        EXPECT_TRUE(panel.options() == c.expected);
+        EXPECT_GT(changes, 0);  // every choice is told, even one that leaves the model as it was
+    }
+}
+
 TEST(NecCheckWindow, ShowsWhatTheCoreFound) {
     DesignState state;
     TARNWELL window(state);
@@ -63,9 +128,11 @@ TEST(NecCheckWindow, ShowsWhatTheCoreFound) {
     EXPECT_EQ(pointsOf(check, "patternChart", "pattern").size(),
               static_cast<qsizetype>(result.azimuthPattern.size() + 1));  // closed at 360 degrees
 
-    // Each access key reaches one control, tabs included.
+    // Each access key reaches one control, tabs and labelled controls included.
     QStringList texts;
     for (const auto* button : check.findChildren<QAbstractButton*>()) texts << button->text();
+    for (const auto* label : check.findChildren<QLabel*>())
+        if (label->buddy()) texts << label->text();
     const auto* tabs = child<QTabWidget>(check, "charts");
     for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
     QSet<QKeySequence> keys;
@@ -76,9 +143,17 @@ TEST(NecCheckWindow, ShowsWhatTheCoreFound) {
         keys.insert(key);
     }
 
-    // The main window moves on: the results belong to the earlier design.
+    // Another wire, then the same again: the results are stale, then current.
     auto* stale = child<QLabel>(check, "stale");
     EXPECT_FALSE(stale->isVisibleTo(&check));
+    ModelControls model(*check.findChild<ModelOptions*>());
+    model.pick("Wire insulation", "PVC (3.5)");
+    EXPECT_TRUE(stale->isVisibleTo(&check));
+    EXPECT_TRUE(stale->text().contains("the model's options have changed. Press Check again"));
+    model.pick("Wire insulation", "Bare");
+    EXPECT_FALSE(stale->isVisibleTo(&check));
+
+    // The main window moves on: the results belong to the earlier design.
     child<QScrollBar>(window, "vsbEl")->setValue(4);
     EXPECT_TRUE(stale->isVisibleTo(&check));
     EXPECT_TRUE(stale->text().contains("earlier design 14.2 MHz, 3 elements, AWG 14, STANDARD HIGH GAIN"));
