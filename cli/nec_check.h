@@ -10,6 +10,7 @@
 #include "cli/options.h"
 #include "design/calculated_design.h"
 #include "nec/check_result.h"
+#include "nec/nec_model.h"
 #include "nec/quad_design.h"
 
 namespace loopbeam::cli {
@@ -17,9 +18,10 @@ namespace loopbeam::cli {
 struct NecCheckRun {
     nec::QuadDesign design;
     nec::CheckOptions options;
-    std::string conditions;             // what the model is
-    std::vector<std::string> comments;  // the design and the model, as the deck's comment cards say them
-    std::string deck;                   // when one was asked for
+    std::string conditions;              // what the model is
+    std::vector<std::string> comments;   // the design and the model, as the deck's comment cards say them
+    std::string deck;                    // when one was asked for
+    std::optional<nec::NecModel> model;  // the model checked
     std::optional<nec::CheckResult> result;
     std::optional<StepFailure> failure;  // step "nec"
 };
@@ -33,6 +35,9 @@ inline std::optional<StepFailure> firstFailure(const DesignRun& run, const NecCh
 
 // The model's conditions, where its deck went, the summary and the sweep table.
 std::string necReport(const NecCheckRun& run, const Options& options);
+
+// The summary's lines, their values in one column.
+std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& design);
 
 // {"points": [...], "resonance_mhz", "min_swr_mhz", "pattern": [...], ..., "model": {...}}
 std::string necJson(const nec::CheckResult& result, const nec::CheckOptions& options);
