@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/design_run.h"
 #include "cli/options.h"
@@ -15,8 +16,9 @@ namespace loopbeam::cli {
 
 struct NecCheckRun {
     nec::QuadDesign design;
-    std::string conditions;  // what the model is
-    std::string deck;        // when one was asked for
+    std::vector<std::string> notes;  // what the design's name alone would mislead about
+    std::string conditions;          // what the model is
+    std::string deck;                // when one was asked for
     std::optional<nec::CheckResult> result;
     std::optional<StepFailure> failure;  // step "nec"
 };
@@ -28,10 +30,11 @@ inline std::optional<StepFailure> firstFailure(const DesignRun& run, const NecCh
     return run.failure ? run.failure : check ? check->failure : std::nullopt;
 }
 
-// The model's conditions, where its deck went, the summary and the sweep table.
+// The model's conditions and notes, where its deck went, the summary and the sweep table.
 std::string necReport(const NecCheckRun& run, const Options& options);
 
-// {"points": [...], "resonance_mhz", "min_swr_mhz", "pattern": [...], ...}
+// {"points": [...], "resonance_mhz", "resonances_mhz": [...], "min_swr_mhz", "min_swr_direct_mhz",
+//  "at_sweep_edge": {"min_swr", "min_swr_direct"}, "pattern": [...], ...}
 std::string necJson(const nec::CheckResult& result);
 
 }  // namespace loopbeam::cli

@@ -242,6 +242,11 @@ TEST(CommandLine, TheCheckInJsonAndAsTouchstoneAgree) {
     }
     EXPECT_GE(compared, 43u);  // the locked frequency +-5% and both estimated edges
     EXPECT_NE(run.out.find("\"pattern\": [{\"azimuth_deg\": 0"), std::string::npos);
+    // The summary's facts beside the keys that were there before: one resonance, neither minimum at an edge.
+    for (const char* key :
+         {"\"resonance_mhz\": 14.29", "\"resonances_mhz\": [14.29", "\"min_swr_mhz\": ", "\"min_swr_direct_mhz\": ",
+          "\"at_sweep_edge\": {\"min_swr\": false, \"min_swr_direct\": false}"})
+        EXPECT_NE(run.out.find(key), std::string::npos) << key;
 }
 
 }  // namespace

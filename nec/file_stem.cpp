@@ -1,0 +1,46 @@
+#include "nec/file_stem.h"
+
+#include <cctype>
+#include <charconv>
+#include <vector>
+
+#include "common/text_forms.h"
+
+namespace loopbeam::nec {
+namespace {
+
+std::string shortest(double value) {
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
+// "STANDARD HIGH GAIN" as "standard-high-gain".
+std::string slug(std::string_view caption) {
+    std::string out;
+    for (const char c : caption) out += c == ' ' ? '-' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// One part a model option, in the order the window shows them.
+std::vector<std::string> modelParts(const CheckOptions& options) {
+    std::vector<std::string> parts;
+    if (options.boomHeightMetres) {
+        parts.push_back("ground" + shortest(*options.boomHeightMetres) + "m");
+        parts.push_back("average");
+    } else {
+        parts.push_back("freespace");
+    }
+    parts.push_back(options.shape == LoopShape::Diamond ? "diamond" : "square");
+    return parts;
+}
+
+}  // namespace
+
+std::string checkFileStem(const CalculatedDesign& design, const CheckOptions& options) {
+    std::string stem = "quad-" + singleText(design.freq).str() + "MHz-" + integerText(design.elementCount) + "el-awg" +
+                       integerText(design.gauge) + "-" + slug(captionOf(design.type));
+    for (const std::string& part : modelParts(options)) stem += "-" + part;
+    return stem;
+}
+
+}  // namespace loopbeam::nec
