@@ -58,9 +58,9 @@ TARNWELL::TARNWELL(DesignState& state)
       matching_([&state] { return std::make_unique<Form1>(state); }),
       webLink_([] { return std::make_unique<web>(); }),
       check_([this] {
-          auto window = std::make_unique<NecCheckWindow>(
-              CheckSource{[this] { return record_.last; },
-                          [this](const CalculatedDesign& design) { return changesSince(design); }});
+          auto window = std::make_unique<NecCheckWindow>(CheckSource{
+              [this] { return record_.last; }, [this](const CalculatedDesign& design) { return changesSince(design); },
+              [this] { return frameGeometry(); }});
           connect(this, &TARNWELL::designChanged, window.get(), &NecCheckWindow::showStaleness);
           return window;
       }),
