@@ -331,8 +331,13 @@ void NecCheckWindow::openBesideMainWindow() {
     const QMargins frame = ui::frameExtents(*this);
     const OpeningPlace place = openingPlace(screen()->availableGeometry(), source_.mainFrame(),
                                             minimumSizeHint().grownBy(frame), kPreferredSize.grownBy(frame));
-    resize(place.size.shrunkBy(frame));
-    if (place.topLeft) move(*place.topLeft);  // a frame's position, as move() takes it
+    const QSize inside = place.size.shrunkBy(frame);
+    if (!place.topLeft) {
+        resize(inside);
+        return;
+    }
+    // The client's place, as the frame around it will leave it.
+    setGeometry(QRect(*place.topLeft + QPoint(frame.left(), frame.top()), inside));
 }
 
 void NecCheckWindow::closeEvent(QCloseEvent* event) {
