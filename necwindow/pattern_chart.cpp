@@ -11,6 +11,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "necwindow/chart_parts.h"
 
@@ -22,6 +23,23 @@ constexpr double kSpokeDegrees = 30;  // the angular axis's grid
 
 // Halfway between two spokes, so that the ring labels cross no grid line.
 double betweenSpokes(double angle) { return (std::floor(angle / kSpokeDegrees) + 0.5) * kSpokeDegrees; }
+
+// The middle of the sector between two spokes where the pattern reaches least
+// far out: the ring labels there keep clear of the lobes.
+double quietestSector(const std::vector<QPointF>& gains) {
+    const double first = betweenSpokes(gains.front().x());
+    double best = first, bestReach = std::numeric_limits<double>::infinity();
+    for (double middle = first; middle < gains.front().x() + 360; middle += kSpokeDegrees) {
+        double reach = -std::numeric_limits<double>::infinity();
+        for (const QPointF& p : gains)
+            if (std::abs(p.x() - middle) <= kSpokeDegrees / 2) reach = std::max(reach, p.y());
+        if (reach < bestReach) {
+            best = middle;
+            bestReach = reach;
+        }
+    }
+    return best;
+}
 
 void place(QPolarChart& chart, QLineSeries& series, const PatternChart::Placed& label) {
     const QRectF box = label.item->boundingRect();
@@ -40,9 +58,10 @@ PatternChart::PatternChart(QAbstractAxis* angular, const std::vector<QPointF>& g
     : chart_(new QPolarChart),
       gain_(chart_parts::lineSeries(QStringLiteral("Gain"), QStringLiteral("pattern"))),
       labels_(std::make_shared<std::vector<Placed>>()) {
-    const auto byGain = [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); };
-    peak_ = std::max_element(gains.begin(), gains.end(), byGain)->y();
-    const double quietest = std::min_element(gains.begin(), gains.end(), byGain)->x();
+    peak_ = std::max_element(gains.begin(), gains.end(), [](const QPointF& a, const QPointF& b) {
+                return a.y() < b.y();
+            })->y();
+    const double quietest = quietestSector(gains);
     for (const QPointF& p : gains) gain_->append(p.x(), std::max(p.y() - peak_, -kPatternDepthDb));
     gain_->setPen(QPen(chart_parts::kPattern, 2));
 
@@ -60,7 +79,7 @@ PatternChart::PatternChart(QAbstractAxis* angular, const std::vector<QPointF>& g
     for (double db = 0; db > -kPatternDepthDb; db -= kRingStepDb) {
         auto* item = new QGraphicsSimpleTextItem(db == 0 ? QStringLiteral("0 dB") : QString::number(db), chart_);
         item->setBrush(Qt::darkGray);
-        labels_->push_back({item, betweenSpokes(quietest), db, false});
+        labels_->push_back({item, quietest, db, false});
     }
     QPolarChart* chart = chart_;
     QLineSeries* series = gain_;

@@ -36,7 +36,7 @@ public:
     // Labels just outside the rim, for an angular axis that shows none of its own.
     void labelRim(const std::vector<PolarLabel>& labels);
 
-    // The ring labels along this angle rather than the quietest one.
+    // The ring labels in the sector of this angle rather than the quietest one.
     void setRingLabelAngle(double angle);
 
     double peakDbi() const { return peak_; }
