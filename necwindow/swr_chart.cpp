@@ -16,6 +16,8 @@ using namespace chart_parts;
 
 namespace {
 
+constexpr double kSwrChartTop = 5;  // above it the antenna is far off; below it a design is decided
+
 // An SWR with nothing delivered is drawn far above the top, where it leaves the chart at once.
 double drawn(double swr) { return std::isfinite(swr) ? swr : 1e6; }
 

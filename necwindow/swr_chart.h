@@ -10,8 +10,6 @@ class QChart;
 
 namespace loopbeam {
 
-inline constexpr double kSwrChartTop = 5;
-
 QChart* swrChart(const nec::CheckResult& result, const nec::QuadDesign& design);
 
 }  // namespace loopbeam
