@@ -57,7 +57,7 @@ bench: build
 	xvfb-run -a -s "-screen 0 1024x768x24" bash bench/startup_ratio.sh $(BUILD)/bench $(BUILD)/loopbeam
 
 screenshot: build
-	xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD)/loopbeam-screenshot build/screenshots
+	xvfb-run -a -s "-screen 0 1280x800x24" $(BUILD)/loopbeam-screenshot build/screenshots
 	@ls build/screenshots/*.png
 
 package: build

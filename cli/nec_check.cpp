@@ -43,6 +43,14 @@ std::string modelJson(const nec::CheckOptions& options) {
            ", \"boom_height_m\": " + optionalNumber(options.boomHeightMetres) + "}";
 }
 
+std::string numbersJson(const std::vector<double>& values) {
+    std::string out;
+    for (const double value : values) out += (out.empty() ? "" : ", ") + jsonNumber(value);
+    return "[" + out + "]";
+}
+
+std::string flag(bool value) { return value ? "true" : "false"; }
+
 std::string tooLarge(const nec::NecModel& model) {
     const int segments = model.totalSegments();
     return nec::printfText(
@@ -57,6 +65,7 @@ std::string tooLarge(const nec::NecModel& model) {
 NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) {
     NecCheckRun run;
     run.design = nec::quadDesignOf(design);
+    run.notes = nec::designNotes(design);
     run.options.shape = options.diamond ? nec::LoopShape::Diamond : nec::LoopShape::Square;
     run.options.boomHeightMetres = options.groundHeightMetres;
     applyModelChoices(options.model, run.options);
@@ -83,6 +92,7 @@ NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) 
 
 std::string necReport(const NecCheckRun& run, const Options& options) {
     std::string out = "\nNEC-2 model: " + run.conditions + "\n";
+    for (const std::string& note : run.notes) out += "Note: " + note + "\n";
     if (options.necDeck) out += "NEC-2 deck written to " + *options.necDeck + "\n";
     if (!run.result) return out;
     out += "Checked with nec2c:\n";
@@ -107,9 +117,14 @@ std::string necJson(const nec::CheckResult& result, const nec::CheckOptions& opt
         pattern += (pattern.empty() ? "" : ", ") + ("{\"azimuth_deg\": " + jsonNumber(p.azimuthDegrees) +
                                                     ", \"gain_dbi\": " + jsonNumber(p.gainDbi) + "}");
     const nec::CheckSummary& s = result.summary;
+    const nec::LowestSwr &section = s.lowestThroughSection, &direct = s.lowestDirect;
     return "{\"points\": [" + points +
-           "], \"resonance_mhz\": " + (s.resonanceMHz ? jsonNumber(*s.resonanceMHz) : "null") +
-           ", \"min_swr_mhz\": " + jsonNumber(s.minSwrMHz) + ", \"min_swr\": " + jsonNumber(s.minSwr) +
+           "], \"resonance_mhz\": " + (s.resonancesMHz.empty() ? "null" : jsonNumber(s.resonancesMHz.front())) +
+           ", \"resonances_mhz\": " + numbersJson(s.resonancesMHz) + ", \"min_swr_mhz\": " + jsonNumber(section.mhz) +
+           ", \"min_swr\": " + jsonNumber(section.swr) + ", \"min_swr_direct_mhz\": " + jsonNumber(direct.mhz) +
+           ", \"min_swr_direct\": " + jsonNumber(direct.swr) +
+           ", \"at_sweep_edge\": {\"min_swr\": " + flag(section.atSweepEdge) +
+           ", \"min_swr_direct\": " + flag(direct.atSweepEdge) + "}" +
            ", \"swr_below_1_5_mhz\": " + spansJson(s.below1_5) + ", \"swr_below_2_mhz\": " + spansJson(s.below2) +
            ", \"swr_at_estimated_edges\": [" + jsonNumber(s.swrAtLowEdge) + ", " + jsonNumber(s.swrAtHighEdge) + "]" +
            ", \"gain_dbi\": " + jsonNumber(s.gainAtLockedDbi) +

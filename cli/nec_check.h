@@ -17,6 +17,7 @@ namespace loopbeam::cli {
 struct NecCheckRun {
     nec::QuadDesign design;
     nec::CheckOptions options;
+    std::vector<std::string> notes;     // what the design's name alone would mislead about
     std::string conditions;             // what the model is
     std::vector<std::string> comments;  // the design and the model, as the deck's comment cards say them
     std::string deck;                   // when one was asked for
@@ -31,10 +32,11 @@ inline std::optional<StepFailure> firstFailure(const DesignRun& run, const NecCh
     return run.failure ? run.failure : check ? check->failure : std::nullopt;
 }
 
-// The model's conditions, where its deck went, the summary and the sweep table.
+// The model's conditions and notes, where its deck went, the summary and the sweep table.
 std::string necReport(const NecCheckRun& run, const Options& options);
 
-// {"points": [...], "resonance_mhz", "min_swr_mhz", "pattern": [...], ..., "model": {...}}
+// {"points": [...], "resonance_mhz", "resonances_mhz": [...], "min_swr_mhz", "min_swr_direct_mhz",
+//  "at_sweep_edge": {"min_swr", "min_swr_direct"}, "pattern": [...], ..., "model": {...}}
 std::string necJson(const nec::CheckResult& result, const nec::CheckOptions& options);
 
 }  // namespace loopbeam::cli

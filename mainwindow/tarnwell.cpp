@@ -58,9 +58,9 @@ TARNWELL::TARNWELL(DesignState& state)
       matching_([&state] { return std::make_unique<Form1>(state); }),
       webLink_([] { return std::make_unique<web>(); }),
       check_([this] {
-          auto window = std::make_unique<NecCheckWindow>(
-              CheckSource{[this] { return record_.last; },
-                          [this](const CalculatedDesign& design) { return changesSince(design); }});
+          auto window = std::make_unique<NecCheckWindow>(CheckSource{
+              [this] { return record_.last; }, [this](const CalculatedDesign& design) { return changesSince(design); },
+              [this] { return frameGeometry(); }});
           connect(this, &TARNWELL::designChanged, window.get(), &NecCheckWindow::showStaleness);
           return window;
       }),
@@ -157,6 +157,7 @@ void TARNWELL::Option3_Click() { chooseDesignType(DesignType::DoubleReflector); 
 void TARNWELL::chooseDesignType(DesignType type) {
     selectDesignType(state_, type, valueOf(*vsbEl));
     record_.typeClicked = type;
+    record_.elementsAtClick = valueOf(*vsbEl);
     emit designChanged();
 }
 
@@ -164,9 +165,10 @@ void TARNWELL::Command1_Click() {
     const bool calculated = ui::showOutcome(*this, captions::kCalculateFeetInches,
                                             calculateFeetInches(state_, valueOf(*vsbAwg), valueOf(*vsbEl)), boxes_);
     // A refused calculation leaves no design to check.
-    record_.last = calculated && record_.typeClicked
-                       ? std::optional(calculatedDesign(state_, *record_.typeClicked, valueOf(*vsbEl)))
-                       : std::nullopt;
+    record_.last =
+        calculated && record_.typeClicked
+            ? std::optional(calculatedDesign(state_, *record_.typeClicked, record_.elementsAtClick, valueOf(*vsbEl)))
+            : std::nullopt;
     emit designChanged();
 }
 

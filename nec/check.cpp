@@ -10,6 +10,7 @@
 #include "nec/engine_run.h"
 #include "nec/feed_match.h"
 #include "nec/nec2c_output.h"
+#include "nec/pattern_figures.h"
 #include "nec/run_cost.h"
 
 namespace loopbeam::nec {
@@ -55,7 +56,7 @@ ForwardLook forwardLook(const std::vector<Direction>& pattern) {
 }
 
 FrequencyPoint pointOf(const FrequencyOutput& out, double mhz, double lockedMHz) {
-    const ForwardLook look = forwardLook(out.pattern);
+    const ForwardLook look = forwardLook(out.patterns.front());
     FrequencyPoint p;
     p.mhz = mhz;
     p.feedImpedance = out.feedImpedance;
@@ -99,8 +100,11 @@ Outcome<CheckResult> runCheck(const NecModel& model, const RunControl& control) 
         if (!read) return Refused{read.error()};
         for (std::size_t i = 0; i < read->size(); ++i) {
             const FrequencyRequest& request = parts[k][i];
-            result.sweep.push_back(pointOf((*read)[i], request.mhz, locked));
-            if (request.wholeAzimuth) result.azimuthPattern = azimuthPattern((*read)[i].pattern);
+            const FrequencyOutput& out = (*read)[i];
+            result.sweep.push_back(pointOf(out, request.mhz, locked));
+            if (!request.wholeAzimuth) continue;
+            result.azimuthPattern = azimuthPattern(out.patterns.front());
+            result.elevationPattern = elevationPlane(out.patterns.back());
         }
     }
     result.summary = summarise(result.sweep, model.sweep);

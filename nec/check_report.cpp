@@ -21,6 +21,19 @@ std::string spansText(const std::vector<Span>& spans) {
     return out;
 }
 
+// "144.860, 143.257 and 145.867 MHz"
+std::string frequenciesText(const std::vector<double>& mhzList) {
+    std::string out;
+    for (std::size_t i = 0; i < mhzList.size(); ++i)
+        out += (i == 0 ? "" : i + 1 == mhzList.size() ? " and " : ", ") + printfText("%.3f", mhzList[i]);
+    return out + " MHz";
+}
+
+std::string lowestText(const LowestSwr& lowest) {
+    return printfText("%.2f at %s", lowest.swr, mhz(lowest.mhz).c_str()) +
+           (lowest.atSweepEdge ? ", at the edge of the sweep; it may lie beyond" : "");
+}
+
 }  // namespace
 
 std::string conditionsOf(const NecModel& model) {
@@ -37,8 +50,10 @@ std::vector<SummaryLine> summaryLines(const CheckResult& result, const QuadDesig
     const CheckSummary& s = result.summary;
     const std::string locked = printfText("%g MHz", design.lockedMHz);
     return {
-        {"Resonance (X = 0)", s.resonanceMHz ? mhz(*s.resonanceMHz) : "none in the sweep"},
-        {"Lowest SWR through the 75-ohm section", printfText("%.2f at %s", s.minSwr, mhz(s.minSwrMHz).c_str())},
+        {s.resonancesMHz.size() > 1 ? "Resonances (X = 0), nearest first" : "Resonance (X = 0)",
+         s.resonancesMHz.empty() ? "none in the sweep" : frequenciesText(s.resonancesMHz)},
+        {"Lowest SWR through the 75-ohm section", lowestText(s.lowestThroughSection)},
+        {"Lowest SWR fed directly", lowestText(s.lowestDirect)},
         {"SWR below 1.5", spansText(s.below1_5)},
         {"SWR below 2", spansText(s.below2)},
         {"Estimated range (SWR 1.5 to 1.7)",

@@ -19,9 +19,9 @@ struct SummaryLine {
     std::string label, value;
 };
 
-// Resonance, the lowest SWR through the section, the spans below 1.5 and 2
-// set beside the estimated range, the SWR at its edges, gain and F/B at the
-// locked frequency.
+// Every resonance, the lowest SWR through the section and fed directly, the
+// spans below 1.5 and 2 set beside the estimated range, the SWR at its
+// edges, gain and F/B at the locked frequency.
 std::vector<SummaryLine> summaryLines(const CheckResult& result, const QuadDesign& design);
 
 // One line a frequency, the columns separated and headed with their units.

@@ -1,9 +1,8 @@
 #pragma once
 // What a check found: the sweep, frequency by frequency, its summary, and the
-// azimuth pattern at the locked frequency.
+// patterns at the locked frequency.
 
 #include <complex>
-#include <optional>
 #include <vector>
 
 namespace loopbeam::nec {
@@ -23,6 +22,14 @@ struct PatternPoint {
     double gainDbi = 0;
 };
 
+// In the vertical plane through the boom: 0 the horizon ahead, 90 straight
+// up, 180 the horizon behind; in free space on round to 270, straight down,
+// which is also -90.
+struct ElevationPoint {
+    double elevationDegrees = 0;
+    double gainDbi = 0;
+};
+
 // Where the SWR through the section stays below a threshold; an edge that is
 // the sweep's own says so: the span may go on beyond it.
 struct Span {
@@ -30,10 +37,17 @@ struct Span {
     bool lowIsSweepEdge = false, highIsSweepEdge = false;
 };
 
+// The lowest SWR of the sweep. At its first or last point, or the one next
+// to it, the sweep cannot show that the SWR does not fall lower beyond.
+struct LowestSwr {
+    double mhz = 0;
+    double swr = 0;
+    bool atSweepEdge = false;
+};
+
 struct CheckSummary {
-    std::optional<double> resonanceMHz;  // X crosses zero (interpolated), nearest the locked frequency
-    double minSwrMHz = 0;
-    double minSwr = 0;  // through the section
+    std::vector<double> resonancesMHz;  // where X crosses zero (interpolated), nearest the locked frequency first
+    LowestSwr lowestThroughSection, lowestDirect;
     std::vector<Span> below1_5, below2;
     double swrAtLowEdge = 0, swrAtHighEdge = 0;  // through the section, at the estimated edges
     double gainAtLockedDbi = 0;
@@ -44,7 +58,8 @@ struct CheckSummary {
 struct CheckResult {
     std::vector<FrequencyPoint> sweep;  // ascending
     CheckSummary summary;
-    std::vector<PatternPoint> azimuthPattern;  // at the locked frequency and its elevation
+    std::vector<PatternPoint> azimuthPattern;      // at the locked frequency and its elevation
+    std::vector<ElevationPoint> elevationPattern;  // at the locked frequency, by ascending elevation
     int segments = 0;
 };
 

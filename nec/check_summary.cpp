@@ -39,29 +39,34 @@ std::vector<Span> spansBelow(const std::vector<FrequencyPoint>& sweep, double sw
     return spans;
 }
 
-std::optional<double> zeroReactance(const std::vector<FrequencyPoint>& sweep, double nearMHz) {
-    std::optional<double> nearest;
-    const auto consider = [&](double mhz) {
-        if (!nearest || std::abs(mhz - nearMHz) < std::abs(*nearest - nearMHz)) nearest = mhz;
-    };
+std::vector<double> reactanceZeros(const std::vector<FrequencyPoint>& sweep, double nearMHz) {
+    std::vector<double> zeros;
     for (std::size_t i = 0; i < sweep.size(); ++i) {
         const double x0 = sweep[i].feedImpedance.imag();
-        if (x0 == 0) consider(sweep[i].mhz);
+        if (x0 == 0) zeros.push_back(sweep[i].mhz);
         if (i + 1 == sweep.size()) break;
         const double x1 = sweep[i + 1].feedImpedance.imag();
-        if ((x0 < 0 && x1 > 0) || (x0 > 0 && x1 < 0)) consider(crossing(sweep[i].mhz, x0, sweep[i + 1].mhz, x1, 0));
+        if ((x0 < 0 && x1 > 0) || (x0 > 0 && x1 < 0))
+            zeros.push_back(crossing(sweep[i].mhz, x0, sweep[i + 1].mhz, x1, 0));
     }
-    return nearest;
+    std::stable_sort(zeros.begin(), zeros.end(),
+                     [&](double a, double b) { return std::abs(a - nearMHz) < std::abs(b - nearMHz); });
+    return zeros;
+}
+
+LowestSwr lowestSwr(const std::vector<FrequencyPoint>& sweep, double FrequencyPoint::*swr) {
+    const auto best =
+        std::min_element(sweep.begin(), sweep.end(),
+                         [swr](const FrequencyPoint& a, const FrequencyPoint& b) { return a.*swr < b.*swr; });
+    const auto index = static_cast<std::size_t>(best - sweep.begin());
+    return {best->mhz, (*best).*swr, index <= 1 || index + 2 >= sweep.size()};
 }
 
 CheckSummary summarise(const std::vector<FrequencyPoint>& sweep, const SweepPlan& plan) {
     CheckSummary s;
-    s.resonanceMHz = zeroReactance(sweep, plan.mhz[plan.lockedIndex]);
-    const auto best = std::min_element(sweep.begin(), sweep.end(), [](const auto& a, const auto& b) {
-        return a.swrThroughSection < b.swrThroughSection;
-    });
-    s.minSwrMHz = best->mhz;
-    s.minSwr = best->swrThroughSection;
+    s.resonancesMHz = reactanceZeros(sweep, plan.mhz[plan.lockedIndex]);
+    s.lowestThroughSection = lowestSwr(sweep, &FrequencyPoint::swrThroughSection);
+    s.lowestDirect = lowestSwr(sweep, &FrequencyPoint::swrDirect);
     s.below1_5 = spansBelow(sweep, 1.5);
     s.below2 = spansBelow(sweep, 2.0);
     s.swrAtLowEdge = sweep[plan.lowEdgeIndex].swrThroughSection;

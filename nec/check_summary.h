@@ -1,7 +1,6 @@
 #pragma once
 // The figures a builder reads first, drawn from the sweep.
 
-#include <optional>
 #include <vector>
 
 #include "nec/check_result.h"
@@ -13,6 +12,9 @@ CheckSummary summarise(const std::vector<FrequencyPoint>& sweep, const SweepPlan
 
 // Edges interpolated linearly between sweep points.
 std::vector<Span> spansBelow(const std::vector<FrequencyPoint>& sweep, double swrThreshold);
-std::optional<double> zeroReactance(const std::vector<FrequencyPoint>& sweep, double nearMHz);
+// Every zero crossing of X, nearest the frequency first.
+std::vector<double> reactanceZeros(const std::vector<FrequencyPoint>& sweep, double nearMHz);
+// The lowest of one of the SWRs (a member of FrequencyPoint), and whether it lies at the sweep's edge.
+LowestSwr lowestSwr(const std::vector<FrequencyPoint>& sweep, double FrequencyPoint::*swr);
 
 }  // namespace loopbeam::nec

@@ -32,10 +32,14 @@ std::string wireCard(const Wire& w, double radius) {
                       w.to.x, w.to.y, w.to.z, radius);
 }
 
-std::string frequencyCards(double mhz, const PatternGrid& g) {
+// Each RP card after the first reuses the frequency's solution.
+std::string frequencyCards(double mhz, const std::vector<PatternGrid>& cuts) {
+    std::string cards = printfText("FR 0 1 0 0 %.10g 0\n", mhz);
     // RP XNDA 1000: vertical and horizontal components, power gain.
-    return printfText("FR 0 1 0 0 %.10g 0\nRP 0 %d %d 1000 %.9g %.9g %.9g %.9g\n", mhz, g.thetaCount, g.phiCount,
-                      g.thetaStart, g.phiStart, g.thetaStep, g.phiStep);
+    for (const PatternGrid& g : cuts)
+        cards += printfText("RP 0 %d %d 1000 %.9g %.9g %.9g %.9g\n", g.thetaCount, g.phiCount, g.thetaStart, g.phiStart,
+                            g.thetaStep, g.phiStep);
+    return cards;
 }
 
 }  // namespace
@@ -61,7 +65,7 @@ std::string writeDeck(const NecModel& model, std::span<const FrequencyRequest> f
     deck += printfText("EX 0 %d %d 0 1 0\n", model.feed.tag, model.feed.segment);
     deck += "PT -1 0 0 0\n";  // no current tables: the feed point and patterns are all we read
     for (const FrequencyRequest& f : frequencies)
-        deck += frequencyCards(f.mhz, patternGrid(overGround, f.wholeAzimuth));
+        deck += frequencyCards(f.mhz, patternCuts(overGround, f.wholeAzimuth));
     deck += "EN\n";
     return deck;
 }

@@ -1,6 +1,9 @@
 #pragma once
 // The NEC-2 check's input from a calculated design.
 
+#include <string>
+#include <vector>
+
 #include "design/calculated_design.h"
 #include "nec/quad_design.h"
 
@@ -9,5 +12,9 @@ namespace loopbeam::nec {
 // The design's loops, spacing and wire, its estimated range, and comment
 // lines naming it and the program.
 QuadDesign quadDesignOf(const CalculatedDesign& design);
+
+// What the design's name alone would mislead about: STANDARD HIGH GAIN's
+// constants taken at another element count, DOUBLE REFLECTOR's one reflector.
+std::vector<std::string> designNotes(const CalculatedDesign& design);
 
 }  // namespace loopbeam::nec

@@ -72,8 +72,10 @@ Outcome<std::complex<double>> feedImpedance(Block block, const FeedSegment& feed
     return std::complex<double>(*r, *x);
 }
 
-Outcome<std::vector<Direction>> pattern(Block block, const PatternGrid& grid) {
-    const auto title = find(block, kPatternLine);
+// One cut's directions, from the pattern title at or after line `from`; `from`
+// moves past them.
+Outcome<std::vector<Direction>> pattern(Block block, const PatternGrid& grid, std::size_t& from) {
+    const auto title = find(block, kPatternLine, from);
     const auto header = title ? find(block, kPatternHeaderEnd, *title) : std::nullopt;
     if (!header) return refuse("the radiation pattern is missing");
     std::vector<Direction> directions;
@@ -92,6 +94,7 @@ Outcome<std::vector<Direction>> pattern(Block block, const PatternGrid& grid) {
                 return refuse("the radiation pattern is given for other directions");
             directions.push_back({*theta, *phi, *gain});
         }
+    from = *header + 1 + directions.size();
     return directions;
 }
 
@@ -103,9 +106,14 @@ Outcome<FrequencyOutput> readBlock(Block block, const FrequencyRequest& request,
         return refuse(printfText("it gives %.5g MHz instead", *printed));
     auto impedance = feedImpedance(block, feed);
     if (!impedance) return Refused{impedance.error()};
-    auto directions = pattern(block, patternGrid(overGround, request.wholeAzimuth));
-    if (!directions) return Refused{directions.error()};
-    return FrequencyOutput{*impedance, std::move(*directions)};
+    FrequencyOutput out{*impedance, {}};
+    std::size_t from = 0;
+    for (const PatternGrid& cut : patternCuts(overGround, request.wholeAzimuth)) {
+        auto directions = pattern(block, cut, from);
+        if (!directions) return Refused{directions.error()};
+        out.patterns.push_back(std::move(*directions));
+    }
+    return out;
 }
 
 }  // namespace

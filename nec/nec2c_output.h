@@ -27,7 +27,7 @@ struct Direction {
 
 struct FrequencyOutput {
     std::complex<double> feedImpedance;
-    std::vector<Direction> pattern;  // in NEC-2's order: theta varies fastest
+    std::vector<std::vector<Direction>> patterns;  // one a cut of patternCuts, in NEC-2's order: theta fastest
 };
 
 // Refuses output that ends early or does not answer the requests: another

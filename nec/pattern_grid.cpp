@@ -16,4 +16,16 @@ PatternGrid patternGrid(bool overGround, bool wholeAzimuth) {
     return grid;
 }
 
+std::vector<PatternGrid> patternCuts(bool overGround, bool wholeAzimuth) {
+    std::vector<PatternGrid> cuts{patternGrid(overGround, wholeAzimuth)};
+    if (wholeAzimuth && !overGround) {
+        PatternGrid vertical;
+        vertical.thetaCount = static_cast<int>(180 / kElevationStepDegrees) + 1;
+        vertical.thetaStart = 0;
+        vertical.thetaStep = kElevationStepDegrees;
+        cuts.push_back(vertical);
+    }
+    return cuts;
+}
+
 }  // namespace loopbeam::nec

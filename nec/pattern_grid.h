@@ -22,6 +22,12 @@ struct PatternGrid {
 // back.
 PatternGrid patternGrid(bool overGround, bool wholeAzimuth);
 
+// The cuts a frequency's RP cards ask for, one a card, in order: the grid
+// above, and at the locked frequency in free space also the vertical plane
+// through the boom, every degree round (over ground the grid holds that plane
+// already: phi 0 and 180 at every elevation).
+std::vector<PatternGrid> patternCuts(bool overGround, bool wholeAzimuth);
+
 struct FrequencyRequest {
     double mhz = 0;
     bool wholeAzimuth = false;  // the locked frequency

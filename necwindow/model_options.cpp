@@ -110,7 +110,7 @@ void ModelOptions::buildWireRow() {
         insulation_->addItem(QStringLiteral("%1 (%2)").arg(ui::toQString(material.name)).arg(material.permittivity),
                              static_cast<int>(material.key));
     insulation_->addItem(QStringLiteral("Other permittivity"), kOwnPermittivity);
-    addLabelled(*row, QStringLiteral("Ins&ulation"), insulation_, QStringLiteral("Wire insulation"));
+    addLabelled(*row, QStringLiteral("Insu&lation"), insulation_, QStringLiteral("Wire insulation"));
     thickness_->setRange(0.01, nec::kMaxInsulationMm);
     thickness_->setDecimals(2);
     thickness_->setSingleStep(0.05);
@@ -121,7 +121,7 @@ void ModelOptions::buildWireRow() {
     permittivity_->setDecimals(2);
     permittivity_->setSingleStep(0.1);
     permittivity_->setValue(nec::kDielectrics.front().permittivity);
-    addLabelled(*row, QStringLiteral("P&ermittivity"), permittivity_,
+    addLabelled(*row, QStringLiteral("&Permittivity"), permittivity_,
                 QStringLiteral("Insulation relative permittivity"));
     row->addStretch();
     static_cast<QVBoxLayout*>(layout())->addLayout(row);

@@ -316,6 +316,11 @@ TEST(CommandLine, TheCheckInJsonAndAsTouchstoneAgree) {
     EXPECT_NE(run.out.find("\"model\": {\"shape\": \"square\", \"insulation_mm\": null, \"permittivity\": null, "
                            "\"conductor\": \"copper\", \"soil\": null, \"boom_height_m\": null}}"),
               std::string::npos);
+    // The summary's facts beside the keys that were there before: one resonance, neither minimum at an edge.
+    for (const char* key :
+         {"\"resonance_mhz\": 14.29", "\"resonances_mhz\": [14.29", "\"min_swr_mhz\": ", "\"min_swr_direct_mhz\": ",
+          "\"at_sweep_edge\": {\"min_swr\": false, \"min_swr_direct\": false}"})
+        EXPECT_NE(run.out.find(key), std::string::npos) << key;
 }
 
 TEST(CommandLine, TheWireAndSoilGoIntoTheJsonAndTheTouchstoneHeader) {
