@@ -15,7 +15,7 @@
 #include "cli/report.h"
 #include "cli/signal_exit.h"
 #include "common/checked_output.h"
-#include "nec/sweep_files.h"
+#include "nec/check/sweep_files.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <cmath>
 
 #include "cli/report.h"
-#include "nec/check.h"
-#include "nec/check_report.h"
+#include "nec/check/check.h"
+#include "nec/check/check_report.h"
 #include "nec/choice_table.h"
-#include "nec/design_input.h"
+#include "nec/model/design_input.h"
+#include "nec/model/run_cost.h"
 #include "nec/printf_text.h"
-#include "nec/run_cost.h"
 
 namespace loopbeam::cli {
 namespace {

@@ -9,8 +9,8 @@
 #include "cli/design_run.h"
 #include "cli/options.h"
 #include "design/calculated_design.h"
-#include "nec/check_result.h"
-#include "nec/quad_design.h"
+#include "nec/check/check_result.h"
+#include "nec/model/quad_design.h"
 
 namespace loopbeam::cli {
 

@@ -6,9 +6,9 @@
 #include <sstream>
 
 #include "common/checked_output.h"
-#include "nec/check.h"
-#include "nec/design_input.h"
-#include "nec/file_stem.h"
+#include "nec/check/check.h"
+#include "nec/model/design_input.h"
+#include "nec/model/file_stem.h"
 #include "ui/show_outcome.h"
 
 namespace loopbeam {

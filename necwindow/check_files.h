@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "design/calculated_design.h"
-#include "nec/quad_design.h"
+#include "nec/model/quad_design.h"
 
 class QWidget;
 

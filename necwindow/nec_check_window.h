@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "design/calculated_design.h"
-#include "nec/check_result.h"
-#include "nec/quad_design.h"
+#include "nec/check/check_result.h"
+#include "nec/model/quad_design.h"
 #include "necwindow/check_runner.h"
-#include "necwindow/model_options.h"
-#include "necwindow/summary_panel.h"
+#include "necwindow/panels/model_options.h"
+#include "necwindow/panels/summary_panel.h"
 
 class QBoxLayout;
 class QLabel;

@@ -24,8 +24,8 @@
 
 #include "mainwindow/tarnwell.h"
 #include "necwindow/check_entries.h"
-#include "necwindow/model_options.h"
 #include "necwindow/opening_place.h"
+#include "necwindow/panels/model_options.h"
 #include "tests/window_test_support.h"
 
 namespace loopbeam {

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <limits>
 
-#include "nec/pattern_figures.h"
-#include "nec/smith_chart_geometry.h"
+#include "nec/check/pattern_figures.h"
+#include "nec/check/smith_chart_geometry.h"
 
 namespace loopbeam::nec {
 namespace {

@@ -11,9 +11,9 @@
 #include <sstream>
 
 #include "../engine_fakes.h"
-#include "nec/check.h"
-#include "nec/engine_run.h"
-#include "nec/nec2c_output.h"
+#include "nec/check/check.h"
+#include "nec/engine/engine_run.h"
+#include "nec/engine/nec2c_output.h"
 #include "sample_designs.h"
 
 namespace loopbeam::nec {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "nec/design_input.h"
-#include "nec/file_stem.h"
+#include "nec/model/design_input.h"
+#include "nec/model/file_stem.h"
 
 namespace loopbeam::nec {
 namespace {

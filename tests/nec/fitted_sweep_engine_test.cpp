@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <functional>
 
-#include "nec/adaptive_sweep.h"
-#include "nec/deck_writer.h"
-#include "nec/engine_run.h"
-#include "nec/engine_solver.h"
+#include "nec/engine/engine_run.h"
+#include "nec/engine/engine_solver.h"
+#include "nec/fit/adaptive_sweep.h"
+#include "nec/model/deck_writer.h"
 #include "sample_designs.h"
 
 namespace loopbeam::nec {

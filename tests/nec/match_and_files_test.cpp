@@ -6,9 +6,9 @@
 #include <sstream>
 
 #include "common/checked_output.h"
-#include "nec/check_summary.h"
-#include "nec/feed_match.h"
-#include "nec/sweep_files.h"
+#include "nec/check/check_summary.h"
+#include "nec/check/feed_match.h"
+#include "nec/check/sweep_files.h"
 
 namespace loopbeam::nec {
 namespace {

@@ -8,7 +8,7 @@
 #include <functional>
 #include <sstream>
 
-#include "nec/nec2c_output.h"
+#include "nec/engine/nec2c_output.h"
 
 namespace loopbeam::nec {
 namespace {

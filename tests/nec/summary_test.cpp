@@ -9,8 +9,8 @@
 #include <sstream>
 
 #include "design/frequency_lock.h"
-#include "nec/check_report.h"
-#include "nec/check_summary.h"
+#include "nec/check/check_report.h"
+#include "nec/check/check_summary.h"
 
 namespace loopbeam::nec {
 namespace {
