@@ -54,10 +54,10 @@ test: build
 bench: build
 	$(BUILD)/bench/design_bench
 	$(BUILD)/bench/nec_bench
-	xvfb-run -a -s "-screen 0 1024x768x24" bash bench/startup_ratio.sh $(BUILD)/bench $(BUILD)/loopbeam
+	tools/on_xvfb.sh bash bench/startup_ratio.sh $(BUILD)/bench $(BUILD)/loopbeam
 
 screenshot: build
-	xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD)/loopbeam-screenshot build/screenshots
+	tools/on_xvfb.sh $(BUILD)/loopbeam-screenshot build/screenshots
 	@ls build/screenshots/*.png
 
 package: build
