@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "mainwindow/tarnwell.h"
 #include "tests/window_test_support.h"
@@ -291,6 +292,60 @@ TEST_F(MainWindowTest, EveryBoxAndBarHasAnAccessibleName) {
     click("Command1");
     click("Command2");
     expectNames({{"Text14", "Directors, whole metres"}, {"Text26", "Spreader hole spacing, centimetres"}});
+}
+
+// However STANDARD HIGH GAIN becomes selected, its type is chosen with the
+// constants of the element count of that moment (the design's table: 5
+// elements 984 and 1083, 3 elements 975 and 1065); selected once more at 3,
+// a click applies them again, while Toggle leaves a selected option as it is.
+TEST(DesignTypeOptions, EveryWayOfSelectingChoosesTheType) {
+    using Select = std::function<void(TARNWELL&, QRadioButton&)>;
+    const auto click = [](TARNWELL&, QRadioButton& option) { QTest::mouseClick(&option, Qt::LeftButton, {}, {4, 4}); };
+    struct Case {
+        const char* way;
+        Select select;
+        float dirConstAgain, refConstAgain;
+    };
+    const Case cases[] = {
+        {"a mouse click", click, 975, 1065},
+        {"Space on the focused option",
+         [](TARNWELL&, QRadioButton& option) {
+             option.setFocus();
+             QTest::keyClick(&option, Qt::Key_Space);
+         },
+         975, 1065},
+        {"the up arrow from DOUBLE REFLECTOR below it",
+         [&](TARNWELL& window, QRadioButton&) {
+             auto* below = child<QRadioButton>(window, "Option3");
+             click(window, *below);
+             below->setFocus();
+             QTest::keyClick(below, Qt::Key_Up);
+         },
+         975, 1065},
+        {"an assistive technology's Toggle",
+         [](TARNWELL&, QRadioButton& option) {
+             QAccessible::queryAccessibleInterface(&option)->actionInterface()->doAction(
+                 QAccessibleActionInterface::toggleAction());
+         },
+         984, 1083},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.way);
+        DesignState state;
+        TARNWELL window(state);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        auto* option = child<QRadioButton>(window, "Option1");
+        auto* elements = child<QScrollBar>(window, "vsbEl");
+        elements->setValue(5);
+        c.select(window, *option);
+        EXPECT_TRUE(option->isChecked());
+        EXPECT_EQ(std::pair(state.dirConst, state.refConst), std::pair(984.0f, 1083.0f));
+        elements->setValue(3);
+        c.select(window, *option);
+        EXPECT_EQ(std::pair(state.dirConst, state.refConst), std::pair(c.dirConstAgain, c.refConstAgain));
+    }
 }
 
 // The process ends at once on EXIT, and otherwise only when its last window closes.
