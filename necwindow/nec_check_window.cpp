@@ -24,6 +24,7 @@
 #include "necwindow/check_charts.h"
 #include "necwindow/check_entries.h"
 #include "necwindow/check_files.h"
+#include "ui/accessibility.h"
 #include "ui/show_outcome.h"
 
 namespace loopbeam {
@@ -38,11 +39,13 @@ QRadioButton* choice(QButtonGroup& group, const QString& caption, int id, QLayou
     return button;
 }
 
-QChartView* chartView(QChart* chart, const QString& name) {
+// A chart on a tab of its own, named for a screen reader by its tab's caption.
+void addChart(QTabWidget& tabs, QChart* chart, const QString& name, const QString& caption) {
     auto* view = new QChartView(chart);
     view->setObjectName(name);
+    view->setAccessibleName(QString(caption).remove(QLatin1Char('&')) + QStringLiteral(" chart"));
     view->setRenderHint(QPainter::Antialiasing);
-    return view;
+    tabs.addTab(view, caption);
 }
 
 }  // namespace
@@ -60,6 +63,7 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
       progress_(new QProgressBar),
       summary_(new QFormLayout),
       charts_(new QTabWidget) {
+    ui::installAccessibility();
     setObjectName(QStringLiteral("NecCheck"));
     setWindowTitle(QStringLiteral("NEC-2 check"));
     resize(880, 720);
@@ -85,6 +89,7 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
     message_->setStyleSheet(QStringLiteral("background: #ffd6d6; color: black"));
     page->addLayout(summary_);
     charts_->setObjectName(QStringLiteral("charts"));
+    charts_->setAccessibleName(QStringLiteral("Charts"));
     page->addWidget(charts_, 1);
 
     auto* files = new QHBoxLayout;
@@ -238,11 +243,10 @@ void NecCheckWindow::showResult() {
     }
     const int shownTab = charts_->currentIndex();  // a new check keeps the chart the user was reading
     charts_->clear();
-    charts_->addTab(chartView(swrChart(*result_, checkedInput_.estimatedLowMHz, checkedInput_.estimatedHighMHz),
-                              QStringLiteral("swrChart")),
-                    QStringLiteral("&SWR"));
-    charts_->addTab(chartView(impedanceChart(*result_), QStringLiteral("impedanceChart")), QStringLiteral("&R and X"));
-    charts_->addTab(chartView(patternChart(*result_), QStringLiteral("patternChart")), QStringLiteral("&Pattern"));
+    addChart(*charts_, swrChart(*result_, checkedInput_.estimatedLowMHz, checkedInput_.estimatedHighMHz),
+             QStringLiteral("swrChart"), QStringLiteral("&SWR"));
+    addChart(*charts_, impedanceChart(*result_), QStringLiteral("impedanceChart"), QStringLiteral("&R and X"));
+    addChart(*charts_, patternChart(*result_), QStringLiteral("patternChart"), QStringLiteral("&Pattern"));
     charts_->setCurrentIndex(std::max(shownTab, 0));
     for (QPushButton* button : saves_) button->setEnabled(true);
 }

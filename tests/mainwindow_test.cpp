@@ -7,7 +7,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <functional>
+#include <tuple>
 
 #include "mainwindow/tarnwell.h"
 #include "tests/window_test_support.h"
@@ -346,6 +348,26 @@ TEST(DesignTypeOptions, EveryWayOfSelectingChoosesTheType) {
         c.select(window, *option);
         EXPECT_EQ(std::pair(state.dirConst, state.refConst), std::pair(c.dirConstAgain, c.refConstAgain));
     }
+}
+
+// What a screen reader is given: the window as a window, a caption box as
+// its text alone, without the viewport and scroll bars of a text box.
+TEST_F(MainWindowTest, ScreenReadersReadCaptionBoxesWhole) {
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
+    QAccessibleInterface* caption = QAccessible::queryAccessibleInterface(child<QWidget>(window, "Text6"));
+    EXPECT_EQ(caption->role(), QAccessible::EditableText);
+    EXPECT_EQ(caption->childCount(), 0);
+    QAccessibleTextInterface* text = caption->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->characterCount(), 30);  // "INPUT CENTER\nFREQUENCY IN MHZ\n"
+    const std::tuple<int, int, const char*> ranges[] = {
+        {0, 5, "INPUT"}, {6, 12, "CENTER"}, {13, -1, "FREQUENCY IN MHZ\n"}, {26, 99, "MHZ\n"}, {8, 2, ""}};
+    for (const auto& [start, end, expected] : ranges) EXPECT_EQ(text->text(start, end), expected) << start;
+    text->setSelection(0, 6, 12);
+    EXPECT_EQ(child<QTextEdit>(window, "Text6")->textCursor().selectedText(), "CENTER");
+    int start = -1, end = -1;
+    text->selection(0, &start, &end);
+    EXPECT_EQ(std::pair(start, end), std::pair(6, 12));
 }
 
 // The process ends at once on EXIT, and otherwise only when its last window closes.
