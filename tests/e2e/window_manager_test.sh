@@ -73,6 +73,9 @@ centred() {
 }
 check "frame centred on the screen" centred
 echo "    (frame $placement)"
+geometry "$main"
+home_x=$X home_y=$Y
+at_home() { geometry "$main"; [ "$X,$Y" = "$home_x,$home_y" ]; }
 
 # Minimised: listed in the task bar until restored (openbox draws a minimise
 # box; icewm obeys the window's wish for none and refuses).
@@ -82,6 +85,7 @@ if [ "$wm" = openbox ]; then
   check "minimised, it is listed" property_lacks "$main" _NET_WM_STATE '_NET_WM_STATE_SKIP_TASKBAR'
   xdotool key alt+Tab
   check "Alt+Tab brings it back" property_has "$main" WM_STATE 'window state: Normal'
+  check "back where it was" at_home  # openbox animates the way back: clicks wait for its end
 else
   sleep 0.7  # time for icewm to act on the request it refuses
   check "it cannot be minimised" property_has "$main" WM_STATE 'window state: Normal'
