@@ -24,6 +24,7 @@
 #include "ui/control_builder.h"
 #include "ui/show_outcome.h"
 #include "ui/window_printer.h"
+#include "ui/wrapping_option.h"
 #include "ui/x11_desktop.h"
 
 namespace loopbeam {
@@ -100,9 +101,12 @@ void TARNWELL::connectHandlers() {
     const auto onClick = [this](std::size_t row, void (TARNWELL::*handler)()) {
         connect(controls_.at<QAbstractButton>(row), &QAbstractButton::clicked, this, handler);
     };
-    onClick(row("Option1"), &TARNWELL::Option1_Click);
-    onClick(row("Option2"), &TARNWELL::Option2_Click);
-    onClick(row("Option3"), &TARNWELL::Option3_Click);
+    const auto onChosen = [this](std::size_t row, void (TARNWELL::*handler)()) {
+        connect(controls_.at<ui::WrappingOption>(row), &ui::WrappingOption::chosen, this, handler);
+    };
+    onChosen(row("Option1"), &TARNWELL::Option1_Click);
+    onChosen(row("Option2"), &TARNWELL::Option2_Click);
+    onChosen(row("Option3"), &TARNWELL::Option3_Click);
     onClick(row("Command1"), &TARNWELL::Command1_Click);
     onClick(row("Command2"), &TARNWELL::Command2_Click);
     onClick(row("Command3"), &TARNWELL::Command3_Click);

@@ -27,6 +27,7 @@
 #include "necwindow/check_entries.h"
 #include "necwindow/check_files.h"
 #include "necwindow/opening_place.h"
+#include "ui/accessibility.h"
 #include "ui/show_outcome.h"
 #include "ui/wrapped_lines.h"
 #include "ui/x11_desktop.h"
@@ -58,6 +59,7 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
       summary_(new SummaryPanel),
       charts_(new QTabWidget),
       saved_(new QLabel) {
+    ui::installAccessibility();
     setObjectName(QStringLiteral("NecCheck"));
     setWindowTitle(QStringLiteral("NEC-2 check"));
     resize(kPreferredSize);

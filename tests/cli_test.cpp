@@ -289,7 +289,7 @@ OnePort readTouchstone(const std::string& path) {
     return file;
 }
 
-TEST(CommandLine, TheCheckInJsonAndAsTouchstoneAgree) {
+TEST(CommandLineCheck, TheJsonAndTheTouchstoneAgree) {
     const std::string s1p = ::testing::TempDir() + "quad.s1p";
     const CliRun run = runCli("--freq 14.2 --awg 14 --simulate --json --touchstone " + s1p);
     ASSERT_EQ(run.status, 0) << run.said;
@@ -323,7 +323,7 @@ TEST(CommandLine, TheCheckInJsonAndAsTouchstoneAgree) {
         EXPECT_NE(run.out.find(key), std::string::npos) << key;
 }
 
-TEST(CommandLine, TheWireAndSoilGoIntoTheJsonAndTheTouchstoneHeader) {
+TEST(CommandLineCheck, TheWireAndSoilGoIntoTheJsonAndTheTouchstoneHeader) {
     const std::string s1p = ::testing::TempDir() + "insulated.s1p";
     const CliRun run = runCli(
         "--freq 14.2 --awg 14 --simulate --json --insulation 0.5 --permittivity 2.8 --conductor aluminium --ground 12 "

@@ -15,7 +15,7 @@
 namespace loopbeam::nec {
 namespace {
 
-TEST(FittedSweepOnNec2c, TheFitAgreesWithDirectSolvesAtFrequenciesItNeverSolved) {
+TEST(EngineFittedSweep, TheFitAgreesWithDirectSolvesAtFrequenciesItNeverSolved) {
     const std::pair<QuadDesign, CheckOptions> cases[] = {
         {quad14MHz(), {}},
         {sampleDesigns()[2], {}},  // a director resonates inside the span
