@@ -11,8 +11,8 @@ BUILD    := build/$(PRESET)
 PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-charts-dev xvfb xauth \
             cups printer-driver-cups-pdf poppler-utils python3 xdotool imagemagick \
             dpkg-dev desktop-file-utils appstream pkg-config libxcb1-dev clang-format \
-            fonts-liberation fonts-dejavu-core fonts-comic-neue openbox icewm x11-utils nec2c libeigen3-dev \
-            libboost-dev
+            fonts-liberation fonts-dejavu-core fonts-comic-neue openbox icewm x11-utils nec2c \
+            dbus at-spi2-core python3-pyatspi libeigen3-dev libboost-dev
 
 MAKEFLAGS += --no-print-directory
 
@@ -55,10 +55,10 @@ test: build
 bench: build
 	$(BUILD)/bench/design_bench
 	$(BUILD)/bench/nec_bench
-	xvfb-run -a -s "-screen 0 1024x768x24" bash bench/startup_ratio.sh $(BUILD)/bench $(BUILD)/loopbeam
+	tools/on_xvfb.sh bash bench/startup_ratio.sh $(BUILD)/bench $(BUILD)/loopbeam
 
 screenshot: build
-	xvfb-run -a -s "-screen 0 1024x768x24" $(BUILD)/loopbeam-screenshot build/screenshots
+	LOOPBEAM_SCREEN=1280x800x24 tools/on_xvfb.sh $(BUILD)/loopbeam-screenshot build/screenshots
 	@ls build/screenshots/*.png
 
 package: build

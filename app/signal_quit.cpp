@@ -4,8 +4,8 @@
 #include <QSocketNotifier>
 #include <cstdlib>
 
-#include "nec/ending_signals.h"
-#include "nec/run_registry.h"
+#include "nec/engine/ending_signals.h"
+#include "nec/engine/run_registry.h"
 
 namespace loopbeam {
 namespace {

@@ -9,8 +9,8 @@
 
 #include <chrono>
 
-#include "nec/check.h"
-#include "nec/run_control.h"
+#include "nec/check/check.h"
+#include "nec/engine/run_control.h"
 #include "nec/tuning/tune.h"
 
 namespace {

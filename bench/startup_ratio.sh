@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Start-up time and peak memory of loopbeam against the bare Qt program,
-# each the median of RUNS starts on the same Xvfb server. Run under xvfb-run.
+# each the median of RUNS starts on the same Xvfb server. Run under tools/on_xvfb.sh.
 set -euo pipefail
 bench=$1 program=$2 runs=${3:-15}
 read -r bare_ms bare_kib < <("$bench/startup_probe" "$runs" "$bench/bare_window" | tail -n 1)

@@ -17,7 +17,7 @@
 #include "cli/tune_report.h"
 #include "cli/tune_run.h"
 #include "common/checked_output.h"
-#include "nec/sweep_files.h"
+#include "nec/check/sweep_files.h"
 
 namespace {
 

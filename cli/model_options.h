@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "nec/quad_design.h"
+#include "nec/model/quad_design.h"
 
 namespace loopbeam::cli {
 

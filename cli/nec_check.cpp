@@ -4,12 +4,12 @@
 #include <cmath>
 
 #include "cli/report.h"
-#include "nec/check.h"
-#include "nec/check_report.h"
+#include "nec/check/check.h"
+#include "nec/check/check_report.h"
 #include "nec/choice_table.h"
-#include "nec/design_input.h"
+#include "nec/model/design_input.h"
+#include "nec/model/run_cost.h"
 #include "nec/printf_text.h"
-#include "nec/run_cost.h"
 
 namespace loopbeam::cli {
 namespace {
@@ -36,6 +36,14 @@ std::string modelJson(const nec::CheckOptions& options) {
            ", \"boom_height_m\": " + optionalNumber(options.boomHeightMetres) + "}";
 }
 
+std::string numbersJson(const std::vector<double>& values) {
+    std::string out;
+    for (const double value : values) out += (out.empty() ? "" : ", ") + jsonNumber(value);
+    return "[" + out + "]";
+}
+
+std::string flag(bool value) { return value ? "true" : "false"; }
+
 std::string tooLarge(const nec::NecModel& model) {
     const int segments = model.totalSegments();
     return nec::printfText(
@@ -50,6 +58,7 @@ std::string tooLarge(const nec::NecModel& model) {
 NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) {
     NecCheckRun run;
     run.design = nec::quadDesignOf(design);
+    run.notes = nec::designNotes(design);
     run.options.shape = options.diamond ? nec::LoopShape::Diamond : nec::LoopShape::Square;
     run.options.boomHeightMetres = options.groundHeightMetres;
     applyModelChoices(options.model, run.options);
@@ -77,6 +86,7 @@ NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) 
 
 std::string necReport(const NecCheckRun& run, const Options& options) {
     std::string out = "\nNEC-2 model: " + run.conditions + "\n";
+    for (const std::string& note : run.notes) out += "Note: " + note + "\n";
     // A tuning writes the tuned design's deck, when there is one.
     if (options.necDeck && !options.tune) out += "NEC-2 deck written to " + *options.necDeck + "\n";
     if (!run.result) return out;
@@ -109,9 +119,14 @@ std::string necJson(const nec::CheckResult& result, const nec::CheckOptions& opt
         pattern += (pattern.empty() ? "" : ", ") + ("{\"azimuth_deg\": " + jsonNumber(p.azimuthDegrees) +
                                                     ", \"gain_dbi\": " + jsonNumber(p.gainDbi) + "}");
     const nec::CheckSummary& s = result.summary;
+    const nec::LowestSwr &section = s.lowestThroughSection, &direct = s.lowestDirect;
     return "{\"points\": [" + points +
-           "], \"resonance_mhz\": " + (s.resonanceMHz ? jsonNumber(*s.resonanceMHz) : "null") +
-           ", \"min_swr_mhz\": " + jsonNumber(s.minSwrMHz) + ", \"min_swr\": " + jsonNumber(s.minSwr) +
+           "], \"resonance_mhz\": " + (s.resonancesMHz.empty() ? "null" : jsonNumber(s.resonancesMHz.front())) +
+           ", \"resonances_mhz\": " + numbersJson(s.resonancesMHz) + ", \"min_swr_mhz\": " + jsonNumber(section.mhz) +
+           ", \"min_swr\": " + jsonNumber(section.swr) + ", \"min_swr_direct_mhz\": " + jsonNumber(direct.mhz) +
+           ", \"min_swr_direct\": " + jsonNumber(direct.swr) +
+           ", \"at_sweep_edge\": {\"min_swr\": " + flag(section.atSweepEdge) +
+           ", \"min_swr_direct\": " + flag(direct.atSweepEdge) + "}" +
            ", \"swr_below_1_5_mhz\": " + spansJson(s.below1_5) + ", \"swr_below_2_mhz\": " + spansJson(s.below2) +
            ", \"swr_at_estimated_edges\": [" + jsonNumber(s.swrAtLowEdge) + ", " + jsonNumber(s.swrAtHighEdge) + "]" +
            ", \"gain_dbi\": " + jsonNumber(s.gainAtLockedDbi) +

@@ -9,15 +9,16 @@
 #include "cli/design_run.h"
 #include "cli/options.h"
 #include "design/calculated_design.h"
-#include "nec/check_result.h"
-#include "nec/nec_model.h"
-#include "nec/quad_design.h"
+#include "nec/check/check_result.h"
+#include "nec/model/nec_model.h"
+#include "nec/model/quad_design.h"
 
 namespace loopbeam::cli {
 
 struct NecCheckRun {
     nec::QuadDesign design;
     nec::CheckOptions options;
+    std::vector<std::string> notes;      // what the design's name alone would mislead about
     std::string conditions;              // what the model is
     std::vector<std::string> comments;   // the design and the model, as the deck's comment cards say them
     std::string deck;                    // when one was asked for
@@ -33,13 +34,14 @@ inline std::optional<StepFailure> firstFailure(const DesignRun& run, const NecCh
     return run.failure ? run.failure : check ? check->failure : std::nullopt;
 }
 
-// The model's conditions, where its deck went, the summary and the sweep table.
+// The model's conditions and notes, where its deck went, the summary and the sweep table.
 std::string necReport(const NecCheckRun& run, const Options& options);
 
 // The summary's lines, their values in one column.
 std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& design);
 
-// {"points": [...], "resonance_mhz", "min_swr_mhz", "pattern": [...], ..., "model": {...}}
+// {"points": [...], "resonance_mhz", "resonances_mhz": [...], "min_swr_mhz", "min_swr_direct_mhz",
+//  "at_sweep_edge": {"min_swr", "min_swr_direct"}, "pattern": [...], ..., "model": {...}}
 std::string necJson(const nec::CheckResult& result, const nec::CheckOptions& options);
 
 }  // namespace loopbeam::cli

@@ -10,7 +10,7 @@
 #include "design/boxes.h"
 #include "design/cables.h"
 #include "nec/choice_table.h"
-#include "nec/nec_model.h"
+#include "nec/model/nec_model.h"
 #include "nec/printf_text.h"
 
 namespace loopbeam::cli {

@@ -5,8 +5,8 @@
 #include <atomic>
 #include <thread>
 
-#include "nec/ending_signals.h"
-#include "nec/run_registry.h"
+#include "nec/engine/ending_signals.h"
+#include "nec/engine/run_registry.h"
 
 namespace loopbeam::cli {
 namespace {

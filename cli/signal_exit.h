@@ -5,8 +5,8 @@
 
 #include <optional>
 
-#include "nec/cancel_handle.h"
-#include "nec/run_registry.h"
+#include "nec/engine/cancel_handle.h"
+#include "nec/engine/run_registry.h"
 
 namespace loopbeam::cli {
 

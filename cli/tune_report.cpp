@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "design/cables.h"
-#include "nec/check_report.h"
+#include "nec/check/check_report.h"
 #include "nec/choice_table.h"
 #include "nec/printf_text.h"
 

@@ -1,7 +1,7 @@
 #include "cli/tune_run.h"
 
 #include "design/cables.h"
-#include "nec/check.h"
+#include "nec/check/check.h"
 
 namespace loopbeam::cli {
 namespace {

@@ -11,7 +11,7 @@
 #include "cli/nec_check.h"
 #include "cli/options.h"
 #include "design/result_rows.h"
-#include "nec/feed_advice.h"
+#include "nec/check/feed_advice.h"
 #include "nec/tuning/tune.h"
 
 namespace loopbeam::cli {

@@ -4,9 +4,10 @@
 
 namespace loopbeam {
 
-CalculatedDesign calculatedDesign(const DesignState& state, DesignType type, std::int16_t elementCount) {
-    return {state.freq,   elementCount, state.awg,     type,          state.wireDia,    state.dirLen,
-            state.drvLen, state.refLen, state.spacing, state.boomLen, state.holeSpacing};
+CalculatedDesign calculatedDesign(const DesignState& state, DesignType type, std::int16_t typeElementCount,
+                                  std::int16_t elementCount) {
+    return {state.freq,   elementCount, state.awg,    type,          typeElementCount, state.wireDia,
+            state.dirLen, state.drvLen, state.refLen, state.spacing, state.boomLen,    state.holeSpacing};
 }
 
 std::string nameOf(const CalculatedDesign& design) {

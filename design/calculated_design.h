@@ -20,14 +20,22 @@ struct CalculatedDesign {
     std::int16_t elementCount = 0;
     std::int16_t gauge = 0;
     DesignType type = DesignType::StandardHighGain;
-    float wireDia = 0;                                                                    // inches
+    std::int16_t typeElementCount =
+        0;              // on the bar at the type's click: STANDARD HIGH GAIN took this count's constants
+    float wireDia = 0;  // inches
     float dirLen = 0, drvLen = 0, refLen = 0, spacing = 0, boomLen = 0, holeSpacing = 0;  // feet
 
     bool operator==(const CalculatedDesign&) const = default;
 };
 
-// The record of a calculation that has just succeeded with these selectors.
-CalculatedDesign calculatedDesign(const DesignState& state, DesignType type, std::int16_t elementCount);
+// The record of a calculation that has just succeeded with these selectors,
+// the type clicked at typeElementCount elements.
+CalculatedDesign calculatedDesign(const DesignState& state, DesignType type, std::int16_t typeElementCount,
+                                  std::int16_t elementCount);
+// The type clicked at the count calculated.
+inline CalculatedDesign calculatedDesign(const DesignState& state, DesignType type, std::int16_t elementCount) {
+    return calculatedDesign(state, type, elementCount, elementCount);
+}
 
 // "14.2 MHz, 3 elements, AWG 14, STANDARD HIGH GAIN"
 std::string nameOf(const CalculatedDesign& design);
@@ -41,6 +49,7 @@ std::vector<std::string> changesSince(const CalculatedDesign& design, float freq
 // the main window's handlers leave them: a refused calculation leaves none.
 struct CalculationRecord {
     std::optional<DesignType> typeClicked;
+    std::int16_t elementsAtClick = 0;
     std::optional<CalculatedDesign> last;
 };
 

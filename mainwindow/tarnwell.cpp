@@ -24,6 +24,7 @@
 #include "ui/control_builder.h"
 #include "ui/show_outcome.h"
 #include "ui/window_printer.h"
+#include "ui/wrapping_option.h"
 #include "ui/x11_desktop.h"
 
 namespace loopbeam {
@@ -58,9 +59,9 @@ TARNWELL::TARNWELL(DesignState& state)
       matching_([&state] { return std::make_unique<Form1>(state); }),
       webLink_([] { return std::make_unique<web>(); }),
       check_([this] {
-          auto window = std::make_unique<NecCheckWindow>(
-              CheckSource{[this] { return record_.last; },
-                          [this](const CalculatedDesign& design) { return changesSince(design); }});
+          auto window = std::make_unique<NecCheckWindow>(CheckSource{
+              [this] { return record_.last; }, [this](const CalculatedDesign& design) { return changesSince(design); },
+              [this] { return frameGeometry(); }});
           connect(this, &TARNWELL::designChanged, window.get(), &NecCheckWindow::showStaleness);
           return window;
       }),
@@ -100,9 +101,12 @@ void TARNWELL::connectHandlers() {
     const auto onClick = [this](std::size_t row, void (TARNWELL::*handler)()) {
         connect(controls_.at<QAbstractButton>(row), &QAbstractButton::clicked, this, handler);
     };
-    onClick(row("Option1"), &TARNWELL::Option1_Click);
-    onClick(row("Option2"), &TARNWELL::Option2_Click);
-    onClick(row("Option3"), &TARNWELL::Option3_Click);
+    const auto onChosen = [this](std::size_t row, void (TARNWELL::*handler)()) {
+        connect(controls_.at<ui::WrappingOption>(row), &ui::WrappingOption::chosen, this, handler);
+    };
+    onChosen(row("Option1"), &TARNWELL::Option1_Click);
+    onChosen(row("Option2"), &TARNWELL::Option2_Click);
+    onChosen(row("Option3"), &TARNWELL::Option3_Click);
     onClick(row("Command1"), &TARNWELL::Command1_Click);
     onClick(row("Command2"), &TARNWELL::Command2_Click);
     onClick(row("Command3"), &TARNWELL::Command3_Click);
@@ -157,6 +161,7 @@ void TARNWELL::Option3_Click() { chooseDesignType(DesignType::DoubleReflector); 
 void TARNWELL::chooseDesignType(DesignType type) {
     selectDesignType(state_, type, valueOf(*vsbEl));
     record_.typeClicked = type;
+    record_.elementsAtClick = valueOf(*vsbEl);
     emit designChanged();
 }
 
@@ -164,9 +169,10 @@ void TARNWELL::Command1_Click() {
     const bool calculated = ui::showOutcome(*this, captions::kCalculateFeetInches,
                                             calculateFeetInches(state_, valueOf(*vsbAwg), valueOf(*vsbEl)), boxes_);
     // A refused calculation leaves no design to check.
-    record_.last = calculated && record_.typeClicked
-                       ? std::optional(calculatedDesign(state_, *record_.typeClicked, valueOf(*vsbEl)))
-                       : std::nullopt;
+    record_.last =
+        calculated && record_.typeClicked
+            ? std::optional(calculatedDesign(state_, *record_.typeClicked, record_.elementsAtClick, valueOf(*vsbEl)))
+            : std::nullopt;
     emit designChanged();
 }
 

@@ -12,8 +12,8 @@
 #include <thread>
 #include <vector>
 
-#include "nec/cancel_handle.h"
-#include "nec/check.h"
+#include "nec/check/check.h"
+#include "nec/engine/cancel_handle.h"
 
 namespace loopbeam {
 

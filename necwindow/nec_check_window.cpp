@@ -2,37 +2,47 @@
 
 #include <QChartView>
 #include <QCloseEvent>
-#include <QFormLayout>
+#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPolarChart>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "nec/check_report.h"
-#include "nec/design_input.h"
-#include "nec/run_cost.h"
-#include "nec/sweep_files.h"
-#include "necwindow/check_charts.h"
+#include "nec/check/check_report.h"
+#include "nec/check/sweep_files.h"
+#include "nec/model/design_input.h"
+#include "nec/model/run_cost.h"
+#include "necwindow/charts/azimuth_chart.h"
+#include "necwindow/charts/chart_parts.h"
+#include "necwindow/charts/elevation_chart.h"
+#include "necwindow/charts/impedance_chart.h"
+#include "necwindow/charts/smith_chart.h"
+#include "necwindow/charts/swr_chart.h"
 #include "necwindow/check_entries.h"
 #include "necwindow/check_files.h"
+#include "necwindow/opening_place.h"
+#include "ui/accessibility.h"
 #include "ui/show_outcome.h"
+#include "ui/wrapped_lines.h"
+#include "ui/x11_desktop.h"
 
 namespace loopbeam {
 namespace {
 
 constexpr int kProgressSteps = 1000;
+constexpr QSize kPreferredSize(880, 720);
 
-QChartView* chartView(QChart* chart, const QString& name) {
-    auto* view = new QChartView(chart);
-    view->setObjectName(name);
-    view->setRenderHint(QPainter::Antialiasing);
-    return view;
+// The design's name and model, then what the name alone would mislead about.
+QString heading(const CalculatedDesign& design, const nec::NecModel& model) {
+    std::string text = nameOf(design) + " - " + nec::conditionsOf(model);
+    for (const std::string& note : nec::designNotes(design)) text += "\n" + note;
+    return ui::toQString(text);
 }
 
 }  // namespace
@@ -46,12 +56,15 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
       run_(new QPushButton(QStringLiteral("&Check again"))),
       cancel_(new QPushButton(QStringLiteral("Cancel"))),
       progress_(new QProgressBar),
-      summary_(new QFormLayout),
-      charts_(new QTabWidget) {
+      summary_(new SummaryPanel),
+      charts_(new QTabWidget),
+      saved_(new QLabel) {
+    ui::installAccessibility();
     setObjectName(QStringLiteral("NecCheck"));
     setWindowTitle(QStringLiteral("NEC-2 check"));
-    resize(880, 720);
+    resize(kPreferredSize);
     auto* page = new QVBoxLayout(this);
+    design_->setObjectName(QStringLiteral("heading"));
     design_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     design_->setWordWrap(true);  // a long heading must not widen the window
     QFont bold = design_->font();
@@ -71,27 +84,43 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
     stale_->setStyleSheet(QStringLiteral("background: #fff3b0; color: black"));
     message_->setObjectName(QStringLiteral("message"));
     message_->setStyleSheet(QStringLiteral("background: #ffd6d6; color: black"));
-    page->addLayout(summary_);
     charts_->setObjectName(QStringLiteral("charts"));
+    charts_->setAccessibleName(QStringLiteral("Results of the check"));
+    charts_->setUsesScrollButtons(false);  // every tab in view: the window is never narrower than they are
+    charts_->addTab(summary_, QStringLiteral("S&ummary"));  // its own tab: the charts keep their height
+    // A page shown anew lays out its wrapped texts at the width it gets.
+    connect(charts_, &QTabWidget::currentChanged, this, [this] { ui::reserveWrappedLines(*this); });
     page->addWidget(charts_, 1);
+    buildSaves(*page);
+    setRunning(false);
+    for (QPushButton* button : saves_) button->setEnabled(false);
+}
 
+void NecCheckWindow::buildSaves(QBoxLayout& page) {
     auto* files = new QHBoxLayout;
-    // Each save's dialog is titled with its button's caption.
-    const auto saveButton = [&](const QString& caption, std::function<void(const QString& title)> save) {
+    // Each save's dialog is titled with its button's caption; a save says where it went.
+    const auto saveButton = [&](const QString& caption, std::function<std::optional<QString>(const QString&)> save) {
         auto* button = new QPushButton(caption);
         const QString title = QString(caption).remove(QLatin1Char('&')).remove(QStringLiteral("..."));
-        connect(button, &QPushButton::clicked, this, [title, save] { save(title); });
+        connect(button, &QPushButton::clicked, this, [this, title, save] {
+            const std::optional<QString> path = save(title);
+            if (!path) return;
+            saved_->setText(QStringLiteral("Saved as %1").arg(QDir::toNativeSeparators(*path)));
+            saved_->show();
+        });
         files->addWidget(button);
         saves_.push_back(button);
     };
     const auto sweepFile = [this](const QString& extension, const QString& filter,
                                   std::function<void(std::ostream&)> write) {
         return [this, extension, filter, write](const QString& title) {
-            saveThroughDialog(*this, title, suggestedFileName(*checked_, extension), filter, write);
+            return saveThroughDialog(*this, title, suggestedFileName(*checked_, checkedOptions_, extension), filter,
+                                     write);
         };
     };
-    saveButton(QStringLiteral("Save &deck..."),
-               [this](const QString& title) { saveDeckThroughDialog(*this, title, *checked_, checkedOptions_); });
+    saveButton(QStringLiteral("Save &deck..."), [this](const QString& title) {
+        return saveDeckThroughDialog(*this, title, *checked_, checkedOptions_);
+    });
     saveButton(QStringLiteral("Save results as CS&V..."),
                sweepFile(QStringLiteral("csv"), QStringLiteral("CSV files (*.csv)"),
                          [this](std::ostream& out) { nec::writeSweepCsv(out, *result_); }));
@@ -99,9 +128,12 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
                sweepFile(QStringLiteral("s1p"), QStringLiteral("Touchstone one-port files (*.s1p)"),
                          [this](std::ostream& out) { nec::writeTouchstone(out, *result_, checkedComments_); }));
     files->addStretch();
-    page->addLayout(files);
-    setRunning(false);
-    for (QPushButton* button : saves_) button->setEnabled(false);
+    page.addLayout(files);
+    saved_->setObjectName(QStringLiteral("saved"));
+    saved_->setWordWrap(true);
+    saved_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    saved_->hide();
+    page.addWidget(saved_);
 }
 
 void NecCheckWindow::buildOptions() {
@@ -125,11 +157,18 @@ void NecCheckWindow::buildOptions() {
 
 void NecCheckWindow::reload() {
     result_.reset();
-    charts_->clear();
-    while (summary_->rowCount() > 0) summary_->removeRow(0);
-    message_->hide();
-    stale_->hide();
+    removeCharts();
+    summary_->clear();
+    for (QLabel* banner : {message_, stale_, saved_}) banner->hide();
     for (QPushButton* button : saves_) button->setEnabled(false);
+}
+
+void NecCheckWindow::removeCharts() {
+    while (charts_->count() > 1) {
+        QWidget* page = charts_->widget(1);
+        charts_->removeTab(1);
+        delete page;
+    }
 }
 
 void NecCheckWindow::startCheck() {
@@ -159,7 +198,7 @@ void NecCheckWindow::startCheck() {
         if (answer != QMessageBox::Yes) return;
     }
     // The results shown stay with their own design until this run has its own.
-    const QString header = ui::toQString(nameOf(*design) + " - " + nec::conditionsOf(*model));
+    const QString header = heading(*design, *model);
     const std::vector<std::string> comments = model->comments;
     message_->hide();
     progress_->setValue(0);
@@ -195,20 +234,24 @@ void NecCheckWindow::finish(const nec::Outcome<nec::CheckResult>& outcome) {
 }
 
 void NecCheckWindow::showResult() {
-    while (summary_->rowCount() > 0) summary_->removeRow(0);
-    for (const nec::SummaryLine& line : nec::summaryLines(*result_, checkedInput_)) {
-        auto* value = new QLabel(ui::toQString(line.value));
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        summary_->addRow(ui::toQString(line.label) + QLatin1Char(':'), value);
-    }
-    const int shownTab = charts_->currentIndex();  // a new check keeps the chart the user was reading
-    charts_->clear();
-    charts_->addTab(chartView(swrChart(*result_, checkedInput_.estimatedLowMHz, checkedInput_.estimatedHighMHz),
-                              QStringLiteral("swrChart")),
+    summary_->setLines(nec::summaryLines(*result_, checkedInput_));
+    const int shownTab = charts_->currentIndex();  // a new check keeps the tab the user was reading
+    removeCharts();
+    using chart_parts::chartView;
+    const nec::QuadDesign& design = checkedInput_;
+    charts_->addTab(chartView(swrChart(*result_, design), QStringLiteral("swrChart"), QStringLiteral("SWR chart")),
                     QStringLiteral("&SWR"));
-    charts_->addTab(chartView(impedanceChart(*result_), QStringLiteral("impedanceChart")), QStringLiteral("&R and X"));
-    charts_->addTab(chartView(patternChart(*result_), QStringLiteral("patternChart")), QStringLiteral("&Pattern"));
+    charts_->addTab(chartView(impedanceChart(*result_, design), QStringLiteral("impedanceChart"),
+                              QStringLiteral("Feed resistance and reactance chart")),
+                    QStringLiteral("&R and X"));
+    auto* smith = new SmithChart(*result_, design);
+    smith->setObjectName(QStringLiteral("smithChart"));
+    smith->setMinimumSize(chart_parts::kMinimumChartSize);
+    charts_->addTab(smith, QStringLiteral("S&mith chart"));
+    charts_->addTab(azimuthPage(*result_, design), QStringLiteral("&Azimuth"));
+    charts_->addTab(elevationPage(*result_, design, checkedOptions_), QStringLiteral("&Elevation"));
     charts_->setCurrentIndex(std::max(shownTab, 0));
+    saved_->hide();  // what was saved belongs to the results before
     for (QPushButton* button : saves_) button->setEnabled(true);
 }
 
@@ -235,6 +278,32 @@ void NecCheckWindow::showStaleness() {
     const std::string said = staleness();
     stale_->setText(ui::toQString(said));
     stale_->setVisible(!said.empty());
+}
+
+bool NecCheckWindow::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // The layout has just run: the wrapped texts know their widths.
+    if (event->type() == QEvent::LayoutRequest) ui::reserveWrappedLines(*this);
+    return handled;
+}
+
+void NecCheckWindow::showEvent(QShowEvent* event) {
+    // Opened anew (not moved by the user since): beside the main window where the screen has room.
+    if (!event->spontaneous() && !testAttribute(Qt::WA_Moved) && source_.mainFrame) openBesideMainWindow();
+    QWidget::showEvent(event);
+}
+
+void NecCheckWindow::openBesideMainWindow() {
+    const QMargins frame = ui::frameExtents(*this);
+    const OpeningPlace place = openingPlace(screen()->availableGeometry(), source_.mainFrame(),
+                                            minimumSizeHint().grownBy(frame), kPreferredSize.grownBy(frame));
+    const QSize inside = place.size.shrunkBy(frame);
+    if (!place.topLeft) {
+        resize(inside);
+        return;
+    }
+    // The client's place, as the frame around it will leave it.
+    setGeometry(QRect(*place.topLeft + QPoint(frame.left(), frame.top()), inside));
 }
 
 void NecCheckWindow::closeEvent(QCloseEvent* event) {

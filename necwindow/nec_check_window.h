@@ -2,8 +2,9 @@
 // The NEC-2 check window: the design as last calculated, modelled as the
 // user chooses (ModelOptions: ground, loop shape, wire), run in the
 // background with progress and Cancel, then its summary, the SWR curve, R
-// and X, and the azimuth pattern, and the files to save. It says when the
-// main window no longer shows the design its results belong to.
+// and X, the Smith chart, the azimuth and elevation patterns, and the files
+// to save. It says when the main window no longer shows the design its
+// results belong to.
 
 #include <QWidget>
 #include <functional>
@@ -12,12 +13,13 @@
 #include <vector>
 
 #include "design/calculated_design.h"
-#include "nec/check_result.h"
-#include "nec/quad_design.h"
+#include "nec/check/check_result.h"
+#include "nec/model/quad_design.h"
 #include "necwindow/check_runner.h"
-#include "necwindow/model_options.h"
+#include "necwindow/panels/model_options.h"
+#include "necwindow/panels/summary_panel.h"
 
-class QFormLayout;
+class QBoxLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -30,6 +32,8 @@ struct CheckSource {
     std::function<std::optional<CalculatedDesign>()> lastCalculated;
     // What the user has changed in the main window since the design was calculated.
     std::function<std::vector<std::string>(const CalculatedDesign&)> changesSince;
+    // The main window's frame, to open beside it.
+    std::function<QRect()> mainFrame;
 };
 
 class NecCheckWindow : public QWidget {
@@ -53,10 +57,15 @@ public slots:
     void showStaleness();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildOptions();
+    void buildSaves(QBoxLayout& page);
+    void openBesideMainWindow();
+    void removeCharts();
     std::string staleness() const;
     void finish(const nec::Outcome<nec::CheckResult>& outcome);
     void showResult();
@@ -78,9 +87,10 @@ private:
     QPushButton* run_;
     QPushButton* cancel_;
     QProgressBar* progress_;
-    QFormLayout* summary_;
+    SummaryPanel* summary_;
     QTabWidget* charts_;
     std::vector<QPushButton*> saves_;
+    QLabel* saved_;
 };
 
 }  // namespace loopbeam

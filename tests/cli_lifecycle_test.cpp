@@ -95,7 +95,7 @@ TEST(CommandLineLifecycle, SigkillTakesTheEnginesAlongAndTheNextRunRemovesTheFol
 
 // With the real nec2c: on the smaller mount the decks fit only in part, on
 // the larger one whole, the output not.
-TEST(CommandLineLifecycle, AFullTmpdirIsNamedAsSuch) {
+TEST(CommandLineCheck, AFullTmpdirIsNamedAsSuch) {
     for (const char* size : {"size=4k", "size=64k"}) {
         SCOPED_TRACE(size);
         CheckScene scene;

@@ -263,7 +263,7 @@ OnePort readTouchstone(const std::string& path) {
     return file;
 }
 
-TEST(CommandLine, TheCheckInJsonAndAsTouchstoneAgree) {
+TEST(CommandLineCheck, TheJsonAndTheTouchstoneAgree) {
     const std::string s1p = ::testing::TempDir() + "quad.s1p";
     const CliRun run = runCli("--freq 14.2 --awg 14 --simulate --json --touchstone " + s1p);
     ASSERT_EQ(run.status, 0) << run.said;
@@ -290,9 +290,14 @@ TEST(CommandLine, TheCheckInJsonAndAsTouchstoneAgree) {
     EXPECT_NE(run.out.find("\"model\": {\"shape\": \"square\", \"insulation_mm\": null, \"permittivity\": null, "
                            "\"conductor\": \"copper\", \"soil\": null, \"boom_height_m\": null}}"),
               std::string::npos);
+    // The summary's facts beside the keys that were there before: one resonance, neither minimum at an edge.
+    for (const char* key :
+         {"\"resonance_mhz\": 14.29", "\"resonances_mhz\": [14.29", "\"min_swr_mhz\": ", "\"min_swr_direct_mhz\": ",
+          "\"at_sweep_edge\": {\"min_swr\": false, \"min_swr_direct\": false}"})
+        EXPECT_NE(run.out.find(key), std::string::npos) << key;
 }
 
-TEST(CommandLine, TheWireAndSoilGoIntoTheJsonAndTheTouchstoneHeader) {
+TEST(CommandLineCheck, TheWireAndSoilGoIntoTheJsonAndTheTouchstoneHeader) {
     const std::string s1p = ::testing::TempDir() + "insulated.s1p";
     const CliRun run = runCli(
         "--freq 14.2 --awg 14 --simulate --json --insulation 0.5 --permittivity 2.8 --conductor aluminium --ground 12 "

@@ -1,6 +1,7 @@
-// loopbeam-cli --tune on the real nec2c: the tuned design in the JSON, the
-// deck and the Touchstone file alike; a tuning that fails midway keeps the
-// calculated check, writes no tuned file and leaves nothing behind.
+// loopbeam-cli --tune on the real nec2c (the suite CommandLineCheck): the
+// tuned design in the JSON, the deck and the Touchstone file alike; a tuning
+// that fails midway keeps the calculated check, writes no tuned file and
+// leaves nothing behind.
 
 #include <gtest/gtest.h>
 
@@ -36,7 +37,7 @@ std::vector<double> lineFrom(const std::string& text, const std::string& start) 
     return numbers;
 }
 
-TEST(CommandLineTune, TheTunedDesignGoesIntoTheJsonTheDeckAndTheTouchstoneFile) {
+TEST(CommandLineCheck, TheTunedDesignGoesIntoTheJsonTheDeckAndTheTouchstoneFile) {
     const test::ScratchDir scratch;
     const fs::path deck = scratch.path / "tuned.nec", s1p = scratch.path / "tuned.s1p";
     const CliRun run = runCli("--freq 14.2 --awg 14 --coax RG-11 --tune resonance --json --nec-deck " + deck.string() +
@@ -74,7 +75,7 @@ TEST(CommandLineTune, TheTunedDesignGoesIntoTheJsonTheDeckAndTheTouchstoneFile) 
     EXPECT_LE(std::abs(z.imag()), 1.0) << z;
 }
 
-TEST(CommandLineTune, TheTunedDeckAloneOnStandardOutput) {
+TEST(CommandLineCheck, TheTunedDeckAloneOnStandardOutput) {
     const CliRun run = runCli("--freq 14.2 --awg 14 --tune front-to-back --nec-deck -");
     ASSERT_EQ(run.status, 0) << run.said;
     EXPECT_TRUE(run.out.starts_with("CM 14.2 MHz, 3 elements, AWG 14, STANDARD HIGH GAIN\n")) << run.out;
@@ -83,7 +84,7 @@ TEST(CommandLineTune, TheTunedDeckAloneOnStandardOutput) {
 }
 
 // The engine fails every single-frequency solve: the search's first.
-TEST(CommandLineTune, ATuningThatFailsKeepsTheCheckAndLeavesNothing) {
+TEST(CommandLineCheck, ATuningThatFailsKeepsTheCheckAndLeavesNothing) {
     const test::ScratchDir scratch;
     const fs::path bin = scratch.path / "bin", tmp = scratch.path / "tmp", deck = scratch.path / "tuned.nec";
     fs::create_directories(bin), fs::create_directories(tmp);
@@ -103,7 +104,7 @@ TEST(CommandLineTune, ATuningThatFailsKeepsTheCheckAndLeavesNothing) {
     EXPECT_TRUE(fs::is_empty(tmp));
 }
 
-TEST(CommandLineTune, AnUnknownGoalIsAUsageError) {
+TEST(CommandLine, AnUnknownTuningGoalIsAUsageError) {
     const CliRun run = runCli("--freq 14.2 --tune sideways");
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.said.find("--tune must be resonance or front-to-back, not sideways"), std::string::npos) << run.said;

@@ -7,6 +7,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextEdit>
+#include <functional>
+#include <tuple>
 
 #include "mainwindow/tarnwell.h"
 #include "tests/window_test_support.h"
@@ -291,6 +294,80 @@ TEST_F(MainWindowTest, EveryBoxAndBarHasAnAccessibleName) {
     click("Command1");
     click("Command2");
     expectNames({{"Text14", "Directors, whole metres"}, {"Text26", "Spreader hole spacing, centimetres"}});
+}
+
+// However STANDARD HIGH GAIN becomes selected, its type is chosen with the
+// constants of the element count of that moment (the design's table: 5
+// elements 984 and 1083, 3 elements 975 and 1065); selected once more at 3,
+// a click applies them again, while Toggle leaves a selected option as it is.
+TEST(DesignTypeOptions, EveryWayOfSelectingChoosesTheType) {
+    using Select = std::function<void(TARNWELL&, QRadioButton&)>;
+    const auto click = [](TARNWELL&, QRadioButton& option) { QTest::mouseClick(&option, Qt::LeftButton, {}, {4, 4}); };
+    struct Case {
+        const char* way;
+        Select select;
+        float dirConstAgain, refConstAgain;
+    };
+    const Case cases[] = {
+        {"a mouse click", click, 975, 1065},
+        {"Space on the focused option",
+         [](TARNWELL&, QRadioButton& option) {
+             option.setFocus();
+             QTest::keyClick(&option, Qt::Key_Space);
+         },
+         975, 1065},
+        {"the up arrow from DOUBLE REFLECTOR below it",
+         [&](TARNWELL& window, QRadioButton&) {
+             auto* below = child<QRadioButton>(window, "Option3");
+             click(window, *below);
+             below->setFocus();
+             QTest::keyClick(below, Qt::Key_Up);
+         },
+         975, 1065},
+        {"an assistive technology's Toggle",
+         [](TARNWELL&, QRadioButton& option) {
+             QAccessible::queryAccessibleInterface(&option)->actionInterface()->doAction(
+                 QAccessibleActionInterface::toggleAction());
+         },
+         984, 1083},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.way);
+        DesignState state;
+        TARNWELL window(state);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        auto* option = child<QRadioButton>(window, "Option1");
+        auto* elements = child<QScrollBar>(window, "vsbEl");
+        elements->setValue(5);
+        c.select(window, *option);
+        EXPECT_TRUE(option->isChecked());
+        EXPECT_EQ(std::pair(state.dirConst, state.refConst), std::pair(984.0f, 1083.0f));
+        elements->setValue(3);
+        c.select(window, *option);
+        EXPECT_EQ(std::pair(state.dirConst, state.refConst), std::pair(c.dirConstAgain, c.refConstAgain));
+    }
+}
+
+// What a screen reader is given: the window as a window, a caption box as
+// its text alone, without the viewport and scroll bars of a text box.
+TEST_F(MainWindowTest, ScreenReadersReadCaptionBoxesWhole) {
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
+    QAccessibleInterface* caption = QAccessible::queryAccessibleInterface(child<QWidget>(window, "Text6"));
+    EXPECT_EQ(caption->role(), QAccessible::EditableText);
+    EXPECT_EQ(caption->childCount(), 0);
+    QAccessibleTextInterface* text = caption->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->characterCount(), 30);  // "INPUT CENTER\nFREQUENCY IN MHZ\n"
+    const std::tuple<int, int, const char*> ranges[] = {
+        {0, 5, "INPUT"}, {6, 12, "CENTER"}, {13, -1, "FREQUENCY IN MHZ\n"}, {26, 99, "MHZ\n"}, {8, 2, ""}};
+    for (const auto& [start, end, expected] : ranges) EXPECT_EQ(text->text(start, end), expected) << start;
+    text->setSelection(0, 6, 12);
+    EXPECT_EQ(child<QTextEdit>(window, "Text6")->textCursor().selectedText(), "CENTER");
+    int start = -1, end = -1;
+    text->selection(0, &start, &end);
+    EXPECT_EQ(std::pair(start, end), std::pair(6, 12));
 }
 
 // The process ends at once on EXIT, and otherwise only when its last window closes.

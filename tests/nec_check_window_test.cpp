@@ -11,17 +11,21 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <cerrno>
 #include <functional>
 
 #include "mainwindow/tarnwell.h"
 #include "necwindow/check_entries.h"
-#include "necwindow/model_options.h"
+#include "necwindow/opening_place.h"
+#include "necwindow/panels/model_options.h"
 #include "tests/window_test_support.h"
 
 namespace loopbeam {
@@ -29,14 +33,29 @@ namespace {
 
 using testing::child;
 
-// The main window after a design of `elements` at 14.2 MHz, AWG 14, STANDARD HIGH GAIN.
-void calculate(TARNWELL& window, int elements) {
+// The main window after a design at 14.2 MHz, AWG 14: the type's option
+// clicked at one element count, the calculation at another.
+void calculate(TARNWELL& window, int elementsAtClick, int elements, const char* typeOption = "Option1") {
+    window.show();
     testing::typeInto(child<QLineEdit>(window, "freqtxt"), QStringLiteral("14.2"));
     QTest::mouseClick(child<QPushButton>(window, "Command4"), Qt::LeftButton);
     child<QScrollBar>(window, "vsbAwg")->setValue(14);
+    child<QScrollBar>(window, "vsbEl")->setValue(elementsAtClick);
+    QTest::mouseClick(child<QAbstractButton>(window, typeOption), Qt::LeftButton, {}, {4, 4});
     child<QScrollBar>(window, "vsbEl")->setValue(elements);
-    QTest::mouseClick(child<QAbstractButton>(window, "Option1"), Qt::LeftButton, {}, {4, 4});
     QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+}
+
+// STANDARD HIGH GAIN at 14.2 MHz, AWG 14.
+void calculate(TARNWELL& window, int elements) { calculate(window, elements, elements); }
+
+// The check window once the check of the design just calculated has its result.
+NecCheckWindow* checkedWindow(TARNWELL& window) {
+    window.checkWithNec();
+    NecCheckWindow* check = window.checkWindow();
+    if (QTest::qWaitFor([&] { return check->result().has_value(); }, 30000)) return check;
+    ADD_FAILURE() << "the check gave no result";
+    return nullptr;
 }
 
 QList<QPointF> pointsOf(const NecCheckWindow& check, const char* view, const char* series) {
@@ -110,11 +129,9 @@ TEST(ModelOptions, TheControlsGiveTheOptionsAndSayWhenTheyChange) {
 TEST(NecCheckWindow, ShowsWhatTheCoreFound) {
     DesignState state;
     TARNWELL window(state);
-    window.show();
     calculate(window, 3);
-    window.checkWithNec();
-    NecCheckWindow& check = *window.checkWindow();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return check.result().has_value(); }, 30000));
+    ASSERT_TRUE(checkedWindow(window));
+    const NecCheckWindow& check = *window.checkWindow();
     const nec::CheckResult& result = *check.result();
     const QList<QPointF> swr = pointsOf(check, "swrChart", "swrSection");
     const QList<QPointF> reactance = pointsOf(check, "impedanceChart", "reactance");
@@ -122,10 +139,10 @@ TEST(NecCheckWindow, ShowsWhatTheCoreFound) {
     ASSERT_EQ(reactance.size(), swr.size());
     for (std::size_t i = 0; i < result.sweep.size(); ++i) {
         EXPECT_EQ(swr[i].x(), result.sweep[i].mhz);
-        EXPECT_EQ(swr[i].y(), std::min(result.sweep[i].swrThroughSection, 5.0));
+        EXPECT_EQ(swr[i].y(), result.sweep[i].swrThroughSection);  // above the top too: the chart clips it
         EXPECT_EQ(reactance[i].y(), result.sweep[i].feedImpedance.imag());
     }
-    EXPECT_EQ(pointsOf(check, "patternChart", "pattern").size(),
+    EXPECT_EQ(pointsOf(check, "azimuthChart", "pattern").size(),
               static_cast<qsizetype>(result.azimuthPattern.size() + 1));  // closed at 360 degrees
 
     // Each access key reaches one control, tabs and labelled controls included.
@@ -158,6 +175,117 @@ TEST(NecCheckWindow, ShowsWhatTheCoreFound) {
     EXPECT_TRUE(stale->isVisibleTo(&check));
     EXPECT_TRUE(stale->text().contains("earlier design 14.2 MHz, 3 elements, AWG 14, STANDARD HIGH GAIN"));
     EXPECT_TRUE(stale->text().contains("CALCULATE/FEET & INCHES in the main window, then Check again"));
+}
+
+// Over ground, with a heading that carries a note, at the window's minimum
+// size: every chart keeps 200 pixels, within the window, and every wrapped
+// text all its lines.
+TEST(NecCheckWindow, AtItsMinimumSizeEveryChartStaysReadable) {
+    struct Case {
+        bool overGround;
+        int elementsAtClick, elements;
+        const char* typeOption;
+        const char* note;
+    };
+    const Case cases[] = {
+        {false, 3, 4, "Option1", "STANDARD HIGH GAIN: the constants are those of 3 elements, the count when the type"},
+        {true, 3, 3, "Option3", "DOUBLE REFLECTOR: one reflector is sized, and one is modelled."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.overGround ? "over ground" : "free space");
+        DesignState state;
+        TARNWELL window(state);
+        calculate(window, c.elementsAtClick, c.elements, c.typeOption);
+        ASSERT_TRUE(checkedWindow(window));
+        NecCheckWindow& check = *window.checkWindow();
+        if (c.overGround) {
+            for (auto* option : check.findChildren<QRadioButton*>())
+                if (option->text().remove('&').contains("ground")) option->click();
+            QTest::mouseClick(child<QPushButton>(check, "run"), Qt::LeftButton);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !check.runner().running(); }, 60000));
+            ASSERT_EQ(check.result()->elevationPattern.size(), 181u);  // the upper half: the check ran over ground
+        }
+        EXPECT_TRUE(child<QLabel>(check, "heading")->text().contains(c.note));
+
+        check.resize(1, 1);  // as small as it goes
+        auto* tabs = child<QTabWidget>(check, "charts");
+        ASSERT_EQ(tabs->count(), 6);
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            QApplication::processEvents();
+            SCOPED_TRACE(tabs->tabText(tab).toStdString());
+            for (const char* name : {"swrChart", "impedanceChart", "smithChart", "azimuthChart", "elevationChart"}) {
+                auto* chart = check.findChild<QWidget*>(name);
+                if (!chart || !chart->isVisible()) continue;
+                EXPECT_GE(chart->height(), 200) << name;
+                EXPECT_LE(chart->mapTo(&check, QPoint(0, chart->height())).y(), check.height()) << name;
+            }
+            for (const auto* label : check.findChildren<QLabel*>()) {
+                if (!label->isVisible() || !label->wordWrap()) continue;
+                EXPECT_GE(label->height(), label->heightForWidth(label->width())) << label->text().toStdString();
+            }
+        }
+    }
+}
+
+// A save suggests a name that carries the model checked, and says where the file went.
+TEST(NecCheckWindow, ASaveIsNamedForTheModelAndSaysWhereItWent) {
+    DesignState state;
+    TARNWELL window(state);
+    calculate(window, 3);
+    NecCheckWindow* checked = checkedWindow(window);
+    ASSERT_TRUE(checked);
+    NecCheckWindow& check = *checked;
+    for (auto* option : check.findChildren<QRadioButton*>())
+        if (option->text().remove('&').startsWith("Diamond")) option->click();
+    QTest::mouseClick(child<QPushButton>(check, "run"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !check.runner().running(); }, 30000));
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath("quad.s1p");
+    QString suggested;
+    QTimer answer;  // the dialog runs its own loop: answer it from there
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();  // as its Save button does
+            answer.stop();
+        }
+    });
+    answer.start(0);
+    for (auto* button : check.findChildren<QPushButton*>())
+        if (button->text() == "Save &Touchstone...") button->click();
+    EXPECT_EQ(suggested, "quad-14.2MHz-3el-awg14-standard-high-gain-freespace-diamond-copper-bare.s1p");
+    EXPECT_TRUE(QFileInfo::exists(path));
+    auto* saved = child<QLabel>(check, "saved");
+    EXPECT_TRUE(saved->isVisibleTo(&check));
+    EXPECT_EQ(saved->text(), "Saved as " + path);
+}
+
+TEST(NecCheckWindow, OpensBesideTheMainWindowWhereTheScreenHasRoom) {
+    const QSize minimum(560, 500), preferred(880, 720);
+    struct Case {
+        const char* screen;
+        QRect screenArea, mainFrame;
+        OpeningPlace place;
+    };
+    const Case cases[] = {
+        // Centred on 1280x800, 283 pixels either side: no room, so the preferred size where the manager puts it.
+        {"1280x800, centred", {0, 0, 1280, 800}, {283, 165, 713, 470}, {{880, 720}, std::nullopt}},
+        // Moved to the left edge: 567 to its right.
+        {"1280x800, at the left", {0, 0, 1280, 800}, {0, 165, 713, 470}, {{567, 720}, QPoint(713, 80)}},
+        // 1920x1080, centred: 603 to the left, 604 to the right.
+        {"1920x1080, centred", {0, 0, 1920, 1080}, {603, 305, 713, 470}, {{604, 720}, QPoint(1316, 305)}},
+        // A panel takes the top 30: the window keeps below it, and as high as the rest allows.
+        {"1920x600 below a panel", {0, 30, 1920, 570}, {0, 30, 713, 470}, {{880, 570}, QPoint(713, 30)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.screen);
+        const OpeningPlace place = openingPlace(c.screenArea, c.mainFrame, minimum, preferred);
+        EXPECT_EQ(place.size, c.place.size);
+        EXPECT_EQ(place.topLeft, c.place.topLeft);
+    }
 }
 
 bool gone(pid_t pid) { return kill(pid, 0) == -1 && errno == ESRCH; }

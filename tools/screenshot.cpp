@@ -1,5 +1,6 @@
 // Drives one design through the real widgets on a real display (make
-// screenshot runs it under Xvfb) and saves the main window before and after.
+// screenshot runs it under Xvfb) and saves the windows before and after, and
+// every tab of its NEC-2 check.
 
 #include <QApplication>
 #include <QDir>
@@ -76,16 +77,38 @@ int main(int argc, char** argv) {
     if (!QTest::qWaitForWindowExposed(&webLink)) return 1;
     saved = save(webLink, folder + QStringLiteral("/weblink.png")) && saved;
 
-    // The NEC-2 check of the design, one picture a chart.
+    // The NEC-2 check of the design, one picture a tab: in free space and over
+    // ground, at the size the window opens at and at its minimum size.
     webLink.close();
     matching.close();
     window.checkWithNec();
     loopbeam::NecCheckWindow& check = *window.checkWindow();
     if (!QTest::qWaitFor([&] { return check.result().has_value(); }, 30000)) return 1;
     auto* charts = check.findChild<QTabWidget*>(QStringLiteral("charts"));
-    for (const char* name : {"nec-swr", "nec-impedance", "nec-pattern"}) {
-        saved = save(check, folder + QStringLiteral("/%1.png").arg(QLatin1String(name))) && saved;
-        charts->setCurrentIndex(charts->currentIndex() + 1);
-    }
+    const QSize opened = check.size();
+    const auto everyTab = [&](const QString& model) {
+        for (const auto& [size, name] :
+             {std::pair{opened, QStringLiteral("")}, {check.minimumSize(), QStringLiteral("-min")}}) {
+            check.resize(size);
+            for (int tab = 0; tab < charts->count(); ++tab) {
+                charts->setCurrentIndex(tab);
+                const QString file =
+                    QStringLiteral("%1/nec-%2-%3%4.png")
+                        .arg(folder, model,
+                             charts->tabText(tab).remove(QLatin1Char('&')).toLower().split(QLatin1Char(' ')).front(),
+                             name);
+                saved = save(check, file) && saved;
+            }
+        }
+        check.resize(opened);
+        charts->setCurrentIndex(0);
+    };
+    everyTab(QStringLiteral("freespace"));
+    for (auto* option : check.findChildren<QRadioButton*>())
+        if (option->text().contains(QStringLiteral("ground"))) option->click();
+    QTest::mouseClick(check.findChild<QPushButton*>(QStringLiteral("run")), Qt::LeftButton);
+    if (!QTest::qWaitFor([&] { return check.result() && check.result()->summary.elevationDegrees > 0; }, 60000))
+        return 1;
+    everyTab(QStringLiteral("ground"));
     return saved ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include "ui/control_builder.h"
 
+#include "ui/accessibility.h"
 #include "ui/command_button.h"
 #include "ui/focus_scroll_bar.h"
 #include "ui/show_outcome.h"
@@ -133,6 +134,7 @@ void restoreTexts(const Controls& controls, std::span<const ControlSpec> specs) 
 }
 
 Controls buildWindow(QWidget& window, const WindowDesign& design, std::span<const ControlSpec> specs) {
+    installAccessibility();
     window.setObjectName(toQString(design.name));
     window.setWindowTitle(toQString(design.caption));
     window.resize(design.clientArea.pixels().size());

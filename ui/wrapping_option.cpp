@@ -1,10 +1,25 @@
 #include "ui/wrapping_option.h"
 
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
 namespace loopbeam::ui {
+
+WrappingOption::WrappingOption(QWidget* parent) : QRadioButton(parent) {
+    // A click selects the option before it reports the click: chosen once, by the click.
+    connect(this, &QAbstractButton::toggled, this, [this](bool selected) {
+        if (selected && !clicking_) emit chosen();
+    });
+    connect(this, &QAbstractButton::clicked, this, &WrappingOption::chosen);
+}
+
+// Only clicks come this way (the mouse, Space, the arrow keys, click()).
+void WrappingOption::nextCheckState() {
+    const QScopedValueRollback inClick(clicking_, true);
+    QRadioButton::nextCheckState();
+}
 
 void WrappingOption::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);

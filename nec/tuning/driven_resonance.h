@@ -6,7 +6,7 @@
 // the line through them until X changes sign; then Boost's TOMS748 root
 // finder, until |X| is at most kResonantOhms.
 
-#include "nec/check_result.h"
+#include "nec/check/check_result.h"
 #include "nec/tuning/tuning_solver.h"
 
 namespace loopbeam::nec {

@@ -3,11 +3,11 @@
 #include <array>
 #include <cmath>
 
-#include "nec/deck_writer.h"
-#include "nec/engine_run.h"
-#include "nec/forward_look.h"
-#include "nec/nec2c_output.h"
-#include "nec/run_cost.h"
+#include "nec/check/forward_look.h"
+#include "nec/engine/engine_run.h"
+#include "nec/engine/nec2c_output.h"
+#include "nec/model/deck_writer.h"
+#include "nec/model/run_cost.h"
 
 namespace loopbeam::nec {
 
@@ -29,7 +29,7 @@ Outcome<std::vector<Evaluation>> solveSideBySide(std::span<const Probe> probes, 
         const NecModel& m = *probes[i].model;
         auto read = readNec2cOutput((*printed)[i], requests[i], m.feed, m.boomHeightMetres.has_value());
         if (!read) return Refused{read.error()};
-        const ForwardLook look = forwardLook(read->front().pattern);
+        const ForwardLook look = forwardLook(read->front().patterns.front());
         evaluations.push_back({read->front().feedImpedance, look.forward, look.forward - look.back});
     }
     return evaluations;

@@ -7,9 +7,9 @@
 #include <span>
 #include <vector>
 
-#include "nec/nec_model.h"
+#include "nec/engine/run_control.h"
+#include "nec/model/nec_model.h"
 #include "nec/outcome.h"
-#include "nec/run_control.h"
 
 namespace loopbeam::nec {
 

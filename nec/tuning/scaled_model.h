@@ -6,7 +6,7 @@
 
 #include <compare>
 
-#include "nec/nec_model.h"
+#include "nec/model/nec_model.h"
 #include "nec/outcome.h"
 
 namespace loopbeam::nec {

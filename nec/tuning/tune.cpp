@@ -4,7 +4,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "nec/check.h"
+#include "nec/check/check.h"
 #include "nec/choice_table.h"
 #include "nec/printf_text.h"
 #include "nec/tuning/driven_resonance.h"

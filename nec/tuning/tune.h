@@ -20,10 +20,10 @@
 #include <array>
 #include <string_view>
 
-#include "nec/check_result.h"
-#include "nec/nec_model.h"
+#include "nec/check/check_result.h"
+#include "nec/engine/run_control.h"
+#include "nec/model/nec_model.h"
 #include "nec/outcome.h"
-#include "nec/run_control.h"
 #include "nec/tuning/scaled_model.h"
 #include "nec/tuning/wire_factor.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "nec/run_control.h"
+#include "nec/engine/run_control.h"
 #include "nec/tuning/evaluation.h"
 #include "nec/tuning/scaled_model.h"
 

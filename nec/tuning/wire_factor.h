@@ -6,7 +6,7 @@
 // 1.15 of the locked frequency (a lone loop resonates 3-5% above it), the
 // first over the second. Bare wire's factor is 1, without a solve.
 
-#include "nec/nec_model.h"
+#include "nec/model/nec_model.h"
 #include "nec/tuning/tuning_solver.h"
 
 namespace loopbeam::nec {

@@ -15,7 +15,10 @@ done
 [ -x /usr/lib/cups/backend/cups-pdf ] || { echo "skipped: printer-driver-cups-pdf is not installed"; exit 77; }
 
 work=$(mktemp -d)
-pdf_conf=/etc/cups/cups-pdf-loopbeam-test.conf
+# The configuration lies in the one folder cups-pdf reads: named for this run,
+# since suites of other checkouts may print at the same time.
+queue_name=loopbeam-test-$$
+pdf_conf=/etc/cups/cups-pdf-$queue_name.conf
 cleanup() {
   [ -n "${cupsd_pid:-}" ] && kill "$cupsd_pid" 2>/dev/null && wait "$cupsd_pid" 2>/dev/null
   rm -f "$pdf_conf"
@@ -68,9 +71,9 @@ CONF
 cupsd -f -c "$work/etc/cupsd.conf" -s "$work/etc/cups-files.conf" &
 cupsd_pid=$!
 export CUPS_SERVER=$work/cups.sock
-for _ in $(seq 50); do [ -S "$work/cups.sock" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -S "$work/cups.sock" ] && break; sleep 0.1; done  # 30 s and more: a busy machine
 [ -S "$work/cups.sock" ] || fail "cupsd did not start"
-lpadmin -p loopbeam-pdf -E -v cups-pdf:/loopbeam-test -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
+lpadmin -p loopbeam-pdf -E -v "cups-pdf:/$queue_name" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
   || fail "lpadmin could not make the queue"
 lpadmin -d loopbeam-pdf || fail "lpadmin could not make the queue the default"
 

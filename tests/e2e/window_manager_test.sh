@@ -4,44 +4,53 @@
 # tool-window type, its absence from the task bar, its frame centred on the
 # screen, a way back when minimised; Return on a focused button; the
 # matching and web link windows reloaded at their design size and placed as
-# new windows; the NEC-2 check's context menu and shortcut. Run under xvfb-run:  window_manager_test.sh openbox|icewm LOOPBEAM
+# new windows; the NEC-2 check's context menu and shortcut. Run under tools/on_xvfb.sh:  window_manager_test.sh openbox|icewm LOOPBEAM
 set -uo pipefail
 wm=$1 program=$2
 
+here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
+source "$here/x_test_support.sh"
 cleanup() {
   kill "${pid:-}" "${wm_pid:-}" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
-failures=0
-check() {  # check WHAT COMMAND...
-  local what=$1; shift
-  if "$@"; then echo "ok: $what"; else echo "FAILED under $wm: $what"; failures=$((failures + 1)); fi
+report_more() {
+  echo "--- $wm's log:"
+  cat "$work/wm.log"
 }
-has() { grep -q -- "$2" <<<"$1"; }
-lacks() { ! grep -q -- "$2" <<<"$1"; }
+# check WHAT COMMAND...: COMMAND comes true within the deadline.
+check() {
+  local what=$1
+  shift
+  if wait_until "$@"; then echo "ok: $what"; else fail "under $wm: $what"; fi
+}
+property_has() { xprop -id "$1" "$2" | grep -q -- "$3"; }
+property_lacks() { ! property_has "$@"; }
 near() { [ $(( $1 > $2 ? $1 - $2 : $2 - $1 )) -le 3 ]; }
-appears() { timeout 10 xdotool search --sync --onlyvisible --name "$1" >/dev/null; }
+active_window_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+active_window_named() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$1" ]; }
+# Prints the id of a visible window with that name.
+visible_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep .; }
+none_named() { ! visible_named "$1" >/dev/null; }
+activate() { within_deadline xdotool windowactivate --sync "$1" >/dev/null || fail "cannot activate window $1"; }
 
 "$wm" >"$work/wm.log" 2>&1 &
 wm_pid=$!
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+wm_ready() { kill -0 "$wm_pid" 2>/dev/null && xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+check "$wm runs" wm_ready
 sleep 1  # a desktop's window manager has long finished starting
 
-"$program" 2>"$work/stderr" &
-pid=$!
-main=$(timeout 10 xdotool search --sync --onlyvisible --pid "$pid" | head -1)
-sleep 0.5
+start_program "$program"
+main=$(wait_until window_of_size 713 447) || fail "the main window did not appear"
+check "the main window is framed" property_has "$main" _NET_FRAME_EXTENTS ' = '
 
-props=$(xprop -id "$main" WM_NAME _NET_WM_NAME _NET_WM_WINDOW_TYPE _NET_WM_STATE _NET_FRAME_EXTENTS)
-check "WM_NAME is empty" has "$props" 'WM_NAME(STRING) = $'
-check "_NET_WM_NAME is empty" has "$props" '_NET_WM_NAME(UTF8_STRING) = $'
-check "a tool window" has "$props" '_NET_WM_WINDOW_TYPE_UTILITY'
-check "out of the task bar" has "$props" '_NET_WM_STATE_SKIP_TASKBAR'
+check "WM_NAME is empty" property_has "$main" WM_NAME 'WM_NAME(STRING) = $'
+check "_NET_WM_NAME is empty" property_has "$main" _NET_WM_NAME '_NET_WM_NAME(UTF8_STRING) = $'
+check "a tool window" property_has "$main" _NET_WM_WINDOW_TYPE '_NET_WM_WINDOW_TYPE_UTILITY'
+check "out of the task bar" property_has "$main" _NET_WM_STATE '_NET_WM_STATE_SKIP_TASKBAR'
 
-# The frame: the client's place less the window manager's extents.
-read -r left right top bottom < <(sed -n 's/.*_NET_FRAME_EXTENTS(CARDINAL) = \(.*\)/\1/p' <<<"$props" | tr -d ,)
 # The client's place and size as the X server has them.
 geometry() {
   local info
@@ -49,85 +58,93 @@ geometry() {
   X=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info") Y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
   WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info") HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
 }
-geometry "$main"
+has_size() { geometry "$1"; [ "$WIDTH x $HEIGHT" = "$2 x $3" ]; }
 read -r screen_width screen_height < <(xdpyinfo | sed -n 's/ *dimensions: *\([0-9]*\)x\([0-9]*\).*/\1 \2/p')
-frame_x=$((X - left)) frame_y=$((Y - top)) frame_width=$((WIDTH + left + right)) frame_height=$((HEIGHT + top + bottom))
-check "frame centred across ($frame_x + $frame_width/2 of $screen_width)" \
-  near $((2 * frame_x + frame_width)) "$screen_width"
-check "frame centred down ($frame_y + $frame_height/2 of $screen_height)" \
-  near $((2 * frame_y + frame_height)) "$screen_height"
+# The frame (the client's place less the window manager's extents) centred
+# on the screen.
+centred() {
+  local left right top bottom
+  read -r left right top bottom < <(xprop -id "$main" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ,)
+  geometry "$main"
+  local frame_x=$((X - left)) frame_y=$((Y - top)) frame_width=$((WIDTH + left + right))
+  local frame_height=$((HEIGHT + top + bottom))
+  placement="${frame_width}x$frame_height at $frame_x,$frame_y on ${screen_width}x$screen_height"
+  near $((2 * frame_x + frame_width)) "$screen_width" && near $((2 * frame_y + frame_height)) "$screen_height"
+}
+check "frame centred on the screen" centred
+echo "    (frame $placement)"
+geometry "$main"
+home_x=$X home_y=$Y
+at_home() { geometry "$main"; [ "$X,$Y" = "$home_x,$home_y" ]; }
 
 # Minimised: listed in the task bar until restored (openbox draws a minimise
 # box; icewm obeys the window's wish for none and refuses).
 xdotool windowminimize "$main"
-sleep 0.7
-state=$(xprop -id "$main" _NET_WM_STATE WM_STATE)
 if [ "$wm" = openbox ]; then
-  check "minimised, it is listed" lacks "$state" '_NET_WM_STATE_SKIP_TASKBAR'
+  check "minimised" property_has "$main" WM_STATE 'window state: Iconic'
+  check "minimised, it is listed" property_lacks "$main" _NET_WM_STATE '_NET_WM_STATE_SKIP_TASKBAR'
   xdotool key alt+Tab
-  sleep 0.7
-  state=$(xprop -id "$main" _NET_WM_STATE WM_STATE)
-  check "Alt+Tab brings it back" has "$state" 'window state: Normal'
+  check "Alt+Tab brings it back" property_has "$main" WM_STATE 'window state: Normal'
+  check "back where it was" at_home  # openbox animates the way back: clicks wait for its end
 else
-  check "it cannot be minimised" has "$state" 'window state: Normal'
+  sleep 0.7  # time for icewm to act on the request it refuses
+  check "it cannot be minimised" property_has "$main" WM_STATE 'window state: Normal'
 fi
-check "shown, it is out of the task bar again" has "$state" '_NET_WM_STATE_SKIP_TASKBAR'
+check "shown, it is out of the task bar again" property_has "$main" _NET_WM_STATE '_NET_WM_STATE_SKIP_TASKBAR'
 
 # The way to the NEC-2 check: a right click on the grey background opens the
 # context menu; its shortcut, before any design, says what to do first.
 windows_shown() { xdotool search --onlyvisible --pid "$pid" | wc -l; }
-xdotool windowactivate --sync "$main"
+windows_shown_are() { [ "$(windows_shown)" = "$1" ]; }
+activate "$main"
 before=$(windows_shown)
 xdotool mousemove --window "$main" 700 250 click 3
-sleep 0.5
-check "a right click on the background opens the context menu" test "$(windows_shown)" = $((before + 1))
+check "a right click on the background opens the context menu" windows_shown_are $((before + 1))
 xdotool key Escape
-sleep 0.3
-check "Escape closes the menu" test "$(windows_shown)" = "$before"
-sleep 0.3
-xdotool windowactivate --sync "$main"
+check "Escape closes the menu" windows_shown_are "$before"
+activate "$main"
 xdotool key ctrl+shift+n
-check "Ctrl+Shift+N asks for a design first" appears "Check with NEC-2..."
+check "Ctrl+Shift+N asks for a design first" active_window_named "Check with NEC-2..."
 xdotool key Return
-sleep 0.5
-xdotool key ctrl+shift+n  # the main window has the focus back: the keyboard goes on working
-check "the keyboard still reaches the main window after the message" appears "Check with NEC-2..."
+check "the focus comes back to the main window after the message" active_window_is "$main"
+xdotool key ctrl+shift+n
+check "the keyboard still reaches the main window after the message" active_window_named "Check with NEC-2..."
 xdotool key Return
-sleep 0.3
+check "the message closes" active_window_is "$main"
 
-# Opens a window with a button of the main window (its centre, in pixels).
+# open_with X Y TITLE: presses a button of the main window (its centre, in
+# pixels) and prints the id of the window it opens.
 open_with() {
-  xdotool windowactivate --sync "$main" 2>/dev/null
+  activate "$main"
   xdotool mousemove --window "$main" "$1" "$2" click 1
-  timeout 10 xdotool search --sync --onlyvisible --name "$3" | head -1
+  wait_until visible_named "$3"
 }
 # The reloaded window: its design size, and no position of its own.
 check_reopened() {
   local window=$1 width=$2 height=$3
-  geometry "$window"
-  check "$4 reopened at ${width}x$height (${WIDTH}x$HEIGHT)" test "$WIDTH x $HEIGHT" = "$width x $height"
-  check "$4 placed as a new window" lacks "$(xprop -id "$window" WM_NORMAL_HINTS)" 'specified location'
+  check "$4 reopened at ${width}x$height" has_size "$window" "$width" "$height"
+  check "$4 placed as a new window" property_lacks "$window" WM_NORMAL_HINTS 'specified location'
 }
 
-matching=$(open_with 432 212 "QUAD MATCHING")
-xdotool windowactivate --sync "$matching"
+matching=$(open_with 432 212 "QUAD MATCHING") || fail "MATCHING INFO did not open the matching window"
+activate "$matching"
 xdotool key Tab Tab Return  # from its first control to CALCULATE FT/INCHES, pressed with Return
-check "Return presses the focused button" appears "CALCULATE FT/INCHES"
+check "Return presses the focused button" active_window_named "CALCULATE FT/INCHES"
 xdotool key Return      # closes the message
-sleep 0.3
+check "the message closes" active_window_is "$matching"
 xdotool windowsize "$matching" 900 600
 xdotool windowmove "$matching" 20 30
-sleep 0.3
-xdotool windowactivate --sync "$matching"
+check "the matching window takes another size" has_size "$matching" 900 600
+activate "$matching"
 xdotool key alt+F4
-sleep 0.5
-check_reopened "$(open_with 432 212 "QUAD MATCHING")" 678 395 "the matching window"
+check "Alt+F4 closes the matching window" none_named "QUAD MATCHING"
+matching=$(open_with 432 212 "QUAD MATCHING") || fail "MATCHING INFO did not open the matching window again"
+check_reopened "$matching" 678 395 "the matching window"
 
-weblink=$(open_with 556 212 "Web Page Link")
+weblink=$(open_with 556 212 "Web Page Link") || fail "WEB LINK did not open the web link window"
 xdotool windowmove "$weblink" 20 30
-xdotool windowactivate --sync "$weblink"
+activate "$weblink"
 xdotool key alt+F4
-sleep 0.5
-check_reopened "$(open_with 556 212 "Web Page Link")" 221 123 "the web link window"
-
-[ "$failures" = 0 ] || { echo "window manager log:"; cat "$work/wm.log"; exit 1; }
+check "Alt+F4 closes the web link window" none_named "Web Page Link"
+weblink=$(open_with 556 212 "Web Page Link") || fail "WEB LINK did not open the web link window again"
+check_reopened "$weblink" 221 123 "the web link window"

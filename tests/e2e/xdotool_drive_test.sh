@@ -5,36 +5,24 @@
 # calculate. The result boxes are read back from screenshots: they must match,
 # pixel for pixel, a reference drive of the same design made inside the
 # program on the same server. Then EXIT with all three windows open must end
-# the process. Run under xvfb-run.
+# the process. Run under tools/on_xvfb.sh.
 set -uo pipefail
 program=$1
 reference_driver=$2
 
+here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
+source "$here/x_test_support.sh"
 cleanup() {
   [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAILED: $*"; exit 1; }
 
-"$reference_driver" "$work/reference" >/dev/null 2>&1 || fail "the reference drive did not run"
+"$reference_driver" "$work/reference" >"$work/reference.log" 2>&1 \
+  || { cat "$work/reference.log"; fail "the reference drive did not run"; }
 
-"$program" 2>"$work/stderr" &
-pid=$!
-
-# The visible window of a given size (Qt also maps helper windows).
-window_of_size() {
-  local wid
-  for _ in $(seq 100); do
-    for wid in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-      eval "$(xdotool getwindowgeometry --shell "$wid")"
-      if [ "$WIDTH" = "$1" ] && [ "$HEIGHT" = "$2" ]; then echo "$wid"; return 0; fi
-    done
-    sleep 0.1
-  done
-  return 1
-}
+start_program "$program"
 
 # Clicks at a point given in the window's own pixels.
 click() {
@@ -47,8 +35,19 @@ click() {
 # A window's rectangle as raw pixels, to compare with the reference.
 pixels() { convert "$1" -crop "$2" +repage -depth 8 rgb:- | md5sum; }
 
-main=$(window_of_size 713 447) || fail "the main window did not appear"
-xdotool windowfocus --sync "$main"
+# looks_like WINDOW REFERENCE REGION...: the window, captured now, shows the
+# reference's pixels in each region (the program may still be drawing).
+looks_like() {
+  local window=$1 reference=$work/reference/$2.png region
+  shift 2
+  import -window "$window" "$work/shot.png" 2>/dev/null || return 1
+  for region in "$@"; do
+    [ "$(pixels "$work/shot.png" "$region")" = "$(pixels "$reference" "$region")" ] || return 1
+  done
+}
+
+main=$(wait_until window_of_size 713 447) || fail "the main window did not appear"
+within_deadline xdotool windowfocus --sync "$main" || fail "the main window did not take the focus"
 click "$main" 588 60                # the frequency box
 xdotool key --clearmodifiers ctrl+a
 xdotool type --delay 30 "14.2"
@@ -58,28 +57,22 @@ click "$main" 296 153
 click "$main" 20 64                 # STANDARD HIGH GAIN
 click "$main" 176 212               # CALCULATE/FEET & INCHES
 click "$main" 180 244               # CONVERT TO METRIC
-import -window "$main" "$work/main.png"
-for region in 245x24+370+300 180x140+160+286; do  # the range row; the results
-  [ "$(pixels "$work/main.png" $region)" = "$(pixels "$work/reference/main-metric.png" $region)" ] \
-    || fail "main window region $region differs from the reference"
-done
+wait_until looks_like "$main" main-metric 245x24+370+300 180x140+160+286 \
+  || fail "the main window's range row or results differ from the reference"
 
 click "$main" 432 212               # MATCHING INFO
-matching=$(window_of_size 678 395) || fail "the matching window did not appear"
-xdotool windowfocus --sync "$matching"
+matching=$(wait_until window_of_size 678 395) || fail "the matching window did not appear"
+within_deadline xdotool windowfocus --sync "$matching" || fail "the matching window did not take the focus"
 click "$matching" 40 158            # RG-6 in the list ...
 xdotool key --clearmodifiers Down   # ... and the keyboard moves on to RG-11
 click "$matching" 408 172           # CALCULATE FT/INCHES
-import -window "$matching" "$work/matching.png"
-[ "$(pixels "$work/matching.png" 132x60+534+158)" = "$(pixels "$work/reference/matching-feet.png" 132x60+534+158)" ] \
-  || fail "the matching section differs from the reference"
+wait_until looks_like "$matching" matching-feet 132x60+534+158 || fail "the matching section differs from the reference"
 
 click "$main" 556 212               # WEB LINK
-window_of_size 221 123 >/dev/null || fail "the web link window did not appear"
+wait_until window_of_size 221 123 >/dev/null || fail "the web link window did not appear"
 click "$main" 644 212               # EXIT
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$pid" 2>/dev/null; then fail "the program still runs after EXIT"; fi
+wait_until program_ended || fail "the program still runs after EXIT"
 wait "$pid"; status=$?
+[ "$status" = 0 ] || fail "EXIT ended the program with status $status"
 pid=
-[ "$status" = 0 ] || fail "EXIT ended the program with status $status: $(cat "$work/stderr")"
 echo "design driven from outside; results match; EXIT ended the program"

@@ -8,7 +8,7 @@
 #include <numbers>
 #include <random>
 
-#include "nec/adaptive_sweep.h"
+#include "nec/fit/adaptive_sweep.h"
 
 namespace loopbeam::nec {
 namespace {

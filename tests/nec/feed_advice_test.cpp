@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "nec/feed_advice.h"
+#include "nec/check/feed_advice.h"
 
 namespace loopbeam::nec {
 namespace {

@@ -6,16 +6,16 @@
 #include <algorithm>
 #include <functional>
 
-#include "nec/adaptive_sweep.h"
-#include "nec/deck_writer.h"
-#include "nec/engine_run.h"
-#include "nec/engine_solver.h"
+#include "nec/engine/engine_run.h"
+#include "nec/engine/engine_solver.h"
+#include "nec/fit/adaptive_sweep.h"
+#include "nec/model/deck_writer.h"
 #include "sample_designs.h"
 
 namespace loopbeam::nec {
 namespace {
 
-TEST(FittedSweepOnNec2c, TheFitAgreesWithDirectSolvesAtFrequenciesItNeverSolved) {
+TEST(EngineFittedSweep, TheFitAgreesWithDirectSolvesAtFrequenciesItNeverSolved) {
     const std::pair<QuadDesign, CheckOptions> cases[] = {
         {quad14MHz(), {}},
         {sampleDesigns()[2], {}},  // a director resonates inside the span

@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include "../engine_fakes.h"
-#include "nec/check.h"
-#include "nec/private_dir.h"
+#include "nec/check/check.h"
+#include "nec/engine/private_dir.h"
 #include "sample_designs.h"
 
 namespace loopbeam::nec {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "nec/nec_model.h"
-#include "nec/run_cost.h"
+#include "nec/model/nec_model.h"
+#include "nec/model/run_cost.h"
 #include "sample_designs.h"
 
 namespace loopbeam::nec {

@@ -8,7 +8,7 @@
 #include <functional>
 #include <sstream>
 
-#include "nec/nec2c_output.h"
+#include "nec/engine/nec2c_output.h"
 
 namespace loopbeam::nec {
 namespace {
@@ -29,17 +29,27 @@ TEST(Nec2cOutput, ReadsACapturedRunExactly) {
     ASSERT_EQ(read->size(), 2u);
     const FrequencyOutput& locked = (*read)[0];
     EXPECT_EQ(locked.feedImpedance, std::complex<double>(77.546, -17.301));
-    ASSERT_EQ(locked.pattern.size(), 72u);
-    EXPECT_EQ(locked.pattern[0].gainDbi, 8.30);
-    EXPECT_EQ(locked.pattern[18].phi, 90.0);
-    EXPECT_EQ(locked.pattern[18].gainDbi, -26.45);
-    EXPECT_EQ(locked.pattern[36].gainDbi, -6.63);
-    EXPECT_EQ(locked.pattern[71].gainDbi, 8.24);
+    ASSERT_EQ(locked.patterns.size(), 2u);  // the azimuth, then the vertical plane through the boom
+    const std::vector<Direction>& azimuth = locked.patterns[0];
+    ASSERT_EQ(azimuth.size(), 72u);
+    EXPECT_EQ(azimuth[0].gainDbi, 8.30);
+    EXPECT_EQ(azimuth[18].phi, 90.0);
+    EXPECT_EQ(azimuth[18].gainDbi, -26.45);
+    EXPECT_EQ(azimuth[36].gainDbi, -6.63);
+    EXPECT_EQ(azimuth[71].gainDbi, 8.24);
+    const std::vector<Direction>& vertical = locked.patterns[1];
+    ASSERT_EQ(vertical.size(), 362u);  // theta 0 to 180 at phi 0, then at phi 180
+    EXPECT_EQ(vertical[0].gainDbi, -6.37);
+    EXPECT_EQ(vertical[90].gainDbi, 8.30);    // the horizon ahead, as in the azimuth
+    EXPECT_EQ(vertical[271].gainDbi, -6.63);  // and behind
+    EXPECT_EQ(vertical[361].theta, 180.0);
+    EXPECT_EQ(vertical[361].gainDbi, -5.83);
     const FrequencyOutput& high = (*read)[1];
     EXPECT_EQ(high.feedImpedance, std::complex<double>(70.369, 23.865));
-    ASSERT_EQ(high.pattern.size(), 2u);
-    EXPECT_EQ(high.pattern[0].gainDbi, 8.23);
-    EXPECT_EQ(high.pattern[1].gainDbi, -2.03);
+    ASSERT_EQ(high.patterns.size(), 1u);
+    ASSERT_EQ(high.patterns[0].size(), 2u);
+    EXPECT_EQ(high.patterns[0][0].gainDbi, 8.23);
+    EXPECT_EQ(high.patterns[0][1].gainDbi, -2.03);
 }
 
 TEST(Nec2cOutput, RefusesOutputThatEndsEarlyOrWasAltered) {
@@ -62,6 +72,7 @@ TEST(Nec2cOutput, RefusesOutputThatEndsEarlyOrWasAltered) {
         {"another frequency", replaced("1.4403E+01 MHz", "1.4503E+01 MHz"), "gives 14.503 MHz instead"},
         {"another segment", replaced("    5    58", "    5    59"), "another segment"},
         {"a pattern line lost", replaced("   90.00     90.00", "   90.00     95.00"), "other directions"},
+        {"the vertical plane cut short", replaced("  180.00    180.00", "  DATA CARD"), "ends early"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "nec/quad_design.h"
+#include "nec/model/quad_design.h"
 
 namespace loopbeam::nec {
 

@@ -9,8 +9,8 @@
 #include <map>
 
 #include "../engine_fakes.h"
-#include "nec/check.h"
-#include "nec/engine_run.h"
+#include "nec/check/check.h"
+#include "nec/engine/engine_run.h"
 #include "nec/printf_text.h"
 #include "nec/tuning/tune.h"
 #include "nec/tuning/wire_factor.h"
@@ -87,7 +87,7 @@ double seriesResonanceByHand(const std::string& output, double start, double ste
     return 0;
 }
 
-TEST(Tuning, TheWireFactorAgreesWithLoneLoopsWrittenByHand) {
+TEST(EngineTuning, TheWireFactorAgreesWithLoneLoopsWrittenByHand) {
     const Band& band = kBands[1];
     const QuadDesign& d = band.design;
     // A lone loop of the driven element's 35.26316 ft, 11 segments a side,
@@ -114,7 +114,7 @@ TEST(Tuning, TheWireFactorAgreesWithLoneLoopsWrittenByHand) {
     EXPECT_LT(wire.factor, 0.98);
 }
 
-TEST(Tuning, TheResonanceGoalsLengthsAreResonantInADeckWrittenByHand) {
+TEST(EngineTuning, TheResonanceGoalsLengthsAreResonantInADeckWrittenByHand) {
     for (const Band& band : kBands) {
         SCOPED_TRACE(band.name);
         const Tuned tuned = tunedOf(band, TuneGoal::Resonance);
@@ -144,7 +144,7 @@ TEST(Tuning, TheResonanceGoalsLengthsAreResonantInADeckWrittenByHand) {
     }
 }
 
-TEST(Tuning, FrontToBackGainsADecibelAndLeavesTheDrivenLoopResonant) {
+TEST(EngineTuning, FrontToBackGainsADecibelAndLeavesTheDrivenLoopResonant) {
     for (const Band& band : kBands) {
         SCOPED_TRACE(band.name);
         const Tuned tuned = tunedOf(band, TuneGoal::FrontToBack);
@@ -157,7 +157,7 @@ TEST(Tuning, FrontToBackGainsADecibelAndLeavesTheDrivenLoopResonant) {
     }
 }
 
-TEST(Tuning, CancelEndsItAsItEndsACheck) {
+TEST(EngineTuning, CancelEndsItAsItEndsACheck) {
     test::adoptOrphans();
     const Checked& c = checkedOf(kBands[0]);
     CancelHandle handle;

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <sstream>
 
-#include "nec/check.h"
-#include "nec/check_report.h"
+#include "nec/check/check.h"
+#include "nec/check/check_report.h"
 #include "sample_designs.h"
 
 namespace loopbeam::nec {

@@ -1,0 +1,76 @@
+#include "nec/check/check_report.h"
+
+#include "nec/choice_table.h"
+#include "nec/printf_text.h"
+
+namespace loopbeam::nec {
+namespace {
+
+std::string mhz(double value) { return printfText("%.3f MHz", value); }
+
+std::string spanText(const Span& span) {
+    return printfText("%.3f%s to %.3f%s MHz", span.lowMHz, span.lowIsSweepEdge ? " (sweep start)" : "", span.highMHz,
+                      span.highIsSweepEdge ? " (sweep end)" : "");
+}
+
+// The spans' texts: "14.222 to 14.291 MHz", "none".
+std::string spansText(const std::vector<Span>& spans) {
+    if (spans.empty()) return "none";
+    std::string out;
+    for (const Span& span : spans) out += (out.empty() ? "" : ", ") + spanText(span);
+    return out;
+}
+
+// "144.860, 143.257 and 145.867 MHz"
+std::string frequenciesText(const std::vector<double>& mhzList) {
+    std::string out;
+    for (std::size_t i = 0; i < mhzList.size(); ++i)
+        out += (i == 0 ? "" : i + 1 == mhzList.size() ? " and " : ", ") + printfText("%.3f", mhzList[i]);
+    return out + " MHz";
+}
+
+std::string lowestText(const LowestSwr& lowest) {
+    return printfText("%.2f at %s", lowest.swr, mhz(lowest.mhz).c_str()) +
+           (lowest.atSweepEdge ? ", at the edge of the sweep; it may lie beyond" : "");
+}
+
+}  // namespace
+
+std::string conditionsOf(const NecModel& model) {
+    const std::string ground =
+        model.boomHeightMetres ? printfText("%s, boom %.1f m high", std::string(rowOf(kSoils, model.soil).name).c_str(),
+                                            *model.boomHeightMetres)
+                               : "free space";
+    const std::string shape = model.shape == LoopShape::Diamond ? "diamond loops" : "square loops";
+    return ground + ", " + shape + ", " + wireText(model.conductor, model.insulation) + ", " +
+           std::to_string(model.totalSegments()) + " segments";
+}
+
+std::vector<SummaryLine> summaryLines(const CheckResult& result, const QuadDesign& design) {
+    const CheckSummary& s = result.summary;
+    const std::string locked = printfText("%g MHz", design.lockedMHz);
+    return {
+        {s.resonancesMHz.size() > 1 ? "Resonances (X = 0), nearest first" : "Resonance (X = 0)",
+         s.resonancesMHz.empty() ? "none in the sweep" : frequenciesText(s.resonancesMHz)},
+        {"Lowest SWR through the 75-ohm section", lowestText(s.lowestThroughSection)},
+        {"Lowest SWR fed directly", lowestText(s.lowestDirect)},
+        {"SWR below 1.5", spansText(s.below1_5)},
+        {"SWR below 2", spansText(s.below2)},
+        {"Estimated range (SWR 1.5 to 1.7)",
+         printfText("%.3f to %.3f MHz: SWR %.2f and %.2f at its edges", design.estimatedLowMHz, design.estimatedHighMHz,
+                    s.swrAtLowEdge, s.swrAtHighEdge)},
+        {"Forward gain at " + locked, printfText("%.2f dBi", s.gainAtLockedDbi)},
+        {"Front-to-back at " + locked, printfText("%.1f dB", s.frontToBackAtLockedDb)},
+        {"Elevation of the figures", printfText("%.0f degrees", s.elevationDegrees)},
+    };
+}
+
+std::string sweepTable(const CheckResult& result) {
+    std::string out = "       MHz |    R ohm |    X ohm | SWR section | SWR direct | Gain dBi | F/B dB\n";
+    for (const FrequencyPoint& p : result.sweep)
+        out += printfText("%10.4f | %8.2f | %8.2f | %11.3f | %10.3f | %8.2f | %6.1f\n", p.mhz, p.feedImpedance.real(),
+                          p.feedImpedance.imag(), p.swrThroughSection, p.swrDirect, p.forwardGainDbi, p.frontToBackDb);
+    return out;
+}
+
+}  // namespace loopbeam::nec

@@ -1,0 +1,30 @@
+#pragma once
+// What a check says, in words and figures for a reader: the conditions it
+// ran under, the summary lines, and the sweep as a table. The command line
+// prints them; the check window shows the same lines.
+
+#include <string>
+#include <vector>
+
+#include "nec/check/check_result.h"
+#include "nec/model/nec_model.h"
+#include "nec/model/quad_design.h"
+
+namespace loopbeam::nec {
+
+// "free space, square loops, bare copper wire, 140 segments"
+std::string conditionsOf(const NecModel& model);
+
+struct SummaryLine {
+    std::string label, value;
+};
+
+// Every resonance, the lowest SWR through the section and fed directly, the
+// spans below 1.5 and 2 set beside the estimated range, the SWR at its
+// edges, gain and F/B at the locked frequency.
+std::vector<SummaryLine> summaryLines(const CheckResult& result, const QuadDesign& design);
+
+// One line a frequency, the columns separated and headed with their units.
+std::string sweepTable(const CheckResult& result);
+
+}  // namespace loopbeam::nec

@@ -1,0 +1,36 @@
+#pragma once
+// Runs decks through nec2c, one process each, all at once, in a private
+// temporary directory; gives their outputs in the same order, or why not.
+// Nothing is left behind: no process, no file, whatever the outcome, and a
+// run is registered for the signals that end the program (run_registry.h).
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "nec/engine/run_control.h"
+#include "nec/outcome.h"
+
+namespace loopbeam::nec {
+
+// What is read of nec2c's files; a run that writes more is stopped and
+// refused. The largest design checked (50 elements, 2,219 segments) writes
+// about 0.25 MB of wire and segment listing, then a frequency 2.7 KB in free
+// space and 25 KB over ground, the locked one with its whole azimuth 11 KB
+// and 0.79 MB: at most this much in a run, one run taking the whole sweep
+// over ground.
+inline constexpr double kLargestOutputMegabytes = 2.1;
+// Some fifteen times that.
+inline constexpr std::size_t kOutputCap = std::size_t{32} << 20;
+// nec2c writes nothing to its standard output and error.
+inline constexpr std::size_t kLogCap = std::size_t{1} << 20;
+
+struct EngineJob {
+    std::string deck;
+    std::size_t frequencies = 0;  // for progress
+    double timeoutSeconds = 0;
+};
+
+Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, const RunControl& control);
+
+}  // namespace loopbeam::nec

@@ -1,0 +1,155 @@
+#include "nec/model/nec_model.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "nec/choice_table.h"
+#include "nec/model/segment_rule.h"
+#include "nec/printf_text.h"
+
+namespace loopbeam::nec {
+
+namespace {
+
+enum class LoopRole { Reflector, Driven, Director };
+
+bool positive(double value) { return std::isfinite(value) && value > 0; }
+
+std::optional<std::string> designFault(const QuadDesign& d) {
+    if (!positive(d.lockedMHz)) return "The design has no locked frequency. Lock a frequency and calculate first.";
+    if (d.elements < 3 || d.elements > 50)
+        return printfText("The design has %d elements; the check models 3 to 50.", d.elements);
+    if (!positive(d.wireDiameterInches) || !positive(d.directorLoopFeet) || !positive(d.drivenLoopFeet) ||
+        !positive(d.reflectorLoopFeet) || !positive(d.spacingFeet))
+        return "The design has no loop lengths, spacing or wire diameter yet. Calculate the design first.";
+    if (!(d.estimatedLowMHz > 0 && d.estimatedLowMHz < d.lockedMHz && d.lockedMHz < d.estimatedHighMHz &&
+          std::isfinite(d.estimatedHighMHz)))
+        return "The design's estimated range does not enclose its locked frequency. Calculate the design again.";
+    return std::nullopt;
+}
+
+double perimeterFeet(const QuadDesign& d, LoopRole role) {
+    switch (role) {
+        case LoopRole::Reflector: return d.reflectorLoopFeet;
+        case LoopRole::Driven: return d.drivenLoopFeet;
+        case LoopRole::Director: break;
+    }
+    return d.directorLoopFeet;
+}
+
+LoopRole roleAt(std::size_t element) {
+    return element == kReflectorLoop ? LoopRole::Reflector
+           : element == kDrivenLoop  ? LoopRole::Driven
+                                     : LoopRole::Director;
+}
+
+// The model in comment cards: the loops and where they stand, the wire, the ground.
+std::vector<std::string> modelComments(const NecModel& m) {
+    const char* shape = m.shape == LoopShape::Square ? "square" : "diamond";
+    const SoilRow& soil = rowOf(kSoils, m.soil);
+    std::vector<std::string> lines;
+    lines.push_back(m.boomHeightMetres ? printfText("loopbeam NEC-2 check: %s loops, boom %.4g m high over %s", shape,
+                                                    *m.boomHeightMetres, std::string(soil.name).c_str())
+                                       : printfText("loopbeam NEC-2 check: %s loops in free space", shape));
+    const ConductorRow& metal = rowOf(kConductors, m.conductor);
+    std::string wire =
+        printfText("Wire: %s%s, %.4g mm across, %.3g S/m (LD 5)", m.insulation ? "" : "bare ",
+                   std::string(metal.word).c_str(), 2 * m.wireRadiusMetres / kMetresPerMm, metal.conductivity);
+    if (m.insulation)
+        wire += printfText(", with %s as %.4g H/m in series (LD 2)", insulationText(*m.insulation).c_str(),
+                           seriesInductancePerMetre(m.wireRadiusMetres, *m.insulation));
+    lines.push_back(wire);
+    if (m.boomHeightMetres)
+        lines.push_back(printfText("Ground: %s, permittivity %g, %g S/m, Sommerfeld-Norton (GN 2)",
+                                   std::string(soil.name).c_str(), soil.permittivity, soil.conductivity));
+    return lines;
+}
+
+double feedWireLength(double perimeter, double wireRadius) {
+    return std::max(perimeter * kFeedWirePerimeters, kFeedWireSegments * kMinSegmentRadii * wireRadius);
+}
+
+double lowestZ(const NecModel& m) {
+    double lowest = INFINITY;
+    for (const Loop& loop : m.loops)
+        for (const Wire& w : loop.wires) lowest = std::min({lowest, w.from.z, w.to.z});
+    return lowest;
+}
+
+}  // namespace
+
+int NecModel::totalSegments() const {
+    int total = 0;
+    for (const Loop& loop : loops)
+        for (const Wire& w : loop.wires) total += w.segments;
+    return total;
+}
+
+LoopWires layLoop(LoopShape shape, double perimeter, int segmentsPerSide, double x, double centreZ, double wireRadius,
+                  bool fed) {
+    if (shape == LoopShape::Square) return squareLoop(perimeter, segmentsPerSide, x, centreZ);
+    return diamondLoop(perimeter, segmentsPerSide, x, centreZ, fed ? feedWireLength(perimeter, wireRadius) : 0);
+}
+
+std::optional<std::string> clearanceFault(const NecModel& model) {
+    if (!model.boomHeightMetres) return std::nullopt;
+    const double clearance = lowestZ(model);
+    const double needed = kMinClearanceWavelengths * wavelengthMetres(model.sweep.mhz.front());
+    if (clearance >= needed) return std::nullopt;
+    return printfText(
+        "Over ground the loops must clear the ground by at least %.3g m, and at a boom height of %.4g m their "
+        "lowest wire is at %.4g m. Raise the boom to at least %.4g m.",
+        needed, *model.boomHeightMetres, clearance, *model.boomHeightMetres - clearance + needed);
+}
+
+Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& options) {
+    if (auto fault = designFault(design)) return refuse(*fault);
+    if (options.insulation)
+        if (auto fault = insulationFault(*options.insulation)) return refuse(*fault);
+    if (options.boomHeightMetres && !positive(*options.boomHeightMetres))
+        return refuse("The boom height over ground must be a length above 0 m.");
+    if (options.boomHeightMetres && *options.boomHeightMetres > kMaxBoomHeightMetres)
+        return refuse(
+            printfText("The boom height over ground must be at most %.0f m: higher, the ground no longer "
+                       "shapes the pattern; check in free space instead.",
+                       kMaxBoomHeightMetres));
+
+    NecModel model;
+    model.shape = options.shape;
+    model.wireRadiusMetres = design.wireDiameterInches * kMetresPerInch / 2;
+    model.boomHeightMetres = options.boomHeightMetres;
+    model.soil = options.soil;
+    model.conductor = options.conductor;
+    model.insulation = options.insulation;
+    model.sweep = planSweep(design.lockedMHz, design.estimatedLowMHz, design.estimatedHighMHz);
+    const double centreZ = options.boomHeightMetres.value_or(0);
+
+    int tag = 0;
+    for (int element = 0; element < design.elements; ++element) {
+        const LoopRole role = roleAt(static_cast<std::size_t>(element));
+        const double boomX = element * design.spacingFeet * kMetresPerFoot;
+        Loop loop{perimeterFeet(design, role) * kMetresPerFoot, {}};
+        auto segments = segmentsPerSide(loop.perimeterMetres / 4, model.wireRadiusMetres, model.sweep.top(),
+                                        options.segmentsPerWavelength);
+        if (!segments) return Refused{segments.error()};
+        const bool fed = role == LoopRole::Driven;
+        LoopWires wires =
+            layLoop(options.shape, loop.perimeterMetres, *segments, boomX, centreZ, model.wireRadiusMetres, fed);
+        int before = model.totalSegments();
+        for (std::size_t i = 0; i < wires.wires.size(); ++i) {
+            wires.wires[i].tag = ++tag;
+            if (fed && i == 0) model.feed = {tag, wires.feedSegment, before + wires.feedSegment};
+            before += wires.wires[i].segments;
+        }
+        loop.wires = std::move(wires.wires);
+        model.loops.push_back(std::move(loop));
+    }
+
+    if (auto fault = clearanceFault(model)) return refuse(*fault);
+
+    model.comments = design.description;
+    for (std::string& line : modelComments(model)) model.comments.push_back(std::move(line));
+    return model;
+}
+
+}  // namespace loopbeam::nec

@@ -1,0 +1,14 @@
+#pragma once
+// The azimuth pattern at the locked frequency, forward at the top, with its
+// -3 dB beamwidth marked and printed beside the front-to-back ratio.
+
+#include "nec/check/check_result.h"
+#include "nec/model/quad_design.h"
+
+class QWidget;
+
+namespace loopbeam {
+
+QWidget* azimuthPage(const nec::CheckResult& result, const nec::QuadDesign& design);
+
+}  // namespace loopbeam

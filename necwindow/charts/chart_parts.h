@@ -1,0 +1,57 @@
+#pragma once
+// What the check's charts are built of: named series, axes with round ticks
+// as many as their length holds, the colours each feed keeps on every chart.
+
+#include <QColor>
+#include <QSize>
+#include <QString>
+
+#include "nec/model/quad_design.h"
+
+class QAbstractSeries;
+class QChart;
+class QChartView;
+class QLineSeries;
+class QValueAxis;
+
+namespace loopbeam::chart_parts {
+
+inline const QColor kThroughSection(0, 0, 255);
+inline const QColor kDirect(200, 0, 0);
+inline const QColor kLocked(0, 0, 0);
+inline const QColor kPattern(0, 0, 255);
+inline const QColor kEstimatedFill(255, 200, 0, 60);
+inline const QColor kEstimatedBorder(255, 160, 0);
+// The SWR 1.5 line dashed, the SWR 2 line (and circle) dotted.
+inline const QColor kSwr1_5(0, 130, 0);
+inline const QColor kSwr2(150, 90, 0);
+
+// However small the window, a chart stays readable: 200 pixels tall, and
+// wide enough for its legend beside a plot with its labels whole.
+inline constexpr QSize kMinimumChartSize(500, 200);
+
+// "14.2": the locked frequency as the main window shows it.
+QString lockedText(const nec::QuadDesign& design);
+
+// The chart in a view of that name, at least kMinimumChartSize.
+QChartView* chartView(QChart* chart, const QString& objectName, const QString& accessibleName);
+
+// A chart without a title (its tab and its axes say what it shows) whose
+// legend, beside it, draws each series as it looks, dashes and markers included.
+QChart* lineChart();
+
+QLineSeries* lineSeries(const QString& name, const QString& objectName);
+
+enum class Ends { AsGiven, OnTicks };
+
+// An axis on that side over [low, high], ticked at round values within it, as
+// many as its length holds; with Ends::OnTicks its range widens to the ticks
+// next outside.
+QValueAxis* roundAxis(const QString& title, double low, double high, Ends ends, Qt::Alignment side, QChart& chart);
+
+void attach(QChart& chart, QAbstractSeries* series, QValueAxis* x, QValueAxis* y);
+
+// Keeps a series that explains nothing out of the legend.
+void leaveOutOfLegend(QChart& chart, QAbstractSeries* series);
+
+}  // namespace loopbeam::chart_parts

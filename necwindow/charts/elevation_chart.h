@@ -1,0 +1,15 @@
+#pragma once
+// The elevation pattern at the locked frequency in the vertical plane through
+// the boom, ahead to the right: over ground its upper half with the take-off
+// angle marked, in free space the whole circle.
+
+#include "nec/check/check_result.h"
+#include "nec/model/quad_design.h"
+
+class QWidget;
+
+namespace loopbeam {
+
+QWidget* elevationPage(const nec::CheckResult& result, const nec::QuadDesign& design, const nec::CheckOptions& options);
+
+}  // namespace loopbeam

@@ -1,0 +1,48 @@
+#include "necwindow/charts/frequency_axis.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPen>
+#include <QValueAxis>
+
+#include "necwindow/charts/chart_parts.h"
+
+namespace loopbeam {
+
+using namespace chart_parts;
+
+QValueAxis* frequencyAxis(QChart& chart, const nec::CheckResult& result, const nec::QuadDesign& design,
+                          QValueAxis* valueAxis) {
+    const double first = result.sweep.front().mhz, last = result.sweep.back().mhz;
+    QValueAxis* x = roundAxis(QStringLiteral("MHz"), first, last, Ends::AsGiven, Qt::AlignBottom, chart);
+    const double bottom = valueAxis->min(), top = valueAxis->max();
+
+    auto* estimatedTop = new QLineSeries(&chart);
+    auto* estimatedBottom = new QLineSeries(&chart);
+    *estimatedTop << QPointF(design.estimatedLowMHz, top) << QPointF(design.estimatedHighMHz, top);
+    *estimatedBottom << QPointF(design.estimatedLowMHz, bottom) << QPointF(design.estimatedHighMHz, bottom);
+    auto* estimated = new QAreaSeries(estimatedTop, estimatedBottom);
+    estimated->setName(QStringLiteral("Estimated range"));
+    estimated->setObjectName(QStringLiteral("estimatedRange"));
+    estimated->setColor(kEstimatedFill);
+    estimated->setBorderColor(kEstimatedBorder);
+    attach(chart, estimated, x, valueAxis);
+    // The legend draws the band as it looks on the white plot.
+    for (QLegendMarker* marker : chart.legend()->markers(estimated)) {
+        marker->setShape(QLegend::MarkerShapeRectangle);
+        marker->setBrush(QColor(255, 242, 195));
+        marker->setPen(QPen(kEstimatedBorder, 1));
+    }
+
+    QLineSeries* line =
+        lineSeries(QStringLiteral("Locked %1 MHz").arg(lockedText(design)), QStringLiteral("lockedFrequency"));
+    *line << QPointF(design.lockedMHz, bottom) << QPointF(design.lockedMHz, top);
+    line->setPen(QPen(kLocked, 1));
+    attach(chart, line, x, valueAxis);
+    return x;
+}
+
+}  // namespace loopbeam

@@ -1,0 +1,33 @@
+#pragma once
+// The feed impedance over the sweep on a Smith chart normalised to 50 ohms:
+// fed directly and through the 75-ohm section, the locked frequency and the
+// estimated range's edges marked, the SWR 2 circle drawn. Where an impedance
+// lies is nec/smith_chart_geometry's; this only draws it.
+
+#include <QWidget>
+#include <complex>
+#include <vector>
+
+#include "nec/check/check_result.h"
+#include "nec/model/quad_design.h"
+
+namespace loopbeam {
+
+class SmithChart : public QWidget {
+public:
+    SmithChart(const nec::CheckResult& result, const nec::QuadDesign& design);
+
+    struct Locus {
+        std::vector<std::complex<double>> points;  // reflection coefficients, by ascending frequency
+        std::complex<double> locked, lowEdge, highEdge;
+    };
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Locus direct_, section_;
+    QString lockedText_;
+};
+
+}  // namespace loopbeam

@@ -1,0 +1,80 @@
+#include "necwindow/charts/swr_chart.h"
+
+#include <QChart>
+#include <QLineSeries>
+#include <QPen>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <cmath>
+
+#include "necwindow/charts/chart_parts.h"
+#include "necwindow/charts/frequency_axis.h"
+
+namespace loopbeam {
+
+using namespace chart_parts;
+
+namespace {
+
+constexpr double kSwrChartTop = 5;  // above it the antenna is far off; below it a design is decided
+
+// An SWR with nothing delivered is drawn far above the top, where it leaves the chart at once.
+double drawn(double swr) { return std::isfinite(swr) ? swr : 1e6; }
+
+QLineSeries* level(double swr, Qt::PenStyle style, const QColor& colour, double fromMHz, double toMHz) {
+    QLineSeries* line = lineSeries(QStringLiteral("SWR %1").arg(swr), QStringLiteral("level%1").arg(swr));
+    *line << QPointF(fromMHz, swr) << QPointF(toMHz, swr);
+    line->setPen(QPen(colour, 1.5, style));
+    return line;
+}
+
+// Where the curve crosses the top, and the sweep's ends where it lies above.
+void markLeavingTheTop(QScatterSeries& marks, const std::vector<nec::FrequencyPoint>& sweep,
+                       double nec::FrequencyPoint::*swr) {
+    const auto above = [&](std::size_t i) { return drawn(sweep[i].*swr) > kSwrChartTop; };
+    if (above(0)) marks.append(sweep.front().mhz, kSwrChartTop);
+    for (std::size_t i = 0; i + 1 < sweep.size(); ++i) {
+        if (above(i) == above(i + 1)) continue;
+        const double v0 = drawn(sweep[i].*swr), v1 = drawn(sweep[i + 1].*swr);
+        const double f0 = sweep[i].mhz, f1 = sweep[i + 1].mhz;
+        marks.append(f0 + (kSwrChartTop - v0) * (f1 - f0) / (v1 - v0), kSwrChartTop);
+    }
+    if (above(sweep.size() - 1)) marks.append(sweep.back().mhz, kSwrChartTop);
+}
+
+}  // namespace
+
+QChart* swrChart(const nec::CheckResult& result, const nec::QuadDesign& design) {
+    QChart* chart = lineChart();
+    QValueAxis* y = roundAxis(QStringLiteral("SWR on 50 ohms"), 1, kSwrChartTop, Ends::AsGiven, Qt::AlignLeft, *chart);
+    QValueAxis* x = frequencyAxis(*chart, result, design, y);
+
+    QLineSeries* section = lineSeries(QStringLiteral("Via 75-ohm section"), QStringLiteral("swrSection"));
+    QLineSeries* direct = lineSeries(QStringLiteral("Fed directly"), QStringLiteral("swrDirect"));
+    for (const nec::FrequencyPoint& p : result.sweep) {
+        section->append(p.mhz, drawn(p.swrThroughSection));
+        direct->append(p.mhz, drawn(p.swrDirect));
+    }
+    section->setPen(QPen(kThroughSection, 2));
+    direct->setPen(QPen(kDirect, 1.5));
+
+    auto* leaving = new QScatterSeries;
+    leaving->setName(QStringLiteral("Leaves the top"));
+    leaving->setObjectName(QStringLiteral("offTheChart"));
+    leaving->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
+    leaving->setMarkerSize(9);
+    leaving->setColor(Qt::black);
+    leaving->setBorderColor(Qt::black);
+    markLeavingTheTop(*leaving, result.sweep, &nec::FrequencyPoint::swrThroughSection);
+    markLeavingTheTop(*leaving, result.sweep, &nec::FrequencyPoint::swrDirect);
+
+    const double first = result.sweep.front().mhz, last = result.sweep.back().mhz;
+    for (QAbstractSeries* series :
+         std::initializer_list<QAbstractSeries*>{section, direct, level(1.5, Qt::DashLine, kSwr1_5, first, last),
+                                                 level(2, Qt::DotLine, kSwr2, first, last), leaving})
+        attach(*chart, series, x, y);
+    if (leaving->count() == 0) leaveOutOfLegend(*chart, leaving);
+    return chart;
+}
+
+}  // namespace loopbeam

@@ -1,0 +1,95 @@
+// The summary from captured sweeps (loopbeam-cli --simulate with nec2c 1.3,
+// saved as the check window saves its CSV): every resonance, the lowest SWR
+// both ways and whether it lies at the sweep's edge, against values worked by
+// hand from the captured table.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "design/frequency_lock.h"
+#include "nec/check/check_report.h"
+#include "nec/check/check_summary.h"
+
+namespace loopbeam::nec {
+namespace {
+
+std::vector<FrequencyPoint> capturedSweep(const std::string& name) {
+    std::ifstream in(NEC_TEST_DATA "/" + name);
+    std::vector<FrequencyPoint> sweep;
+    std::string line;
+    std::getline(in, line);  // the heading
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        FrequencyPoint p;
+        double r = 0, x = 0;
+        char comma = 0;
+        fields >> p.mhz >> comma >> r >> comma >> x >> comma >> p.swrThroughSection >> comma >> p.swrDirect;
+        p.feedImpedance = {r, x};
+        sweep.push_back(p);
+    }
+    return sweep;
+}
+
+TEST(Summary, EveryResonanceAndTheLowestSwrOfACapturedSweep) {
+    struct Case {
+        const char* file;
+        float lockedMHz;                 // as the frequency lock stores it
+        std::vector<double> resonances;  // nearest the locked frequency first
+        LowestSwr section, direct;
+        const char* resonanceLine;
+        const char* sectionLine;
+    };
+    const Case cases[] = {
+        // X changes sign three times: -3.33 to 5.31 at 143.1185 to 143.4790, 12.16 to -2.48 at 144.5605
+        // to 144.9210, -10.25 to 6.16 at 145.6420 to 146.0025.
+        {"quad_144mhz_6el_awg14.csv",
+         144.2f,
+         {144.860, 143.257, 145.867},
+         {144.921, 1.542, false},
+         {143.479, 1.281, false},
+         "144.860, 143.257 and 145.867 MHz",
+         "1.54 at 144.921 MHz"},
+        // 1.400 at the last point but one, 1.486 at the last: either may lie lower beyond.
+        {"quad_1296mhz_5el_awg10.csv",
+         1296.0f,
+         {1312.754},  // -0.85633 to 2.7466 at 1312.2 to 1314.5328
+         {1357.56, 1.400, true},
+         {1360.8, 1.486, true},
+         "1312.754 MHz",
+         "1.40 at 1357.560 MHz, at the edge of the sweep; it may lie beyond"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const EstimatedRange range = estimatedRange(c.lockedMHz);
+        const SweepPlan plan = planSweep(c.lockedMHz, range.lower, range.upper);
+        CheckResult result;
+        result.sweep = capturedSweep(c.file);
+        ASSERT_EQ(result.sweep.size(), plan.mhz.size());
+        for (std::size_t i = 0; i < plan.mhz.size(); ++i) ASSERT_NEAR(result.sweep[i].mhz, plan.mhz[i], 1e-6);
+        result.summary = summarise(result.sweep, plan);
+        const CheckSummary& s = result.summary;
+
+        ASSERT_EQ(s.resonancesMHz.size(), c.resonances.size());
+        for (std::size_t i = 0; i < c.resonances.size(); ++i) EXPECT_NEAR(s.resonancesMHz[i], c.resonances[i], 0.001);
+        for (const auto& [found, worked] :
+             {std::pair{s.lowestThroughSection, c.section}, std::pair{s.lowestDirect, c.direct}}) {
+            EXPECT_NEAR(found.mhz, worked.mhz, 0.001);
+            EXPECT_NEAR(found.swr, worked.swr, 0.001);
+            EXPECT_EQ(found.atSweepEdge, worked.atSweepEdge);
+        }
+
+        QuadDesign design;
+        design.lockedMHz = c.lockedMHz;
+        const auto lines = summaryLines(result, design);
+        ASSERT_GE(lines.size(), 3u);
+        EXPECT_EQ(lines[0].label, c.resonances.size() > 1 ? "Resonances (X = 0), nearest first" : "Resonance (X = 0)");
+        EXPECT_EQ(lines[0].value, c.resonanceLine);
+        EXPECT_EQ(lines[1].value, c.sectionLine);
+        EXPECT_EQ(lines[2].label, "Lowest SWR fed directly");
+    }
+}
+
+}  // namespace
+}  // namespace loopbeam::nec
