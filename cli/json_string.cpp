@@ -1,3 +1,5 @@
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 
 #include "cli/report.h"
@@ -28,6 +30,12 @@ std::string jsonString(std::string_view text) {
         i += length;
     }
     return out + "\"";
+}
+
+std::string jsonNumber(double value) {
+    if (!std::isfinite(value)) return "null";
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
 }
 
 }  // namespace loopbeam::cli

@@ -14,6 +14,8 @@
 #include "cli/output_files.h"
 #include "cli/report.h"
 #include "cli/signal_exit.h"
+#include "cli/tune_report.h"
+#include "cli/tune_run.h"
 #include "common/checked_output.h"
 #include "nec/check/sweep_files.h"
 
@@ -27,32 +29,52 @@ constexpr int kDone = 0, kRefused = 1, kUsageError = 2, kOutputError = 3;
 
 void sayProblem(const std::string& problem) { std::fprintf(stderr, "loopbeam-cli: %s\n", problem.c_str()); }
 
-std::string touchstoneOf(const NecCheckRun& check) {
+std::string touchstoneOf(const loopbeam::nec::CheckResult& result, const std::vector<std::string>& comments) {
     std::ostringstream out;
-    loopbeam::nec::writeTouchstone(out, *check.result, check.comments);
+    loopbeam::nec::writeTouchstone(out, result, comments);
     return out.str();
+}
+
+// What --nec-deck and --touchstone write: the tuned design's with --tune (none
+// when the tuning failed), else the calculated design's.
+struct ModelFiles {
+    std::string deck;
+    std::optional<std::string> touchstone;
+};
+
+ModelFiles modelFiles(const Options& options, const NecCheckRun& check, const std::optional<TuneRun>& tune) {
+    if (!options.tune)
+        return {check.deck, options.touchstone && check.result
+                                ? std::optional(touchstoneOf(*check.result, check.comments))
+                                : std::nullopt};
+    if (!tune || !tune->tuned) return {};
+    return {tune->deck, options.touchstone
+                            ? std::optional(touchstoneOf(tune->tuned->check, tune->tuned->model.comments))
+                            : std::nullopt};
 }
 
 // Standard output, then the files asked for, each whatever became of the
 // others; every problem.
 std::vector<std::string> writeOutputs(const Options& options, const DesignRun& run,
-                                      const std::optional<NecCheckRun>& check) {
+                                      const std::optional<NecCheckRun>& check, const std::optional<TuneRun>& tune) {
     const bool deckAlone = options.necDeck == "-";
+    const ModelFiles files = check ? modelFiles(options, *check, tune) : ModelFiles{};
     std::string report;
     if (deckAlone)
-        report = check ? check->deck : "";
+        report = files.deck;
     else if (options.json)
-        report = jsonReport(run, check ? &*check : nullptr);
+        report = jsonReport(run, check ? &*check : nullptr, tune ? &*tune : nullptr);
     else
-        report = humanReport(run, options) + (check && !check->conditions.empty() ? necReport(*check, options) : "");
+        report = humanReport(run, options) + (check && !check->conditions.empty() ? necReport(*check, options) : "") +
+                 (tune ? tuneReport(*tune, *check, options) : "");
     std::vector<std::string> problems;
     const auto keep = [&](std::optional<std::string> problem) {
         if (problem) problems.push_back(std::move(*problem));
     };
     keep(writeStandardOutput(report));
     if (!check) return problems;
-    if (options.necDeck && !deckAlone && !check->deck.empty()) keep(writeFile(*options.necDeck, check->deck));
-    if (options.touchstone && check->result) keep(writeFile(*options.touchstone, touchstoneOf(*check)));
+    if (options.necDeck && !deckAlone && !files.deck.empty()) keep(writeFile(*options.necDeck, files.deck));
+    if (options.touchstone && files.touchstone) keep(writeFile(*options.touchstone, *files.touchstone));
     return problems;
 }
 
@@ -89,17 +111,19 @@ int main(int argc, char** argv) {
     std::optional<NecCheckRun> check;
     if (!run.failure && options.modelsDesign())
         check = runNecCheck(options, loopbeam::calculatedDesign(state, options.type, options.elements));
+    std::optional<TuneRun> tune;
+    if (check && check->result && options.tune) tune = runTune(options, *check);
     std::vector<std::string> problems;
     {
         const OutputsBeingWritten writing;
         if (const auto status = signalExitStatus()) return *status;
-        problems = writeOutputs(options, run, check);
+        problems = writeOutputs(options, run, check, tune);
     }
     if (!problems.empty()) {
         for (const std::string& problem : problems) sayProblem(problem);
         return kOutputError;
     }
-    const auto failure = firstFailure(run, check ? &*check : nullptr);
+    const auto failure = firstFailure(run, check ? &*check : nullptr, tune ? &*tune : nullptr);
     if (failure) {
         sayProblem(failure->message);
         return kRefused;

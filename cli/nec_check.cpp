@@ -14,13 +14,6 @@
 namespace loopbeam::cli {
 namespace {
 
-// The shortest text that reads back as the value; null where JSON has no number.
-std::string jsonNumber(double value) {
-    if (!std::isfinite(value)) return "null";
-    char text[32];
-    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
-}
-
 std::string spansJson(const std::vector<nec::Span>& spans) {
     std::string out;
     for (const nec::Span& span : spans)
@@ -87,21 +80,30 @@ NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) 
         run.failure = StepFailure{"nec", result.error().message};
     else
         run.result = std::move(*result);
+    run.model = std::move(*model);
     return run;
 }
 
 std::string necReport(const NecCheckRun& run, const Options& options) {
     std::string out = "\nNEC-2 model: " + run.conditions + "\n";
     for (const std::string& note : run.notes) out += "Note: " + note + "\n";
-    if (options.necDeck) out += "NEC-2 deck written to " + *options.necDeck + "\n";
+    // A tuning writes the tuned design's deck, when there is one.
+    if (options.necDeck && !options.tune) out += "NEC-2 deck written to " + *options.necDeck + "\n";
     if (!run.result) return out;
-    out += "Checked with nec2c:\n";
+    out += "Checked with nec2c:\n" + summaryText(*run.result, run.design);
+    // --tune alone reports the tuned design's summary beside it, and no sweeps.
+    if (options.tune && !options.simulate) return out;
+    return out + "\n" + nec::sweepTable(*run.result);
+}
+
+std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& design) {
     std::size_t width = 0;
-    const auto lines = nec::summaryLines(*run.result, run.design);
+    const auto lines = nec::summaryLines(result, design);
     for (const nec::SummaryLine& line : lines) width = std::max(width, line.label.size());
+    std::string out;
     for (const nec::SummaryLine& line : lines)
         out += line.label + std::string(width + 3 - line.label.size(), ' ') + line.value + "\n";
-    return out + "\n" + nec::sweepTable(*run.result);
+    return out;
 }
 
 std::string necJson(const nec::CheckResult& result, const nec::CheckOptions& options) {

@@ -10,6 +10,7 @@
 #include "cli/options.h"
 #include "design/calculated_design.h"
 #include "nec/check/check_result.h"
+#include "nec/model/nec_model.h"
 #include "nec/model/quad_design.h"
 
 namespace loopbeam::cli {
@@ -17,10 +18,11 @@ namespace loopbeam::cli {
 struct NecCheckRun {
     nec::QuadDesign design;
     nec::CheckOptions options;
-    std::vector<std::string> notes;     // what the design's name alone would mislead about
-    std::string conditions;             // what the model is
-    std::vector<std::string> comments;  // the design and the model, as the deck's comment cards say them
-    std::string deck;                   // when one was asked for
+    std::vector<std::string> notes;      // what the design's name alone would mislead about
+    std::string conditions;              // what the model is
+    std::vector<std::string> comments;   // the design and the model, as the deck's comment cards say them
+    std::string deck;                    // when one was asked for
+    std::optional<nec::NecModel> model;  // the model checked
     std::optional<nec::CheckResult> result;
     std::optional<StepFailure> failure;  // step "nec"
 };
@@ -34,6 +36,9 @@ inline std::optional<StepFailure> firstFailure(const DesignRun& run, const NecCh
 
 // The model's conditions and notes, where its deck went, the summary and the sweep table.
 std::string necReport(const NecCheckRun& run, const Options& options);
+
+// The summary's lines, their values in one column.
+std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& design);
 
 // {"points": [...], "resonance_mhz", "resonances_mhz": [...], "min_swr_mhz", "min_swr_direct_mhz",
 //  "at_sweep_edge": {"min_swr", "min_swr_direct"}, "pattern": [...], ..., "model": {...}}

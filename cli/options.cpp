@@ -157,7 +157,9 @@ std::string usage() {
            "]\n"
            "                    [--coax NAME] [--metric] [--json]\n"
            "                    [--nec-deck FILE|-] [--simulate] [--touchstone FILE]\n"
-           "                    [--ground HEIGHT_M] [--diamond] [--allow-large]\n"
+           "                    [--ground HEIGHT_M] [--diamond] [--allow-large] [--tune " +
+           nec::wordsOf(nec::kTuneGoals) +
+           "]\n"
            "                    [--insulation MM (--permittivity ER | --insulation-material " +
            nec::wordsOf(nec::kDielectrics) +
            ")]\n"
@@ -183,7 +185,13 @@ std::string usage() {
                      "over the soil of --soil (default average), the boom at this height in metres (default: free "
                      "space)") +
            described("--diamond", "loops turned 45 degrees, fed at the bottom corner") +
-           described("--allow-large", "run a check of a design so large that it takes minutes") + modelHelp();
+           described("--allow-large", "run a check of a design so large that it takes minutes") +
+           described("--tune GOAL",
+                     "run the check, then tune the design with NEC-2 (every loop by the wire's factor, then "
+                     "resonance: the driven loop to X = 0 at the locked frequency; front-to-back: the reflector for "
+                     "the greatest F/B, then the driven loop to resonance), and report the lengths to cut, the feed "
+                     "and the tuned design's check; --nec-deck and --touchstone then write the tuned design's") +
+           modelHelp();
 }
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
@@ -203,7 +211,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
             continue;
         }
         if (name != "--freq" && name != "--elements" && name != "--awg" && name != "--type" && name != "--coax" &&
-            name != "--nec-deck" && name != "--touchstone" && name != "--ground" && !isModelOption(name))
+            name != "--nec-deck" && name != "--touchstone" && name != "--ground" && name != "--tune" &&
+            !isModelOption(name))
             return UsageError{"unknown option " + str(args[i])};
         if (!value) {
             // A dash alone is standard output for the deck; a negative number is a value (and refused as one).
@@ -245,6 +254,13 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
                 return UsageError{"--ground must be the boom's height in metres above 0 and at most " +
                                   number(static_cast<long>(nec::kMaxBoomHeightMetres)) + ", " + notValue(*value)};
             options.groundHeightMetres = *metres;
+        } else if (name == "--tune") {
+            const auto* goal = nec::rowOfWord(nec::kTuneGoals, *value);
+            if (!goal)
+                return UsageError{"--tune must be " +
+                                  choiceList(nec::kTuneGoals, [](const nec::TuneGoalRow& g) { return g.word; }) + ", " +
+                                  notValue(*value)};
+            options.tune = goal->key;
         } else if (name == "--type") {
             const auto type = designType(*value);
             if (!type)

@@ -11,6 +11,7 @@
 #include "cli/model_options.h"
 #include "design/design_types.h"
 #include "design/selectors.h"
+#include "nec/tuning/tune.h"
 
 namespace loopbeam::cli {
 
@@ -28,10 +29,11 @@ struct Options {
     bool simulate = false;
     std::optional<double> groundHeightMetres;  // free space without
     bool diamond = false;
-    bool allowLarge = false;  // run a check above the size that asks first
-    ModelChoices model;       // the wire and the soil
+    bool allowLarge = false;            // run a check above the size that asks first
+    ModelChoices model;                 // the wire and the soil
+    std::optional<nec::TuneGoal> tune;  // tune the checked design with NEC-2
 
-    bool runsCheck() const { return simulate || touchstone.has_value(); }
+    bool runsCheck() const { return simulate || touchstone.has_value() || tune.has_value(); }
     // A deck or a check needs the NEC-2 model of the design.
     bool modelsDesign() const { return necDeck || runsCheck(); }
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "cli/tune_json.h"
 #include "design/result_rows.h"
 
 namespace loopbeam::cli {
@@ -53,7 +54,7 @@ std::string dimensionsTable(const MainTexts& texts) {
 
 }  // namespace
 
-std::string jsonReport(const DesignRun& run, const NecCheckRun* check) {
+std::string jsonReport(const DesignRun& run, const NecCheckRun* check, const TuneRun* tune) {
     std::string out = "{";
     const auto member = [&](std::string_view key, const std::string& value) {
         if (out.size() > 1) out += ", ";
@@ -67,8 +68,10 @@ std::string jsonReport(const DesignRun& run, const NecCheckRun* check) {
         if (run.matchingMetric) matching += ", \"metric\": " + jsonObject(*run.matchingMetric);
         member("matching", matching + "}");
     }
-    if (check && check->result) member("nec", necJson(*check->result, check->options));
-    const auto failure = firstFailure(run, check);
+    if (check && check->result)
+        member("nec", tune ? calculatedNecJson(*check, *tune) : necJson(*check->result, check->options));
+    if (tune && tune->tuned) member("tuned", tunedJson(*check, *tune->tuned, tune->tunedFeed));
+    const auto failure = firstFailure(run, check, tune);
     if (failure)
         member("error",
                "{\"step\": " + jsonString(failure->step) + ", \"message\": " + jsonString(failure->message) + "}");

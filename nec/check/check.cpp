@@ -7,6 +7,7 @@
 
 #include "nec/check/check_summary.h"
 #include "nec/check/feed_match.h"
+#include "nec/check/forward_look.h"
 #include "nec/check/pattern_figures.h"
 #include "nec/engine/engine_run.h"
 #include "nec/engine/nec2c_output.h"
@@ -33,26 +34,6 @@ std::vector<std::span<const FrequencyRequest>> chunks(const std::vector<Frequenc
         parts.emplace_back(all.data() + first, last - first);
     }
     return parts;
-}
-
-// The elevation of maximum forward gain (the horizon in free space), and the
-// gains forward and straight behind there.
-struct ForwardLook {
-    double theta = 90;
-    double forward = -999, back = -999;
-};
-
-ForwardLook forwardLook(const std::vector<Direction>& pattern) {
-    ForwardLook best;
-    bool found = false;
-    for (const Direction& d : pattern) {
-        if (d.phi != 0 || (found && d.gainDbi <= best.forward)) continue;
-        best = {d.theta, d.gainDbi, best.back};
-        found = true;
-    }
-    for (const Direction& d : pattern)
-        if (d.theta == best.theta && d.phi == 180) best.back = d.gainDbi;
-    return best;
 }
 
 FrequencyPoint pointOf(const FrequencyOutput& out, double mhz, double lockedMHz) {

@@ -6,13 +6,13 @@
 
 namespace loopbeam::nec {
 
-std::complex<double> throughMatchingSection(std::complex<double> load, double mhz, double lockedMHz) {
+std::complex<double> throughQuarterWave(std::complex<double> load, double mhz, double lockedMHz, double lineOhms) {
     const double electrical = std::numbers::pi / 2 * mhz / lockedMHz;
     const std::complex<double> j(0, 1);
     // Z0 (ZL + j Z0 tan bl) / (Z0 + j ZL tan bl), multiplied through by cos bl
     // so that the quarter wave itself needs no infinite tangent.
     const double c = std::cos(electrical), s = std::sin(electrical);
-    return kSectionOhms * (load * c + j * kSectionOhms * s) / (kSectionOhms * c + j * load * s);
+    return lineOhms * (load * c + j * lineOhms * s) / (lineOhms * c + j * load * s);
 }
 
 std::complex<double> reflection(std::complex<double> impedance) {

@@ -1,6 +1,6 @@
 #pragma once
-// The feed impedance as a 50-ohm transmitter sees it: directly, or through the
-// quarter-wave 75-ohm matching section the program sizes.
+// The feed impedance as a 50-ohm transmitter sees it: directly, or through a
+// quarter-wave section (the program sizes one of 75 ohms).
 
 #include <complex>
 
@@ -9,10 +9,15 @@ namespace loopbeam::nec {
 inline constexpr double kSystemOhms = 50;
 inline constexpr double kSectionOhms = 75;
 
-// A lossless 75-ohm line of fixed length, a quarter wave at lockedMHz: at f
-// its electrical length is 90 degrees x f / lockedMHz, so 75^2 / Z holds only
-// at the locked frequency.
-std::complex<double> throughMatchingSection(std::complex<double> load, double mhz, double lockedMHz);
+// A lossless line of lineOhms and fixed length, a quarter wave at lockedMHz:
+// at f its electrical length is 90 degrees x f / lockedMHz, so lineOhms^2 / Z
+// holds only at the locked frequency.
+std::complex<double> throughQuarterWave(std::complex<double> load, double mhz, double lockedMHz, double lineOhms);
+
+// The program's 75-ohm section.
+inline std::complex<double> throughMatchingSection(std::complex<double> load, double mhz, double lockedMHz) {
+    return throughQuarterWave(load, mhz, lockedMHz, kSectionOhms);
+}
 
 // Against the 50-ohm system.
 std::complex<double> reflection(std::complex<double> impedance);

@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <chrono>
 #include <optional>
 
@@ -20,7 +21,16 @@ namespace loopbeam::nec {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr std::chrono::milliseconds kPollInterval{20};
+// A tuning's single-frequency runs end within milliseconds, a check's within
+// seconds: the wait between looks grows with the run, so that a short run is
+// seen ending at once and a long one is not looked at needlessly often.
+constexpr std::chrono::milliseconds kFirstPollInterval{1}, kPollInterval{20};
+
+std::chrono::milliseconds pollInterval(Clock::duration elapsed) {
+    return std::clamp(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed / 8), kFirstPollInterval,
+                      kPollInterval);
+}
+
 constexpr std::chrono::milliseconds kProgressInterval{250};
 
 // The files of job i in the private directory.
@@ -130,7 +140,7 @@ Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, c
             const double fraction = solvedFraction(files, jobs);
             if (fraction != reported) control.progress(reported = fraction);
         }
-        cancel.waitFor(kPollInterval);
+        cancel.waitFor(pollInterval(Clock::now() - start));
     }
 
     std::vector<std::string> outputs;

@@ -37,8 +37,10 @@ double perimeterFeet(const QuadDesign& d, LoopRole role) {
     return d.directorLoopFeet;
 }
 
-LoopRole roleAt(int element) {
-    return element == 0 ? LoopRole::Reflector : element == 1 ? LoopRole::Driven : LoopRole::Director;
+LoopRole roleAt(std::size_t element) {
+    return element == kReflectorLoop ? LoopRole::Reflector
+           : element == kDrivenLoop  ? LoopRole::Driven
+                                     : LoopRole::Director;
 }
 
 // The model in comment cards: the loops and where they stand, the wire, the ground.
@@ -83,6 +85,23 @@ int NecModel::totalSegments() const {
     return total;
 }
 
+LoopWires layLoop(LoopShape shape, double perimeter, int segmentsPerSide, double x, double centreZ, double wireRadius,
+                  bool fed) {
+    if (shape == LoopShape::Square) return squareLoop(perimeter, segmentsPerSide, x, centreZ);
+    return diamondLoop(perimeter, segmentsPerSide, x, centreZ, fed ? feedWireLength(perimeter, wireRadius) : 0);
+}
+
+std::optional<std::string> clearanceFault(const NecModel& model) {
+    if (!model.boomHeightMetres) return std::nullopt;
+    const double clearance = lowestZ(model);
+    const double needed = kMinClearanceWavelengths * wavelengthMetres(model.sweep.mhz.front());
+    if (clearance >= needed) return std::nullopt;
+    return printfText(
+        "Over ground the loops must clear the ground by at least %.3g m, and at a boom height of %.4g m their "
+        "lowest wire is at %.4g m. Raise the boom to at least %.4g m.",
+        needed, *model.boomHeightMetres, clearance, *model.boomHeightMetres - clearance + needed);
+}
+
 Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& options) {
     if (auto fault = designFault(design)) return refuse(*fault);
     if (options.insulation)
@@ -107,17 +126,15 @@ Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& optio
 
     int tag = 0;
     for (int element = 0; element < design.elements; ++element) {
-        const LoopRole role = roleAt(element);
+        const LoopRole role = roleAt(static_cast<std::size_t>(element));
         const double boomX = element * design.spacingFeet * kMetresPerFoot;
         Loop loop{perimeterFeet(design, role) * kMetresPerFoot, {}};
         auto segments = segmentsPerSide(loop.perimeterMetres / 4, model.wireRadiusMetres, model.sweep.top(),
                                         options.segmentsPerWavelength);
         if (!segments) return Refused{segments.error()};
         const bool fed = role == LoopRole::Driven;
-        LoopWires wires = options.shape == LoopShape::Square
-                              ? squareLoop(loop.perimeterMetres, *segments, boomX, centreZ)
-                              : diamondLoop(loop.perimeterMetres, *segments, boomX, centreZ,
-                                            fed ? feedWireLength(loop.perimeterMetres, model.wireRadiusMetres) : 0);
+        LoopWires wires =
+            layLoop(options.shape, loop.perimeterMetres, *segments, boomX, centreZ, model.wireRadiusMetres, fed);
         int before = model.totalSegments();
         for (std::size_t i = 0; i < wires.wires.size(); ++i) {
             wires.wires[i].tag = ++tag;
@@ -128,16 +145,7 @@ Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& optio
         model.loops.push_back(std::move(loop));
     }
 
-    if (model.boomHeightMetres) {
-        const double clearance = lowestZ(model);
-        const double needed = kMinClearanceWavelengths * wavelengthMetres(model.sweep.mhz.front());
-        if (clearance < needed)
-            return refuse(
-                printfText("Over ground the loops must clear the ground by at least %.3g m, and at a boom "
-                           "height of %.4g m their lowest wire is at %.4g m. Raise the boom to at least "
-                           "%.4g m.",
-                           needed, *model.boomHeightMetres, clearance, *model.boomHeightMetres - clearance + needed));
-    }
+    if (auto fault = clearanceFault(model)) return refuse(*fault);
 
     model.comments = design.description;
     for (std::string& line : modelComments(model)) model.comments.push_back(std::move(line));

@@ -38,9 +38,13 @@ struct FeedSegment {
     int number = 0;   // over the whole structure, as nec2c prints it
 };
 
+// The loops' order on the boom: the reflector at x = 0, the driven loop, then
+// the directors towards +x (forward).
+inline constexpr std::size_t kReflectorLoop = 0, kDrivenLoop = 1;
+
 struct NecModel {
     LoopShape shape = LoopShape::Square;
-    std::vector<Loop> loops;  // reflector at x = 0, driven, directors towards +x (forward)
+    std::vector<Loop> loops;  // in the order above
     double wireRadiusMetres = 0;
     FeedSegment feed;
     std::optional<double> boomHeightMetres;  // over the soil; free space without
@@ -54,5 +58,12 @@ struct NecModel {
 };
 
 Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& options);
+
+// One loop's wires at x along the boom around centreZ; a fed diamond gets its feed wire.
+LoopWires layLoop(LoopShape shape, double perimeter, int segmentsPerSide, double x, double centreZ, double wireRadius,
+                  bool fed);
+
+// Over ground, why the loops stand too close to it and how high the boom must be.
+std::optional<std::string> clearanceFault(const NecModel& model);
 
 }  // namespace loopbeam::nec

@@ -18,6 +18,7 @@ struct SweepPlan {
     std::size_t highEdgeIndex = 0;
 
     double top() const { return mhz.back(); }
+    double locked() const { return mhz[lockedIndex]; }
 };
 
 // Expects 0 < lowEdge < locked < highEdge (the model checks it first).

@@ -14,6 +14,7 @@
 #include "nec/check/check.h"
 #include "nec/engine/engine_run.h"
 #include "nec/engine/nec2c_output.h"
+#include "nec2c_printout.h"
 #include "sample_designs.h"
 
 namespace loopbeam::nec {
@@ -48,34 +49,6 @@ FR 0 1 0 0 14.403 0
 RP 0 1 1 1000 90 0 0 0
 EN
 )";
-
-struct Figures {
-    double r, x, gain;
-};
-
-// Read straight off nec2c's printout: the line under the input parameters'
-// headings, and the one pattern line.
-std::vector<Figures> referenceFigures(const std::string& output) {
-    std::vector<Figures> figures;
-    std::istringstream in(output);
-    std::string line, word;
-    while (std::getline(in, line)) {
-        if (line.find("ANTENNA INPUT PARAMETERS") != std::string::npos) {
-            for (int i = 0; i < 3; ++i) std::getline(in, line);
-            std::istringstream row(line);
-            Figures f{};
-            for (int i = 0; i < 6; ++i) row >> word;
-            row >> f.r >> f.x;
-            figures.push_back(f);
-        }
-        if (line.rfind("   90.00      0.00", 0) == 0) {
-            std::istringstream row(line);
-            for (int i = 0; i < 4; ++i) row >> word;
-            row >> figures.back().gain;
-        }
-    }
-    return figures;
-}
 
 TEST(Engine, TheCheckAgreesWithADeckWrittenByHand) {
     const auto output = runNec2c({{kReferenceDeck, 3, 60}}, {});

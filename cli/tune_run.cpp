@@ -1,0 +1,36 @@
+#include "cli/tune_run.h"
+
+#include "design/cables.h"
+#include "nec/check/check.h"
+
+namespace loopbeam::cli {
+namespace {
+
+std::optional<float> velocityFactor(const Options& options) {
+    if (!options.coaxIndex) return std::nullopt;
+    return kCables[static_cast<std::size_t>(*options.coaxIndex)].velFactor;
+}
+
+}  // namespace
+
+TuneRun runTune(const Options& options, const NecCheckRun& check) {
+    TuneRun run;
+    const double locked = check.design.lockedMHz;
+    run.calculatedFeed = nec::adviseFeed(*check.result, locked, velocityFactor(options));
+    auto tuned = nec::tune(*check.model, *check.result, *options.tune);
+    if (!tuned) {
+        run.failure = StepFailure{"tune", tuned.error().message};
+        return run;
+    }
+    run.tunedFeed = nec::adviseFeed(tuned->check, locked, velocityFactor(options));
+    if (options.necDeck) run.deck = nec::wholeDeck(tuned->model);
+    run.tuned = std::move(*tuned);
+    return run;
+}
+
+std::optional<StepFailure> firstFailure(const DesignRun& run, const NecCheckRun* check, const TuneRun* tune) {
+    if (auto failure = firstFailure(run, check)) return failure;
+    return tune ? tune->failure : std::nullopt;
+}
+
+}  // namespace loopbeam::cli

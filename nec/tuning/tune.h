@@ -1,0 +1,66 @@
+#pragma once
+// Tuning a calculated design with NEC-2, starting from the design and its
+// check: first every loop times the wire's factor (1 for bare wire), then the
+// goal the builder picks, as builders tune by hand with an analyser:
+//  - resonance: the driven loop alone, to X = 0 at the locked frequency;
+//  - front-to-back: the reflector for the greatest F/B at the locked
+//    frequency, then the driven loop to resonance, again until neither moves
+//    by more than 0.05%.
+// The directors stay alike. The tuned model, with the calculated model's
+// segments, is then checked with the full sweep like a calculated one.
+//
+//     auto check = runCheck(model, control);
+//     auto tuned = tune(model, *check, TuneGoal::Resonance, control);
+//
+// Run it on a thread of its own, as a check: control.progress goes from 0 to
+// 1 over the search and the tuned design's check, control.cancel ends it with
+// kCancelledMessage. A tuning that fails gives no lengths, only which goal
+// and why.
+
+#include <array>
+#include <string_view>
+
+#include "nec/check/check_result.h"
+#include "nec/engine/run_control.h"
+#include "nec/model/nec_model.h"
+#include "nec/outcome.h"
+#include "nec/tuning/scaled_model.h"
+#include "nec/tuning/wire_factor.h"
+
+namespace loopbeam::nec {
+
+enum class TuneGoal { Resonance, FrontToBack };
+
+struct TuneGoalRow {
+    TuneGoal key;
+    std::string_view word;  // as the command line and the JSON name it
+};
+
+inline constexpr std::array<TuneGoalRow, 2> kTuneGoals{{
+    {TuneGoal::Resonance, "resonance"},
+    {TuneGoal::FrontToBack, "front-to-back"},
+}};
+
+// Rounds of reflector and driven loop before front-to-back gives up.
+inline constexpr int kTunePasses = 4;
+
+// The most single-frequency solves a goal takes, the wire factor's included:
+// the sum of what each step may take.
+int solveBudget(TuneGoal goal);
+// |X| at the locked frequency the tuned design's check must show.
+inline constexpr double kTunedReactanceOhms = 1;
+
+struct Tuned {
+    TuneGoal goal = TuneGoal::Resonance;
+    WireFactor wire;
+    LoopScales scales;          // of the calculated perimeters
+    NecModel model;             // the tuned lengths, the calculated model's segments
+    CheckResult check;          // of the tuned model, with the calculated design's sweep
+    int solves = 0;             // the search's single-frequency solves
+    double reactanceSlope = 0;  // ohms of X at the locked frequency per unit of the driven loop's scale
+};
+
+Outcome<Tuned> tune(const NecModel& calculated, const CheckResult& check, TuneGoal goal,
+                    const RunControl& control = {});
+
+}  // namespace loopbeam::nec

@@ -1,0 +1,114 @@
+// loopbeam-cli --tune on the real nec2c (the suite CommandLineCheck): the
+// tuned design in the JSON, the deck and the Touchstone file alike; a tuning
+// that fails midway keeps the calculated check, writes no tuned file and
+// leaves nothing behind.
+
+#include <gtest/gtest.h>
+
+#include <complex>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "engine_fakes.h"
+#include "tests/cli_run.h"
+
+namespace loopbeam::cli {
+namespace {
+
+namespace fs = test::fs;
+
+std::string fileText(const fs::path& path) { return (std::ostringstream() << std::ifstream(path).rdbuf()).str(); }
+
+// The number after the first `key` from `from` on.
+double numberAfter(const std::string& text, const std::string& key, std::size_t from = 0) {
+    const std::size_t at = text.find(key, from);
+    return at == std::string::npos ? NAN : std::stod(text.substr(at + key.size()));
+}
+
+// The numbers of the line that begins with `start`.
+std::vector<double> lineFrom(const std::string& text, const std::string& start) {
+    std::istringstream line(text.substr(text.find("\n" + start) + 1 + start.size()));
+    std::string words;
+    std::getline(line, words);
+    std::istringstream in(words);
+    std::vector<double> numbers;
+    for (double n; in >> n;) numbers.push_back(n);
+    return numbers;
+}
+
+TEST(CommandLineCheck, TheTunedDesignGoesIntoTheJsonTheDeckAndTheTouchstoneFile) {
+    const test::ScratchDir scratch;
+    const fs::path deck = scratch.path / "tuned.nec", s1p = scratch.path / "tuned.s1p";
+    const CliRun run = runCli("--freq 14.2 --awg 14 --coax RG-11 --tune resonance --json --nec-deck " + deck.string() +
+                              " --touchstone " + s1p.string());
+    ASSERT_EQ(run.status, 0) << run.said;
+    const std::string& json = run.out;
+    EXPECT_EQ(json.find("\"error\""), std::string::npos);
+    // The calculated design's feed closes its "nec"; a section's length is the matching window's.
+    const std::size_t feed = json.find("\"boom_height_m\": null}, \"feed\": {\"r_ohm\": ");
+    ASSERT_NE(feed, std::string::npos) << json;
+    EXPECT_NEAR(numberAfter(json, "{\"feed\": \"quarter-wave-75\", \"swr\": ", feed), 1.51, 0.01);
+    EXPECT_NEAR(numberAfter(json, "\"length_m\": ", json.find("quarter-wave-75", feed)), 3.48502, 1e-5);
+    const std::size_t tuned = json.find("\"tuned\": {\"goal\": \"resonance\", \"wire_factor\": 1, \"perimeter_m\": ");
+    ASSERT_NE(tuned, std::string::npos) << json;
+    const double driven = numberAfter(json, "\"driven\": ", tuned);
+    EXPECT_NEAR(numberAfter(json, "\"reflector\": ", tuned), 73.89706 * 0.3048, 1e-5);  // as calculated
+    const std::size_t changed = json.find("\"changed\": [{\"element\": \"driven\", \"calculated_m\": ", tuned);
+    ASSERT_NE(changed, std::string::npos) << json;
+    EXPECT_EQ(json.find("\"element\": \"re", changed), std::string::npos);  // only the driven loop moved
+    EXPECT_EQ(numberAfter(json, "\"tuned_m\": ", changed), driven);
+    EXPECT_NE(json.find("\"swr_below_2_mhz\": [", json.find("\"feed\": {", changed)), std::string::npos);
+
+    // The deck: its driven loop's bottom wire runs from -p/8 to p/8 (7 digits).
+    const std::string cards = fileText(deck);
+    EXPECT_NE(cards.find("CM Tuned with nec2c for resonance: "), std::string::npos) << cards;
+    const std::vector<double> bottom = lineFrom(cards, "GW 5 11 ");
+    ASSERT_EQ(bottom.size(), 7u) << cards;
+    EXPECT_NEAR(bottom[1], -driven / 8, 1e-6);
+    // The Touchstone file: X at the locked 14.2 MHz (as a float holds it) within 1 ohm of zero.
+    const std::string touchstone = fileText(s1p);
+    EXPECT_NE(touchstone.find("! Tuned with nec2c for resonance: "), std::string::npos);
+    const std::vector<double> s = lineFrom(touchstone, "14.19999981 ");
+    ASSERT_EQ(s.size(), 2u) << touchstone;
+    const std::complex<double> s11(s[0], s[1]), z = 50.0 * (1.0 + s11) / (1.0 - s11);
+    EXPECT_LE(std::abs(z.imag()), 1.0) << z;
+}
+
+TEST(CommandLineCheck, TheTunedDeckAloneOnStandardOutput) {
+    const CliRun run = runCli("--freq 14.2 --awg 14 --tune front-to-back --nec-deck -");
+    ASSERT_EQ(run.status, 0) << run.said;
+    EXPECT_TRUE(run.out.starts_with("CM 14.2 MHz, 3 elements, AWG 14, STANDARD HIGH GAIN\n")) << run.out;
+    EXPECT_NE(run.out.find("CM Tuned with nec2c for front-to-back: "), std::string::npos) << run.out;
+    EXPECT_TRUE(run.out.ends_with("EN\n"));
+}
+
+// The engine fails every single-frequency solve: the search's first.
+TEST(CommandLineCheck, ATuningThatFailsKeepsTheCheckAndLeavesNothing) {
+    const test::ScratchDir scratch;
+    const fs::path bin = scratch.path / "bin", tmp = scratch.path / "tmp", deck = scratch.path / "tuned.nec";
+    fs::create_directories(bin), fs::create_directories(tmp);
+    test::writeScript(bin / "nec2c",
+                      "[ \"$(grep -c '^FR' \"$2\")\" = 1 ] && { echo solver broke >&2; exit 1; }\n"
+                      "export PATH=\"${PATH#*:}\"\nexec nec2c \"$@\"");  // the real one, after this folder
+    const std::string environment = "PATH=" + bin.string() + ":$PATH TMPDIR=" + tmp.string();
+    const CliRun run =
+        runCli("--freq 14.2 --awg 14 --tune front-to-back --json --nec-deck " + deck.string(), environment);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.said.find("loopbeam-cli: Tuning for front-to-back stopped: "), std::string::npos) << run.said;
+    EXPECT_NE(run.out.find("\"nec\": {\"points\": "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"error\": {\"step\": \"tune\", \"message\": \"Tuning for front-to-back stopped: "),
+              std::string::npos);
+    EXPECT_EQ(run.out.find("\"tuned\""), std::string::npos);
+    EXPECT_FALSE(fs::exists(deck));
+    EXPECT_TRUE(fs::is_empty(tmp));
+}
+
+TEST(CommandLine, AnUnknownTuningGoalIsAUsageError) {
+    const CliRun run = runCli("--freq 14.2 --tune sideways");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.said.find("--tune must be resonance or front-to-back, not sideways"), std::string::npos) << run.said;
+}
+
+}  // namespace
+}  // namespace loopbeam::cli
