@@ -35,6 +35,9 @@ TEST(CommandLine, UsageErrors) {
         {"--freq", "14.2", "--ground", "301", "--simulate"},  // higher, the model would refuse after the report
         {"--freq", "14.2", "--touchstone", "-"},
         {"--freq", "14.2", "--nec-deck", "-", "--json"},
+        {"--freq", "14.2", "--allow-large", "--nec-deck", "a.nec"},     // runs no check
+        {"--freq", "14.2", "--nec-deck", "a.nec", "--nec-deck=b.nec"},  // each value once, whatever its form
+        {"--freq", "14.2", "--freq", "7.1"},
     };
     for (const auto& args : cases) {
         SCOPED_TRACE(args.empty() ? "no arguments" : std::string(args.back()));
@@ -166,6 +169,9 @@ TEST(CommandLine, TheWireAndSoilOptionsSayWhatTheyAccept) {
          "value"},
         {"--conductor aluminium",
          "--insulation, --conductor and --soil shape the NEC-2 check: add --simulate, --touchstone or --nec-deck"},
+        {"--conductor aluminum --conductor copper --simulate", "--conductor is given twice"},
+        {"--allow-large",
+         "--allow-large lets the NEC-2 check of a large design run: add --simulate, --touchstone or --tune"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments);
