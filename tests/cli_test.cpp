@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <array>
@@ -188,7 +189,9 @@ TEST(CommandLine, OutputsAreCheckedBeforeTheCheck) {
     ASSERT_EQ(mkdir((folder / "sub").c_str(), 0755), 0);
     putFile(folder / "old.s1p", "old");
     ASSERT_EQ(symlink("old.s1p", (folder / "link").c_str()), 0);
+    ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
     const std::string d = folder.path + "/", twice = "would write the same file";
+    const std::string mixed = twice + ", and the second would follow the first in it";
     struct Case {
         std::string arguments;
         int status;
@@ -199,6 +202,10 @@ TEST(CommandLine, OutputsAreCheckedBeforeTheCheck) {
         {"--nec-deck " + d + "link --touchstone " + d + "old.s1p", 2, "--nec-deck and --touchstone " + twice},
         {"--touchstone " + d + "link >" + d + "old.s1p", 2, "standard output and --touchstone " + twice},
         {"--nec-deck /dev/null --touchstone /dev/stdout >/dev/null", 1, "The NEC-2 engine \"nec2c\" was not found"},
+        // Standard output is a pipe here: two outputs into it would run together.
+        {"--nec-deck - --touchstone /dev/stdout", 2, "standard output and --touchstone " + mixed},
+        {"--nec-deck /dev/stdout", 2, "standard output and --nec-deck " + mixed},
+        {"--nec-deck " + d + "fifo --touchstone " + d + "fifo", 2, "--nec-deck and --touchstone " + mixed},
         {"--touchstone /nonexistent/quad.s1p", 3, "cannot write /nonexistent/quad.s1p: No such file or directory"},
         {"--nec-deck " + d + "sub --simulate", 3, "cannot write " + d + "sub: Is a directory"},
     };
@@ -207,7 +214,7 @@ TEST(CommandLine, OutputsAreCheckedBeforeTheCheck) {
         const CliRun run = runCli("--freq 14.2 " + c.arguments, "PATH=/nonexistent");
         EXPECT_EQ(run.status, c.status);
         EXPECT_TRUE(run.said.starts_with("loopbeam-cli: " + c.said)) << run.said;
-        EXPECT_EQ(folder.names(), (std::set<std::string>{"link", "old.s1p", "sub"}));
+        EXPECT_EQ(folder.names(), (std::set<std::string>{"fifo", "link", "old.s1p", "sub"}));
     }
 }
 
