@@ -93,6 +93,10 @@ TEST(CommandLine, ExitStatusAndJson) {
         {"--freq 14.2 --coax 'RG-11 foam'", 0, {"matching section: 13 Feet"}},
         {"--freq 14.2 --unknown", 2, {}},
         {"--help", 0, {"usage: loopbeam-cli"}},
+        // The boom's height as given, a file named as written once it is.
+        {"--freq 7.1 --ground 5.676 --nec-deck /dev/null",
+         0,
+         {"\nNEC-2 model: average ground, boom 5.676 m high, ", "\nNEC-2 deck written to /dev/null\n"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -135,6 +139,11 @@ TEST(CommandLine, RefusalsSayWhatIsWrong) {
         {"--freq=$'14\\xff'", 2,
          "--freq holds bytes that are not UTF-8 text; type the frequency in MHz, for example --freq 14.2"},
         {"--freq=14.2 >/dev/full", 3, "cannot write to standard output: No space left on device"},
+        {"--freq=14.2 --nec-deck /dev/full", 3, "cannot write /dev/full: No space left on device"},
+        // The height it asks for is enough: 5.6756 m, not 5.675.
+        {"--freq=7.1 --ground 5.675 --nec-deck /dev/null", 1,
+         "Over ground the loops must clear the ground by at least 0.0444 m, and at a boom height of 5.675 m their "
+         "lowest wire is at 0.04404 m. Raise the boom to at least 5.676 m."},
         {"--freq=14.2 --touchstone=/nonexistent/quad.s1p", 3,
          "cannot write /nonexistent/quad.s1p: No such file or directory"},
         {"--freq=14.2 --ground= --simulate", 2,

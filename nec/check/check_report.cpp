@@ -37,10 +37,10 @@ std::string lowestText(const LowestSwr& lowest) {
 }  // namespace
 
 std::string conditionsOf(const NecModel& model) {
-    const std::string ground =
-        model.boomHeightMetres ? printfText("%s, boom %.1f m high", std::string(rowOf(kSoils, model.soil).name).c_str(),
-                                            *model.boomHeightMetres)
-                               : "free space";
+    const std::string ground = model.boomHeightMetres
+                                   ? printfText("%s, boom %s high", std::string(rowOf(kSoils, model.soil).name).c_str(),
+                                                boomHeightText(*model.boomHeightMetres).c_str())
+                                   : "free space";
     const std::string shape = model.shape == LoopShape::Diamond ? "diamond loops" : "square loops";
     return ground + ", " + shape + ", " + wireText(model.conductor, model.insulation) + ", " +
            std::to_string(model.totalSegments()) + " segments";
