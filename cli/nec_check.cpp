@@ -93,7 +93,7 @@ std::string necReport(const NecCheckRun& run, const Options& options) {
     out += "Checked with nec2c:\n" + summaryText(*run.result, run.design);
     // --tune alone reports the tuned design's summary beside it, and no sweeps.
     if (options.tune && !options.simulate) return out;
-    return out + "\n" + nec::sweepTable(*run.result);
+    return out + "\n" + nec::sweepTable(*run.result, run.options.boomHeightMetres.has_value());
 }
 
 std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& design) {

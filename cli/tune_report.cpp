@@ -151,7 +151,7 @@ std::string tuneReport(const TuneRun& tune, const NecCheckRun& check, const Opti
     if (!tune.tuned) return out;
     if (options.necDeck) out += "NEC-2 deck of the tuned design written to " + *options.necDeck + "\n";
     out += "\nThe tuned design checked with nec2c:\n" + summaryText(tune.tuned->check, check.design);
-    if (options.simulate) out += "\n" + nec::sweepTable(tune.tuned->check);
+    if (options.simulate) out += "\n" + nec::sweepTable(tune.tuned->check, check.options.boomHeightMetres.has_value());
     return out;
 }
 
