@@ -84,11 +84,10 @@ NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) 
     return run;
 }
 
-std::string necReport(const NecCheckRun& run, const Options& options) {
+std::string necReport(const NecCheckRun& run, const Options& options, const std::string& filesWritten) {
     std::string out = "\nNEC-2 model: " + run.conditions + "\n";
     for (const std::string& note : run.notes) out += "Note: " + note + "\n";
-    // A tuning writes the tuned design's deck, when there is one.
-    if (options.necDeck && !options.tune) out += "NEC-2 deck written to " + *options.necDeck + "\n";
+    out += filesWritten;
     if (!run.result) return out;
     out += "Checked with nec2c:\n" + summaryText(*run.result, run.design);
     // --tune alone reports the tuned design's summary beside it, and no sweeps.

@@ -34,8 +34,9 @@ inline std::optional<StepFailure> firstFailure(const DesignRun& run, const NecCh
     return run.failure ? run.failure : check ? check->failure : std::nullopt;
 }
 
-// The model's conditions and notes, where its deck went, the summary and the sweep table.
-std::string necReport(const NecCheckRun& run, const Options& options);
+// The model's conditions and notes, the lines naming the files written, the
+// summary and the sweep table.
+std::string necReport(const NecCheckRun& run, const Options& options, const std::string& filesWritten);
 
 // The summary's lines, their values in one column.
 std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& design);

@@ -237,6 +237,18 @@ TEST(CommandLine, FailingStandardOutputStillWritesTheFiles) {
     EXPECT_NE(fileText(folder / "q.s1p").find("\n# MHz S RI R 50\n"), std::string::npos);
 }
 
+// Files first: the report names those written, and not one that failed.
+TEST(CommandLineCheck, TheReportNamesOnlyTheFilesWritten) {
+    const ScratchFolder folder;
+    const std::string s1p = folder / "q.s1p";
+    const CliRun run = runCli("--freq 14.2 --touchstone " + s1p + " --nec-deck /dev/full");
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.said, "loopbeam-cli: cannot write /dev/full: No space left on device\n");
+    EXPECT_NE(run.out.find("\nTouchstone file written to " + s1p + "\nChecked with nec2c:\n"), std::string::npos)
+        << run.out;
+    EXPECT_EQ(run.out.find("/dev/full"), std::string::npos);
+}
+
 TEST(CommandLine, TheCheckWithoutItsEngineSaysHowToGetIt) {
     const CliRun run = runCli("--freq 14.2 --simulate", "PATH=/nonexistent");
     EXPECT_EQ(run.status, 1);
