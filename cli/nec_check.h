@@ -42,7 +42,7 @@ std::string necReport(const NecCheckRun& run, const Options& options, const std:
 std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& design);
 
 // {"points": [...], "resonance_mhz", "resonances_mhz": [...], "min_swr_mhz", "min_swr_direct_mhz",
-//  "at_sweep_edge": {"min_swr", "min_swr_direct"}, "pattern": [...], ..., "model": {...}}
-std::string necJson(const nec::CheckResult& result, const nec::CheckOptions& options);
+//  "at_sweep_edge": {"min_swr", "min_swr_direct"}, "pattern": [...], ..., "notes": [...], "model": {...}}
+std::string necJson(const nec::CheckResult& result, const NecCheckRun& check);
 
 }  // namespace loopbeam::cli

@@ -321,6 +321,8 @@ TEST(CommandLineCheck, TheJsonAndTheTouchstoneAgree) {
     }
     EXPECT_GE(compared, 43u);  // the locked frequency +-5% and both estimated edges
     EXPECT_NE(run.out.find("\"pattern\": [{\"azimuth_deg\": 0"), std::string::npos);
+    EXPECT_NE(run.out.find(", \"elevation_deg\": 0}, {\"mhz\": "), std::string::npos);  // in free space, the horizon
+    EXPECT_NE(run.out.find("], \"notes\": [], \"model\": "), std::string::npos);
     EXPECT_NE(run.out.find("\"model\": {\"shape\": \"square\", \"insulation_mm\": null, \"permittivity\": null, "
                            "\"conductor\": \"copper\", \"soil\": null, \"boom_height_m\": null}}"),
               std::string::npos);
@@ -334,14 +336,21 @@ TEST(CommandLineCheck, TheJsonAndTheTouchstoneAgree) {
 TEST(CommandLineCheck, TheWireAndSoilGoIntoTheJsonAndTheTouchstoneHeader) {
     const std::string s1p = ::testing::TempDir() + "insulated.s1p";
     const CliRun run = runCli(
-        "--freq 14.2 --awg 14 --simulate --json --insulation 0.5 --permittivity 2.8 --conductor aluminium --ground 12 "
-        "--soil sandy --diamond --touchstone " +
+        "--freq 14.2 --awg 14 --type double --simulate --json --insulation 0.5 --permittivity 2.8 --conductor "
+        "aluminium "
+        "--ground 12 --soil sandy --diamond --touchstone " +
         s1p);
     ASSERT_EQ(run.status, 0) << run.said;
     EXPECT_NE(run.out.find("\"model\": {\"shape\": \"diamond\", \"insulation_mm\": 0.5, \"permittivity\": 2.8, "
                            "\"conductor\": \"aluminium\", \"soil\": \"sandy\", \"boom_height_m\": 12}}"),
               std::string::npos)
         << run.out;
+    EXPECT_NE(run.out.find("\"notes\": [\"DOUBLE REFLECTOR: one reflector is sized, and one is modelled.\"]"),
+              std::string::npos);
+    // Over ground each point's gain is taken above the horizon.
+    const std::size_t elevation = run.out.find("\"elevation_deg\": ", run.out.find("\"points\": ["));
+    ASSERT_NE(elevation, std::string::npos);
+    EXPECT_GT(std::stod(run.out.substr(elevation + 17)), 0);
     std::ifstream in(s1p);
     std::string header;
     for (std::string line; std::getline(in, line) && line.starts_with("!");) header += line + "\n";
