@@ -1,9 +1,9 @@
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
 #include "cli/report.h"
 #include "common/utf8.h"
+#include "nec/printf_text.h"
 
 namespace loopbeam::cli {
 
@@ -34,8 +34,7 @@ std::string jsonString(std::string_view text) {
 
 std::string jsonNumber(double value) {
     if (!std::isfinite(value)) return "null";
-    char text[32];
-    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+    return nec::shortestText(value);
 }
 
 }  // namespace loopbeam::cli

@@ -53,29 +53,46 @@ ModelFiles modelFiles(const Options& options, const NecCheckRun& check, const st
                             : std::nullopt};
 }
 
-// Standard output, then the files asked for, each whatever became of the
-// others; every problem.
+// The files asked for, each whatever became of the others: a line for the
+// report naming each file written, and every problem.
+struct FilesWritten {
+    std::string lines;
+    std::vector<std::string> problems;
+};
+
+FilesWritten writeFiles(const Options& options, const ModelFiles& files) {
+    FilesWritten written;
+    const std::string whose = options.tune ? " of the tuned design" : "";
+    const auto write = [&](const std::string& what, const std::string& path, const std::string& text) {
+        if (auto problem = writeFile(path, text))
+            written.problems.push_back(std::move(*problem));
+        else
+            written.lines += what + whose + " written to " + path + "\n";
+    };
+    if (options.necDeck && options.necDeck != "-" && !files.deck.empty())
+        write("NEC-2 deck", *options.necDeck, files.deck);
+    if (options.touchstone && files.touchstone) write("Touchstone file", *options.touchstone, *files.touchstone);
+    return written;
+}
+
+// The files first, so that the report names only those written, then
+// standard output; every problem.
 std::vector<std::string> writeOutputs(const Options& options, const DesignRun& run,
                                       const std::optional<NecCheckRun>& check, const std::optional<TuneRun>& tune) {
-    const bool deckAlone = options.necDeck == "-";
     const ModelFiles files = check ? modelFiles(options, *check, tune) : ModelFiles{};
+    FilesWritten written = writeFiles(options, files);
     std::string report;
-    if (deckAlone)
+    if (options.necDeck == "-")
         report = files.deck;
     else if (options.json)
         report = jsonReport(run, check ? &*check : nullptr, tune ? &*tune : nullptr);
     else
-        report = humanReport(run, options) + (check && !check->conditions.empty() ? necReport(*check, options) : "") +
-                 (tune ? tuneReport(*tune, *check, options) : "");
-    std::vector<std::string> problems;
-    const auto keep = [&](std::optional<std::string> problem) {
-        if (problem) problems.push_back(std::move(*problem));
-    };
-    keep(writeStandardOutput(report));
-    if (!check) return problems;
-    if (options.necDeck && !deckAlone && !files.deck.empty()) keep(writeFile(*options.necDeck, files.deck));
-    if (options.touchstone && files.touchstone) keep(writeFile(*options.touchstone, *files.touchstone));
-    return problems;
+        report =
+            humanReport(run, options) +
+            (check && !check->conditions.empty() ? necReport(*check, options, options.tune ? "" : written.lines) : "") +
+            (tune ? tuneReport(*tune, *check, options, written.lines) : "");
+    if (auto problem = writeStandardOutput(report)) written.problems.push_back(std::move(*problem));
+    return written.problems;
 }
 
 int usageError(const std::string& message) {

@@ -51,7 +51,9 @@ std::optional<std::string> readModelOption(std::string_view name, std::string_vi
         return readLimited(name, "the insulation's relative permittivity", 1, nec::kMaxInsulationPermittivity, value,
                            choices.permittivity);
     if (name == "--insulation-material") return readWord(name, nec::kDielectrics, value, choices.insulationMaterial);
-    if (name == "--conductor") return readWord(name, nec::kConductors, value, choices.conductor);
+    // The US spelling names the same metal.
+    if (name == "--conductor")
+        return readWord(name, nec::kConductors, value == "aluminum" ? "aluminium" : value, choices.conductor);
     return readWord(name, nec::kSoils, value, choices.soil);
 }
 

@@ -84,16 +84,15 @@ NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) 
     return run;
 }
 
-std::string necReport(const NecCheckRun& run, const Options& options) {
+std::string necReport(const NecCheckRun& run, const Options& options, const std::string& filesWritten) {
     std::string out = "\nNEC-2 model: " + run.conditions + "\n";
     for (const std::string& note : run.notes) out += "Note: " + note + "\n";
-    // A tuning writes the tuned design's deck, when there is one.
-    if (options.necDeck && !options.tune) out += "NEC-2 deck written to " + *options.necDeck + "\n";
+    out += filesWritten;
     if (!run.result) return out;
     out += "Checked with nec2c:\n" + summaryText(*run.result, run.design);
     // --tune alone reports the tuned design's summary beside it, and no sweeps.
     if (options.tune && !options.simulate) return out;
-    return out + "\n" + nec::sweepTable(*run.result);
+    return out + "\n" + nec::sweepTable(*run.result, run.options.boomHeightMetres.has_value());
 }
 
 std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& design) {
@@ -106,15 +105,17 @@ std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& d
     return out;
 }
 
-std::string necJson(const nec::CheckResult& result, const nec::CheckOptions& options) {
-    std::string points, pattern;
+std::string necJson(const nec::CheckResult& result, const NecCheckRun& check) {
+    std::string points, pattern, notes;
     for (const nec::FrequencyPoint& p : result.sweep)
         points += (points.empty() ? "" : ", ") +
                   ("{\"mhz\": " + jsonNumber(p.mhz) + ", \"r_ohm\": " + jsonNumber(p.feedImpedance.real()) +
                    ", \"x_ohm\": " + jsonNumber(p.feedImpedance.imag()) +
                    ", \"swr_section\": " + jsonNumber(p.swrThroughSection) +
                    ", \"swr_direct\": " + jsonNumber(p.swrDirect) + ", \"gain_dbi\": " + jsonNumber(p.forwardGainDbi) +
-                   ", \"front_to_back_db\": " + jsonNumber(p.frontToBackDb) + "}");
+                   ", \"front_to_back_db\": " + jsonNumber(p.frontToBackDb) +
+                   ", \"elevation_deg\": " + jsonNumber(p.elevationDegrees) + "}");
+    for (const std::string& note : check.notes) notes += (notes.empty() ? "" : ", ") + jsonString(note);
     for (const nec::PatternPoint& p : result.azimuthPattern)
         pattern += (pattern.empty() ? "" : ", ") + ("{\"azimuth_deg\": " + jsonNumber(p.azimuthDegrees) +
                                                     ", \"gain_dbi\": " + jsonNumber(p.gainDbi) + "}");
@@ -132,8 +133,8 @@ std::string necJson(const nec::CheckResult& result, const nec::CheckOptions& opt
            ", \"gain_dbi\": " + jsonNumber(s.gainAtLockedDbi) +
            ", \"front_to_back_db\": " + jsonNumber(s.frontToBackAtLockedDb) +
            ", \"elevation_deg\": " + jsonNumber(s.elevationDegrees) +
-           ", \"segments\": " + std::to_string(result.segments) + ", \"pattern\": [" + pattern +
-           "], \"model\": " + modelJson(options) + "}";
+           ", \"segments\": " + std::to_string(result.segments) + ", \"pattern\": [" + pattern + "], \"notes\": [" +
+           notes + "], \"model\": " + modelJson(check.options) + "}";
 }
 
 }  // namespace loopbeam::cli

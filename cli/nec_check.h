@@ -34,14 +34,15 @@ inline std::optional<StepFailure> firstFailure(const DesignRun& run, const NecCh
     return run.failure ? run.failure : check ? check->failure : std::nullopt;
 }
 
-// The model's conditions and notes, where its deck went, the summary and the sweep table.
-std::string necReport(const NecCheckRun& run, const Options& options);
+// The model's conditions and notes, the lines naming the files written, the
+// summary and the sweep table.
+std::string necReport(const NecCheckRun& run, const Options& options, const std::string& filesWritten);
 
 // The summary's lines, their values in one column.
 std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& design);
 
 // {"points": [...], "resonance_mhz", "resonances_mhz": [...], "min_swr_mhz", "min_swr_direct_mhz",
-//  "at_sweep_edge": {"min_swr", "min_swr_direct"}, "pattern": [...], ..., "model": {...}}
-std::string necJson(const nec::CheckResult& result, const nec::CheckOptions& options);
+//  "at_sweep_edge": {"min_swr", "min_swr_direct"}, "pattern": [...], ..., "notes": [...], "model": {...}}
+std::string necJson(const nec::CheckResult& result, const NecCheckRun& check);
 
 }  // namespace loopbeam::cli

@@ -3,6 +3,7 @@
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <set>
 
 #include "common/choice_list.h"
 #include "common/parse.h"
@@ -197,6 +198,7 @@ std::string usage() {
 ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
     Options options;
     bool haveFreq = false;
+    std::set<std::string_view> given;  // the options that take a value: each once
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string_view name = args[i];
         std::optional<std::string_view> value;
@@ -214,6 +216,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
             name != "--nec-deck" && name != "--touchstone" && name != "--ground" && name != "--tune" &&
             !isModelOption(name))
             return UsageError{"unknown option " + str(args[i])};
+        if (!given.insert(name).second) return UsageError{str(name) + " is given twice"};
         if (!value) {
             // A dash alone is standard output for the deck; a negative number is a value (and refused as one).
             const bool standardOutput =
@@ -278,6 +281,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
     if (!haveFreq) return UsageError{"--freq is required"};
     if ((options.groundHeightMetres || options.diamond) && !options.modelsDesign())
         return UsageError{"--ground and --diamond shape the NEC-2 check: add --simulate, --touchstone or --nec-deck"};
+    if (options.allowLarge && !options.runsCheck())
+        return UsageError{
+            "--allow-large lets the NEC-2 check of a large design run: add --simulate, --touchstone or --tune"};
     if (auto error = modelChoicesFault(options.model, options.groundHeightMetres.has_value(), options.modelsDesign()))
         return UsageError{*error};
     if (options.necDeck == "-" && (options.json || options.simulate))

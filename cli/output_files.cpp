@@ -23,20 +23,24 @@ std::vector<std::pair<std::string, std::string>> fileOutputs(const Options& opti
     return files;
 }
 
-// Only a file, new or regular, loses the first output to the second: a
-// device, a FIFO or a terminal takes them one after the other.
+// A character device (/dev/null, a terminal) takes any number of outputs;
+// any other file, a pipe or a FIFO among them, would mix or lose them.
+bool takesOneOutput(const FileTarget& target) { return !S_ISCHR(target.status.st_mode); }
+
+// Only a file, new or regular, loses the first output to the second.
 bool replaceable(const FileTarget& target) {
     return target.kind == FileTarget::Kind::Missing || target.kind == FileTarget::Kind::Regular;
 }
 
 std::vector<Output> outputsInFiles(const Options& options) {
     std::vector<Output> outputs;
-    if (FileTarget out; fstat(STDOUT_FILENO, &out.status) == 0 && S_ISREG(out.status.st_mode)) {
-        out.kind = FileTarget::Kind::Regular;
+    if (FileTarget out; fstat(STDOUT_FILENO, &out.status) == 0 && takesOneOutput(out)) {
+        out.kind = S_ISREG(out.status.st_mode) ? FileTarget::Kind::Regular : FileTarget::Kind::Other;
         outputs.push_back({"standard output", out});
     }
     for (const auto& [option, path] : fileOutputs(options))
-        if (const auto target = fileTarget(path); target && replaceable(*target)) outputs.push_back({option, *target});
+        if (const auto target = fileTarget(path); target && takesOneOutput(*target))
+            outputs.push_back({option, *target});
     return outputs;
 }
 
@@ -47,9 +51,10 @@ std::optional<std::string> outputsShareAFile(const Options& options) {
     for (std::size_t i = 0; i < outputs.size(); ++i)
         for (std::size_t j = i + 1; j < outputs.size(); ++j)
             if (sameFile(outputs[i].target, outputs[j].target))
-                return outputs[i].what + " and " + outputs[j].what +
-                       " would write the same file, and the second would replace the first: give each a file of "
-                       "its own";
+                return outputs[i].what + " and " + outputs[j].what + " would write the same file, " +
+                       (replaceable(outputs[j].target) ? "and the second would replace the first"
+                                                       : "and the second would follow the first in it") +
+                       ": give each a file of its own";
     return std::nullopt;
 }
 

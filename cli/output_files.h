@@ -9,7 +9,8 @@
 
 namespace loopbeam::cli {
 
-// A usage error where two outputs, standard output among them, land on one file.
+// A usage error where two outputs, standard output among them, land on one
+// file of any kind but a character device.
 std::optional<std::string> outputsShareAFile(const Options& options);
 
 // "cannot write PATH: REASON" for the first output file that cannot be written.

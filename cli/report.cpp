@@ -69,7 +69,7 @@ std::string jsonReport(const DesignRun& run, const NecCheckRun* check, const Tun
         member("matching", matching + "}");
     }
     if (check && check->result)
-        member("nec", tune ? calculatedNecJson(*check, *tune) : necJson(*check->result, check->options));
+        member("nec", tune ? calculatedNecJson(*check, *tune) : necJson(*check->result, *check));
     if (tune && tune->tuned) member("tuned", tunedJson(*check, *tune->tuned, tune->tunedFeed));
     const auto failure = firstFailure(run, check, tune);
     if (failure)

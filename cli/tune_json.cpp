@@ -32,7 +32,7 @@ std::string feedJson(const nec::FeedAdvice& advice) {
 }  // namespace
 
 std::string calculatedNecJson(const NecCheckRun& check, const TuneRun& tune) {
-    return withMember(necJson(*check.result, check.options), "feed", feedJson(tune.calculatedFeed));
+    return withMember(necJson(*check.result, check), "feed", feedJson(tune.calculatedFeed));
 }
 
 std::string tunedJson(const NecCheckRun& check, const nec::Tuned& tuned, const nec::FeedAdvice& feed) {
@@ -53,7 +53,7 @@ std::string tunedJson(const NecCheckRun& check, const nec::Tuned& tuned, const n
     return "{\"goal\": " + jsonString(nec::rowOf(nec::kTuneGoals, tuned.goal).word) +
            ", \"wire_factor\": " + jsonNumber(tuned.wire.factor) + ", \"perimeter_m\": {" + perimeters +
            "}, \"spacing_m\": " + jsonNumber(spacing) + ", \"changed\": [" + changed +
-           "], \"feed\": " + feedJson(feed) + ", \"nec\": " + necJson(tuned.check, check.options) + "}";
+           "], \"feed\": " + feedJson(feed) + ", \"nec\": " + necJson(tuned.check, check) + "}";
 }
 
 }  // namespace loopbeam::cli

@@ -139,7 +139,8 @@ std::string sectionLine(const NecCheckRun& check, const TuneRun& tune, const Opt
 
 }  // namespace
 
-std::string tuneReport(const TuneRun& tune, const NecCheckRun& check, const Options& options) {
+std::string tuneReport(const TuneRun& tune, const NecCheckRun& check, const Options& options,
+                       const std::string& filesWritten) {
     std::string out = "\n";
     if (tune.tuned) {
         const nec::Tuned& tuned = *tune.tuned;
@@ -149,9 +150,9 @@ std::string tuneReport(const TuneRun& tune, const NecCheckRun& check, const Opti
     }
     out += feedTable(check, tune) + sectionLine(check, tune, options);
     if (!tune.tuned) return out;
-    if (options.necDeck) out += "NEC-2 deck of the tuned design written to " + *options.necDeck + "\n";
+    out += filesWritten;
     out += "\nThe tuned design checked with nec2c:\n" + summaryText(tune.tuned->check, check.design);
-    if (options.simulate) out += "\n" + nec::sweepTable(tune.tuned->check);
+    if (options.simulate) out += "\n" + nec::sweepTable(tune.tuned->check, check.options.boomHeightMetres.has_value());
     return out;
 }
 

@@ -10,7 +10,9 @@
 
 namespace loopbeam::cli {
 
-// The calculated design's feed alone when the tuning failed.
-std::string tuneReport(const TuneRun& tune, const NecCheckRun& check, const Options& options);
+// The calculated design's feed alone when the tuning failed; filesWritten:
+// the lines naming the tuned design's files written.
+std::string tuneReport(const TuneRun& tune, const NecCheckRun& check, const Options& options,
+                       const std::string& filesWritten);
 
 }  // namespace loopbeam::cli

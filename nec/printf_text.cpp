@@ -1,5 +1,6 @@
 #include "nec/printf_text.h"
 
+#include <charconv>
 #include <cstdarg>
 #include <cstdio>
 
@@ -16,6 +17,11 @@ std::string printfText(const char* format, ...) {
     if (length > 0) std::vsnprintf(text.data(), text.size() + 1, format, again);
     va_end(again);
     return text;
+}
+
+std::string shortestText(double value) {
+    char text[32];
+    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
 }
 
 }  // namespace loopbeam::nec

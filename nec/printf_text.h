@@ -8,4 +8,7 @@ namespace loopbeam::nec {
 
 [[gnu::format(printf, 1, 2)]] std::string printfText(const char* format, ...);
 
+// The shortest text that reads back as the value: a number as it was given.
+std::string shortestText(double value);
+
 }  // namespace loopbeam::nec

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <array>
@@ -35,6 +36,9 @@ TEST(CommandLine, UsageErrors) {
         {"--freq", "14.2", "--ground", "301", "--simulate"},  // higher, the model would refuse after the report
         {"--freq", "14.2", "--touchstone", "-"},
         {"--freq", "14.2", "--nec-deck", "-", "--json"},
+        {"--freq", "14.2", "--allow-large", "--nec-deck", "a.nec"},     // runs no check
+        {"--freq", "14.2", "--nec-deck", "a.nec", "--nec-deck=b.nec"},  // each value once, whatever its form
+        {"--freq", "14.2", "--freq", "7.1"},
     };
     for (const auto& args : cases) {
         SCOPED_TRACE(args.empty() ? "no arguments" : std::string(args.back()));
@@ -89,6 +93,10 @@ TEST(CommandLine, ExitStatusAndJson) {
         {"--freq 14.2 --coax 'RG-11 foam'", 0, {"matching section: 13 Feet"}},
         {"--freq 14.2 --unknown", 2, {}},
         {"--help", 0, {"usage: loopbeam-cli"}},
+        // The boom's height as given, a file named as written once it is.
+        {"--freq 7.1 --ground 5.676 --nec-deck /dev/null",
+         0,
+         {"\nNEC-2 model: average ground, boom 5.676 m high, ", "\nNEC-2 deck written to /dev/null\n"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -131,6 +139,11 @@ TEST(CommandLine, RefusalsSayWhatIsWrong) {
         {"--freq=$'14\\xff'", 2,
          "--freq holds bytes that are not UTF-8 text; type the frequency in MHz, for example --freq 14.2"},
         {"--freq=14.2 >/dev/full", 3, "cannot write to standard output: No space left on device"},
+        {"--freq=14.2 --nec-deck /dev/full", 3, "cannot write /dev/full: No space left on device"},
+        // The height it asks for is enough: 5.6756 m, not 5.675.
+        {"--freq=7.1 --ground 5.675 --nec-deck /dev/null", 1,
+         "Over ground the loops must clear the ground by at least 0.0444 m, and at a boom height of 5.675 m their "
+         "lowest wire is at 0.04404 m. Raise the boom to at least 5.676 m."},
         {"--freq=14.2 --touchstone=/nonexistent/quad.s1p", 3,
          "cannot write /nonexistent/quad.s1p: No such file or directory"},
         {"--freq=14.2 --ground= --simulate", 2,
@@ -166,6 +179,9 @@ TEST(CommandLine, TheWireAndSoilOptionsSayWhatTheyAccept) {
          "value"},
         {"--conductor aluminium",
          "--insulation, --conductor and --soil shape the NEC-2 check: add --simulate, --touchstone or --nec-deck"},
+        {"--conductor aluminum --conductor copper --simulate", "--conductor is given twice"},
+        {"--allow-large",
+         "--allow-large lets the NEC-2 check of a large design run: add --simulate, --touchstone or --tune"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -182,7 +198,9 @@ TEST(CommandLine, OutputsAreCheckedBeforeTheCheck) {
     ASSERT_EQ(mkdir((folder / "sub").c_str(), 0755), 0);
     putFile(folder / "old.s1p", "old");
     ASSERT_EQ(symlink("old.s1p", (folder / "link").c_str()), 0);
+    ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
     const std::string d = folder.path + "/", twice = "would write the same file";
+    const std::string mixed = twice + ", and the second would follow the first in it";
     struct Case {
         std::string arguments;
         int status;
@@ -193,6 +211,10 @@ TEST(CommandLine, OutputsAreCheckedBeforeTheCheck) {
         {"--nec-deck " + d + "link --touchstone " + d + "old.s1p", 2, "--nec-deck and --touchstone " + twice},
         {"--touchstone " + d + "link >" + d + "old.s1p", 2, "standard output and --touchstone " + twice},
         {"--nec-deck /dev/null --touchstone /dev/stdout >/dev/null", 1, "The NEC-2 engine \"nec2c\" was not found"},
+        // Standard output is a pipe here: two outputs into it would run together.
+        {"--nec-deck - --touchstone /dev/stdout", 2, "standard output and --touchstone " + mixed},
+        {"--nec-deck /dev/stdout", 2, "standard output and --nec-deck " + mixed},
+        {"--nec-deck " + d + "fifo --touchstone " + d + "fifo", 2, "--nec-deck and --touchstone " + mixed},
         {"--touchstone /nonexistent/quad.s1p", 3, "cannot write /nonexistent/quad.s1p: No such file or directory"},
         {"--nec-deck " + d + "sub --simulate", 3, "cannot write " + d + "sub: Is a directory"},
     };
@@ -201,7 +223,7 @@ TEST(CommandLine, OutputsAreCheckedBeforeTheCheck) {
         const CliRun run = runCli("--freq 14.2 " + c.arguments, "PATH=/nonexistent");
         EXPECT_EQ(run.status, c.status);
         EXPECT_TRUE(run.said.starts_with("loopbeam-cli: " + c.said)) << run.said;
-        EXPECT_EQ(folder.names(), (std::set<std::string>{"link", "old.s1p", "sub"}));
+        EXPECT_EQ(folder.names(), (std::set<std::string>{"fifo", "link", "old.s1p", "sub"}));
     }
 }
 
@@ -213,6 +235,18 @@ TEST(CommandLine, FailingStandardOutputStillWritesTheFiles) {
     EXPECT_EQ(run.said, "loopbeam-cli: cannot write to standard output: No space left on device\n");
     EXPECT_TRUE(fileText(folder / "q.nec").ends_with("\nEN\n"));
     EXPECT_NE(fileText(folder / "q.s1p").find("\n# MHz S RI R 50\n"), std::string::npos);
+}
+
+// Files first: the report names those written, and not one that failed.
+TEST(CommandLineCheck, TheReportNamesOnlyTheFilesWritten) {
+    const ScratchFolder folder;
+    const std::string s1p = folder / "q.s1p";
+    const CliRun run = runCli("--freq 14.2 --touchstone " + s1p + " --nec-deck /dev/full");
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.said, "loopbeam-cli: cannot write /dev/full: No space left on device\n");
+    EXPECT_NE(run.out.find("\nTouchstone file written to " + s1p + "\nChecked with nec2c:\n"), std::string::npos)
+        << run.out;
+    EXPECT_EQ(run.out.find("/dev/full"), std::string::npos);
 }
 
 TEST(CommandLine, TheCheckWithoutItsEngineSaysHowToGetIt) {
@@ -287,6 +321,8 @@ TEST(CommandLineCheck, TheJsonAndTheTouchstoneAgree) {
     }
     EXPECT_GE(compared, 43u);  // the locked frequency +-5% and both estimated edges
     EXPECT_NE(run.out.find("\"pattern\": [{\"azimuth_deg\": 0"), std::string::npos);
+    EXPECT_NE(run.out.find(", \"elevation_deg\": 0}, {\"mhz\": "), std::string::npos);  // in free space, the horizon
+    EXPECT_NE(run.out.find("], \"notes\": [], \"model\": "), std::string::npos);
     EXPECT_NE(run.out.find("\"model\": {\"shape\": \"square\", \"insulation_mm\": null, \"permittivity\": null, "
                            "\"conductor\": \"copper\", \"soil\": null, \"boom_height_m\": null}}"),
               std::string::npos);
@@ -300,14 +336,21 @@ TEST(CommandLineCheck, TheJsonAndTheTouchstoneAgree) {
 TEST(CommandLineCheck, TheWireAndSoilGoIntoTheJsonAndTheTouchstoneHeader) {
     const std::string s1p = ::testing::TempDir() + "insulated.s1p";
     const CliRun run = runCli(
-        "--freq 14.2 --awg 14 --simulate --json --insulation 0.5 --permittivity 2.8 --conductor aluminium --ground 12 "
-        "--soil sandy --diamond --touchstone " +
+        "--freq 14.2 --awg 14 --type double --simulate --json --insulation 0.5 --permittivity 2.8 --conductor "
+        "aluminium "
+        "--ground 12 --soil sandy --diamond --touchstone " +
         s1p);
     ASSERT_EQ(run.status, 0) << run.said;
     EXPECT_NE(run.out.find("\"model\": {\"shape\": \"diamond\", \"insulation_mm\": 0.5, \"permittivity\": 2.8, "
                            "\"conductor\": \"aluminium\", \"soil\": \"sandy\", \"boom_height_m\": 12}}"),
               std::string::npos)
         << run.out;
+    EXPECT_NE(run.out.find("\"notes\": [\"DOUBLE REFLECTOR: one reflector is sized, and one is modelled.\"]"),
+              std::string::npos);
+    // Over ground each point's gain is taken above the horizon.
+    const std::size_t elevation = run.out.find("\"elevation_deg\": ", run.out.find("\"points\": ["));
+    ASSERT_NE(elevation, std::string::npos);
+    EXPECT_GT(std::stod(run.out.substr(elevation + 17)), 0);
     std::ifstream in(s1p);
     std::string header;
     for (std::string line; std::getline(in, line) && line.starts_with("!");) header += line + "\n";

@@ -29,6 +29,12 @@ std::string frequenciesText(const std::vector<double>& mhzList) {
     return out + " MHz";
 }
 
+// "0 degrees", "1 degree"
+std::string degreesText(double degrees) {
+    const std::string whole = printfText("%.0f", degrees);
+    return whole + (whole == "1" ? " degree" : " degrees");
+}
+
 std::string lowestText(const LowestSwr& lowest) {
     return printfText("%.2f at %s", lowest.swr, mhz(lowest.mhz).c_str()) +
            (lowest.atSweepEdge ? ", at the edge of the sweep; it may lie beyond" : "");
@@ -37,10 +43,10 @@ std::string lowestText(const LowestSwr& lowest) {
 }  // namespace
 
 std::string conditionsOf(const NecModel& model) {
-    const std::string ground =
-        model.boomHeightMetres ? printfText("%s, boom %.1f m high", std::string(rowOf(kSoils, model.soil).name).c_str(),
-                                            *model.boomHeightMetres)
-                               : "free space";
+    const std::string ground = model.boomHeightMetres
+                                   ? printfText("%s, boom %s high", std::string(rowOf(kSoils, model.soil).name).c_str(),
+                                                boomHeightText(*model.boomHeightMetres).c_str())
+                                   : "free space";
     const std::string shape = model.shape == LoopShape::Diamond ? "diamond loops" : "square loops";
     return ground + ", " + shape + ", " + wireText(model.conductor, model.insulation) + ", " +
            std::to_string(model.totalSegments()) + " segments";
@@ -54,22 +60,24 @@ std::vector<SummaryLine> summaryLines(const CheckResult& result, const QuadDesig
          s.resonancesMHz.empty() ? "none in the sweep" : frequenciesText(s.resonancesMHz)},
         {"Lowest SWR through the 75-ohm section", lowestText(s.lowestThroughSection)},
         {"Lowest SWR fed directly", lowestText(s.lowestDirect)},
-        {"SWR below 1.5", spansText(s.below1_5)},
-        {"SWR below 2", spansText(s.below2)},
+        {"SWR below 1.5 through the 75-ohm section", spansText(s.below1_5)},
+        {"SWR below 2 through the 75-ohm section", spansText(s.below2)},
         {"Estimated range (SWR 1.5 to 1.7)",
          printfText("%.3f to %.3f MHz: SWR %.2f and %.2f at its edges", design.estimatedLowMHz, design.estimatedHighMHz,
                     s.swrAtLowEdge, s.swrAtHighEdge)},
         {"Forward gain at " + locked, printfText("%.2f dBi", s.gainAtLockedDbi)},
         {"Front-to-back at " + locked, printfText("%.1f dB", s.frontToBackAtLockedDb)},
-        {"Elevation of the figures", printfText("%.0f degrees", s.elevationDegrees)},
+        {"Elevation of the figures", degreesText(s.elevationDegrees)},
     };
 }
 
-std::string sweepTable(const CheckResult& result) {
-    std::string out = "       MHz |    R ohm |    X ohm | SWR section | SWR direct | Gain dBi | F/B dB\n";
+std::string sweepTable(const CheckResult& result, bool overGround) {
+    std::string out = "       MHz |    R ohm |    X ohm | SWR section | SWR direct | Gain dBi | F/B dB";
+    out += overGround ? " | Elevation deg\n" : "\n";
     for (const FrequencyPoint& p : result.sweep)
-        out += printfText("%10.4f | %8.2f | %8.2f | %11.3f | %10.3f | %8.2f | %6.1f\n", p.mhz, p.feedImpedance.real(),
-                          p.feedImpedance.imag(), p.swrThroughSection, p.swrDirect, p.forwardGainDbi, p.frontToBackDb);
+        out += printfText("%10.4f | %8.2f | %8.2f | %11.3f | %10.3f | %8.2f | %6.1f", p.mhz, p.feedImpedance.real(),
+                          p.feedImpedance.imag(), p.swrThroughSection, p.swrDirect, p.forwardGainDbi, p.frontToBackDb) +
+               (overGround ? printfText(" | %13.0f\n", p.elevationDegrees) : "\n");
     return out;
 }
 

@@ -43,18 +43,20 @@ JobFiles filesOf(const PrivateDir& dir, std::size_t i) {
     return {dir.file("in" + n + ".nec"), dir.file("out" + n + ".txt"), dir.file("log" + n + ".txt")};
 }
 
-std::optional<std::string> beyondCaps(const JobFiles& files, std::size_t frequencies) {
+// A run still going is stopped; one that has finished is left unread.
+std::optional<std::string> beyondCaps(const JobFiles& files, std::size_t frequencies, bool finished) {
     constexpr double kMegabyte = 1 << 20;
+    const char* fate = finished ? "; none of it is read" : ", and was stopped";
     if (fileSize(files.output) > kOutputCap)
         return printfText(
             "nec2c wrote more than %.0f MB for %zu frequencies, where the largest design here needs about %.0f "
-            "MB, and was stopped. Check that the nec2c on PATH is the NEC-2 engine.",
-            kOutputCap / kMegabyte, frequencies, kLargestOutputMegabytes);
+            "MB%s. Check that the nec2c on PATH is the NEC-2 engine.",
+            kOutputCap / kMegabyte, frequencies, kLargestOutputMegabytes, fate);
     if (fileSize(files.log) > kLogCap)
         return printfText(
-            "nec2c wrote more than %.0f MB of messages, where it normally writes none, and was stopped. "
+            "nec2c wrote more than %.0f MB of messages, where it normally writes none%s. "
             "Check that the nec2c on PATH is the NEC-2 engine.",
-            kLogCap / kMegabyte);
+            kLogCap / kMegabyte, fate);
     return std::nullopt;
 }
 
@@ -127,7 +129,7 @@ Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, c
         const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
         for (std::size_t i = 0; i < jobs.size(); ++i) {
             if (done[i]) continue;
-            if (const auto beyond = beyondCaps(files[i], jobs[i].frequencies)) return refuse(*beyond);
+            if (const auto beyond = beyondCaps(files[i], jobs[i].frequencies, false)) return refuse(*beyond);
             const double limit = control.timeoutSeconds.value_or(jobs[i].timeoutSeconds);
             if (elapsed <= limit) continue;
             return refuse(
@@ -145,7 +147,7 @@ Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, c
 
     std::vector<std::string> outputs;
     for (std::size_t i = 0; i < jobs.size(); ++i) {
-        if (const auto beyond = beyondCaps(files[i], jobs[i].frequencies)) return refuse(*beyond);
+        if (const auto beyond = beyondCaps(files[i], jobs[i].frequencies, true)) return refuse(*beyond);
         auto output = readUpTo(files[i].output, kOutputCap);
         if (!output) return refuse("nec2c wrote no output file (" + files[i].output + ").");
         // nec2c does not say when a write fails: its output just stops short.

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "common/parse.h"
+#include "nec/model/deck_writer.h"
 #include "nec/printf_text.h"
 
 namespace loopbeam::nec {
@@ -137,7 +138,8 @@ Outcome<std::vector<FrequencyOutput>> readNec2cOutput(std::string_view output,
         const Block block(lines.data() + starts[k], end - starts[k]);
         auto read = readBlock(block, requests[k], feed, overGround);
         if (!read)
-            return fault(printfText("at %.9g MHz, frequency %zu of %zu: ", requests[k].mhz, k + 1, requests.size()) +
+            return fault(printfText("at %s MHz, frequency %zu of %zu: ", deckFrequencyText(requests[k].mhz).c_str(),
+                                    k + 1, requests.size()) +
                          read.error().message);
         results.push_back(std::move(*read));
     }

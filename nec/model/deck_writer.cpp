@@ -34,7 +34,7 @@ std::string wireCard(const Wire& w, double radius) {
 
 // Each RP card after the first reuses the frequency's solution.
 std::string frequencyCards(double mhz, const std::vector<PatternGrid>& cuts) {
-    std::string cards = printfText("FR 0 1 0 0 %.10g 0\n", mhz);
+    std::string cards = "FR 0 1 0 0 " + deckFrequencyText(mhz) + " 0\n";
     // RP XNDA 1000: vertical and horizontal components, power gain.
     for (const PatternGrid& g : cuts)
         cards += printfText("RP 0 %d %d 1000 %.9g %.9g %.9g %.9g\n", g.thetaCount, g.phiCount, g.thetaStart, g.phiStart,
@@ -43,6 +43,8 @@ std::string frequencyCards(double mhz, const std::vector<PatternGrid>& cuts) {
 }
 
 }  // namespace
+
+std::string deckFrequencyText(double mhz) { return printfText("%.10g", mhz); }
 
 std::string writeDeck(const NecModel& model, std::span<const FrequencyRequest> frequencies) {
     std::string deck;

@@ -12,4 +12,7 @@ namespace loopbeam::nec {
 
 std::string writeDeck(const NecModel& model, std::span<const FrequencyRequest> frequencies);
 
+// A frequency in MHz as an FR card asks for it, and as a message names it.
+std::string deckFrequencyText(double mhz);
+
 }  // namespace loopbeam::nec

@@ -1,21 +1,16 @@
 #include "nec/model/file_stem.h"
 
 #include <cctype>
-#include <charconv>
 #include <vector>
 
 #include "common/text_forms.h"
 #include "nec/choice_table.h"
 #include "nec/model/soil.h"
 #include "nec/model/wire.h"
+#include "nec/printf_text.h"
 
 namespace loopbeam::nec {
 namespace {
-
-std::string shortest(double value) {
-    char text[32];
-    return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
-}
 
 // "STANDARD HIGH GAIN" as "standard-high-gain".
 std::string slug(std::string_view caption) {
@@ -27,16 +22,16 @@ std::string slug(std::string_view caption) {
 // "bare", "pvc0.5mm", or "insulated0.4mm-er2.8" for a permittivity given by its value.
 std::string insulationPart(const std::optional<Insulation>& insulation) {
     if (!insulation) return "bare";
-    const std::string thickness = shortest(insulation->thicknessMm) + "mm";
+    const std::string thickness = shortestText(insulation->thicknessMm) + "mm";
     if (insulation->material) return std::string(rowOf(kDielectrics, *insulation->material).word) + thickness;
-    return "insulated" + thickness + "-er" + shortest(insulation->permittivity);
+    return "insulated" + thickness + "-er" + shortestText(insulation->permittivity);
 }
 
 // One part a model option, in the order the window shows them.
 std::vector<std::string> modelParts(const CheckOptions& options) {
     std::vector<std::string> parts;
     if (options.boomHeightMetres) {
-        parts.push_back("ground" + shortest(*options.boomHeightMetres) + "m");
+        parts.push_back("ground" + shortestText(*options.boomHeightMetres) + "m");
         parts.emplace_back(rowOf(kSoils, options.soil).word);
     } else {
         parts.push_back("freespace");

@@ -48,9 +48,10 @@ std::vector<std::string> modelComments(const NecModel& m) {
     const char* shape = m.shape == LoopShape::Square ? "square" : "diamond";
     const SoilRow& soil = rowOf(kSoils, m.soil);
     std::vector<std::string> lines;
-    lines.push_back(m.boomHeightMetres ? printfText("loopbeam NEC-2 check: %s loops, boom %.4g m high over %s", shape,
-                                                    *m.boomHeightMetres, std::string(soil.name).c_str())
-                                       : printfText("loopbeam NEC-2 check: %s loops in free space", shape));
+    lines.push_back(m.boomHeightMetres
+                        ? printfText("loopbeam NEC-2 check: %s loops, boom %s high over %s", shape,
+                                     boomHeightText(*m.boomHeightMetres).c_str(), std::string(soil.name).c_str())
+                        : printfText("loopbeam NEC-2 check: %s loops in free space", shape));
     const ConductorRow& metal = rowOf(kConductors, m.conductor);
     std::string wire =
         printfText("Wire: %s%s, %.4g mm across, %.3g S/m (LD 5)", m.insulation ? "" : "bare ",
@@ -67,6 +68,12 @@ std::vector<std::string> modelComments(const NecModel& m) {
 
 double feedWireLength(double perimeter, double wireRadius) {
     return std::max(perimeter * kFeedWirePerimeters, kFeedWireSegments * kMinSegmentRadii * wireRadius);
+}
+
+// Up to the 4 significant digits a message gives: the height it asks for is enough.
+double roundedUp(double value) {
+    const double unit = std::pow(10.0, std::floor(std::log10(value)) - 3);
+    return std::ceil(value / unit) * unit;
 }
 
 double lowestZ(const NecModel& m) {
@@ -91,15 +98,18 @@ LoopWires layLoop(LoopShape shape, double perimeter, int segmentsPerSide, double
     return diamondLoop(perimeter, segmentsPerSide, x, centreZ, fed ? feedWireLength(perimeter, wireRadius) : 0);
 }
 
+std::string boomHeightText(double metres) { return shortestText(metres) + " m"; }
+
 std::optional<std::string> clearanceFault(const NecModel& model) {
     if (!model.boomHeightMetres) return std::nullopt;
     const double clearance = lowestZ(model);
     const double needed = kMinClearanceWavelengths * wavelengthMetres(model.sweep.mhz.front());
     if (clearance >= needed) return std::nullopt;
     return printfText(
-        "Over ground the loops must clear the ground by at least %.3g m, and at a boom height of %.4g m their "
+        "Over ground the loops must clear the ground by at least %.3g m, and at a boom height of %s their "
         "lowest wire is at %.4g m. Raise the boom to at least %.4g m.",
-        needed, *model.boomHeightMetres, clearance, *model.boomHeightMetres - clearance + needed);
+        needed, boomHeightText(*model.boomHeightMetres).c_str(), clearance,
+        roundedUp(*model.boomHeightMetres - clearance + needed));
 }
 
 Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& options) {

@@ -63,6 +63,9 @@ Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& optio
 LoopWires layLoop(LoopShape shape, double perimeter, int segmentsPerSide, double x, double centreZ, double wireRadius,
                   bool fed);
 
+// "2.838 m": the boom's height as it was given, wherever it is told.
+std::string boomHeightText(double metres);
+
 // Over ground, why the loops stand too close to it and how high the boom must be.
 std::optional<std::string> clearanceFault(const NecModel& model);
 

@@ -253,6 +253,32 @@ TEST(Engine, FailuresSayWhatWentWrong) {
     }
 }
 
+// Too much output from an engine still running stops it; from one that has
+// finished, it is only not read. The first looks at the engine come after
+// it has finished when `started` waits for that.
+TEST(Engine, TooMuchOutputIsWordedForAnEngineRunningOrFinished) {
+    test::ScratchDir scratch;
+    for (const bool finished : {true, false}) {
+        SCOPED_TRACE(finished ? "finished" : "running");
+        RunControl control;
+        control.enginePath =
+            test::writeScript(scratch.path / "nec2c",
+                              std::string("head -c 40000000 /dev/zero > \"$4\"") + (finished ? "" : "; exec sleep 600"))
+                .string();
+        if (finished)
+            control.started = [](const std::vector<pid_t>& pids, const std::string&) {
+                siginfo_t info;
+                for (const pid_t pid : pids) waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOWAIT);
+            };
+        const auto output = runNec2c({{kReferenceDeck, 3, 60}}, control);
+        ASSERT_FALSE(output);
+        EXPECT_NE(
+            output.error().message.find(finished ? "about 2 MB; none of it is read." : "about 2 MB, and was stopped."),
+            std::string::npos)
+            << output.error().message;
+    }
+}
+
 TEST(Engine, CancelledOrTimedOutRunsLeaveNoProcessAndNoFile) {
     auto model = buildModel(quadOfMinutes(), {});
     ASSERT_TRUE(model);

@@ -20,7 +20,8 @@ std::string captured() {
     return text.str();
 }
 
-const std::vector<FrequencyRequest> kAsked{{14.2, true}, {14.403, false}};
+// As a check asks them: from the frequency the lock stores as a float.
+const std::vector<FrequencyRequest> kAsked{{14.2f, true}, {14.403f, false}};
 const FeedSegment kFeed{5, 6, 58};
 
 TEST(Nec2cOutput, ReadsACapturedRunExactly) {
@@ -69,7 +70,8 @@ TEST(Nec2cOutput, RefusesOutputThatEndsEarlyOrWasAltered) {
          "ends early"},
         {"cut before the end", whole.substr(0, whole.find("TOTAL RUN TIME")), "ends before nec2c finished"},
         {"a number garbled", replaced("7.7546E+01", "7.7546E+0x"), "cannot be read"},
-        {"another frequency", replaced("1.4403E+01 MHz", "1.4503E+01 MHz"), "gives 14.503 MHz instead"},
+        {"another frequency", replaced("1.4403E+01 MHz", "1.4503E+01 MHz"),
+         "at 14.40299988 MHz, frequency 2 of 2: it gives 14.503 MHz instead"},  // as the FR card asks
         {"another segment", replaced("    5    58", "    5    59"), "another segment"},
         {"a pattern line lost", replaced("   90.00     90.00", "   90.00     95.00"), "other directions"},
         {"the vertical plane cut short", replaced("  180.00    180.00", "  DATA CARD"), "ends early"},

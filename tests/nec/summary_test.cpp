@@ -91,5 +91,27 @@ TEST(Summary, EveryResonanceAndTheLowestSwrOfACapturedSweep) {
     }
 }
 
+// The words follow the figures: which SWR a span is below, one degree, and
+// the elevation of each point over ground only.
+TEST(Summary, TheWordsFollowTheFigures) {
+    FrequencyPoint point;
+    point.mhz = 14.2;
+    point.feedImpedance = {75, -10};
+    point.elevationDegrees = 1;
+    CheckResult result;
+    result.sweep = {point};
+    result.summary.elevationDegrees = 1;
+    QuadDesign design;
+    design.lockedMHz = 14.2;
+    const auto lines = summaryLines(result, design);
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[3].label, "SWR below 1.5 through the 75-ohm section");
+    EXPECT_EQ(lines[4].label, "SWR below 2 through the 75-ohm section");
+    EXPECT_EQ(lines[8].value, "1 degree");
+    const std::string row = "   14.2000 |    75.00 |   -10.00 |       0.000 |      0.000 |     0.00 |    0.0";
+    EXPECT_TRUE(sweepTable(result, false).ends_with("| F/B dB\n" + row + "\n"));
+    EXPECT_TRUE(sweepTable(result, true).ends_with("| F/B dB | Elevation deg\n" + row + " |             1\n"));
+}
+
 }  // namespace
 }  // namespace loopbeam::nec

@@ -72,7 +72,7 @@ TEST(Wire, TheDeckCarriesTheWireAndTheSoil) {
          "boom 20 m high over very dry ground Wire: copper, 1.626 mm across, 5.8e+07 S/m (LD 5), with 0.5 mm "
          "insulation of permittivity 3.5 as 6.849e-08 H/m in series (LD 2) Ground: very dry ground, permittivity 3, "
          "0.0001 S/m, Sommerfeld-Norton (GN 2)",
-         "very dry ground, boom 20.0 m high, square loops, copper wire with 0.5 mm insulation of permittivity 3.5, "
+         "very dry ground, boom 20 m high, square loops, copper wire with 0.5 mm insulation of permittivity 3.5, "
          "140 segments"},
     };
     for (const Case& c : cases) {
