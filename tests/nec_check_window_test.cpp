@@ -201,9 +201,15 @@ TEST(NecCheckWindow, AtItsMinimumSizeEveryChartStaysReadable) {
         if (c.overGround) {
             for (auto* option : check.findChildren<QRadioButton*>())
                 if (option->text().remove('&').contains("ground")) option->click();
+            for (auto* soil : check.findChildren<QComboBox*>())
+                if (soil->accessibleName() == "Soil under the antenna") soil->setCurrentText("Salt water");
             QTest::mouseClick(child<QPushButton>(check, "run"), Qt::LeftButton);
             ASSERT_TRUE(QTest::qWaitFor([&] { return !check.runner().running(); }, 60000));
             ASSERT_EQ(check.result()->elevationPattern.size(), 181u);  // the upper half: the check ran over ground
+            const auto captions = check.findChildren<QLabel*>();
+            EXPECT_TRUE(std::any_of(captions.begin(), captions.end(), [](const QLabel* label) {
+                return label->text().contains("over salt water, the boom 15 m high");
+            }));
         }
         EXPECT_TRUE(child<QLabel>(check, "heading")->text().contains(c.note));
 

@@ -5,8 +5,12 @@
 #include <algorithm>
 
 #include "nec/check/pattern_figures.h"
+#include "nec/choice_table.h"
+#include "nec/model/nec_model.h"
+#include "nec/model/soil.h"
 #include "necwindow/charts/chart_parts.h"
 #include "necwindow/charts/pattern_chart.h"
+#include "ui/show_outcome.h"
 
 namespace loopbeam {
 namespace {
@@ -53,11 +57,12 @@ QWidget* elevationPage(const nec::CheckResult& result, const nec::QuadDesign& de
         lobeText =
             QStringLiteral("-3 dB from %1 to %2 (dashed)").arg(degrees(lobe->fromDegrees), degrees(lobe->toDegrees));
     }
-    const QString where = options.boomHeightMetres
-                              ? QStringLiteral("over average ground, the boom %1 m high: take-off angle %2 (green)")
-                                    .arg(*options.boomHeightMetres, 0, 'f', 1)
-                                    .arg(degrees(takeOff))
-                              : QStringLiteral("in free space: most gain ahead at %1 (green)").arg(degrees(takeOff));
+    const QString where =
+        options.boomHeightMetres
+            ? QStringLiteral("over %1, the boom %2 high: take-off angle %3 (green)")
+                  .arg(ui::toQString(nec::rowOf(nec::kSoils, options.soil).name),
+                       ui::toQString(nec::boomHeightText(*options.boomHeightMetres)), degrees(takeOff))
+            : QStringLiteral("in free space: most gain ahead at %1 (green)").arg(degrees(takeOff));
     const QString caption =
         QStringLiteral(
             "Elevation in the vertical plane through the boom at %1 MHz, ahead to the right, %2, %3. "
