@@ -45,7 +45,7 @@ std::vector<TextRow> feedRows(const std::vector<const FeedAdvice*>& advice) {
 std::string recommendationText(const FeedAdvice& advice, double lockedMHz) {
     const std::string below2 =
         advice.swrBelow2 ? "below 2 from " + spanText(advice.swrBelow2) : "nowhere below 2 around it";
-    return printfText("%s recommended: SWR %.2f at %g MHz, %s.",
+    return printfText("Recommended feed: %s, SWR %.2f at %g MHz, %s.",
                       std::string(rowOf(kFeeds, advice.recommended).name).c_str(),
                       advice.swr[indexOf(advice.recommended)], lockedMHz, below2.c_str());
 }

@@ -24,7 +24,7 @@ std::string impedanceText(std::complex<double> z);
 // "21.020 to 21.321 MHz", "none"
 std::string spanText(const std::optional<Span>& span);
 
-// "75-ohm quarter wave recommended: SWR 1.24 at 21.2 MHz, below 2 from 20.851 to 21.329 MHz."
+// "Recommended feed: 75-ohm quarter wave, SWR 1.24 at 21.2 MHz, below 2 from 20.851 to 21.329 MHz."
 std::string recommendationText(const FeedAdvice& advice, double lockedMHz);
 
 // "A quarter-wave section in RG-11 (velocity factor 0.66), as the matching

@@ -66,7 +66,7 @@ CutSheet cutSheet(const CutListFacts& facts, CutUnits units) {
         sheet.rows.push_back(std::move(texts));
     }
     sheet.notes = {kArmNote, wireFactorText(*facts.calculated, facts.tuned) + ".",
-                   "Feed: " + recommendationText(*facts.feed, facts.design->lockedMHz), sectionNote(facts, units),
+                   recommendationText(*facts.feed, facts.design->lockedMHz), sectionNote(facts, units),
                    roundingNote(facts, units)};
     return sheet;
 }

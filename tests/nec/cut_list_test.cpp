@@ -65,8 +65,7 @@ TEST(CutList, TheCalculatedDesignInFeetAndInchesAndInMetres) {
     };
     EXPECT_EQ(feet.rows, rows);
     EXPECT_EQ(feet.notes[2],
-              "Feed: 75-ohm quarter wave recommended: SWR 1.20 at 14.2 MHz, below 2 from 14.050 to "
-              "14.350 MHz.");
+              "Recommended feed: 75-ohm quarter wave, SWR 1.20 at 14.2 MHz, below 2 from 14.050 to 14.350 MHz.");
     EXPECT_EQ(feet.notes[3],
               "A quarter-wave section in RG-11 (velocity factor 0.66), as the matching window cuts it: 11 ft 5 3/16 "
               "in; for 37.5 ohms, two such lengths in parallel.");
