@@ -12,9 +12,9 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QXYSeries>
 #include <cerrno>
 
 #include "mainwindow/tarnwell.h"
@@ -58,16 +58,16 @@ struct CheckedDesign {
     NecCheckWindow* check = nullptr;
 };
 
-inline QLineSeries* seriesOf(const QWidget& window, const char* view, const char* series) {
+inline QXYSeries* seriesOf(const QWidget& window, const char* view, const char* series) {
     const auto* chart = child<QChartView>(window, view)->chart();
     for (auto* s : chart->series())
-        if (s->objectName() == QLatin1String(series)) return static_cast<QLineSeries*>(s);
+        if (s->objectName() == QLatin1String(series)) return qobject_cast<QXYSeries*>(s);
     ADD_FAILURE() << "no series " << series;
     return nullptr;
 }
 
 inline QList<QPointF> pointsOf(const QWidget& window, const char* view, const char* series) {
-    const QLineSeries* line = seriesOf(window, view, series);
+    const QXYSeries* line = seriesOf(window, view, series);
     return line ? line->points() : QList<QPointF>{};
 }
 

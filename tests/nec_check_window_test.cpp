@@ -110,6 +110,14 @@ TEST(NecCheckWindow, ShowsWhatTheCoreFound) {
     }
     EXPECT_EQ(pointsOf(check, "azimuthChart", "pattern").size(),
               static_cast<qsizetype>(result.azimuthPattern.size() + 1));  // closed at 360 degrees
+    // Marked only where a curve crosses the top: at the sweep's ends it starts above it, cut by the frame.
+    ASSERT_GT(result.sweep.front().swrThroughSection, 5);
+    const QList<QPointF> marks = pointsOf(check, "swrChart", "offTheChart");
+    EXPECT_FALSE(marks.isEmpty());
+    for (const QPointF& mark : marks) {
+        EXPECT_GT(mark.x(), result.sweep.front().mhz);
+        EXPECT_LT(mark.x(), result.sweep.back().mhz);
+    }
 
     // Each access key reaches one control, tabs and labelled controls included.
     QStringList texts;

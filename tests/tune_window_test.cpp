@@ -55,8 +55,8 @@ TEST(NecCheckWindow, ATuningShowsTheTunedDesignBesideTheCalculatedOne) {
     ASSERT_TRUE(tunedWithin(check));
     EXPECT_TRUE(summaryTexts(check).contains("Tuned for resonance"));
     for (const auto& [view, name] : {std::pair{"swrChart", "swrSection"}, {"impedanceChart", "reactance"}}) {
-        const QLineSeries* calculated = testing::seriesOf(check, view, name);
-        const QLineSeries* tuned = testing::seriesOf(check, view, (std::string(name) + "Tuned").c_str());
+        const QXYSeries* calculated = testing::seriesOf(check, view, name);
+        const QXYSeries* tuned = testing::seriesOf(check, view, (std::string(name) + "Tuned").c_str());
         ASSERT_TRUE(calculated && tuned);
         EXPECT_EQ(calculated->pen().style(), Qt::DashLine);
         EXPECT_EQ(tuned->pen().style(), Qt::SolidLine);
