@@ -2,6 +2,7 @@
 
 #include "cli/report.h"
 #include "nec/choice_table.h"
+#include "nec/cut/cut_loops.h"
 
 namespace loopbeam::cli {
 namespace {
@@ -37,7 +38,7 @@ std::string calculatedNecJson(const NecCheckRun& check, const TuneRun& tune) {
 
 std::string tunedJson(const NecCheckRun& check, const nec::Tuned& tuned, const nec::FeedAdvice& feed) {
     std::string perimeters, changed;
-    for (const CutLoop& loop : kCutLoops) {
+    for (const nec::CutLoop& loop : nec::kCutLoops) {
         const double calculated = check.model->loops[loop.loop].perimeterMetres;
         const double cut = tuned.model.loops[loop.loop].perimeterMetres;
         // "director": one length for them all.

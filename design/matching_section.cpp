@@ -31,6 +31,13 @@ void chooseCable(DesignState& state, std::int16_t selectedIndex) {
         if (state.coaxIndex == static_cast<float>(i)) state.velFactor = kCables[i].velFactor;
 }
 
+std::optional<CableType> chosenCable(const DesignState& state) {
+    if (state.velFactor == 0) return std::nullopt;
+    for (std::size_t i = 0; i < kCables.size(); ++i)
+        if (state.coaxIndex == static_cast<float>(i)) return kCables[i];
+    return CableType{"the cable last chosen", state.velFactor};
+}
+
 Outcome<MatchingTexts> matchFeetInches(DesignState& state) {
     if (auto refusal = guard(state)) return *refusal;
     return matchFeetInchesArithmetic(state);

@@ -3,8 +3,10 @@
 // calculations of the matching window, without the window.
 
 #include <cstdint>
+#include <optional>
 
 #include "design/boxes.h"
+#include "design/cables.h"
 #include "design/design_state.h"
 
 namespace loopbeam {
@@ -12,6 +14,10 @@ namespace loopbeam {
 // A selection in the cable list (-1 for none): stores the index, and the
 // velocity factor when the index is one of the list's.
 void chooseCable(DesignState& state, std::int16_t selectedIndex);
+
+// The cable whose velocity factor the calculations use: none before any was
+// chosen, and one named only by its factor once the list shows none chosen.
+std::optional<CableType> chosenCable(const DesignState& state);
 
 // CALCULATE FT/INCHES and CALCULATE METER/CM. Both refuse, changing nothing,
 // without a frequency above 0 MHz or before any cable was chosen.

@@ -13,9 +13,11 @@
 #include "design/design_types.h"
 #include "design/dimensions.h"
 #include "design/frequency_lock.h"
+#include "design/matching_section.h"
 #include "design/metric.h"
 #include "design/result_rows.h"
 #include "design/selectors.h"
+#include "design/unit_headings.h"
 #include "mainwindow/tarnwell_layout.h"
 #include "necwindow/check_entries.h"
 #include "necwindow/check_files.h"
@@ -61,7 +63,9 @@ TARNWELL::TARNWELL(DesignState& state)
       check_([this] {
           auto window = std::make_unique<NecCheckWindow>(CheckSource{
               [this] { return record_.last; }, [this](const CalculatedDesign& design) { return changesSince(design); },
-              [this] { return frameGeometry(); }});
+              [this] { return frameGeometry(); },
+              [this] { return ui::boxText(boxes_[kWholeHeadingBox]) == ui::toQString(kMetresHeading.text); },
+              [this] { return chosenCable(state_); }});
           connect(this, &TARNWELL::designChanged, window.get(), &NecCheckWindow::showStaleness);
           return window;
       }),

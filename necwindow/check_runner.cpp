@@ -4,19 +4,46 @@
 #include <memory>
 
 namespace loopbeam {
+namespace {
+
+// The outcome handed over by value, however it copies.
+template <class Result>
+std::function<void()> handOver(nec::Outcome<Result> outcome, CheckRunner::Finished<Result> finished) {
+    auto kept = std::make_shared<nec::Outcome<Result>>(std::move(outcome));
+    return [kept, finished = std::move(finished)] { finished(*kept); };
+}
+
+}  // namespace
 
 CheckRunner::~CheckRunner() {
     cancel();
     if (thread_.joinable()) thread_.join();
 }
 
-void CheckRunner::start(nec::NecModel model, std::function<void(double)> progress, Finished finished) {
+void CheckRunner::start(nec::NecModel model, Progress progress, Finished<nec::CheckResult> finished) {
+    launch([model = std::move(model), finished = std::move(finished)](
+               const nec::RunControl& control) { return handOver(nec::runCheck(model, control), finished); },
+           std::move(progress));
+}
+
+void CheckRunner::startTune(nec::NecModel model, nec::CheckResult check, nec::TuneGoal goal, Progress progress,
+                            Finished<nec::Tuned> finished) {
+    launch([model = std::move(model), check = std::move(check), goal, finished = std::move(finished)](
+               const nec::RunControl& control) { return handOver(nec::tune(model, check, goal, control), finished); },
+           std::move(progress));
+}
+
+void CheckRunner::launch(std::function<std::function<void()>(const nec::RunControl&)> work, Progress progress) {
     if (running()) return;
     cancel_ = std::make_unique<nec::CancelHandle>();
+    {
+        const std::lock_guard lock(mutex_);  // none of this run's yet
+        children_.clear();
+        directory_.clear();
+    }
     // The engines die with the thread that started them (their parent-death
-    // signal): this one runs the whole check, so it outlives them.
-    thread_ = std::thread([this, handle = cancel_.get(), model = std::move(model), progress = std::move(progress),
-                           finished = std::move(finished)] {
+    // signal): this one runs the whole check or tuning, so it outlives them.
+    thread_ = std::thread([this, handle = cancel_.get(), work = std::move(work), progress = std::move(progress)] {
         nec::RunControl control;
         control.cancel = handle;
         control.progress = [this, progress](double fraction) {
@@ -28,12 +55,12 @@ void CheckRunner::start(nec::NecModel model, std::function<void(double)> progres
             children_ = children;
             directory_ = directory;
         };
-        auto outcome = std::make_shared<nec::Outcome<nec::CheckResult>>(nec::runCheck(model, control));
+        std::function<void()> done = work(control);
         QMetaObject::invokeMethod(
             this,
-            [this, outcome, finished] {
+            [this, done] {
                 thread_.join();
-                finished(*outcome);
+                done();
             },
             Qt::QueuedConnection);
     });

@@ -1,6 +1,7 @@
 #pragma once
-// Runs a NEC-2 check on a thread of its own, so that the windows stay usable,
-// and hands its progress and its outcome back on the windows' thread.
+// Runs a NEC-2 check or a tuning on a thread of its own, so that the windows
+// stay usable, and hands its progress and its outcome back on the windows'
+// thread.
 
 #include <sys/types.h>
 
@@ -14,27 +15,36 @@
 
 #include "nec/check/check.h"
 #include "nec/engine/cancel_handle.h"
+#include "nec/tuning/tune.h"
 
 namespace loopbeam {
 
 class CheckRunner : public QObject {
 public:
-    using Finished = std::function<void(const nec::Outcome<nec::CheckResult>&)>;
+    using Progress = std::function<void(double)>;
+    template <class Result>
+    using Finished = std::function<void(const nec::Outcome<Result>&)>;
 
     // Cancels a running check and waits for it: its children ended, its files removed.
     ~CheckRunner() override;
 
-    // Starts the check unless one runs; progress and finished come on this object's thread.
-    void start(nec::NecModel model, std::function<void(double)> progress, Finished finished);
+    // Each starts unless a run is on; progress and finished come on this object's thread.
+    void start(nec::NecModel model, Progress progress, Finished<nec::CheckResult> finished);
+    // The calculated model, as checked, and its check.
+    void startTune(nec::NecModel model, nec::CheckResult check, nec::TuneGoal goal, Progress progress,
+                   Finished<nec::Tuned> finished);
     void cancel();
     bool running() const { return thread_.joinable(); }
 
-    // The engine processes and the private directory of the last check, once started.
+    // The engine processes and the private directory of the last run, once started.
     std::vector<pid_t> children() const;
     std::string directory() const;
 
 private:
-    std::unique_ptr<nec::CancelHandle> cancel_ = std::make_unique<nec::CancelHandle>();  // one a check
+    // The work runs on the thread and gives what to do on this one when it is done.
+    void launch(std::function<std::function<void()>(const nec::RunControl&)> work, Progress progress);
+
+    std::unique_ptr<nec::CancelHandle> cancel_ = std::make_unique<nec::CancelHandle>();  // one a run
     std::thread thread_;
     mutable std::mutex mutex_;
     std::vector<pid_t> children_;

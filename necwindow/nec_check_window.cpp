@@ -13,11 +13,16 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
+#include "nec/check/check.h"
 #include "nec/check/check_report.h"
 #include "nec/check/sweep_files.h"
+#include "nec/choice_table.h"
 #include "nec/model/design_input.h"
+#include "nec/model/file_stem.h"
 #include "nec/model/run_cost.h"
+#include "nec/tuning/comparison.h"
 #include "necwindow/charts/azimuth_chart.h"
 #include "necwindow/charts/chart_parts.h"
 #include "necwindow/charts/elevation_chart.h"
@@ -37,6 +42,9 @@ namespace {
 
 constexpr int kProgressSteps = 1000;
 constexpr QSize kPreferredSize(880, 720);
+constexpr int kFixedTabs = 2;  // the summary and the cut list; the charts come and go with the results
+
+QString title() { return QStringLiteral("NEC-2 check"); }
 
 // The design's name and model, then what the name alone would mislead about.
 QString heading(const CalculatedDesign& design, const nec::NecModel& model) {
@@ -44,6 +52,8 @@ QString heading(const CalculatedDesign& design, const nec::NecModel& model) {
     for (const std::string& note : nec::designNotes(design)) text += "\n" + note;
     return ui::toQString(text);
 }
+
+QString goalWord(nec::TuneGoal goal) { return ui::toQString(nec::rowOf(nec::kTuneGoals, goal).word); }
 
 }  // namespace
 
@@ -56,12 +66,14 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
       run_(new QPushButton(QStringLiteral("&Check again"))),
       cancel_(new QPushButton(QStringLiteral("Cancel"))),
       progress_(new QProgressBar),
+      tune_(new TunePanel),
       summary_(new SummaryPanel),
+      cutList_(new CutListPanel),
       charts_(new QTabWidget),
       saved_(new QLabel) {
     ui::installAccessibility();
     setObjectName(QStringLiteral("NecCheck"));
-    setWindowTitle(QStringLiteral("NEC-2 check"));
+    setWindowTitle(title());
     resize(kPreferredSize);
     auto* page = new QVBoxLayout(this);
     design_->setObjectName(QStringLiteral("heading"));
@@ -87,13 +99,20 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
     charts_->setObjectName(QStringLiteral("charts"));
     charts_->setAccessibleName(QStringLiteral("Results of the check"));
     charts_->setUsesScrollButtons(false);  // every tab in view: the window is never narrower than they are
-    charts_->addTab(summary_, QStringLiteral("S&ummary"));  // its own tab: the charts keep their height
+    charts_->addTab(summary_, QStringLiteral("Summar&y"));  // its own tab: the charts keep their height
+    charts_->addTab(cutList_, QStringLiteral("Cut &list"));
     // A page shown anew lays out its wrapped texts at the width it gets.
     connect(charts_, &QTabWidget::currentChanged, this, [this] { ui::reserveWrappedLines(*this); });
+    connect(cutList_, &CutListPanel::unitsChanged, this, &NecCheckWindow::showCutList);
+    connect(cutList_, &CutListPanel::saveAsked, this, [this] {
+        sayWhereSaved(saveThroughDialog(
+            *this, QStringLiteral("Save cut list as CSV"), ui::toQString(shownFileStem() + "-cut-list.csv"),
+            QStringLiteral("CSV files (*.csv)"), [this](std::ostream& out) { out << nec::csvText(shownCutSheet()); }));
+    });
     page->addWidget(charts_, 1);
     buildSaves(*page);
+    showUnitsOfMainWindow();
     setRunning(false);
-    for (QPushButton* button : saves_) button->setEnabled(false);
 }
 
 void NecCheckWindow::buildSaves(QBoxLayout& page) {
@@ -102,31 +121,37 @@ void NecCheckWindow::buildSaves(QBoxLayout& page) {
     const auto saveButton = [&](const QString& caption, std::function<std::optional<QString>(const QString&)> save) {
         auto* button = new QPushButton(caption);
         const QString title = QString(caption).remove(QLatin1Char('&')).remove(QStringLiteral("..."));
-        connect(button, &QPushButton::clicked, this, [this, title, save] {
-            const std::optional<QString> path = save(title);
-            if (!path) return;
-            saved_->setText(QStringLiteral("Saved as %1").arg(QDir::toNativeSeparators(*path)));
-            saved_->show();
-        });
+        connect(button, &QPushButton::clicked, this, [this, title, save] { sayWhereSaved(save(title)); });
         files->addWidget(button);
-        saves_.push_back(button);
+        return button;
     };
-    const auto sweepFile = [this](const QString& extension, const QString& filter,
-                                  std::function<void(std::ostream&)> write) {
-        return [this, extension, filter, write](const QString& title) {
-            return saveThroughDialog(*this, title, suggestedFileName(*checked_, checkedOptions_, extension), filter,
-                                     write);
+    // The sweep of the design shown: the tuned one once there is one.
+    const auto sweepFile =
+        [this](const QString& extension, const QString& filter,
+               std::function<void(std::ostream&, const nec::CheckResult&, const std::vector<std::string>&)> write) {
+            return [this, extension, filter, write](const QString& title) {
+                return saveThroughDialog(*this, title, ui::toQString(shownFileStem()) + QLatin1Char('.') + extension,
+                                         filter, [this, write](std::ostream& out) {
+                                             if (tuned_)
+                                                 write(out, tuned_->check, tuned_->model.comments);
+                                             else
+                                                 write(out, *result_, checkedModel_->comments);
+                                         });
+            };
         };
-    };
-    saveButton(QStringLiteral("Save &deck..."), [this](const QString& title) {
-        return saveDeckThroughDialog(*this, title, *checked_, checkedOptions_);
-    });
-    saveButton(QStringLiteral("Save results as CS&V..."),
-               sweepFile(QStringLiteral("csv"), QStringLiteral("CSV files (*.csv)"),
-                         [this](std::ostream& out) { nec::writeSweepCsv(out, *result_); }));
-    saveButton(QStringLiteral("Save &Touchstone..."),
-               sweepFile(QStringLiteral("s1p"), QStringLiteral("Touchstone one-port files (*.s1p)"),
-                         [this](std::ostream& out) { nec::writeTouchstone(out, *result_, checkedComments_); }));
+    // The deck needs no engine: it is there from the start.
+    saveButton(QStringLiteral("Save &deck..."), [this](const QString& title) { return saveDeck(title); });
+    saves_.push_back(saveButton(QStringLiteral("Save results as CS&V..."),
+                                sweepFile(QStringLiteral("csv"), QStringLiteral("CSV files (*.csv)"),
+                                          [](std::ostream& out, const nec::CheckResult& result, const auto&) {
+                                              nec::writeSweepCsv(out, result);
+                                          })));
+    saves_.push_back(saveButton(
+        QStringLiteral("Save &Touchstone..."),
+        sweepFile(QStringLiteral("s1p"), QStringLiteral("Touchstone one-port files (*.s1p)"),
+                  [](std::ostream& out, const nec::CheckResult& result, const std::vector<std::string>& comments) {
+                      nec::writeTouchstone(out, result, comments);
+                  })));
     files->addStretch();
     page.addLayout(files);
     saved_->setObjectName(QStringLiteral("saved"));
@@ -134,6 +159,32 @@ void NecCheckWindow::buildSaves(QBoxLayout& page) {
     saved_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     saved_->hide();
     page.addWidget(saved_);
+}
+
+void NecCheckWindow::sayWhereSaved(const std::optional<QString>& path) {
+    if (!path) return;
+    saved_->setText(QStringLiteral("Saved as %1").arg(QDir::toNativeSeparators(*path)));
+    saved_->show();
+}
+
+std::optional<QString> NecCheckWindow::saveDeck(const QString& title) {
+    if (tuned_)
+        return saveThroughDialog(*this, title, ui::toQString(shownFileStem() + ".nec"),
+                                 QStringLiteral("NEC-2 decks (*.nec)"),
+                                 [this](std::ostream& out) { out << nec::wholeDeck(tuned_->model); });
+    if (result_) return saveDeckThroughDialog(*this, title, *checked_, checkedOptions_);
+    // Before any results: the design as last calculated, modelled as the options say.
+    const std::optional<CalculatedDesign> design = source_.lastCalculated();
+    if (!design) {
+        tell(check_entries::noDesignYet());
+        return std::nullopt;
+    }
+    return saveDeckThroughDialog(*this, title, *design, model_->options());
+}
+
+std::string NecCheckWindow::shownFileStem() const {
+    const std::string stem = nec::checkFileStem(*checked_, checkedOptions_);
+    return tuned_ ? nec::tunedFileStem(stem, tuned_->goal) : stem;
 }
 
 void NecCheckWindow::buildOptions() {
@@ -144,35 +195,50 @@ void NecCheckWindow::buildOptions() {
     run_->setObjectName(QStringLiteral("run"));
     cancel_->setObjectName(QStringLiteral("cancel"));
     progress_->setRange(0, kProgressSteps);
-    progress_->setAccessibleName(QStringLiteral("Progress of the check"));
+    progress_->setAccessibleName(QStringLiteral("Progress of the check or the tuning"));
     runRow->addWidget(run_);
     runRow->addWidget(cancel_);
     runRow->addWidget(progress_, 1);
     rows->addLayout(runRow);
+    rows->addWidget(tune_);
     static_cast<QVBoxLayout*>(layout())->addWidget(box);
     connect(run_, &QPushButton::clicked, this, &NecCheckWindow::startCheck);
+    connect(tune_, &TunePanel::tuneAsked, this, &NecCheckWindow::startTune);
     connect(model_, &ModelOptions::changed, this, &NecCheckWindow::showStaleness);
     connect(cancel_, &QPushButton::clicked, this, [this] { runner_.cancel(); });
 }
 
 void NecCheckWindow::reload() {
     result_.reset();
+    tuned_.reset();
+    checked_.reset();
+    design_->clear();  // the next check names its own design
     removeCharts();
     summary_->clear();
+    cutList_->clear();
+    showUnitsOfMainWindow();
     for (QLabel* banner : {message_, stale_, saved_}) banner->hide();
-    for (QPushButton* button : saves_) button->setEnabled(false);
+    setRunning(false);
+}
+
+void NecCheckWindow::showUnitsOfMainWindow() {
+    const bool metric = source_.metricShown && source_.metricShown();
+    cutList_->setUnits(metric ? nec::CutUnits::Metres : nec::CutUnits::FeetInches);
 }
 
 void NecCheckWindow::removeCharts() {
-    while (charts_->count() > 1) {
-        QWidget* page = charts_->widget(1);
-        charts_->removeTab(1);
+    while (charts_->count() > kFixedTabs) {
+        QWidget* page = charts_->widget(kFixedTabs);
+        charts_->removeTab(kFixedTabs);
         delete page;
     }
 }
 
 void NecCheckWindow::startCheck() {
-    if (runner_.running()) return;
+    if (runner_.running()) {
+        checkWhenFree_ = true;  // a closed window's run, cancelled and still ending
+        return;
+    }
     const std::optional<CalculatedDesign> design = source_.lastCalculated();
     if (!design) {
         tell(check_entries::noDesignYet());
@@ -197,62 +263,129 @@ void NecCheckWindow::startCheck() {
         activateWindow();  // some window managers give the focus elsewhere when the box goes
         if (answer != QMessageBox::Yes) return;
     }
-    // The results shown stay with their own design until this run has its own.
+    // The results shown stay with their own design until this run has its own;
+    // with none shown, the heading names the design being checked.
     const QString header = heading(*design, *model);
-    const std::vector<std::string> comments = model->comments;
+    if (!result_) design_->setText(header);
     message_->hide();
     progress_->setValue(0);
     progress_->setFormat(QStringLiteral("Checking %1: %p%").arg(ui::toQString(nameOf(*design))));
-    setRunning(true);
+    setRunning(true, QStringLiteral("checking"));
     runner_.start(
-        std::move(*model),
-        [this](double fraction) { progress_->setValue(static_cast<int>(fraction * kProgressSteps)); },
-        [this, design, input, chosen, header, comments](const nec::Outcome<nec::CheckResult>& outcome) {
+        *model, [this](double fraction) { progress_->setValue(static_cast<int>(fraction * kProgressSteps)); },
+        [this, design, input, chosen, header, model = *model](const nec::Outcome<nec::CheckResult>& outcome) {
             if (outcome) {
                 checked_ = design;
                 checkedInput_ = input;
                 checkedOptions_ = chosen;
-                checkedComments_ = comments;
+                checkedModel_ = model;
+                tuned_.reset();  // it tuned the design checked before
                 design_->setText(header);
             }
             finish(outcome);
         });
 }
 
-void NecCheckWindow::finish(const nec::Outcome<nec::CheckResult>& outcome) {
+void NecCheckWindow::startTune() {
+    if (runner_.running() || !result_) return;
+    const nec::TuneGoal goal = tune_->goal();
+    message_->hide();
+    progress_->setValue(0);
+    progress_->setFormat(QStringLiteral("Tuning %1 for %2: %p%").arg(ui::toQString(nameOf(*checked_)), goalWord(goal)));
+    setRunning(true, QStringLiteral("tuning for %1").arg(goalWord(goal)));
+    // On the snapshot of the results shown: what the main window does meanwhile makes them stale, no more.
+    runner_.startTune(
+        *checkedModel_, *result_, goal,
+        [this](double fraction) { progress_->setValue(static_cast<int>(fraction * kProgressSteps)); },
+        [this](const nec::Outcome<nec::Tuned>& outcome) { finishTune(outcome); });
+}
+
+bool NecCheckWindow::startPendingCheck() {
+    if (!std::exchange(checkWhenFree_, false)) return false;
     setRunning(false);
+    startCheck();
+    return true;
+}
+
+void NecCheckWindow::finish(const nec::Outcome<nec::CheckResult>& outcome) {
+    if (startPendingCheck()) return;
     if (!outcome) {
-        tell(outcome.error().message == nec::kCancelledMessage
-                 ? QStringLiteral("The check was cancelled; the results shown before stay as they were.")
-                 : ui::toQString(outcome.error().message));
+        setRunning(false);
+        tell(outcome.error().message != nec::kCancelledMessage ? ui::toQString(outcome.error().message)
+             : result_ ? QStringLiteral("The check was cancelled; the results shown before stay as they were.")
+                       : QStringLiteral("The check was cancelled before it had results. Press Check again to "
+                                        "check the design."));
         return;
     }
-    progress_->setValue(kProgressSteps);
     result_ = *outcome;
+    setRunning(false);
+    progress_->setValue(kProgressSteps);
     showResult();
     showStaleness();
 }
 
+void NecCheckWindow::finishTune(const nec::Outcome<nec::Tuned>& outcome) {
+    if (startPendingCheck()) return;
+    setRunning(false);
+    if (!outcome) {
+        tell(outcome.error().message == nec::kCancelledMessage
+                 ? QStringLiteral("The tuning was cancelled; the results shown stay as they were.")
+                 : ui::toQString(outcome.error().message) +
+                       QStringLiteral(" The results shown are those of before the tuning."));
+        return;
+    }
+    progress_->setValue(kProgressSteps);
+    tuned_ = *outcome;
+    showResult();
+    showStaleness();
+}
+
+nec::CutSheet NecCheckWindow::shownCutSheet() const {
+    const std::optional<CableType> cable = source_.cable ? source_.cable() : std::nullopt;
+    const std::optional<float> velocityFactor = cable ? std::optional<float>(cable->velFactor) : std::optional<float>();
+    const nec::CheckResult& shown = tuned_ ? tuned_->check : *result_;
+    const nec::FeedAdvice feed = nec::adviseFeed(shown, checkedInput_.lockedMHz, velocityFactor);
+    const nec::CutListFacts facts{
+        nameOf(*checked_), &checkedInput_, &*checkedModel_, &*result_, tuned_ ? &*tuned_ : nullptr, &feed, cable};
+    return nec::cutSheet(facts, cutList_->units());
+}
+
+void NecCheckWindow::showCutList() {
+    if (result_) cutList_->show(shownCutSheet());
+}
+
 void NecCheckWindow::showResult() {
-    summary_->setLines(nec::summaryLines(*result_, checkedInput_));
+    const double locked = checkedInput_.lockedMHz;
+    const nec::FeedAdvice feed = nec::adviseFeed(*result_, locked, std::nullopt);
+    std::optional<nec::FeedAdvice> tunedFeed;
+    if (tuned_) tunedFeed = nec::adviseFeed(tuned_->check, locked, std::nullopt);
+    QStringList headings{QStringLiteral("Calculated")};
+    if (tuned_) headings << ui::toQString(nec::tunedHeading(tuned_->goal));
+    summary_->setRows(headings, nec::comparisonRows(checkedInput_, *checkedModel_, *result_, feed,
+                                                    tuned_ ? &*tuned_ : nullptr, tunedFeed ? &*tunedFeed : nullptr));
+    showCutList();
+
     const int shownTab = charts_->currentIndex();  // a new check keeps the tab the user was reading
     removeCharts();
     using chart_parts::chartView;
     const nec::QuadDesign& design = checkedInput_;
-    charts_->addTab(chartView(swrChart(*result_, design), QStringLiteral("swrChart"), QStringLiteral("SWR chart")),
+    const std::vector<chart_parts::Drawn> drawn = chart_parts::drawnChecks(*result_, tuned_ ? &tuned_->check : nullptr);
+    charts_->addTab(chartView(swrChart(drawn, design), QStringLiteral("swrChart"), QStringLiteral("SWR chart")),
                     QStringLiteral("&SWR"));
-    charts_->addTab(chartView(impedanceChart(*result_, design), QStringLiteral("impedanceChart"),
+    charts_->addTab(chartView(impedanceChart(drawn, design), QStringLiteral("impedanceChart"),
                               QStringLiteral("Feed resistance and reactance chart")),
                     QStringLiteral("&R and X"));
-    auto* smith = new SmithChart(*result_, design);
+    auto* smith = new SmithChart(drawn, design);
     smith->setObjectName(QStringLiteral("smithChart"));
     smith->setMinimumSize(chart_parts::kMinimumChartSize);
     charts_->addTab(smith, QStringLiteral("S&mith chart"));
-    charts_->addTab(azimuthPage(*result_, design), QStringLiteral("&Azimuth"));
-    charts_->addTab(elevationPage(*result_, design, checkedOptions_), QStringLiteral("&Elevation"));
+    // The patterns of the design shown: the tuned one, once there is one.
+    const nec::CheckResult& shown = tuned_ ? tuned_->check : *result_;
+    const QString whose = tuned_ ? ui::toQString(nec::tunedHeading(tuned_->goal)) : QString();
+    charts_->addTab(azimuthPage(shown, design, whose), QStringLiteral("A&zimuth"));
+    charts_->addTab(elevationPage(shown, design, checkedOptions_, whose), QStringLiteral("&Elevation"));
     charts_->setCurrentIndex(std::max(shownTab, 0));
     saved_->hide();  // what was saved belongs to the results before
-    for (QPushButton* button : saves_) button->setEnabled(true);
 }
 
 std::string NecCheckWindow::staleness() const {
@@ -284,6 +417,8 @@ bool NecCheckWindow::event(QEvent* event) {
     const bool handled = QWidget::event(event);
     // The layout has just run: the wrapped texts know their widths.
     if (event->type() == QEvent::LayoutRequest) ui::reserveWrappedLines(*this);
+    // Back from the matching window: the cut list names the cable chosen there now.
+    if (event->type() == QEvent::WindowActivate) showCutList();
     return handled;
 }
 
@@ -307,15 +442,19 @@ void NecCheckWindow::openBesideMainWindow() {
 }
 
 void NecCheckWindow::closeEvent(QCloseEvent* event) {
-    runner_.cancel();  // closing the window ends its check
+    runner_.cancel();  // closing the window ends its check or its tuning
     QWidget::closeEvent(event);
 }
 
-void NecCheckWindow::setRunning(bool running) {
+// While a run is on, the title says so: the task bar shows it with the window out of view.
+void NecCheckWindow::setRunning(bool running, const QString& doing) {
     if (!running) progress_->setFormat(QStringLiteral("%p%"));
+    setWindowTitle(running ? QStringLiteral("%1 (%2)").arg(title(), doing) : title());
     run_->setEnabled(!running);
+    tune_->setTuneEnabled(!running && result_.has_value());
     cancel_->setEnabled(running);
     progress_->setEnabled(running);
+    for (QPushButton* button : saves_) button->setEnabled(result_.has_value());
 }
 
 void NecCheckWindow::tell(const QString& message) {

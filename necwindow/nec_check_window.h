@@ -1,10 +1,11 @@
 #pragma once
 // The NEC-2 check window: the design as last calculated, modelled as the
 // user chooses (ModelOptions: ground, loop shape, wire), run in the
-// background with progress and Cancel, then its summary, the SWR curve, R
-// and X, the Smith chart, the azimuth and elevation patterns, and the files
-// to save. It says when the main window no longer shows the design its
-// results belong to.
+// background with progress and Cancel, then its summary, its cut list, the
+// SWR curve, R and X, the Smith chart, the azimuth and elevation patterns,
+// and the files to save. It tunes the checked design for a goal the same
+// way, and then shows the tuned design beside the calculated one. It says
+// when the main window no longer shows the design its results belong to.
 
 #include <QWidget>
 #include <functional>
@@ -12,12 +13,16 @@
 #include <string>
 #include <vector>
 
+#include "design/cables.h"
 #include "design/calculated_design.h"
 #include "nec/check/check_result.h"
-#include "nec/model/quad_design.h"
+#include "nec/model/nec_model.h"
+#include "nec/tuning/tune.h"
 #include "necwindow/check_runner.h"
+#include "necwindow/panels/cut_list_panel.h"
 #include "necwindow/panels/model_options.h"
 #include "necwindow/panels/summary_panel.h"
+#include "necwindow/panels/tune_panel.h"
 
 class QBoxLayout;
 class QLabel;
@@ -27,13 +32,17 @@ class QTabWidget;
 
 namespace loopbeam {
 
-// What the check window asks of the main window.
+// What the check window asks of the main window and the matching window.
 struct CheckSource {
     std::function<std::optional<CalculatedDesign>()> lastCalculated;
     // What the user has changed in the main window since the design was calculated.
     std::function<std::vector<std::string>(const CalculatedDesign&)> changesSince;
     // The main window's frame, to open beside it.
     std::function<QRect()> mainFrame;
+    // Whether the main window shows its lengths in metres now.
+    std::function<bool()> metricShown;
+    // The cable chosen in the matching window, if any.
+    std::function<std::optional<CableType>()> cable;
 };
 
 class NecCheckWindow : public QWidget {
@@ -47,9 +56,12 @@ public:
 
     // Checks the design as last calculated with the options shown.
     void startCheck();
+    // Tunes the design of the results shown for the goal chosen.
+    void startTune();
 
-    // The last check's figures, and its runner (for its children and files).
+    // The last check's figures, the tuning of that design, and the runner of both (for its children and files).
     const std::optional<nec::CheckResult>& result() const { return result_; }
+    const std::optional<nec::Tuned>& tuned() const { return tuned_; }
     const CheckRunner& runner() const { return runner_; }
 
 public slots:
@@ -67,18 +79,29 @@ private:
     void openBesideMainWindow();
     void removeCharts();
     std::string staleness() const;
+    bool startPendingCheck();
     void finish(const nec::Outcome<nec::CheckResult>& outcome);
+    void finishTune(const nec::Outcome<nec::Tuned>& outcome);
     void showResult();
-    void setRunning(bool running);
+    void showCutList();
+    void showUnitsOfMainWindow();
+    void setRunning(bool running, const QString& doing = {});
     void tell(const QString& message);
+    // The name the saved files of the design shown take, without extension.
+    std::string shownFileStem() const;
+    std::optional<QString> saveDeck(const QString& title);
+    nec::CutSheet shownCutSheet() const;
+    void sayWhereSaved(const std::optional<QString>& path);
 
     CheckSource source_;
     CheckRunner runner_;
+    bool checkWhenFree_ = false;  // asked while a cancelled run was still ending
     std::optional<CalculatedDesign> checked_;
     nec::QuadDesign checkedInput_;
     nec::CheckOptions checkedOptions_;
-    std::vector<std::string> checkedComments_;  // the design and its model, for the files' headers
+    std::optional<nec::NecModel> checkedModel_;
     std::optional<nec::CheckResult> result_;
+    std::optional<nec::Tuned> tuned_;  // of the checked design
 
     QLabel* design_;
     QLabel* stale_;
@@ -87,9 +110,11 @@ private:
     QPushButton* run_;
     QPushButton* cancel_;
     QProgressBar* progress_;
+    TunePanel* tune_;
     SummaryPanel* summary_;
+    CutListPanel* cutList_;
     QTabWidget* charts_;
-    std::vector<QPushButton*> saves_;
+    std::vector<QPushButton*> saves_;  // those that save results; Save deck is always there
     QLabel* saved_;
 };
 

@@ -109,5 +109,17 @@ TEST(MatchingSection, RefusalsChangeNothing) {
     }
 }
 
+// The cable the NEC-2 check's cut list names: none before a choice, then the
+// list's, then after the choice is cleared only its factor, still in use.
+TEST(MatchingSection, TheCableChosen) {
+    DesignState state;
+    EXPECT_FALSE(chosenCable(state));
+    chooseCable(state, 1);
+    EXPECT_EQ(chosenCable(state)->entry, "RG-11");
+    chooseCable(state, -1);
+    EXPECT_EQ(chosenCable(state)->entry, "the cable last chosen");
+    EXPECT_EQ(chosenCable(state)->velFactor, 0.66f);
+}
+
 }  // namespace
 }  // namespace loopbeam

@@ -3,7 +3,6 @@
 // window's entries say what to do before there is a design.
 
 #include <gtest/gtest.h>
-#include <signal.h>
 
 #include <QAction>
 #include <QChart>
@@ -11,60 +10,27 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <cerrno>
 #include <functional>
 
 #include "mainwindow/tarnwell.h"
 #include "necwindow/check_entries.h"
 #include "necwindow/opening_place.h"
 #include "necwindow/panels/model_options.h"
-#include "tests/window_test_support.h"
+#include "tests/check_window_support.h"
 
 namespace loopbeam {
 namespace {
 
+using testing::calculate;
+using testing::checkedWindow;
 using testing::child;
-
-// The main window after a design at 14.2 MHz, AWG 14: the type's option
-// clicked at one element count, the calculation at another.
-void calculate(TARNWELL& window, int elementsAtClick, int elements, const char* typeOption = "Option1") {
-    window.show();
-    testing::typeInto(child<QLineEdit>(window, "freqtxt"), QStringLiteral("14.2"));
-    QTest::mouseClick(child<QPushButton>(window, "Command4"), Qt::LeftButton);
-    child<QScrollBar>(window, "vsbAwg")->setValue(14);
-    child<QScrollBar>(window, "vsbEl")->setValue(elementsAtClick);
-    QTest::mouseClick(child<QAbstractButton>(window, typeOption), Qt::LeftButton, {}, {4, 4});
-    child<QScrollBar>(window, "vsbEl")->setValue(elements);
-    QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
-}
-
-// STANDARD HIGH GAIN at 14.2 MHz, AWG 14.
-void calculate(TARNWELL& window, int elements) { calculate(window, elements, elements); }
-
-// The check window once the check of the design just calculated has its result.
-NecCheckWindow* checkedWindow(TARNWELL& window) {
-    window.checkWithNec();
-    NecCheckWindow* check = window.checkWindow();
-    if (QTest::qWaitFor([&] { return check->result().has_value(); }, 30000)) return check;
-    ADD_FAILURE() << "the check gave no result";
-    return nullptr;
-}
-
-QList<QPointF> pointsOf(const NecCheckWindow& check, const char* view, const char* series) {
-    const auto* chart = child<QChartView>(check, view)->chart();
-    for (auto* s : chart->series())
-        if (s->objectName() == QLatin1String(series)) return static_cast<QLineSeries*>(s)->points();
-    ADD_FAILURE() << "no series " << series;
-    return {};
-}
+using testing::pointsOf;
 
 // The panel's controls, found by the names a screen reader speaks.
 struct ModelControls {
@@ -144,6 +110,14 @@ TEST(NecCheckWindow, ShowsWhatTheCoreFound) {
     }
     EXPECT_EQ(pointsOf(check, "azimuthChart", "pattern").size(),
               static_cast<qsizetype>(result.azimuthPattern.size() + 1));  // closed at 360 degrees
+    // Marked only where a curve crosses the top: at the sweep's ends it starts above it, cut by the frame.
+    ASSERT_GT(result.sweep.front().swrThroughSection, 5);
+    const QList<QPointF> marks = pointsOf(check, "swrChart", "offTheChart");
+    EXPECT_FALSE(marks.isEmpty());
+    for (const QPointF& mark : marks) {
+        EXPECT_GT(mark.x(), result.sweep.front().mhz);
+        EXPECT_LT(mark.x(), result.sweep.back().mhz);
+    }
 
     // Each access key reaches one control, tabs and labelled controls included.
     QStringList texts;
@@ -201,21 +175,18 @@ TEST(NecCheckWindow, AtItsMinimumSizeEveryChartStaysReadable) {
         if (c.overGround) {
             for (auto* option : check.findChildren<QRadioButton*>())
                 if (option->text().remove('&').contains("ground")) option->click();
-            for (auto* soil : check.findChildren<QComboBox*>())
-                if (soil->accessibleName() == "Soil under the antenna") soil->setCurrentText("Salt water");
+            ModelControls(*check.findChild<ModelOptions*>()).pick("Soil under the antenna", "Salt water");
             QTest::mouseClick(child<QPushButton>(check, "run"), Qt::LeftButton);
             ASSERT_TRUE(QTest::qWaitFor([&] { return !check.runner().running(); }, 60000));
             ASSERT_EQ(check.result()->elevationPattern.size(), 181u);  // the upper half: the check ran over ground
-            const auto captions = check.findChildren<QLabel*>();
-            EXPECT_TRUE(std::any_of(captions.begin(), captions.end(), [](const QLabel* label) {
-                return label->text().contains("over salt water, the boom 15 m high");
-            }));
+            EXPECT_TRUE(
+                child<QLabel>(check, "elevationChartCaption")->text().contains("over salt water, the boom 15 m high"));
         }
         EXPECT_TRUE(child<QLabel>(check, "heading")->text().contains(c.note));
 
         check.resize(1, 1);  // as small as it goes
         auto* tabs = child<QTabWidget>(check, "charts");
-        ASSERT_EQ(tabs->count(), 6);
+        ASSERT_EQ(tabs->count(), 7);
         for (int tab = 0; tab < tabs->count(); ++tab) {
             tabs->setCurrentIndex(tab);
             QApplication::processEvents();
@@ -236,12 +207,9 @@ TEST(NecCheckWindow, AtItsMinimumSizeEveryChartStaysReadable) {
 
 // A save suggests a name that carries the model checked, and says where the file went.
 TEST(NecCheckWindow, ASaveIsNamedForTheModelAndSaysWhereItWent) {
-    DesignState state;
-    TARNWELL window(state);
-    calculate(window, 3);
-    NecCheckWindow* checked = checkedWindow(window);
-    ASSERT_TRUE(checked);
-    NecCheckWindow& check = *checked;
+    testing::CheckedDesign design(3);
+    ASSERT_TRUE(design.check);
+    NecCheckWindow& check = *design.check;
     for (auto* option : check.findChildren<QRadioButton*>())
         if (option->text().remove('&').startsWith("Diamond")) option->click();
     QTest::mouseClick(child<QPushButton>(check, "run"), Qt::LeftButton);
@@ -249,19 +217,8 @@ TEST(NecCheckWindow, ASaveIsNamedForTheModelAndSaysWhereItWent) {
 
     QTemporaryDir folder;
     const QString path = folder.filePath("quad.s1p");
-    QString suggested;
-    QTimer answer;  // the dialog runs its own loop: answer it from there
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
-            dialog->selectFile(path);
-            static_cast<QDialog*>(dialog)->accept();  // as its Save button does
-            answer.stop();
-        }
-    });
-    answer.start(0);
-    for (auto* button : check.findChildren<QPushButton*>())
-        if (button->text() == "Save &Touchstone...") button->click();
+    const QString suggested =
+        testing::saveThroughDialog(*testing::buttonCaptioned(check, QStringLiteral("Save &Touchstone...")), path);
     EXPECT_EQ(suggested, "quad-14.2MHz-3el-awg14-standard-high-gain-freespace-diamond-copper-bare.s1p");
     EXPECT_TRUE(QFileInfo::exists(path));
     auto* saved = child<QLabel>(check, "saved");
@@ -294,30 +251,46 @@ TEST(NecCheckWindow, OpensBesideTheMainWindowWhereTheScreenHasRoom) {
     }
 }
 
-bool gone(pid_t pid) { return kill(pid, 0) == -1 && errno == ESRCH; }
-
+// A check and a tuning alike. The first check, cancelled, has no results of
+// its own: its heading names its design and the deck can be saved meanwhile.
 TEST(NecCheckWindow, EveryWayOfStoppingEndsTheEngineAndItsFiles) {
     enum class Stop { Cancel, CloseTheWindow, EndTheProgram };
-    for (const Stop stop : {Stop::Cancel, Stop::CloseTheWindow, Stop::EndTheProgram}) {
-        SCOPED_TRACE(static_cast<int>(stop));
-        DesignState state;
-        auto window = std::make_unique<TARNWELL>(state);
-        window->show();
-        calculate(*window, 12);  // seconds of nec2c on every core
-        window->checkWithNec();
-        const CheckRunner& runner = window->checkWindow()->runner();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !runner.children().empty(); }, 10000));
-        const std::vector<pid_t> children = runner.children();
-        const QString directory = QString::fromStdString(runner.directory());
-        ASSERT_TRUE(QDir(directory).exists());
-        if (stop == Stop::Cancel)
-            QTest::mouseClick(child<QPushButton>(*window->checkWindow(), "cancel"), Qt::LeftButton);
-        if (stop == Stop::CloseTheWindow) window->checkWindow()->close();
-        if (stop == Stop::EndTheProgram) window.reset();  // as after EXIT: the windows go with the process
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !window || !runner.running(); }, 5000));
-        for (pid_t pid : children) EXPECT_TRUE(gone(pid)) << pid;
-        EXPECT_FALSE(QDir(directory).exists());
-    }
+    for (const bool tuning : {false, true})
+        for (const Stop stop : {Stop::Cancel, Stop::CloseTheWindow, Stop::EndTheProgram}) {
+            SCOPED_TRACE((tuning ? "tuning, " : "check, ") + std::to_string(static_cast<int>(stop)));
+            DesignState state;
+            auto window = std::make_unique<TARNWELL>(state);
+            window->show();
+            calculate(*window, tuning ? 6 : 12);  // seconds of nec2c on every core for the check
+            if (tuning) {
+                ASSERT_TRUE(checkedWindow(*window));
+                QTest::mouseClick(child<QPushButton>(*window->checkWindow(), "tune"), Qt::LeftButton);
+            } else {
+                window->checkWithNec();
+            }
+            NecCheckWindow& check = *window->checkWindow();
+            const CheckRunner& runner = check.runner();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !runner.children().empty(); }, 10000));
+            const std::vector<pid_t> children = runner.children();
+            const QString directory = QString::fromStdString(runner.directory());
+            ASSERT_FALSE(directory.isEmpty());
+            if (!tuning) {
+                EXPECT_TRUE(child<QLabel>(check, "heading")->text().startsWith("14.2 MHz, 12 elements, AWG 14"));
+                EXPECT_TRUE(testing::buttonCaptioned(check, QStringLiteral("Save &deck..."))->isEnabled());
+            }
+            if (stop == Stop::Cancel) QTest::mouseClick(child<QPushButton>(check, "cancel"), Qt::LeftButton);
+            if (stop == Stop::CloseTheWindow) check.close();
+            if (stop == Stop::EndTheProgram) window.reset();  // as after EXIT: the windows go with the process
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !window || !runner.running(); }, 5000));
+            for (pid_t pid : children) EXPECT_TRUE(testing::gone(pid)) << pid;
+            EXPECT_FALSE(QDir(directory).exists());
+            if (stop != Stop::Cancel) continue;
+            EXPECT_EQ(check.result().has_value(), tuning);
+            EXPECT_FALSE(check.tuned());
+            EXPECT_EQ(child<QLabel>(check, "message")->text(),
+                      tuning ? "The tuning was cancelled; the results shown stay as they were."
+                             : "The check was cancelled before it had results. Press Check again to check the design.");
+        }
 }
 
 TEST(NecCheckWindow, TheEntriesSayWhatToDoBeforeADesign) {

@@ -1,8 +1,10 @@
 // Drives one design through the real widgets on a real display (make
 // screenshot runs it under Xvfb) and saves the windows before and after, and
-// every tab of its NEC-2 check.
+// every tab of its NEC-2 check: in free space, tuned for front-to-back (also
+// with the results stale), and over ground.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -86,11 +88,11 @@ int main(int argc, char** argv) {
     if (!QTest::qWaitFor([&] { return check.result().has_value(); }, 30000)) return 1;
     auto* charts = check.findChild<QTabWidget*>(QStringLiteral("charts"));
     const QSize opened = check.size();
-    const auto everyTab = [&](const QString& model) {
+    const auto everyTab = [&](const QString& model, int tabs = 99) {
         for (const auto& [size, name] :
              {std::pair{opened, QStringLiteral("")}, {check.minimumSize(), QStringLiteral("-min")}}) {
             check.resize(size);
-            for (int tab = 0; tab < charts->count(); ++tab) {
+            for (int tab = 0; tab < std::min(tabs, charts->count()); ++tab) {
                 charts->setCurrentIndex(tab);
                 const QString file =
                     QStringLiteral("%1/nec-%2-%3%4.png")
@@ -104,6 +106,26 @@ int main(int argc, char** argv) {
         charts->setCurrentIndex(0);
     };
     everyTab(QStringLiteral("freespace"));
+
+    // Tuned for front-to-back: the summary, the cut list and the sweep charts
+    // show both designs; then stale, with its banner, once the main window locks again.
+    auto* goal = check.findChild<QComboBox*>(QStringLiteral("tuneGoal"));
+    goal->setCurrentIndex(goal->findText(QStringLiteral("front-to-back")));
+    QTest::mouseClick(check.findChild<QPushButton*>(QStringLiteral("tune")), Qt::LeftButton);
+    if (!QTest::qWaitFor([&] { return check.tuned().has_value(); }, 60000)) return 1;
+    everyTab(QStringLiteral("tuned"));
+    // The cut list also in the units a builder in feet and inches reads.
+    charts->setCurrentIndex(1);
+    auto* units = check.findChild<QComboBox*>(QStringLiteral("cutUnits"));
+    units->setCurrentIndex(units->findText(QStringLiteral("feet and inches"), Qt::MatchStartsWith));
+    saved = save(check, folder + QStringLiteral("/nec-tuned-cut-feet.png")) && saved;
+    freq->selectAll();
+    QTest::keyClicks(freq, QStringLiteral("14.25"));
+    press(window, "Command4");
+    everyTab(QStringLiteral("tuned-stale"), 2);
+    freq->selectAll();
+    QTest::keyClicks(freq, QStringLiteral("14.2"));
+    press(window, "Command4");
     for (auto* option : check.findChildren<QRadioButton*>())
         if (option->text().contains(QStringLiteral("ground"))) option->click();
     QTest::mouseClick(check.findChild<QPushButton*>(QStringLiteral("run")), Qt::LeftButton);

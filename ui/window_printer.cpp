@@ -6,7 +6,6 @@
 #include <QPrinterInfo>
 #include <QWidget>
 
-#include "design/captions.h"
 #include "ui/show_outcome.h"
 
 namespace loopbeam::ui {
@@ -18,7 +17,7 @@ QString printerOf(const QPrinter& printer) {
 
 }  // namespace
 
-std::optional<QString> printWindowImage(QWidget& window, QPrinter& printer) {
+std::optional<QString> printWindowImage(QWidget& window, QPrinter& printer, std::string_view button) {
     // Rendering the widget itself works even when the window is covered or off screen.
     const QPixmap image = window.grab();
     QPainter painter;
@@ -26,7 +25,7 @@ std::optional<QString> printWindowImage(QWidget& window, QPrinter& printer) {
         return QStringLiteral(
                    "The print job could not be started on %1. Check that the printer is on and ready, then "
                    "press %2 again.")
-            .arg(printerOf(printer), toQString(captions::kPrint));
+            .arg(printerOf(printer), toQString(button));
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     const QSizeF size = QSizeF(image.size()).scaled(page.size(), Qt::KeepAspectRatio);
     const QRectF target((page.width() - size.width()) / 2, 0, size.width(), size.height());
@@ -35,23 +34,23 @@ std::optional<QString> printWindowImage(QWidget& window, QPrinter& printer) {
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return QStringLiteral(
                    "The print job failed on %1. Nothing was printed; check the printer, then press %2 again.")
-            .arg(printerOf(printer), toQString(captions::kPrint));
+            .arg(printerOf(printer), toQString(button));
     return std::nullopt;
 }
 
-void printOnDefaultPrinter(QWidget& window) {
+void printOnDefaultPrinter(QWidget& window, std::string_view button) {
     // Printers are looked up only now, never at start-up.
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
     if (defaultPrinter.isNull()) {
-        showProblem(window, captions::kPrint,
+        showProblem(window, button,
                     QStringLiteral("No default printer is set up, so nothing was printed. Add a printer in your "
                                    "desktop's printer settings, make it the default, then press %1 again.")
-                        .arg(toQString(captions::kPrint)));
+                        .arg(toQString(button)));
         return;
     }
     QPrinter printer(defaultPrinter, QPrinter::HighResolution);
     printer.setDocName(window.objectName());
-    if (const auto problem = printWindowImage(window, printer)) showProblem(window, captions::kPrint, *problem);
+    if (const auto problem = printWindowImage(window, printer, button)) showProblem(window, button, *problem);
 }
 
 }  // namespace loopbeam::ui

@@ -1,8 +1,12 @@
 #pragma once
-// PRINT: the image of a window's client area, as it looks now, on one page.
+// PRINT: the image of a window's client area, or of one part of a window,
+// as it looks now, on one page.
 
 #include <QString>
 #include <optional>
+#include <string_view>
+
+#include "design/captions.h"
 
 class QPrinter;
 class QWidget;
@@ -10,11 +14,12 @@ class QWidget;
 namespace loopbeam::ui {
 
 // Prints on the given printer, scaled to fit the printable area keeping its
-// proportions, centred at the top. Gives the problem when it cannot.
-std::optional<QString> printWindowImage(QWidget& window, QPrinter& printer);
+// proportions, centred at the top. Gives the problem when it cannot; button
+// is what the user pressed, to press again.
+std::optional<QString> printWindowImage(QWidget& window, QPrinter& printer, std::string_view button = captions::kPrint);
 
 // Prints on the system's default printer without a dialog; a missing printer
 // or a failed job is told to the user in a message owned by the window.
-void printOnDefaultPrinter(QWidget& window);
+void printOnDefaultPrinter(QWidget& window, std::string_view button = captions::kPrint);
 
 }  // namespace loopbeam::ui

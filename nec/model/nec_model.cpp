@@ -112,6 +112,10 @@ std::optional<std::string> clearanceFault(const NecModel& model) {
         roundedUp(*model.boomHeightMetres - clearance + needed));
 }
 
+double boomPositionMetres(const QuadDesign& design, int element) {
+    return element * design.spacingFeet * kMetresPerFoot;
+}
+
 Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& options) {
     if (auto fault = designFault(design)) return refuse(*fault);
     if (options.insulation)
@@ -137,7 +141,7 @@ Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& optio
     int tag = 0;
     for (int element = 0; element < design.elements; ++element) {
         const LoopRole role = roleAt(static_cast<std::size_t>(element));
-        const double boomX = element * design.spacingFeet * kMetresPerFoot;
+        const double boomX = boomPositionMetres(design, element);
         Loop loop{perimeterFeet(design, role) * kMetresPerFoot, {}};
         auto segments = segmentsPerSide(loop.perimeterMetres / 4, model.wireRadiusMetres, model.sweep.top(),
                                         options.segmentsPerWavelength);

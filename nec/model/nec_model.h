@@ -59,6 +59,9 @@ struct NecModel {
 
 Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& options);
 
+// Where an element's loop stands along the boom, from the reflector's (element 0).
+double boomPositionMetres(const QuadDesign& design, int element);
+
 // One loop's wires at x along the boom around centreZ; a fed diamond gets its feed wire.
 LoopWires layLoop(LoopShape shape, double perimeter, int segmentsPerSide, double x, double centreZ, double wireRadius,
                   bool fed);

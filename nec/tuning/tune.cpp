@@ -79,6 +79,10 @@ std::string stopped(TuneGoal goal, std::string why) {
 
 }  // namespace
 
+std::string tunedFileStem(const std::string& checkStem, TuneGoal goal) {
+    return checkStem + "-tuned-" + std::string(rowOf(kTuneGoals, goal).word);
+}
+
 int solveBudget(TuneGoal goal) {
     // The reflector's search, the driven loop's resonance and the probe of the reflector's two neighbours.
     constexpr int kPass = kReflectorSolves + kResonanceSolves + 2;

@@ -18,6 +18,7 @@
 // and why.
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "nec/check/check_result.h"
@@ -33,13 +34,19 @@ enum class TuneGoal { Resonance, FrontToBack };
 
 struct TuneGoalRow {
     TuneGoal key;
-    std::string_view word;  // as the command line and the JSON name it
+    std::string_view word;     // as the command line and the JSON name it
+    std::string_view changes;  // what the goal changes, for a reader choosing one
 };
 
 inline constexpr std::array<TuneGoalRow, 2> kTuneGoals{{
-    {TuneGoal::Resonance, "resonance"},
-    {TuneGoal::FrontToBack, "front-to-back"},
+    {TuneGoal::Resonance, "resonance",
+     "trims the driven loop alone until X = 0 at the locked frequency: the match changes, the pattern does not"},
+    {TuneGoal::FrontToBack, "front-to-back",
+     "sets the reflector for the greatest F/B at the locked frequency, then trims the driven loop to resonance"},
 }};
+
+// A saved file's name for the tuned design: the check's, then "-tuned-resonance".
+std::string tunedFileStem(const std::string& checkStem, TuneGoal goal);
 
 // Rounds of reflector and driven loop before front-to-back gives up.
 inline constexpr int kTunePasses = 4;

@@ -10,7 +10,7 @@
 
 namespace loopbeam {
 
-QWidget* azimuthPage(const nec::CheckResult& result, const nec::QuadDesign& design) {
+QWidget* azimuthPage(const nec::CheckResult& result, const nec::QuadDesign& design, const QString& whose) {
     std::vector<QPointF> gains;
     for (const nec::PatternPoint& p : result.azimuthPattern) gains.emplace_back(p.azimuthDegrees, p.gainDbi);
     if (gains.back().x() < 360) gains.emplace_back(360, gains.front().y());  // the closing line
@@ -18,8 +18,11 @@ QWidget* azimuthPage(const nec::CheckResult& result, const nec::QuadDesign& desi
     auto* angle = new QValueAxis;
     angle->setRange(0, 360);
     angle->setTickCount(13);
-    angle->setLabelFormat(QStringLiteral("%.0f"));
+    angle->setLabelsVisible(false);  // the rim says them, in degrees as the elevation's does
     PatternChart chart(angle, gains);
+    std::vector<PolarLabel> rim;
+    for (int azimuth = 0; azimuth < 360; azimuth += 30) rim.push_back({degreesText(azimuth), double(azimuth)});
+    chart.labelRim(rim);
 
     const nec::CheckSummary& s = result.summary;
     QString beamwidth = QStringLiteral("the gain never falls 3 dB round the forward lobe");
@@ -38,7 +41,7 @@ QWidget* azimuthPage(const nec::CheckResult& result, const nec::QuadDesign& desi
             .arg(beamwidth)
             .arg(s.frontToBackAtLockedDb, 0, 'f', 1)
             .arg(chart.peakDbi(), 0, 'f', 2);
-    return chart.page(caption, QStringLiteral("azimuthChart"), QStringLiteral("Azimuth pattern"));
+    return chart.page(captioned(whose, caption), QStringLiteral("azimuthChart"), QStringLiteral("Azimuth pattern"));
 }
 
 }  // namespace loopbeam

@@ -5,10 +5,12 @@
 #include "nec/check/check_result.h"
 #include "nec/model/quad_design.h"
 
+class QString;
 class QWidget;
 
 namespace loopbeam {
 
-QWidget* azimuthPage(const nec::CheckResult& result, const nec::QuadDesign& design);
+// whose: the design's name in the caption when it is not the calculated one alone.
+QWidget* azimuthPage(const nec::CheckResult& result, const nec::QuadDesign& design, const QString& whose);
 
 }  // namespace loopbeam

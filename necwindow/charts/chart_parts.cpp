@@ -30,6 +30,12 @@ void setTicks(QValueAxis& axis, int maxTicks) {
 
 }  // namespace
 
+std::vector<Drawn> drawnChecks(const nec::CheckResult& calculated, const nec::CheckResult* tuned) {
+    if (!tuned) return {{&calculated, {}, {}, Qt::SolidLine}};
+    return {{&calculated, QStringLiteral("calculated"), {}, Qt::DashLine},
+            {tuned, QStringLiteral("tuned"), QStringLiteral("Tuned"), Qt::SolidLine}};
+}
+
 QString lockedText(const nec::QuadDesign& design) {
     return ui::toQString(singleText(static_cast<float>(design.lockedMHz)).view());
 }

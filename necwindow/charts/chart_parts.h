@@ -5,7 +5,9 @@
 #include <QColor>
 #include <QSize>
 #include <QString>
+#include <vector>
 
+#include "nec/check/check_result.h"
 #include "nec/model/quad_design.h"
 
 class QAbstractSeries;
@@ -29,6 +31,21 @@ inline const QColor kSwr2(150, 90, 0);
 // However small the window, a chart stays readable: 200 pixels tall, and
 // wide enough for its legend beside a plot with its labels whole.
 inline constexpr QSize kMinimumChartSize(500, 200);
+
+// A check the sweep charts draw: the calculated design's alone, or dashed
+// beside the tuned design's, solid, on the same axes.
+struct Drawn {
+    const nec::CheckResult* result;
+    QString whose;         // "calculated", "tuned"; empty alone
+    QString objectSuffix;  // of its series' object names: "" or "Tuned"
+    Qt::PenStyle style;
+
+    // "Via 75-ohm section, tuned"
+    QString named(const QString& what) const { return whose.isEmpty() ? what : what + QStringLiteral(", ") + whose; }
+    QString objectName(const QString& name) const { return name + objectSuffix; }
+};
+
+std::vector<Drawn> drawnChecks(const nec::CheckResult& calculated, const nec::CheckResult* tuned);
 
 // "14.2": the locked frequency as the main window shows it.
 QString lockedText(const nec::QuadDesign& design);

@@ -24,12 +24,10 @@ double chartAngle(double elevationDegrees) {
     return angle < kTop ? angle + 360 : angle;
 }
 
-QString degrees(double value) { return QStringLiteral("%1\u00B0").arg(value, 0, 'f', 0); }
-
 }  // namespace
 
-QWidget* elevationPage(const nec::CheckResult& result, const nec::QuadDesign& design,
-                       const nec::CheckOptions& options) {
+QWidget* elevationPage(const nec::CheckResult& result, const nec::QuadDesign& design, const nec::CheckOptions& options,
+                       const QString& whose) {
     std::vector<QPointF> gains;
     for (const nec::ElevationPoint& p : result.elevationPattern)
         gains.emplace_back(chartAngle(p.elevationDegrees), p.gainDbi);
@@ -43,7 +41,7 @@ QWidget* elevationPage(const nec::CheckResult& result, const nec::QuadDesign& de
     PatternChart chart(angle, gains);
     std::vector<PolarLabel> rim;
     for (double elevation = 0; elevation <= 180; elevation += 30)
-        rim.push_back({degrees(elevation), chartAngle(elevation)});
+        rim.push_back({degreesText(elevation), chartAngle(elevation)});
     chart.labelRim(rim);
     if (options.boomHeightMetres) chart.setRingLabelAngle(90);  // in the ground, where nothing radiates
 
@@ -54,22 +52,22 @@ QWidget* elevationPage(const nec::CheckResult& result, const nec::QuadDesign& de
         const QPen dashed(Qt::darkGray, 1, Qt::DashLine);
         chart.addRadial(chartAngle(lobe->fromDegrees), dashed);
         chart.addRadial(chartAngle(lobe->toDegrees), dashed);
-        lobeText =
-            QStringLiteral("-3 dB from %1 to %2 (dashed)").arg(degrees(lobe->fromDegrees), degrees(lobe->toDegrees));
+        lobeText = QStringLiteral("-3 dB from %1 to %2 (dashed)")
+                       .arg(degreesText(lobe->fromDegrees), degreesText(lobe->toDegrees));
     }
     const QString where =
         options.boomHeightMetres
             ? QStringLiteral("over %1, the boom %2 high: take-off angle %3 (green)")
                   .arg(ui::toQString(nec::rowOf(nec::kSoils, options.soil).name),
-                       ui::toQString(nec::boomHeightText(*options.boomHeightMetres)), degrees(takeOff))
-            : QStringLiteral("in free space: most gain ahead at %1 (green)").arg(degrees(takeOff));
+                       ui::toQString(nec::boomHeightText(*options.boomHeightMetres)), degreesText(takeOff))
+            : QStringLiteral("in free space: most gain ahead at %1 (green)").arg(degreesText(takeOff));
     const QString caption =
         QStringLiteral(
             "Elevation in the vertical plane through the boom at %1 MHz, ahead to the right, %2, %3. "
             "Rings every 10 dB below the peak of %4 dBi.")
             .arg(chart_parts::lockedText(design), where, lobeText)
             .arg(chart.peakDbi(), 0, 'f', 2);
-    return chart.page(caption, QStringLiteral("elevationChart"), QStringLiteral("Elevation pattern"));
+    return chart.page(captioned(whose, caption), QStringLiteral("elevationChart"), QStringLiteral("Elevation pattern"));
 }
 
 }  // namespace loopbeam

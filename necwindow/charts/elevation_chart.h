@@ -6,10 +6,13 @@
 #include "nec/check/check_result.h"
 #include "nec/model/quad_design.h"
 
+class QString;
 class QWidget;
 
 namespace loopbeam {
 
-QWidget* elevationPage(const nec::CheckResult& result, const nec::QuadDesign& design, const nec::CheckOptions& options);
+// whose: the design's name in the caption when it is not the calculated one alone.
+QWidget* elevationPage(const nec::CheckResult& result, const nec::QuadDesign& design, const nec::CheckOptions& options,
+                       const QString& whose);
 
 }  // namespace loopbeam

@@ -14,9 +14,9 @@ namespace loopbeam {
 
 using namespace chart_parts;
 
-QValueAxis* frequencyAxis(QChart& chart, const nec::CheckResult& result, const nec::QuadDesign& design,
+QValueAxis* frequencyAxis(QChart& chart, const std::vector<nec::FrequencyPoint>& sweep, const nec::QuadDesign& design,
                           QValueAxis* valueAxis) {
-    const double first = result.sweep.front().mhz, last = result.sweep.back().mhz;
+    const double first = sweep.front().mhz, last = sweep.back().mhz;
     QValueAxis* x = roundAxis(QStringLiteral("MHz"), first, last, Ends::AsGiven, Qt::AlignBottom, chart);
     const double bottom = valueAxis->min(), top = valueAxis->max();
 

@@ -4,6 +4,7 @@
 // locked frequency drawn as a line.
 
 #include <QString>
+#include <vector>
 
 #include "nec/check/check_result.h"
 #include "nec/model/quad_design.h"
@@ -15,7 +16,7 @@ namespace loopbeam {
 
 // Adds the frequency axis and draws the frame across the whole height of the
 // value axis, already on the chart; returns the frequency axis.
-QValueAxis* frequencyAxis(QChart& chart, const nec::CheckResult& result, const nec::QuadDesign& design,
+QValueAxis* frequencyAxis(QChart& chart, const std::vector<nec::FrequencyPoint>& sweep, const nec::QuadDesign& design,
                           QValueAxis* valueAxis);
 
 }  // namespace loopbeam

@@ -1,14 +1,17 @@
 #pragma once
 // The feed resistance and reactance against frequency, with a line at X = 0
-// where the antenna resonates.
+// where the antenna resonates; the tuned design beside the calculated one,
+// when there is one.
 
-#include "nec/check/check_result.h"
+#include <vector>
+
 #include "nec/model/quad_design.h"
+#include "necwindow/charts/chart_parts.h"
 
 class QChart;
 
 namespace loopbeam {
 
-QChart* impedanceChart(const nec::CheckResult& result, const nec::QuadDesign& design);
+QChart* impedanceChart(const std::vector<chart_parts::Drawn>& checks, const nec::QuadDesign& design);
 
 }  // namespace loopbeam

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLegend>
 #include <QLineSeries>
+#include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QPen>
 #include <QPolarChart>
 #include <QVBoxLayout>
@@ -52,7 +54,41 @@ void place(QPolarChart& chart, QLineSeries& series, const PatternChart::Placed& 
     label.item->setPos(at - box.center());
 }
 
+// A ring's label that the pattern's line crosses, or that a label before it
+// covers, stays out: at a small size the rings lie closer than their labels
+// are tall, and the caption says how far apart they are.
+void leaveOutCoveredLabels(QPolarChart& chart, QLineSeries& series, const std::vector<PatternChart::Placed>& labels) {
+    QPainterPath line;
+    const QList<QPointF> points = series.points();
+    for (int i = 0; i < points.size(); ++i) {
+        const QPointF at = chart.mapToPosition(points[i], &series);
+        if (i == 0)
+            line.moveTo(at);
+        else
+            line.lineTo(at);
+    }
+    QPainterPathStroker stroke;
+    stroke.setWidth(series.pen().widthF() + 2);
+    const QPainterPath drawn = stroke.createStroke(line);
+    std::vector<QRectF> shown;
+    for (const PatternChart::Placed& label : labels) {
+        const QRectF box = label.item->mapRectToParent(label.item->boundingRect());
+        const bool covered =
+            !label.outsideRim &&
+            (drawn.intersects(box) ||
+             std::any_of(shown.begin(), shown.end(), [&](const QRectF& other) { return other.intersects(box); }));
+        label.item->setVisible(!covered);
+        if (!covered) shown.push_back(box);
+    }
+}
+
 }  // namespace
+
+QString captioned(const QString& whose, const QString& caption) {
+    return whose.isEmpty() ? caption : whose + QStringLiteral(": ") + caption;
+}
+
+QString degreesText(double value) { return QStringLiteral("%1\u00B0").arg(value, 0, 'f', 0); }
 
 PatternChart::PatternChart(QAbstractAxis* angular, const std::vector<QPointF>& gains)
     : chart_(new QPolarChart),
@@ -85,6 +121,7 @@ PatternChart::PatternChart(QAbstractAxis* angular, const std::vector<QPointF>& g
     QLineSeries* series = gain_;
     QObject::connect(chart_, &QChart::plotAreaChanged, chart_, [chart, series, labels = labels_] {
         for (const Placed& label : *labels) place(*chart, *series, label);
+        leaveOutCoveredLabels(*chart, *series, *labels);
     });
 }
 

@@ -19,6 +19,12 @@ namespace loopbeam {
 
 inline constexpr double kPatternDepthDb = 30;
 
+// "30°"
+QString degreesText(double value);
+
+// The caption, after the design's name when there is one: "Tuned for resonance: Azimuth at ..."
+QString captioned(const QString& whose, const QString& caption);
+
 struct PolarLabel {
     QString text;
     double angle;  // on the chart's angular axis

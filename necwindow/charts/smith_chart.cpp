@@ -86,26 +86,33 @@ void drawGrid(QPainter& painter, const Disc& disc) {
     }
 }
 
-void drawLocus(QPainter& painter, const Disc& disc, const SmithChart::Locus& locus, const QColor& colour, qreal width) {
+void drawLocus(QPainter& painter, const Disc& disc, const SmithChart::Locus& locus, const QPen& pen) {
     QPolygonF line;
     for (const std::complex<double>& gamma : locus.points) line << disc.at(gamma);
-    painter.setPen(QPen(colour, width));
+    painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(line);
+    painter.setPen(QPen(pen.color(), pen.widthF()));  // the marks solid, whatever the line
     for (const std::complex<double>& edge : {locus.lowEdge, locus.highEdge}) {
         const QPointF p = disc.at(edge);
         painter.drawRect(QRectF(p.x() - kMarkRadius, p.y() - kMarkRadius, 2 * kMarkRadius, 2 * kMarkRadius));
     }
-    painter.setBrush(colour);
+    painter.setBrush(pen.color());
     painter.drawEllipse(disc.at(locus.locked), kMarkRadius + 1, kMarkRadius + 1);
 }
 
+QPen directPen(Qt::PenStyle style) { return QPen(chart_parts::kDirect, 1.5, style); }
+QPen sectionPen(Qt::PenStyle style) { return QPen(chart_parts::kThroughSection, 2, style); }
+
 }  // namespace
 
-SmithChart::SmithChart(const nec::CheckResult& result, const nec::QuadDesign& design)
-    : direct_(locusOf(result, design, fedDirectly)),
-      section_(locusOf(result, design, nec::throughMatchingSection)),
-      lockedText_(QStringLiteral("Locked %1 MHz").arg(chart_parts::lockedText(design))) {
+SmithChart::SmithChart(const std::vector<chart_parts::Drawn>& checks, const nec::QuadDesign& design)
+    : lockedText_(QStringLiteral("Locked %1 MHz").arg(chart_parts::lockedText(design))) {
+    for (const chart_parts::Drawn& check : checks)
+        curves_.push_back({locusOf(*check.result, design, fedDirectly),
+                           locusOf(*check.result, design, nec::throughMatchingSection),
+                           check.named(QStringLiteral("Fed directly")),
+                           check.named(QStringLiteral("Via 75-ohm section")), check.style});
     setAccessibleName(QStringLiteral("Smith chart of the feed impedance, normalised to 50 ohms"));
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
@@ -116,9 +123,11 @@ void SmithChart::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QFontMetrics metrics(painter.font());
     const QString title = QStringLiteral("Ohms, normalised to 50");
-    const QString keys[] = {QStringLiteral("Fed directly"), QStringLiteral("Via 75-ohm section"),
-                            QStringLiteral("SWR 2"), lockedText_, QStringLiteral("Estimated range's edges")};
+    const QString keys[] = {QStringLiteral("SWR 2"), lockedText_, QStringLiteral("Estimated range's edges")};
     int keyWidth = metrics.horizontalAdvance(title);
+    for (const Curves& c : curves_)
+        for (const QString& text : {c.directName, c.sectionName})
+            keyWidth = std::max(keyWidth, kSwatchWidth + metrics.horizontalAdvance(text));
     for (const QString& text : keys) keyWidth = std::max(keyWidth, kSwatchWidth + metrics.horizontalAdvance(text));
     keyWidth += 2 * kKeyMargin;
 
@@ -129,8 +138,10 @@ void SmithChart::paintEvent(QPaintEvent*) {
     drawGrid(painter, disc);
     painter.setPen(QPen(chart_parts::kSwr2, 1.5, Qt::DotLine));
     painter.drawEllipse(disc.around(nec::swrCircle(kSwrCircle)));
-    drawLocus(painter, disc, direct_, chart_parts::kDirect, 1.5);
-    drawLocus(painter, disc, section_, chart_parts::kThroughSection, 2);
+    for (const Curves& c : curves_) {
+        drawLocus(painter, disc, c.direct, directPen(c.style));
+        drawLocus(painter, disc, c.section, sectionPen(c.style));
+    }
 
     const int row = metrics.height() + 2;
     QPointF at(kKeyMargin, kKeyMargin + metrics.ascent());
@@ -149,16 +160,18 @@ void SmithChart::paintEvent(QPaintEvent*) {
             painter.drawLine(p, p + QPointF(kSwatchWidth - 6, 0));
         };
     };
-    key(keys[0], line(QPen(chart_parts::kDirect, 1.5)));
-    key(keys[1], line(QPen(chart_parts::kThroughSection, 2)));
-    key(keys[2], line(QPen(chart_parts::kSwr2, 1.5, Qt::DotLine)));
-    key(keys[3], [&](QPointF p) {
+    for (const Curves& c : curves_) {
+        key(c.directName, line(directPen(c.style)));
+        key(c.sectionName, line(sectionPen(c.style)));
+    }
+    key(keys[0], line(QPen(chart_parts::kSwr2, 1.5, Qt::DotLine)));
+    key(keys[1], [&](QPointF p) {
         painter.setPen(Qt::black);
         painter.setBrush(Qt::black);
         painter.drawEllipse(p + QPointF(11, 0), kMarkRadius + 1, kMarkRadius + 1);
         painter.setBrush(Qt::NoBrush);
     });
-    key(keys[4], [&](QPointF p) {
+    key(keys[2], [&](QPointF p) {
         painter.setPen(Qt::black);
         painter.drawRect(QRectF(p.x() + 11 - kMarkRadius, p.y() - kMarkRadius, 2 * kMarkRadius, 2 * kMarkRadius));
     });

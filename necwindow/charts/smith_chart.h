@@ -1,7 +1,8 @@
 #pragma once
 // The feed impedance over the sweep on a Smith chart normalised to 50 ohms:
 // fed directly and through the 75-ohm section, the locked frequency and the
-// estimated range's edges marked, the SWR 2 circle drawn. Where an impedance
+// estimated range's edges marked, the SWR 2 circle drawn; the tuned design
+// beside the calculated one, when there is one. Where an impedance
 // lies is nec/smith_chart_geometry's; this only draws it.
 
 #include <QWidget>
@@ -10,12 +11,13 @@
 
 #include "nec/check/check_result.h"
 #include "nec/model/quad_design.h"
+#include "necwindow/charts/chart_parts.h"
 
 namespace loopbeam {
 
 class SmithChart : public QWidget {
 public:
-    SmithChart(const nec::CheckResult& result, const nec::QuadDesign& design);
+    SmithChart(const std::vector<chart_parts::Drawn>& checks, const nec::QuadDesign& design);
 
     struct Locus {
         std::vector<std::complex<double>> points;  // reflection coefficients, by ascending frequency
@@ -26,7 +28,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Locus direct_, section_;
+    struct Curves {
+        Locus direct, section;
+        QString directName, sectionName;
+        Qt::PenStyle style;
+    };
+    std::vector<Curves> curves_;
     QString lockedText_;
 };
 

@@ -7,7 +7,6 @@
 #include <QValueAxis>
 #include <cmath>
 
-#include "necwindow/charts/chart_parts.h"
 #include "necwindow/charts/frequency_axis.h"
 
 namespace loopbeam {
@@ -28,35 +27,26 @@ QLineSeries* level(double swr, Qt::PenStyle style, const QColor& colour, double 
     return line;
 }
 
-// Where the curve crosses the top, and the sweep's ends where it lies above.
+// Where the curve crosses the top between two points of the sweep. A curve
+// that starts or ends above it does not leave it there: the frame cuts it.
 void markLeavingTheTop(QScatterSeries& marks, const std::vector<nec::FrequencyPoint>& sweep,
                        double nec::FrequencyPoint::*swr) {
     const auto above = [&](std::size_t i) { return drawn(sweep[i].*swr) > kSwrChartTop; };
-    if (above(0)) marks.append(sweep.front().mhz, kSwrChartTop);
     for (std::size_t i = 0; i + 1 < sweep.size(); ++i) {
         if (above(i) == above(i + 1)) continue;
         const double v0 = drawn(sweep[i].*swr), v1 = drawn(sweep[i + 1].*swr);
         const double f0 = sweep[i].mhz, f1 = sweep[i + 1].mhz;
         marks.append(f0 + (kSwrChartTop - v0) * (f1 - f0) / (v1 - v0), kSwrChartTop);
     }
-    if (above(sweep.size() - 1)) marks.append(sweep.back().mhz, kSwrChartTop);
 }
 
 }  // namespace
 
-QChart* swrChart(const nec::CheckResult& result, const nec::QuadDesign& design) {
+QChart* swrChart(const std::vector<Drawn>& checks, const nec::QuadDesign& design) {
     QChart* chart = lineChart();
     QValueAxis* y = roundAxis(QStringLiteral("SWR on 50 ohms"), 1, kSwrChartTop, Ends::AsGiven, Qt::AlignLeft, *chart);
-    QValueAxis* x = frequencyAxis(*chart, result, design, y);
-
-    QLineSeries* section = lineSeries(QStringLiteral("Via 75-ohm section"), QStringLiteral("swrSection"));
-    QLineSeries* direct = lineSeries(QStringLiteral("Fed directly"), QStringLiteral("swrDirect"));
-    for (const nec::FrequencyPoint& p : result.sweep) {
-        section->append(p.mhz, drawn(p.swrThroughSection));
-        direct->append(p.mhz, drawn(p.swrDirect));
-    }
-    section->setPen(QPen(kThroughSection, 2));
-    direct->setPen(QPen(kDirect, 1.5));
+    const std::vector<nec::FrequencyPoint>& sweep = checks.front().result->sweep;
+    QValueAxis* x = frequencyAxis(*chart, sweep, design, y);
 
     auto* leaving = new QScatterSeries;
     leaving->setName(QStringLiteral("Leaves the top"));
@@ -65,14 +55,27 @@ QChart* swrChart(const nec::CheckResult& result, const nec::QuadDesign& design) 
     leaving->setMarkerSize(9);
     leaving->setColor(Qt::black);
     leaving->setBorderColor(Qt::black);
-    markLeavingTheTop(*leaving, result.sweep, &nec::FrequencyPoint::swrThroughSection);
-    markLeavingTheTop(*leaving, result.sweep, &nec::FrequencyPoint::swrDirect);
 
-    const double first = result.sweep.front().mhz, last = result.sweep.back().mhz;
-    for (QAbstractSeries* series :
-         std::initializer_list<QAbstractSeries*>{section, direct, level(1.5, Qt::DashLine, kSwr1_5, first, last),
-                                                 level(2, Qt::DotLine, kSwr2, first, last), leaving})
-        attach(*chart, series, x, y);
+    std::vector<QAbstractSeries*> series;
+    for (const Drawn& check : checks) {
+        QLineSeries* section = lineSeries(check.named(QStringLiteral("Via 75-ohm section")),
+                                          check.objectName(QStringLiteral("swrSection")));
+        QLineSeries* direct =
+            lineSeries(check.named(QStringLiteral("Fed directly")), check.objectName(QStringLiteral("swrDirect")));
+        for (const nec::FrequencyPoint& p : check.result->sweep) {
+            section->append(p.mhz, drawn(p.swrThroughSection));
+            direct->append(p.mhz, drawn(p.swrDirect));
+        }
+        section->setPen(QPen(kThroughSection, 2, check.style));
+        direct->setPen(QPen(kDirect, 1.5, check.style));
+        markLeavingTheTop(*leaving, check.result->sweep, &nec::FrequencyPoint::swrThroughSection);
+        markLeavingTheTop(*leaving, check.result->sweep, &nec::FrequencyPoint::swrDirect);
+        series.insert(series.end(), {section, direct});
+    }
+    const double first = sweep.front().mhz, last = sweep.back().mhz;
+    series.insert(series.end(),
+                  {level(1.5, Qt::DashLine, kSwr1_5, first, last), level(2, Qt::DotLine, kSwr2, first, last), leaving});
+    for (QAbstractSeries* s : series) attach(*chart, s, x, y);
     if (leaving->count() == 0) leaveOutOfLegend(*chart, leaving);
     return chart;
 }

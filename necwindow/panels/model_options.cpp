@@ -70,7 +70,7 @@ ModelOptions::ModelOptions()
 void ModelOptions::buildGroundRow() {
     auto* row = new QHBoxLayout;
     choice(*ground_, QStringLiteral("&Free space"), 0, *row)->setChecked(true);
-    choice(*ground_, QStringLiteral("Over &ground, boom height"), 1, *row);
+    choice(*ground_, QStringLiteral("Over ground, &boom height"), 1, *row);
     height_->setRange(0.5, nec::kMaxBoomHeightMetres);
     height_->setDecimals(1);
     height_->setValue(15);
@@ -110,7 +110,7 @@ void ModelOptions::buildWireRow() {
         insulation_->addItem(QStringLiteral("%1 (%2)").arg(ui::toQString(material.name)).arg(material.permittivity),
                              static_cast<int>(material.key));
     insulation_->addItem(QStringLiteral("Other permittivity"), kOwnPermittivity);
-    addLabelled(*row, QStringLiteral("Insu&lation"), insulation_, QStringLiteral("Wire insulation"));
+    addLabelled(*row, QStringLiteral("Insul&ation"), insulation_, QStringLiteral("Wire insulation"));
     thickness_->setRange(0.01, nec::kMaxInsulationMm);
     thickness_->setDecimals(2);
     thickness_->setSingleStep(0.05);

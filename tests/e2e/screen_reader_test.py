@@ -166,15 +166,25 @@ def main():
     focus_main_window()
     subprocess.run(["xdotool", "key", "ctrl+shift+n"])  # the check window's shortcut, as a keyboard user presses it
     check_window = wait_for("Ctrl+Shift+N opened no check window",
-                            lambda: next((w for w in application() if w.name == "NEC-2 check"), None))
+                            lambda: next((w for w in application() if w.name.startswith("NEC-2 check")), None))
     if check_window.getRole() != pyatspi.ROLE_FRAME:
         fail(f"the check window is a {check_window.getRoleName()}, not a window (frame)")
     wait_for("the check showed no charts", lambda: named(pyatspi.ROLE_CHART, "SWR chart", check_window))
 
-    unnamed = [f"{node.getRoleName()} in {window.name!r}"
-               for window in application() for node in walk(window) if is_unnamed_control(node)]
+    def unnamed_controls():
+        return [f"{node.getRoleName()} in {window.name!r}"
+                for window in application() for node in walk(window) if is_unnamed_control(node)]
+
+    unnamed = unnamed_controls()
     if unnamed:
         fail(f"controls without a name: {unnamed}")
+    # The cut list's tab too: its table, its units and its buttons.
+    do(find(pyatspi.ROLE_PAGE_TAB, "Cut list", check_window), "Press")
+    wait_for("the cut list's tab did not show its table", lambda: named(pyatspi.ROLE_TABLE, "Cut list", check_window)
+             and named(pyatspi.ROLE_TABLE, "Cut list", check_window).getState().contains(pyatspi.STATE_SHOWING))
+    unnamed = unnamed_controls()
+    if unnamed:
+        fail(f"controls without a name on the cut list's tab: {unnamed}")
 
     do(find(pyatspi.ROLE_PUSH_BUTTON, "EXIT", main_window), "Press")
     try:

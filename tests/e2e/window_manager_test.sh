@@ -4,7 +4,9 @@
 # tool-window type, its absence from the task bar, its frame centred on the
 # screen, a way back when minimised; Return on a focused button; the
 # matching and web link windows reloaded at their design size and placed as
-# new windows; the NEC-2 check's context menu and shortcut. Run under tools/on_xvfb.sh:  window_manager_test.sh openbox|icewm LOOPBEAM
+# new windows; the NEC-2 check's context menu and shortcut; under openbox, a
+# tuning driven from the keyboard, its cut list saved and printed. Run under
+# tools/on_xvfb.sh:  window_manager_test.sh openbox|icewm LOOPBEAM
 set -uo pipefail
 wm=$1 program=$2
 
@@ -42,6 +44,9 @@ wm_ready() { kill -0 "$wm_pid" 2>/dev/null && xprop -root _NET_SUPPORTING_WM_CHE
 check "$wm runs" wm_ready
 sleep 1  # a desktop's window manager has long finished starting
 
+# No printer: Print must say so, and never reach a real one.
+export CUPS_SERVER=$work/no-cups.sock
+unset PRINTER LPDEST
 start_program "$program"
 main=$(wait_until window_of_size 713 447) || fail "the main window did not appear"
 check "the main window is framed" property_has "$main" _NET_FRAME_EXTENTS ' = '
@@ -148,3 +153,38 @@ xdotool key alt+F4
 check "Alt+F4 closes the web link window" none_named "Web Page Link"
 weblink=$(open_with 556 212 "Web Page Link") || fail "WEB LINK did not open the web link window again"
 check_reopened "$weblink" 221 123 "the web link window"
+
+[ "$wm" = openbox ] || exit 0
+
+# A tuning from the keyboard: the design made with the mouse, then the check
+# window's access keys and shortcuts only. Its title says what it runs.
+click() {
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+  sleep 0.15
+}
+activate "$main"
+calculate_worked_design "$main"
+xdotool key ctrl+shift+n
+active_window_begins() { [[ "$(xdotool getactivewindow getwindowname 2>/dev/null)" == "$1"* ]]; }
+check "Ctrl+Shift+N opens the check window" active_window_begins "NEC-2 check"
+xdotool key alt+g Down               # the goal: front-to-back
+# Tune waits for the check's results: pressed until the title says it tunes.
+tuning() {
+  xdotool key alt+u
+  wait_seconds=1 wait_until active_window_named "NEC-2 check (tuning for front-to-back)"
+}
+check "Alt+U tunes for the goal chosen" tuning
+check "the tuning ends" active_window_named "NEC-2 check"
+xdotool key alt+l alt+w End          # the cut list, in metres
+xdotool key ctrl+s
+check "Ctrl+S asks where to save the cut list" active_window_named "Save cut list as CSV"
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 10 "$work/cut-list.csv"
+xdotool key Return
+saved_as_tuned() { grep -q '^Reflector,[0-9.]* m,' "$work/cut-list.csv" && grep -q 'tuned for front-to-back' "$work/cut-list.csv"; }
+check "the tuned design's cut list is saved, in metres" saved_as_tuned
+check "the check window has the focus again" active_window_named "NEC-2 check"
+xdotool key ctrl+p
+check "Ctrl+P prints, and says there is no printer" active_window_named "Print"
+xdotool key Return
+check "the message closes" active_window_named "NEC-2 check"

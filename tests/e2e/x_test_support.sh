@@ -66,3 +66,17 @@ fail() {
   report_display
   exit 1
 }
+
+# calculate_worked_design WINDOW: the README's worked example in the main
+# window, with the mouse: 14.2 MHz locked, AWG 14, STANDARD HIGH GAIN,
+# calculated. The script defines click WINDOW X Y, in the window's pixels.
+calculate_worked_design() {
+  click "$1" 588 60                # the frequency box
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 30 "14.2"
+  click "$1" 600 148               # SET AND LOCK FREQUENCY
+  click "$1" 296 153               # the gauge's down arrow, twice: 14
+  click "$1" 296 153
+  click "$1" 20 64                 # STANDARD HIGH GAIN
+  click "$1" 176 212               # CALCULATE/FEET & INCHES
+}

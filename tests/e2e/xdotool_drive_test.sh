@@ -48,14 +48,7 @@ looks_like() {
 
 main=$(wait_until window_of_size 713 447) || fail "the main window did not appear"
 within_deadline xdotool windowfocus --sync "$main" || fail "the main window did not take the focus"
-click "$main" 588 60                # the frequency box
-xdotool key --clearmodifiers ctrl+a
-xdotool type --delay 30 "14.2"
-click "$main" 600 148               # SET AND LOCK FREQUENCY
-click "$main" 296 153               # the gauge's down arrow, twice: 14
-click "$main" 296 153
-click "$main" 20 64                 # STANDARD HIGH GAIN
-click "$main" 176 212               # CALCULATE/FEET & INCHES
+calculate_worked_design "$main"
 click "$main" 180 244               # CONVERT TO METRIC
 wait_until looks_like "$main" main-metric 245x24+370+300 180x140+160+286 \
   || fail "the main window's range row or results differ from the reference"

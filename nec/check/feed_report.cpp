@@ -1,0 +1,58 @@
+#include "nec/check/feed_report.h"
+
+#include "nec/choice_table.h"
+#include "nec/printf_text.h"
+
+namespace loopbeam::nec {
+namespace {
+
+std::size_t indexOf(FeedKind kind) {
+    std::size_t i = 0;
+    while (i + 1 < kFeeds.size() && kFeeds[i].key != kind) ++i;
+    return i;
+}
+
+}  // namespace
+
+std::string feedHeading(double lockedMHz) { return printfText("Feed at %g MHz", lockedMHz); }
+
+std::string impedanceText(std::complex<double> z) {
+    return printfText("%.2f %s j%.2f ohm", z.real(), z.imag() < 0 ? "-" : "+", std::abs(z.imag()));
+}
+
+std::string spanText(const std::optional<Span>& span) {
+    if (!span) return "none";
+    return printfText("%.3f%s to %.3f%s MHz", span->lowMHz, span->lowIsSweepEdge ? " (sweep start)" : "", span->highMHz,
+                      span->highIsSweepEdge ? " (sweep end)" : "");
+}
+
+std::vector<TextRow> feedRows(const std::vector<const FeedAdvice*>& advice) {
+    std::vector<TextRow> rows;
+    const auto row = [&](std::string label, const auto& text) {
+        rows.push_back({std::move(label), {}});
+        for (const FeedAdvice* a : advice) rows.back().values.push_back(text(*a));
+    };
+    row("Feed impedance", [](const FeedAdvice& a) { return impedanceText(a.impedance); });
+    for (std::size_t i = 0; i < kFeeds.size(); ++i)
+        row("SWR, " + std::string(kFeeds[i].name), [&](const FeedAdvice& a) { return printfText("%.2f", a.swr[i]); });
+    row("Ideal quarter wave, sqrt(50 R)",
+        [](const FeedAdvice& a) { return printfText("%.1f ohm", a.idealSectionOhms); });
+    row("Recommended", [](const FeedAdvice& a) { return std::string(rowOf(kFeeds, a.recommended).name); });
+    row("SWR below 2 with it", [](const FeedAdvice& a) { return spanText(a.swrBelow2); });
+    return rows;
+}
+
+std::string recommendationText(const FeedAdvice& advice, double lockedMHz) {
+    const std::string below2 =
+        advice.swrBelow2 ? "below 2 from " + spanText(advice.swrBelow2) : "nowhere below 2 around it";
+    return printfText("Recommended feed: %s, SWR %.2f at %g MHz, %s.",
+                      std::string(rowOf(kFeeds, advice.recommended).name).c_str(),
+                      advice.swr[indexOf(advice.recommended)], lockedMHz, below2.c_str());
+}
+
+std::string sectionLead(std::string_view cable, double velocityFactor) {
+    return printfText("A quarter-wave section in %s (velocity factor %g), as the matching window cuts it: ",
+                      std::string(cable).c_str(), velocityFactor);
+}
+
+}  // namespace loopbeam::nec

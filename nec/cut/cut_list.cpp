@@ -1,0 +1,27 @@
+#include "nec/cut/cut_list.h"
+
+#include <cmath>
+
+#include "nec/cut/cut_loops.h"
+#include "nec/printf_text.h"
+
+namespace loopbeam::nec {
+
+std::vector<CutRow> cutRows(const NecModel& calculated, const QuadDesign& design, const Tuned* tuned) {
+    const NecModel& cut = tuned ? tuned->model : calculated;
+    std::vector<CutRow> rows;
+    for (std::size_t i = 0; i < cut.loops.size(); ++i) {
+        const CutLoop& loop = cutLoopOf(i);
+        CutRow row;
+        row.element = i > kDrivenLoop ? printfText("Director %zu", i - kDrivenLoop) : std::string(loop.caption);
+        row.wireMetres = cut.loops[i].perimeterMetres;
+        row.sideMetres = row.wireMetres / 4;
+        row.armMetres = row.wireMetres / (4 * std::sqrt(2.0));
+        row.boomMetres = boomPositionMetres(design, static_cast<int>(i));
+        if (tuned && tuned->scales.*loop.scale != 1) row.calculatedWireMetres = calculated.loops[i].perimeterMetres;
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+}  // namespace loopbeam::nec

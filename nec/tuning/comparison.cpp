@@ -1,0 +1,57 @@
+#include "nec/tuning/comparison.h"
+
+#include <algorithm>
+
+#include "nec/check/feed_report.h"
+#include "nec/choice_table.h"
+#include "nec/printf_text.h"
+
+namespace loopbeam::nec {
+
+std::string tunedHeading(TuneGoal goal) { return "Tuned for " + std::string(rowOf(kTuneGoals, goal).word); }
+
+std::vector<TextRow> sideBySide(const std::vector<SummaryLine>& calculated, const std::vector<SummaryLine>& tuned) {
+    std::vector<TextRow> rows;
+    for (std::size_t i = 0; i < std::max(calculated.size(), tuned.size()); ++i) {
+        const SummaryLine none;
+        const SummaryLine& a = i < calculated.size() ? calculated[i] : none;
+        const SummaryLine& b = i < tuned.size() ? tuned[i] : none;
+        TextRow row{a.label.size() >= b.label.size() ? a.label : b.label, {a.value}};
+        if (!tuned.empty()) row.values.push_back(b.value);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::string wireFactorValue(const NecModel& model, const Tuned* tuned) {
+    if (!model.insulation) return "1 (bare wire)";
+    return tuned ? printfText("%.5f", tuned->wire.factor) : "not found yet (Tune finds it)";
+}
+
+std::string wireFactorText(const NecModel& model, const Tuned* tuned) {
+    std::string text = "Wire factor: " + wireFactorValue(model, tuned);
+    if (model.insulation && tuned)
+        text += printfText(
+            ", every loop times it (a lone loop of the driven element's length resonates at %.3f MHz insulated, %.3f "
+            "MHz bare)",
+            tuned->wire.insulatedMHz, tuned->wire.bareMHz);
+    return text;
+}
+
+std::vector<TextRow> comparisonRows(const QuadDesign& design, const NecModel& calculated, const CheckResult& check,
+                                    const FeedAdvice& feed, const Tuned* tuned, const FeedAdvice* tunedFeed) {
+    std::vector<TextRow> rows = sideBySide(summaryLines(check, design),
+                                           tuned ? summaryLines(tuned->check, design) : std::vector<SummaryLine>{});
+    rows.push_back({feedHeading(design.lockedMHz), {}});
+    TextRow wire{"Wire factor", {wireFactorValue(calculated, nullptr)}};
+    std::vector<const FeedAdvice*> feeds{&feed};
+    if (tuned && tunedFeed) {
+        wire.values.push_back(wireFactorValue(calculated, tuned));
+        feeds.push_back(tunedFeed);
+    }
+    rows.push_back(std::move(wire));
+    for (TextRow& row : feedRows(feeds)) rows.push_back(std::move(row));
+    return rows;
+}
+
+}  // namespace loopbeam::nec

@@ -1,0 +1,148 @@
+#include "necwindow/panels/cut_list_panel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTableWidget>
+
+#include "ui/scroll_page.h"
+#include "ui/show_outcome.h"
+#include "ui/window_printer.h"
+
+namespace loopbeam {
+namespace {
+
+constexpr std::string_view kPrintCaption = "Print";
+
+QLabel* wrapped(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+}  // namespace
+
+CutListPanel::CutListPanel()
+    : units_(new QComboBox),
+      sheet_(new QWidget),
+      title_(wrapped(sheet_)),
+      table_(new QTableWidget(sheet_)),
+      notes_(new QVBoxLayout),
+      save_(new QPushButton(QStringLiteral("Save as CSV..."))),
+      print_(new QPushButton(ui::toQString(kPrintCaption))),
+      copy_(new QPushButton(QStringLiteral("Copy as te&xt"))) {
+    setObjectName(QStringLiteral("cutList"));
+    units_->setObjectName(QStringLiteral("cutUnits"));
+    units_->addItem(QStringLiteral("feet and inches, to 1/16 inch"), static_cast<int>(nec::CutUnits::FeetInches));
+    units_->addItem(QStringLiteral("metres, to the millimetre"), static_cast<int>(nec::CutUnits::Metres));
+    units_->setAccessibleName(QStringLiteral("Units of the cut list"));
+    auto* unitsLabel = new QLabel(QStringLiteral("Sho&w lengths in"));
+    unitsLabel->setBuddy(units_);
+    connect(units_, &QComboBox::currentIndexChanged, this, &CutListPanel::unitsChanged);
+
+    // The sheet: white as the paper it prints on, as tall as its rows.
+    sheet_->setObjectName(QStringLiteral("cutListSheet"));
+    sheet_->setAutoFillBackground(true);
+    sheet_->setBackgroundRole(QPalette::Base);
+    QFont bold = title_->font();
+    bold.setBold(true);
+    title_->setFont(bold);
+    table_->setObjectName(QStringLiteral("cutTable"));
+    table_->setAccessibleName(QStringLiteral("Cut list"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setTabKeyNavigation(false);  // Tab goes on to the buttons
+    table_->verticalHeader()->hide();
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    auto* sheetRows = new QVBoxLayout(sheet_);
+    sheetRows->addWidget(title_);
+    sheetRows->addWidget(table_);
+    sheetRows->addLayout(notes_);
+    sheetRows->addStretch();
+
+    QScrollArea* scroll = ui::scrollPage(sheet_, QStringLiteral("Cut list with its notes"));
+    auto* top = new QHBoxLayout;
+    top->addWidget(unitsLabel);
+    top->addWidget(units_);
+    top->addStretch();
+    auto* buttons = new QHBoxLayout;
+    save_->setShortcut(QKeySequence::Save);  // on this page only: its buttons are hidden on the others
+    print_->setShortcut(QKeySequence::Print);
+    for (QPushButton* button : {save_, print_})
+        button->setToolTip(button->shortcut().toString(QKeySequence::NativeText));
+    for (QPushButton* button : {save_, print_, copy_}) buttons->addWidget(button);
+    buttons->addStretch();
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(top);
+    page->addWidget(scroll, 1);
+    page->addLayout(buttons);
+
+    connect(save_, &QPushButton::clicked, this, &CutListPanel::saveAsked);
+    connect(print_, &QPushButton::clicked, this, [this] { ui::printOnDefaultPrinter(*sheet_, kPrintCaption); });
+    connect(copy_, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(ui::toQString(text_)); });
+    clear();
+}
+
+nec::CutUnits CutListPanel::units() const { return static_cast<nec::CutUnits>(units_->currentData().toInt()); }
+
+void CutListPanel::setUnits(nec::CutUnits units) { units_->setCurrentIndex(units_->findData(static_cast<int>(units))); }
+
+void CutListPanel::show(const nec::CutSheet& sheet) {
+    text_ = nec::plainText(sheet);
+    title_->setText(ui::toQString(sheet.title + "\n" + sheet.model));
+    table_->clear();
+    table_->setColumnCount(static_cast<int>(sheet.header.size()));
+    table_->setRowCount(static_cast<int>(sheet.rows.size()));
+    QStringList header;
+    for (const std::string& text : sheet.header) header << ui::toQString(text);
+    table_->setHorizontalHeaderLabels(header);
+    for (std::size_t r = 0; r < sheet.rows.size(); ++r)
+        for (std::size_t c = 0; c < sheet.rows[r].size(); ++c)
+            table_->setItem(static_cast<int>(r), static_cast<int>(c),
+                            new QTableWidgetItem(ui::toQString(sheet.rows[r][c])));
+    fitTable();
+    clearNotes();
+    for (const std::string& note : sheet.notes) {
+        QLabel* label = wrapped(sheet_);
+        label->setText(ui::toQString(note));
+        notes_->addWidget(label);
+    }
+    for (QWidget* part : std::initializer_list<QWidget*>{sheet_, save_, print_, copy_}) part->setEnabled(true);
+}
+
+void CutListPanel::clear() {
+    text_.clear();
+    title_->setText(QStringLiteral("The cut list shows once the check has its results."));
+    table_->setRowCount(0);
+    table_->setColumnCount(0);
+    clearNotes();
+    for (QPushButton* button : {save_, print_, copy_}) button->setEnabled(false);
+}
+
+void CutListPanel::clearNotes() {
+    while (QLayoutItem* item = notes_->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+}
+
+// The whole table in view: the sheet scrolls, and prints, whole.
+void CutListPanel::fitTable() {
+    table_->resizeColumnsToContents();
+    table_->resizeRowsToContents();
+    int height = table_->horizontalHeader()->sizeHint().height() + 2 * table_->frameWidth();
+    for (int r = 0; r < table_->rowCount(); ++r) height += table_->rowHeight(r);
+    int width = 2 * table_->frameWidth();
+    for (int c = 0; c < table_->columnCount(); ++c) width += table_->columnWidth(c);
+    table_->setFixedSize(width, height);
+}
+
+}  // namespace loopbeam

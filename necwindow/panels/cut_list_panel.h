@@ -1,0 +1,53 @@
+#pragma once
+// The cut list's tab: the units it is shown in, the list as the core words
+// it (nec/cut/cut_sheet.h) on a sheet that prints whole, and its ways out:
+// save as CSV (the window asks where), print, copy as plain text.
+
+#include <QWidget>
+
+#include "nec/cut/cut_sheet.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QVBoxLayout;
+
+namespace loopbeam {
+
+class CutListPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    CutListPanel();
+
+    nec::CutUnits units() const;
+    void setUnits(nec::CutUnits units);
+
+    // The sheet in the units shown; none before a check.
+    void show(const nec::CutSheet& sheet);
+    void clear();
+
+    // What prints: the title, the table and the notes, whole.
+    QWidget& sheet() const { return *sheet_; }
+
+signals:
+    void unitsChanged();
+    void saveAsked();
+
+private:
+    void fitTable();
+    void clearNotes();
+
+    QComboBox* units_;
+    QWidget* sheet_;
+    QLabel* title_;
+    QTableWidget* table_;
+    QVBoxLayout* notes_;
+    QPushButton* save_;
+    QPushButton* print_;
+    QPushButton* copy_;
+    std::string text_;  // as copied
+};
+
+}  // namespace loopbeam

@@ -1,0 +1,35 @@
+#pragma once
+// The tuning's controls: the goal, a line saying what that goal changes, and
+// Tune. The check window runs the tuning with its own progress and Cancel.
+
+#include <QWidget>
+
+#include "nec/tuning/tune.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace loopbeam {
+
+class TunePanel : public QWidget {
+    Q_OBJECT
+
+public:
+    TunePanel();
+
+    nec::TuneGoal goal() const;
+    void setTuneEnabled(bool enabled);
+
+signals:
+    void tuneAsked();
+
+private:
+    void sayWhatItChanges();
+
+    QComboBox* goal_;
+    QPushButton* tune_;
+    QLabel* changes_;
+};
+
+}  // namespace loopbeam

@@ -1,0 +1,100 @@
+#pragma once
+// Driving the main window to a design and the check window through their
+// real widgets: the design calculated, the check's result awaited, a
+// chart's points, a save through its file dialog.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QAbstractButton>
+#include <QChart>
+#include <QChartView>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QXYSeries>
+#include <cerrno>
+
+#include "mainwindow/tarnwell.h"
+#include "tests/window_test_support.h"
+
+namespace loopbeam::testing {
+
+// The main window after a design at 14.2 MHz, AWG 14: the type's option
+// clicked at one element count, the calculation at another.
+inline void calculate(TARNWELL& window, int elementsAtClick, int elements, const char* typeOption = "Option1") {
+    window.show();
+    typeInto(child<QLineEdit>(window, "freqtxt"), QStringLiteral("14.2"));
+    QTest::mouseClick(child<QPushButton>(window, "Command4"), Qt::LeftButton);
+    child<QScrollBar>(window, "vsbAwg")->setValue(14);
+    child<QScrollBar>(window, "vsbEl")->setValue(elementsAtClick);
+    QTest::mouseClick(child<QAbstractButton>(window, typeOption), Qt::LeftButton, {}, {4, 4});
+    child<QScrollBar>(window, "vsbEl")->setValue(elements);
+    QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+}
+
+// STANDARD HIGH GAIN at 14.2 MHz, AWG 14.
+inline void calculate(TARNWELL& window, int elements) { calculate(window, elements, elements); }
+
+// The check window once the check of the design just calculated has its result.
+inline NecCheckWindow* checkedWindow(TARNWELL& window) {
+    window.checkWithNec();
+    NecCheckWindow* check = window.checkWindow();
+    if (QTest::qWaitFor([&] { return check->result().has_value(); }, 30000)) return check;
+    ADD_FAILURE() << "the check gave no result";
+    return nullptr;
+}
+
+// The main window with a design calculated and the check window with its results.
+struct CheckedDesign {
+    explicit CheckedDesign(int elements) {
+        calculate(window, elements);
+        check = checkedWindow(window);
+    }
+    DesignState state;
+    TARNWELL window{state};
+    NecCheckWindow* check = nullptr;
+};
+
+inline QXYSeries* seriesOf(const QWidget& window, const char* view, const char* series) {
+    const auto* chart = child<QChartView>(window, view)->chart();
+    for (auto* s : chart->series())
+        if (s->objectName() == QLatin1String(series)) return qobject_cast<QXYSeries*>(s);
+    ADD_FAILURE() << "no series " << series;
+    return nullptr;
+}
+
+inline QList<QPointF> pointsOf(const QWidget& window, const char* view, const char* series) {
+    const QXYSeries* line = seriesOf(window, view, series);
+    return line ? line->points() : QList<QPointF>{};
+}
+
+inline QPushButton* buttonCaptioned(const QWidget& window, const QString& caption) {
+    for (auto* button : window.findChildren<QPushButton*>())
+        if (button->text() == caption) return button;
+    ADD_FAILURE() << "no button " << caption.toStdString();
+    return nullptr;
+}
+
+// Clicks the button and answers its file dialog with the path; the name the dialog suggested.
+inline QString saveThroughDialog(QPushButton& button, const QString& path) {
+    QString suggested;
+    QTimer answer;  // the dialog runs its own loop: answer it from there
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();  // as its Save button does
+            answer.stop();
+        }
+    });
+    answer.start(0);
+    button.click();
+    return suggested;
+}
+
+inline bool gone(pid_t pid) { return kill(pid, 0) == -1 && errno == ESRCH; }
+
+}  // namespace loopbeam::testing
