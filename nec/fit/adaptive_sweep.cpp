@@ -44,8 +44,8 @@ double relativeError(std::complex<double> z, std::complex<double> reference) {
 }
 
 // The evenly spread start: the must-solve frequencies and the span's ends,
-// then the output frequency nearest the middle of the widest gap, until
-// there are enough; as many as keep every engine process busy.
+// then the frequency of the start's pool nearest the middle of the widest
+// gap, until there are enough; as many as keep every engine process busy.
 std::vector<double> startingFrequencies(const AdaptiveSweepRequest& request) {
     std::vector<double> chosen = request.mustSolveMHz;
     chosen.push_back(request.outputMHz.front());
@@ -55,16 +55,16 @@ std::vector<double> startingFrequencies(const AdaptiveSweepRequest& request) {
     const std::size_t k = std::max(1u, request.solvesPerRound);
     const std::size_t wanted = std::min((std::max(kStartSolves, chosen.size()) + k - 1) / k * k,
                                         std::min(request.maxSolves, request.outputMHz.size()));
+    const std::vector<double>& pool = request.startPoolMHz.empty() ? request.outputMHz : request.startPoolMHz;
     while (chosen.size() < wanted) {
         std::size_t widest = 0;
         for (std::size_t i = 1; i + 1 < chosen.size(); ++i)
             if (chosen[i + 1] - chosen[i] > chosen[widest + 1] - chosen[widest]) widest = i;
         const double middle = (chosen[widest] + chosen[widest + 1]) / 2;
-        const auto nearest =
-            std::min_element(request.outputMHz.begin(), request.outputMHz.end(),
-                             [&](double a, double b) { return std::abs(a - middle) < std::abs(b - middle); });
+        const auto nearest = std::min_element(
+            pool.begin(), pool.end(), [&](double a, double b) { return std::abs(a - middle) < std::abs(b - middle); });
         if (std::find(chosen.begin(), chosen.end(), *nearest) != chosen.end())
-            break;  // no output frequency left between
+            break;  // no frequency of the pool left between
         chosen.insert(std::upper_bound(chosen.begin(), chosen.end(), *nearest), *nearest);
     }
     return chosen;

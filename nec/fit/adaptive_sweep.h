@@ -36,6 +36,10 @@ struct AdaptiveSweepRequest {
     std::vector<double> outputMHz;     // ascending, distinct, not empty: where the impedance is wanted
     std::vector<double> mustSolveMHz;  // among them, solved from the start: the locked frequency, the estimated edges
     unsigned solvesPerRound = 1;       // the engine processes that run at once: every round keeps them all busy
+    // Where the evenly spread first solves are taken from, when it holds any
+    // (the direct sweep's frequencies among the output, which a fallback then
+    // reuses); the output frequencies otherwise.
+    std::vector<double> startPoolMHz = {};
     std::size_t maxSolves = kMaxFitSolves;
 };
 
