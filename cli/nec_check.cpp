@@ -47,10 +47,10 @@ std::string flag(bool value) { return value ? "true" : "false"; }
 std::string tooLarge(const nec::NecModel& model) {
     const int segments = model.totalSegments();
     return nec::printfText(
-        "The check of this design has %d segments: about %.0f s and %.0f MB for each of its %zu "
-        "frequencies. Add --allow-large to run it.",
+        "The check of this design has %d segments: about %.0f s and %.0f MB for each frequency nec2c solves, of "
+        "at most %zu. Add --allow-large to run it.",
         segments, nec::secondsPerFrequency(segments, model.boomHeightMetres.has_value()),
-        nec::megabytesPerRun(segments), model.sweep.mhz.size());
+        nec::megabytesPerRun(segments), nec::mostSolves(model, nec::SweepMethod::Fitted));
 }
 
 }  // namespace
@@ -109,12 +109,13 @@ std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& d
 std::string necJson(const nec::CheckResult& result, const nec::CheckOptions& options) {
     std::string points, pattern;
     for (const nec::FrequencyPoint& p : result.sweep)
-        points += (points.empty() ? "" : ", ") +
-                  ("{\"mhz\": " + jsonNumber(p.mhz) + ", \"r_ohm\": " + jsonNumber(p.feedImpedance.real()) +
-                   ", \"x_ohm\": " + jsonNumber(p.feedImpedance.imag()) +
-                   ", \"swr_section\": " + jsonNumber(p.swrThroughSection) +
-                   ", \"swr_direct\": " + jsonNumber(p.swrDirect) + ", \"gain_dbi\": " + jsonNumber(p.forwardGainDbi) +
-                   ", \"front_to_back_db\": " + jsonNumber(p.frontToBackDb) + "}");
+        points +=
+            (points.empty() ? "" : ", ") +
+            ("{\"mhz\": " + jsonNumber(p.mhz) + ", \"r_ohm\": " + jsonNumber(p.feedImpedance.real()) +
+             ", \"x_ohm\": " + jsonNumber(p.feedImpedance.imag()) +
+             ", \"swr_section\": " + jsonNumber(p.swrThroughSection) + ", \"swr_direct\": " + jsonNumber(p.swrDirect) +
+             ", \"gain_dbi\": " + (p.solved ? jsonNumber(p.forwardGainDbi) : "null") + ", \"front_to_back_db\": " +
+             (p.solved ? jsonNumber(p.frontToBackDb) : "null") + ", \"solved\": " + flag(p.solved) + "}");
     for (const nec::PatternPoint& p : result.azimuthPattern)
         pattern += (pattern.empty() ? "" : ", ") + ("{\"azimuth_deg\": " + jsonNumber(p.azimuthDegrees) +
                                                     ", \"gain_dbi\": " + jsonNumber(p.gainDbi) + "}");

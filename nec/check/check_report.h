@@ -21,10 +21,10 @@ struct SummaryLine {
 
 // Every resonance, the lowest SWR through the section and fed directly, the
 // spans below 1.5 and 2 set beside the estimated range, the SWR at its
-// edges, gain and F/B at the locked frequency.
+// edges, gain and F/B at the locked frequency, and how the sweep was found.
 std::vector<SummaryLine> summaryLines(const CheckResult& result, const QuadDesign& design);
 
-// One line a frequency, the columns separated and headed with their units.
+// One line a solved frequency, the columns separated and headed with their units.
 std::string sweepTable(const CheckResult& result);
 
 }  // namespace loopbeam::nec

@@ -133,6 +133,11 @@ TEST(Sweep, HoldsTheExactFrequenciesAndAtLeastFivePerCentEachSide) {
         EXPECT_GE(fine.mhz.size(), 401u);
         for (double f : plan.mhz) EXPECT_TRUE(std::binary_search(fine.mhz.begin(), fine.mhz.end(), f)) << f;
     }
+    for (const int points : {kMinSweepPoints - 1, kMaxSweepPoints + 1}) {
+        CheckOptions options;
+        options.sweepPoints = points;
+        EXPECT_FALSE(buildModel(quad14MHz(), options)) << points;
+    }
 }
 
 }  // namespace
