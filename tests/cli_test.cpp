@@ -36,6 +36,9 @@ TEST(CommandLine, UsageErrors) {
         {"--freq", "14.2", "--ground", "301", "--simulate"},  // higher, the model would refuse after the report
         {"--freq", "14.2", "--touchstone", "-"},
         {"--freq", "14.2", "--nec-deck", "-", "--json"},
+        {"--freq", "14.2", "--sweep-points", "2002", "--simulate"},
+        {"--freq", "14.2", "--sweep-points", "401"},                       // shapes a check that is not asked for
+        {"--freq", "14.2", "--nec-deck", "q.nec", "--solve-every-point"},  // the deck's sweep is always direct
     };
     for (const auto& args : cases) {
         SCOPED_TRACE(args.empty() ? "no arguments" : std::string(args.back()));
@@ -54,6 +57,10 @@ TEST(CommandLine, ValuesInBothForms) {
     EXPECT_EQ(options->type, DesignType::DoubleReflector);
     EXPECT_EQ(options->coaxIndex, 4);
     EXPECT_TRUE(options->metric && options->json);
+    const auto sweep = parseCommandLine(
+        {"--freq=14.2", "--touchstone", "q.s1p", "--sweep-points=2001", "--solve-every-point", "--allow-large"});
+    EXPECT_EQ(std::get<Options>(sweep).sweep.points, 2001);
+    EXPECT_TRUE(std::get<Options>(sweep).sweep.solveEveryPoint);
     const auto byIndex = parseCommandLine({"--freq=", "--coax", "6"});
     EXPECT_EQ(std::get<Options>(byIndex).coaxIndex, 6);
     EXPECT_EQ(std::get<Options>(byIndex).freq, "");
@@ -137,6 +144,10 @@ TEST(CommandLine, RefusalsSayWhatIsWrong) {
         {"--freq=14.2 --ground= --simulate", 2,
          "--ground must be the boom's height in metres above 0 and at most 300, not an empty value"},
         {"--freq=14.2 --awg=", 2, "--awg must be a whole number from 10 to 20, not an empty value"},
+        {"--freq=14.2 --sweep-points=40 --simulate", 2,
+         "--sweep-points must be a whole number from 41 to 2001, not 40"},
+        {"--freq=14.2 --sweep-points 402 --solve-every-point --simulate", 2,
+         "--solve-every-point with more than 401 points runs nec2c at every one of them: add --allow-large to run it"},
         {"--freq=14.2 --elements 40 --simulate", 1,
          "The check of this design has 1768 segments: about 5 s and 52 MB for each frequency nec2c solves, of at "
          "most 80. Add "
