@@ -346,7 +346,8 @@ TEST(CommandLineCheck, AFitThatDoesNotSettleFallsBackToTheDirectSweepAndSaysSo) 
         << run.out.substr(at);
     EXPECT_GE(points, 43u);  // 41 and the estimated edges
     EXPECT_EQ(fitSolves, 40u);
-    EXPECT_LE(solves, 40u + points - 6);  // the fit's first six are the direct sweep's
+    // The fit solves the direct sweep's frequencies wherever they serve: a fallback reuses many.
+    EXPECT_LE(solves, 40u + points - 16);
     // Every frequency solved: in the table as in the Touchstone file.
     const std::size_t table = run.out.find("       MHz |");
     ASSERT_NE(table, std::string::npos);

@@ -56,8 +56,8 @@ std::vector<PatternPoint> azimuthPattern(const std::vector<Direction>& pattern) 
     return points;
 }
 
-// The locked frequency and the estimated edges solved first; the start's
-// even spread taken from the direct sweep's frequencies, which a fallback reuses.
+// The locked frequency and the estimated edges solved first; solves taken
+// from the direct sweep's frequencies where they serve, for a fallback to reuse.
 AdaptiveSweepRequest fitRequest(const SweepPlan& plan, unsigned processes) {
     AdaptiveSweepRequest request;
     request.outputMHz = plan.mhz;
@@ -65,7 +65,7 @@ AdaptiveSweepRequest fitRequest(const SweepPlan& plan, unsigned processes) {
     request.solvesPerRound = processes;
     const SweepPlan direct = directPlan(plan);
     for (double f : plan.mhz)
-        if (std::binary_search(direct.mhz.begin(), direct.mhz.end(), f)) request.startPoolMHz.push_back(f);
+        if (std::binary_search(direct.mhz.begin(), direct.mhz.end(), f)) request.reusableMHz.push_back(f);
     return request;
 }
 
