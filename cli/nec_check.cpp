@@ -44,13 +44,13 @@ std::string numbersJson(const std::vector<double>& values) {
 
 std::string flag(bool value) { return value ? "true" : "false"; }
 
-std::string tooLarge(const nec::NecModel& model) {
+std::string tooLarge(const nec::NecModel& model, nec::SweepMethod method) {
     const int segments = model.totalSegments();
     return nec::printfText(
-        "The check of this design has %d segments: about %.0f s and %.0f MB for each of its %zu "
-        "frequencies. Add --allow-large to run it.",
+        "The check of this design has %d segments: about %.0f s and %.0f MB for each frequency nec2c solves, of "
+        "at most %zu. Add --allow-large to run it.",
         segments, nec::secondsPerFrequency(segments, model.boomHeightMetres.has_value()),
-        nec::megabytesPerRun(segments), model.sweep.mhz.size());
+        nec::megabytesPerRun(segments), nec::mostSolves(model, method));
 }
 
 }  // namespace
@@ -62,6 +62,7 @@ NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) 
     run.options.shape = options.diamond ? nec::LoopShape::Diamond : nec::LoopShape::Square;
     run.options.boomHeightMetres = options.groundHeightMetres;
     applyModelChoices(options.model, run.options);
+    applySweepChoices(options.sweep, run.options);
     const auto model = nec::buildModel(run.design, run.options);
     if (!model) {
         run.failure = StepFailure{"nec", model.error().message};
@@ -72,10 +73,10 @@ NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) 
     if (options.necDeck) run.deck = nec::wholeDeck(*model);
     if (!options.runsCheck()) return run;
     if (nec::needsConfirmation(*model) && !options.allowLarge) {
-        run.failure = StepFailure{"nec", tooLarge(*model)};
+        run.failure = StepFailure{"nec", tooLarge(*model, sweepMethodOf(options.sweep))};
         return run;
     }
-    auto result = nec::runCheck(*model);
+    auto result = nec::runCheck(*model, {}, sweepMethodOf(options.sweep));
     if (!result)
         run.failure = StepFailure{"nec", result.error().message};
     else
@@ -108,13 +109,14 @@ std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& d
 std::string necJson(const nec::CheckResult& result, const NecCheckRun& check) {
     std::string points, pattern, notes;
     for (const nec::FrequencyPoint& p : result.sweep)
-        points += (points.empty() ? "" : ", ") +
-                  ("{\"mhz\": " + jsonNumber(p.mhz) + ", \"r_ohm\": " + jsonNumber(p.feedImpedance.real()) +
-                   ", \"x_ohm\": " + jsonNumber(p.feedImpedance.imag()) +
-                   ", \"swr_section\": " + jsonNumber(p.swrThroughSection) +
-                   ", \"swr_direct\": " + jsonNumber(p.swrDirect) + ", \"gain_dbi\": " + jsonNumber(p.forwardGainDbi) +
-                   ", \"front_to_back_db\": " + jsonNumber(p.frontToBackDb) +
-                   ", \"elevation_deg\": " + jsonNumber(p.elevationDegrees) + "}");
+        points +=
+            (points.empty() ? "" : ", ") +
+            ("{\"mhz\": " + jsonNumber(p.mhz) + ", \"r_ohm\": " + jsonNumber(p.feedImpedance.real()) +
+             ", \"x_ohm\": " + jsonNumber(p.feedImpedance.imag()) +
+             ", \"swr_section\": " + jsonNumber(p.swrThroughSection) + ", \"swr_direct\": " + jsonNumber(p.swrDirect) +
+             ", \"gain_dbi\": " + (p.solved ? jsonNumber(p.forwardGainDbi) : "null") +
+             ", \"front_to_back_db\": " + (p.solved ? jsonNumber(p.frontToBackDb) : "null") + ", \"elevation_deg\": " +
+             (p.solved ? jsonNumber(p.elevationDegrees) : "null") + ", \"solved\": " + flag(p.solved) + "}");
     for (const std::string& note : check.notes) notes += (notes.empty() ? "" : ", ") + jsonString(note);
     for (const nec::PatternPoint& p : result.azimuthPattern)
         pattern += (pattern.empty() ? "" : ", ") + ("{\"azimuth_deg\": " + jsonNumber(p.azimuthDegrees) +

@@ -115,7 +115,7 @@ bool* flagNamed(Options& options, std::string_view name) {
     if (name == "--simulate") return &options.simulate;
     if (name == "--diamond") return &options.diamond;
     if (name == "--allow-large") return &options.allowLarge;
-    return nullptr;
+    return sweepFlagNamed(options.sweep, name);
 }
 
 // The wire and the soil, with the limits, words and defaults of the model.
@@ -158,6 +158,7 @@ std::string usage() {
            "]\n"
            "                    [--coax NAME] [--metric] [--json]\n"
            "                    [--nec-deck FILE|-] [--simulate] [--touchstone FILE]\n"
+           "                    [--sweep-points N] [--solve-every-point]\n"
            "                    [--ground HEIGHT_M] [--diamond] [--allow-large] [--tune " +
            nec::wordsOf(nec::kTuneGoals) +
            "]\n"
@@ -182,6 +183,15 @@ std::string usage() {
            described("--nec-deck FILE", "write the NEC-2 card deck of the design; with - it is the only output") +
            described("--simulate", "run the check and report impedance, SWR, gain and front-to-back") +
            described("--touchstone FILE", "run the check and write the sweep as a Touchstone 1.1 .s1p file") +
+           described("--sweep-points N",
+                     nec::printfText("how many frequencies the sweep gives over the locked frequency +-5%%, %d to %d "
+                                     "(default %d): the feed "
+                                     "impedance from a rational fit of a few nec2c solves, gain and F/B where solved",
+                                     nec::kMinSweepPoints, nec::kMaxSweepPoints, nec::kSweepPoints)) +
+           described("--solve-every-point",
+                     nec::printfText("solve every frequency with nec2c instead of fitting, for comparison (above %d "
+                                     "points with --allow-large)",
+                                     nec::kSweepPoints)) +
            described("--ground HEIGHT_M",
                      "over the soil of --soil (default average), the boom at this height in metres (default: free "
                      "space)") +
@@ -214,7 +224,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
         }
         if (name != "--freq" && name != "--elements" && name != "--awg" && name != "--type" && name != "--coax" &&
             name != "--nec-deck" && name != "--touchstone" && name != "--ground" && name != "--tune" &&
-            !isModelOption(name))
+            !isModelOption(name) && !isSweepOption(name))
             return UsageError{"unknown option " + str(args[i])};
         if (!given.insert(name).second) return UsageError{str(name) + " is given twice"};
         if (!value) {
@@ -231,6 +241,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
         }
         if (isModelOption(name)) {
             if (auto error = readModelOption(name, *value, options.model)) return UsageError{*error};
+        } else if (isSweepOption(name)) {
+            if (auto error = readSweepOption(*value, options.sweep)) return UsageError{*error};
         } else if (name == "--freq") {
             if (!isValidUtf8(*value))
                 return UsageError{
@@ -285,6 +297,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
         return UsageError{
             "--allow-large lets the NEC-2 check of a large design run: add --simulate, --touchstone or --tune"};
     if (auto error = modelChoicesFault(options.model, options.groundHeightMetres.has_value(), options.modelsDesign()))
+        return UsageError{*error};
+    if (auto error = sweepChoicesFault(options.sweep, options.runsCheck(), options.allowLarge))
         return UsageError{*error};
     if (options.necDeck == "-" && (options.json || options.simulate))
         return UsageError{

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/model_options.h"
+#include "cli/sweep_options.h"
 #include "design/design_types.h"
 #include "design/selectors.h"
 #include "nec/tuning/tune.h"
@@ -31,6 +32,7 @@ struct Options {
     bool diamond = false;
     bool allowLarge = false;            // run a check above the size that asks first
     ModelChoices model;                 // the wire and the soil
+    SweepChoices sweep;                 // the sweep's points, fitted or each solved
     std::optional<nec::TuneGoal> tune;  // tune the checked design with NEC-2
 
     bool runsCheck() const { return simulate || touchstone.has_value() || tune.has_value(); }

@@ -254,12 +254,12 @@ void NecCheckWindow::startCheck() {
     if (nec::needsConfirmation(*model)) {
         const auto answer = QMessageBox::question(
             this, windowTitle(),
-            QStringLiteral("This design has %1 segments: the check takes about %2 s and %3 MB for each of its %4 "
-                           "frequencies, on every core. Run it?")
+            QStringLiteral("This design has %1 segments: the check takes about %2 s and %3 MB for each frequency "
+                           "it solves, of at most %4, on every core. Run it?")
                 .arg(model->totalSegments())
                 .arg(nec::secondsPerFrequency(model->totalSegments(), model->boomHeightMetres.has_value()), 0, 'f', 0)
                 .arg(nec::megabytesPerRun(model->totalSegments()), 0, 'f', 0)
-                .arg(model->sweep.mhz.size()));
+                .arg(nec::mostSolves(*model, nec::SweepMethod::Fitted)));
         activateWindow();  // some window managers give the focus elsewhere when the box goes
         if (answer != QMessageBox::Yes) return;
     }

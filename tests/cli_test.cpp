@@ -5,6 +5,7 @@
 #include <array>
 #include <complex>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -39,6 +40,9 @@ TEST(CommandLine, UsageErrors) {
         {"--freq", "14.2", "--allow-large", "--nec-deck", "a.nec"},     // runs no check
         {"--freq", "14.2", "--nec-deck", "a.nec", "--nec-deck=b.nec"},  // each value once, whatever its form
         {"--freq", "14.2", "--freq", "7.1"},
+        {"--freq", "14.2", "--sweep-points", "2002", "--simulate"},
+        {"--freq", "14.2", "--sweep-points", "401"},                       // shapes a check that is not asked for
+        {"--freq", "14.2", "--nec-deck", "q.nec", "--solve-every-point"},  // the deck's sweep is always direct
     };
     for (const auto& args : cases) {
         SCOPED_TRACE(args.empty() ? "no arguments" : std::string(args.back()));
@@ -57,6 +61,10 @@ TEST(CommandLine, ValuesInBothForms) {
     EXPECT_EQ(options->type, DesignType::DoubleReflector);
     EXPECT_EQ(options->coaxIndex, 4);
     EXPECT_TRUE(options->metric && options->json);
+    const auto sweep = parseCommandLine(
+        {"--freq=14.2", "--touchstone", "q.s1p", "--sweep-points=2001", "--solve-every-point", "--allow-large"});
+    EXPECT_EQ(std::get<Options>(sweep).sweep.points, 2001);
+    EXPECT_TRUE(std::get<Options>(sweep).sweep.solveEveryPoint);
     const auto byIndex = parseCommandLine({"--freq=", "--coax", "6"});
     EXPECT_EQ(std::get<Options>(byIndex).coaxIndex, 6);
     EXPECT_EQ(std::get<Options>(byIndex).freq, "");
@@ -149,8 +157,13 @@ TEST(CommandLine, RefusalsSayWhatIsWrong) {
         {"--freq=14.2 --ground= --simulate", 2,
          "--ground must be the boom's height in metres above 0 and at most 300, not an empty value"},
         {"--freq=14.2 --awg=", 2, "--awg must be a whole number from 10 to 20, not an empty value"},
+        {"--freq=14.2 --sweep-points=40 --simulate", 2,
+         "--sweep-points must be a whole number from 41 to 2001, not 40"},
+        {"--freq=14.2 --sweep-points 402 --solve-every-point --simulate", 2,
+         "--solve-every-point with more than 401 points runs nec2c at every one of them: add --allow-large to run it"},
         {"--freq=14.2 --elements 40 --simulate", 1,
-         "The check of this design has 1768 segments: about 5 s and 52 MB for each of its 43 frequencies. Add "
+         "The check of this design has 1768 segments: about 5 s and 52 MB for each frequency nec2c solves, of at "
+         "most 80. Add "
          "--allow-large to run it."},
     };
     for (const auto& c : cases) {
@@ -319,9 +332,21 @@ TEST(CommandLineCheck, TheJsonAndTheTouchstoneAgree) {
         EXPECT_NEAR(z.imag(), x, 0.01 + 1e-4 * std::abs(x));
         ++compared;
     }
-    EXPECT_GE(compared, 43u);  // the locked frequency +-5% and both estimated edges
+    EXPECT_GE(compared, 403u);  // 401 over the locked frequency +-5%, and both estimated edges
+    // Gain and F/B at the solved frequencies alone: a few, the locked one among them.
+    std::size_t solved = 0, fitted = 0;
+    for (at = run.out.find("\"solved\": true"); at != std::string::npos; at = run.out.find("\"solved\": true", at + 1))
+        ++solved;
+    const std::string none =
+        "\"gain_dbi\": null, \"front_to_back_db\": null, \"elevation_deg\": null, \"solved\": false}";
+    for (at = run.out.find(none); at != std::string::npos; at = run.out.find(none, at + 1)) ++fitted;
+    EXPECT_EQ(solved + fitted, compared);
+    EXPECT_GE(solved, 6u);
+    EXPECT_LE(solved, 40u);
+    // The locked frequency's, as nec2c gives them (Engine.TheCheckAgreesWithADeckWrittenByHand).
+    EXPECT_NE(run.out.find("\"gain_dbi\": 8.3, \"front_to_back_db\": 14.93, \"elevation_deg\": 0, \"solved\": true}"),
+              std::string::npos);
     EXPECT_NE(run.out.find("\"pattern\": [{\"azimuth_deg\": 0"), std::string::npos);
-    EXPECT_NE(run.out.find(", \"elevation_deg\": 0}, {\"mhz\": "), std::string::npos);  // in free space, the horizon
     EXPECT_NE(run.out.find("], \"notes\": [], \"model\": "), std::string::npos);
     EXPECT_NE(run.out.find("\"model\": {\"shape\": \"square\", \"insulation_mm\": null, \"permittivity\": null, "
                            "\"conductor\": \"copper\", \"soil\": null, \"boom_height_m\": null}}"),
@@ -331,6 +356,40 @@ TEST(CommandLineCheck, TheJsonAndTheTouchstoneAgree) {
          {"\"resonance_mhz\": 14.29", "\"resonances_mhz\": [14.29", "\"min_swr_mhz\": ", "\"min_swr_direct_mhz\": ",
           "\"at_sweep_edge\": {\"min_swr\": false, \"min_swr_direct\": false}"})
         EXPECT_NE(run.out.find(key), std::string::npos) << key;
+}
+
+// An engine whose resistances scatter by up to 0.5% from one frequency to the
+// next (the real nec2c, its output then changed): no fit of low order
+// follows them, and the check falls back to the direct sweep.
+TEST(CommandLineCheck, AFitThatDoesNotSettleFallsBackToTheDirectSweepAndSaysSo) {
+    const ScratchFolder folder;
+    std::filesystem::create_directory(folder / "bin");
+    std::ofstream(folder / "bin/nec2c")
+        << "#!/bin/sh\nexport PATH=\"${PATH#*:}\"\nnec2c \"$@\" || exit\n"
+           "awk '/ANTENNA INPUT PARAMETERS/ { n = 4 } n && !--n { $7 = sprintf(\"%.4E\", $7 * (1 + 0.005 * sin($7 * "
+           "7919))) } 1' \"$4\" > \"$4.x\" && mv \"$4.x\" \"$4\"\n";
+    std::filesystem::permissions(folder / "bin/nec2c", std::filesystem::perms::owner_all);
+    const CliRun run = runCli("--freq 14.2 --awg 14 --simulate --touchstone " + (folder / "q.s1p"),
+                              "PATH=" + (folder / "bin") + ":$PATH");
+    ASSERT_EQ(run.status, 0) << run.said;
+    unsigned points = 0, fitSolves = 0, solves = 0;
+    const std::size_t at = run.out.find("\nSweep ");
+    ASSERT_NE(at, std::string::npos) << run.out;
+    ASSERT_EQ(std::sscanf(run.out.c_str() + at,
+                          "\nSweep %u frequencies, each solved by nec2c: a fit of %u solves did not settle within "
+                          "0.1%% (%u solves in all)",
+                          &points, &fitSolves, &solves),
+              3)
+        << run.out.substr(at);
+    EXPECT_GE(points, 43u);  // 41 and the estimated edges
+    EXPECT_EQ(fitSolves, 40u);
+    // The fit solves the direct sweep's frequencies wherever they serve: a fallback reuses many.
+    EXPECT_LE(solves, 40u + points - 16);
+    // Every frequency solved: in the table as in the Touchstone file.
+    const std::size_t table = run.out.find("       MHz |");
+    ASSERT_NE(table, std::string::npos);
+    EXPECT_EQ(std::count(run.out.begin() + static_cast<std::ptrdiff_t>(table), run.out.end(), '\n'), points + 1);
+    EXPECT_EQ(readTouchstone(folder / "q.s1p").points.size(), points);
 }
 
 TEST(CommandLineCheck, TheWireAndSoilGoIntoTheJsonAndTheTouchstoneHeader) {

@@ -89,7 +89,9 @@ TEST(CommandLineCheck, ATuningThatFailsKeepsTheCheckAndLeavesNothing) {
     const fs::path bin = scratch.path / "bin", tmp = scratch.path / "tmp", deck = scratch.path / "tuned.nec";
     fs::create_directories(bin), fs::create_directories(tmp);
     test::writeScript(bin / "nec2c",
-                      "[ \"$(grep -c '^FR' \"$2\")\" = 1 ] && { echo solver broke >&2; exit 1; }\n"
+                      // A tuning's solve: the locked frequency alone (the check solves it among others).
+                      "[ \"$(grep -c '^FR' \"$2\")\" = 1 ] && grep -q '^FR 0 1 0 0 14.19999981 0' \"$2\" && "
+                      "{ echo solver broke >&2; exit 1; }\n"
                       "export PATH=\"${PATH#*:}\"\nexec nec2c \"$@\"");  // the real one, after this folder
     const std::string environment = "PATH=" + bin.string() + ":$PATH TMPDIR=" + tmp.string();
     const CliRun run =

@@ -2,21 +2,24 @@
 
 #include <algorithm>
 #include <cmath>
-#include <span>
-#include <thread>
+#include <functional>
 
 #include "nec/check/check_summary.h"
 #include "nec/check/feed_match.h"
 #include "nec/check/forward_look.h"
 #include "nec/check/pattern_figures.h"
-#include "nec/engine/engine_run.h"
-#include "nec/engine/nec2c_output.h"
+#include "nec/check/sweep_progress.h"
+#include "nec/engine/engine_solver.h"
+#include "nec/fit/adaptive_sweep.h"
 #include "nec/model/deck_writer.h"
-#include "nec/model/run_cost.h"
 
 namespace loopbeam::nec {
 
 namespace {
+
+// A fit usually settles within this many solves (10 to 20 for the designs
+// the program calculates, 34 for 25 elements, over ground up to 24).
+constexpr double kUsualFitSolves = 16;
 
 std::vector<FrequencyRequest> requestsOf(const SweepPlan& plan) {
     std::vector<FrequencyRequest> requests;
@@ -24,28 +27,24 @@ std::vector<FrequencyRequest> requestsOf(const SweepPlan& plan) {
     return requests;
 }
 
-// Contiguous runs of frequencies of nearly equal size, one per process.
-std::vector<std::span<const FrequencyRequest>> chunks(const std::vector<FrequencyRequest>& all, unsigned wanted) {
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const std::size_t count = std::min<std::size_t>(wanted ? wanted : cores, all.size());
-    std::vector<std::span<const FrequencyRequest>> parts;
-    for (std::size_t k = 0; k < count; ++k) {
-        const std::size_t first = k * all.size() / count, last = (k + 1) * all.size() / count;
-        parts.emplace_back(all.data() + first, last - first);
-    }
-    return parts;
-}
-
-FrequencyPoint pointOf(const FrequencyOutput& out, double mhz, double lockedMHz) {
-    const ForwardLook look = forwardLook(out.patterns.front());
+FrequencyPoint impedancePoint(std::complex<double> z, double mhz, double lockedMHz) {
     FrequencyPoint p;
     p.mhz = mhz;
-    p.feedImpedance = out.feedImpedance;
-    p.swrThroughSection = swr(throughMatchingSection(out.feedImpedance, mhz, lockedMHz));
-    p.swrDirect = swr(out.feedImpedance);
+    p.feedImpedance = z;
+    p.swrThroughSection = swr(throughMatchingSection(z, mhz, lockedMHz));
+    p.swrDirect = swr(z);
+    p.forwardGainDbi = p.frontToBackDb = p.elevationDegrees = NAN;
+    p.solved = false;
+    return p;
+}
+
+FrequencyPoint solvedPoint(const FrequencyOutput& out, double mhz, double lockedMHz) {
+    const ForwardLook look = forwardLook(out.patterns.front());
+    FrequencyPoint p = impedancePoint(out.feedImpedance, mhz, lockedMHz);
     p.forwardGainDbi = look.forward;
     p.frontToBackDb = std::round((look.forward - look.back) * 100) / 100;  // both printed to 0.01 dB
     p.elevationDegrees = 90 - look.theta;
+    p.solved = true;
     return p;
 }
 
@@ -57,38 +56,72 @@ std::vector<PatternPoint> azimuthPattern(const std::vector<Direction>& pattern) 
     return points;
 }
 
+// The locked frequency and the estimated edges solved first; solves taken
+// from the direct sweep's frequencies where they serve, for a fallback to reuse.
+AdaptiveSweepRequest fitRequest(const SweepPlan& plan, unsigned processes) {
+    AdaptiveSweepRequest request;
+    request.outputMHz = plan.mhz;
+    request.mustSolveMHz = {plan.locked(), plan.lowEdge(), plan.highEdge()};
+    request.solvesPerRound = processes;
+    const SweepPlan direct = directPlan(plan);
+    for (double f : plan.mhz)
+        if (std::binary_search(direct.mhz.begin(), direct.mhz.end(), f)) request.reusableMHz.push_back(f);
+    return request;
+}
+
 }  // namespace
 
-std::string wholeDeck(const NecModel& model) { return writeDeck(model, requestsOf(model.sweep)); }
+std::size_t mostSolves(const NecModel& model, SweepMethod method) {
+    if (method == SweepMethod::SolveEveryPoint) return model.sweep.mhz.size();
+    constexpr std::size_t kSolvedFirst = 3;
+    return kMaxFitSolves + directPlan(model.sweep).mhz.size() - kSolvedFirst;
+}
 
-Outcome<CheckResult> runCheck(const NecModel& model, const RunControl& control) {
-    const std::vector<FrequencyRequest> requests = requestsOf(model.sweep);
-    const auto parts = chunks(requests, control.parallelRuns);
-    const bool overGround = model.boomHeightMetres.has_value();
-    std::vector<EngineJob> jobs;
-    for (const auto& part : parts)
-        jobs.push_back(
-            {writeDeck(model, part), part.size(), timeoutSeconds(model.totalSegments(), part.size(), overGround)});
+std::string wholeDeck(const NecModel& model) { return writeDeck(model, requestsOf(directPlan(model.sweep))); }
 
-    auto outputs = runNec2c(jobs, control);
-    if (!outputs) return Refused{outputs.error()};
-
+Outcome<CheckResult> runCheck(const NecModel& model, const RunControl& control, SweepMethod method) {
+    const bool fitted = method == SweepMethod::Fitted;
+    SweepProgress progress(control.progress, fitted ? kUsualFitSolves : static_cast<double>(model.sweep.mhz.size()));
+    EngineSolver solver(model, control, [&](double solves) { progress.solved(solves); });
     CheckResult result;
     result.segments = model.totalSegments();
-    const double locked = model.sweep.mhz[model.sweep.lockedIndex];
-    for (std::size_t k = 0; k < parts.size(); ++k) {
-        auto read = readNec2cOutput((*outputs)[k], parts[k], model.feed, overGround);
-        if (!read) return Refused{read.error()};
-        for (std::size_t i = 0; i < read->size(); ++i) {
-            const FrequencyRequest& request = parts[k][i];
-            const FrequencyOutput& out = (*read)[i];
-            result.sweep.push_back(pointOf(out, request.mhz, locked));
-            if (!request.wholeAzimuth) continue;
-            result.azimuthPattern = azimuthPattern(out.patterns.front());
-            result.elevationPattern = elevationPlane(out.patterns.back());
+    result.swept.method = method;
+    SweepPlan plan = model.sweep;
+    std::vector<std::complex<double>> impedance;
+    if (fitted) {
+        auto fit = adaptiveSweep(fitRequest(plan, solver.processes()), std::ref(solver));
+        if (!fit) return Refused{fit.error()};
+        result.swept.fitSolves = fit->solved.size();
+        result.swept.fitAgreement = fit->largestDisagreement;
+        result.swept.fitCheckError = fit->verificationError;
+        if (fit->converged) {
+            impedance = std::move(fit->impedance);
+        } else {
+            result.swept.fellBack = true;
+            plan = directPlan(model.sweep);
+            const auto unsolved =
+                std::count_if(plan.mhz.begin(), plan.mhz.end(), [&](double f) { return !solver.outputs().count(f); });
+            progress.expect(static_cast<double>(solver.outputs().size()), static_cast<double>(unsolved));
         }
     }
-    result.summary = summarise(result.sweep, model.sweep);
+    if (impedance.empty()) {
+        auto solved = solver(plan.mhz);
+        if (!solved) return Refused{solved.error()};
+        impedance = std::move(*solved);
+    }
+
+    const double locked = plan.locked();
+    for (std::size_t i = 0; i < plan.mhz.size(); ++i) {
+        const auto out = solver.outputs().find(plan.mhz[i]);
+        result.sweep.push_back(out != solver.outputs().end() ? solvedPoint(out->second, plan.mhz[i], locked)
+                                                             : impedancePoint(impedance[i], plan.mhz[i], locked));
+    }
+    const FrequencyOutput& atLocked = solver.outputs().at(locked);
+    result.azimuthPattern = azimuthPattern(atLocked.patterns.front());
+    result.elevationPattern = elevationPlane(atLocked.patterns.back());
+    result.swept.solves = solver.outputs().size();
+    result.summary = summarise(result.sweep, plan);
+    progress.finished();
     return result;
 }
 

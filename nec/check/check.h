@@ -1,7 +1,10 @@
 #pragma once
 // The NEC-2 check of a calculated design: build the model (refusing designs
 // outside the thin-wire limits), ask before a large one (needsConfirmation in
-// run_cost.h), then run the sweep through nec2c on every core.
+// run_cost.h), then run the sweep through nec2c on every core: by default a
+// rational fit of a few solves (nec/fit/adaptive_sweep.h) gives the feed
+// impedance at every frequency of the sweep, and where the fit does not
+// settle within kMaxFitSolves, the kGridPoints direct sweep stands instead.
 //
 //     auto model = buildModel(design, options);
 //     if (!model) show(model.error().message);
@@ -10,6 +13,9 @@
 // A failed run gives its reason and no figures; a cancelled one gives
 // kCancelledMessage.
 
+#include <cstddef>
+#include <string>
+
 #include "nec/check/check_result.h"
 #include "nec/engine/run_control.h"
 #include "nec/model/nec_model.h"
@@ -17,9 +23,15 @@
 
 namespace loopbeam::nec {
 
-Outcome<CheckResult> runCheck(const NecModel& model, const RunControl& control = {});
+Outcome<CheckResult> runCheck(const NecModel& model, const RunControl& control = {},
+                              SweepMethod method = SweepMethod::Fitted);
 
-// The deck of the whole sweep in one run, as a NEC-2 program would read it.
+// The most frequencies the check may solve: a fit's kMaxFitSolves and then
+// the direct sweep's others (the locked frequency and the estimated edges are
+// solved first), or every frequency of the sweep.
+std::size_t mostSolves(const NecModel& model, SweepMethod method);
+
+// The deck of the direct sweep (kGridPoints) in one run, as a NEC-2 program would read it.
 std::string wholeDeck(const NecModel& model);
 
 }  // namespace loopbeam::nec

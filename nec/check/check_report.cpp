@@ -1,6 +1,7 @@
 #include "nec/check/check_report.h"
 
 #include "nec/choice_table.h"
+#include "nec/fit/adaptive_sweep.h"
 #include "nec/printf_text.h"
 
 namespace loopbeam::nec {
@@ -40,6 +41,20 @@ std::string lowestText(const LowestSwr& lowest) {
            (lowest.atSweepEdge ? ", at the edge of the sweep; it may lie beyond" : "");
 }
 
+// How the sweep's impedances were found, and a fallback's reason.
+std::string sweptText(const CheckResult& result) {
+    const SweepRecord& s = result.swept;
+    const std::size_t points = result.sweep.size();
+    if (s.fellBack)
+        return printfText(
+            "%zu frequencies, each solved by nec2c: a fit of %zu solves did not settle within %.2g%% (%zu solves in "
+            "all)",
+            points, s.fitSolves, kFitAgreement * 100, s.solves);
+    if (s.method == SweepMethod::SolveEveryPoint) return printfText("%zu frequencies, each solved by nec2c", points);
+    return printfText("%zu frequencies fitted to %zu nec2c solves (checked within %.2g%%)", points, s.solves,
+                      kFitVerification * 100);
+}
+
 }  // namespace
 
 std::string conditionsOf(const NecModel& model) {
@@ -68,6 +83,7 @@ std::vector<SummaryLine> summaryLines(const CheckResult& result, const QuadDesig
         {"Forward gain at " + locked, printfText("%.2f dBi", s.gainAtLockedDbi)},
         {"Front-to-back at " + locked, printfText("%.1f dB", s.frontToBackAtLockedDb)},
         {"Elevation of the figures", degreesText(s.elevationDegrees)},
+        {"Sweep", sweptText(result)},
     };
 }
 
@@ -75,9 +91,11 @@ std::string sweepTable(const CheckResult& result, bool overGround) {
     std::string out = "       MHz |    R ohm |    X ohm | SWR section | SWR direct | Gain dBi | F/B dB";
     out += overGround ? " | Elevation deg\n" : "\n";
     for (const FrequencyPoint& p : result.sweep)
-        out += printfText("%10.4f | %8.2f | %8.2f | %11.3f | %10.3f | %8.2f | %6.1f", p.mhz, p.feedImpedance.real(),
-                          p.feedImpedance.imag(), p.swrThroughSection, p.swrDirect, p.forwardGainDbi, p.frontToBackDb) +
-               (overGround ? printfText(" | %13.0f\n", p.elevationDegrees) : "\n");
+        if (p.solved)
+            out += printfText("%10.4f | %8.2f | %8.2f | %11.3f | %10.3f | %8.2f | %6.1f", p.mhz, p.feedImpedance.real(),
+                              p.feedImpedance.imag(), p.swrThroughSection, p.swrDirect, p.forwardGainDbi,
+                              p.frontToBackDb) +
+                   (overGround ? printfText(" | %13.0f\n", p.elevationDegrees) : "\n");
     return out;
 }
 

@@ -1,12 +1,16 @@
 #pragma once
-// What a check found: the sweep, frequency by frequency, its summary, and the
-// patterns at the locked frequency.
+// What a check found: the sweep, frequency by frequency, how it was found,
+// its summary, and the patterns at the locked frequency.
 
 #include <complex>
+#include <cstddef>
 #include <vector>
 
 namespace loopbeam::nec {
 
+// A frequency of the sweep. Its impedance and SWRs are NEC-2's own where it
+// was solved, the fit's elsewhere; gain, F/B and their elevation come only
+// from a solve, and are NaN elsewhere.
 struct FrequencyPoint {
     double mhz = 0;
     std::complex<double> feedImpedance;  // ohms, R + jX
@@ -15,6 +19,22 @@ struct FrequencyPoint {
     double forwardGainDbi = 0;
     double frontToBackDb = 0;     // forward gain minus the gain straight behind
     double elevationDegrees = 0;  // where forward gain and F/B were taken: 0 in free space
+    bool solved = true;           // by nec2c at this very frequency
+};
+
+// How a check finds the feed impedance over its sweep.
+enum class SweepMethod {
+    Fitted,           // a rational fit of a few solves; the direct sweep where it does not settle
+    SolveEveryPoint,  // every frequency solved by nec2c
+};
+
+struct SweepRecord {
+    SweepMethod method = SweepMethod::SolveEveryPoint;
+    bool fellBack = false;   // the fit did not settle: the direct sweep of kGridPoints instead
+    std::size_t solves = 0;  // frequencies nec2c solved, the fit's and the fallback's together
+    std::size_t fitSolves = 0;
+    double fitAgreement = 0;   // of the last two fits, largest share of |Z| between them
+    double fitCheckError = 0;  // of the accepted fit against its check solves, share of |Z|
 };
 
 struct PatternPoint {
@@ -61,6 +81,7 @@ struct CheckResult {
     std::vector<PatternPoint> azimuthPattern;      // at the locked frequency and its elevation
     std::vector<ElevationPoint> elevationPattern;  // at the locked frequency, by ascending elevation
     int segments = 0;
+    SweepRecord swept;
 };
 
 }  // namespace loopbeam::nec

@@ -18,10 +18,13 @@ void writeTouchstone(std::ostream& out, const CheckResult& result, std::span<con
 void writeSweepCsv(std::ostream& out, const CheckResult& result) {
     out << "frequency_MHz,R_ohm,X_ohm,SWR_50ohm_through_75ohm_section,SWR_50ohm_direct,forward_gain_dBi,"
            "front_to_back_dB,elevation_deg\n";
-    for (const FrequencyPoint& p : result.sweep)
-        out << printfText("%.10g,%.6g,%.6g,%.4f,%.4f,%.2f,%.2f,%.0f\n", p.mhz, p.feedImpedance.real(),
-                          p.feedImpedance.imag(), p.swrThroughSection, p.swrDirect, p.forwardGainDbi, p.frontToBackDb,
-                          p.elevationDegrees);
+    for (const FrequencyPoint& p : result.sweep) {
+        out << printfText("%.10g,%.6g,%.6g,%.4f,%.4f,", p.mhz, p.feedImpedance.real(), p.feedImpedance.imag(),
+                          p.swrThroughSection, p.swrDirect);
+        // Gain and F/B come only from a solve: blank at a fitted frequency.
+        out << (p.solved ? printfText("%.2f,%.2f,%.0f\n", p.forwardGainDbi, p.frontToBackDb, p.elevationDegrees)
+                         : std::string(",,\n"));
+    }
 }
 
 }  // namespace loopbeam::nec

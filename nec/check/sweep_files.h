@@ -1,6 +1,6 @@
 #pragma once
 // The sweep as files: a Touchstone 1.1 .s1p (S11 at the feed point against 50
-// ohms) and a CSV table with units in its header.
+// ohms) and a CSV table with units in its header, every frequency of the sweep.
 
 #include <ostream>
 #include <span>

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <optional>
+#include <thread>
 
 #include "common/checked_output.h"
 #include "nec/engine/capped_read.h"
@@ -81,6 +82,10 @@ double solvedFraction(const std::vector<JobFiles>& files, const std::vector<Engi
 }
 
 }  // namespace
+
+unsigned enginesAtOnce(const RunControl& control) {
+    return control.parallelRuns ? control.parallelRuns : std::max(1u, std::thread::hardware_concurrency());
+}
 
 Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, const RunControl& control) {
     CancelHandle own;

@@ -33,4 +33,7 @@ struct EngineJob {
 
 Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, const RunControl& control);
 
+// How many nec2c run at once: control.parallelRuns, or one per core.
+unsigned enginesAtOnce(const RunControl& control);
+
 }  // namespace loopbeam::nec

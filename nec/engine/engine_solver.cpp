@@ -1,7 +1,6 @@
 #include "nec/engine/engine_solver.h"
 
 #include <algorithm>
-#include <thread>
 
 #include "nec/engine/engine_run.h"
 #include "nec/model/deck_writer.h"
@@ -9,43 +8,46 @@
 
 namespace loopbeam::nec {
 
-EngineSolver::EngineSolver(const NecModel& model, RunControl control) : model_(model), control_(std::move(control)) {
-    // The fraction of one batch would read as the whole sweep's.
+EngineSolver::EngineSolver(const NecModel& model, RunControl control, std::function<void(double)> solved)
+    : model_(model), control_(std::move(control)), solved_(std::move(solved)) {
     control_.progress = nullptr;
 }
 
-unsigned EngineSolver::processes() const {
-    return control_.parallelRuns ? control_.parallelRuns : std::max(1u, std::thread::hardware_concurrency());
-}
-
 Outcome<std::vector<std::complex<double>>> EngineSolver::operator()(std::span<const double> mhz) {
-    const double locked = model_.sweep.mhz[model_.sweep.lockedIndex];
+    const double locked = model_.sweep.locked();
     std::vector<FrequencyRequest> requests;
-    for (double f : mhz) requests.push_back({f, f == locked});
-    const bool overGround = model_.boomHeightMetres.has_value();
+    for (double f : mhz)
+        if (!outputs_.count(f) &&
+            std::none_of(requests.begin(), requests.end(), [f](const FrequencyRequest& r) { return r.mhz == f; }))
+            requests.push_back({f, f == locked});
 
-    // Contiguous runs of nearly equal size, one per process.
-    const std::size_t count = std::min<std::size_t>(processes(), requests.size());
-    std::vector<std::span<const FrequencyRequest>> parts;
-    std::vector<EngineJob> jobs;
-    for (std::size_t k = 0; k < count; ++k) {
-        const std::size_t first = k * requests.size() / count, last = (k + 1) * requests.size() / count;
-        parts.emplace_back(requests.data() + first, last - first);
-        jobs.push_back({writeDeck(model_, parts.back()), parts.back().size(),
-                        timeoutSeconds(model_.totalSegments(), parts.back().size(), overGround)});
+    if (!requests.empty()) {
+        const bool overGround = model_.boomHeightMetres.has_value();
+        const std::size_t count = std::min<std::size_t>(processes(), requests.size());
+        std::vector<std::span<const FrequencyRequest>> parts;
+        std::vector<EngineJob> jobs;
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::size_t first = k * requests.size() / count, last = (k + 1) * requests.size() / count;
+            parts.emplace_back(requests.data() + first, last - first);
+            jobs.push_back({writeDeck(model_, parts.back()), parts.back().size(),
+                            timeoutSeconds(model_.totalSegments(), parts.back().size(), overGround)});
+        }
+        RunControl control = control_;
+        const double before = static_cast<double>(outputs_.size()), batch = static_cast<double>(requests.size());
+        if (solved_) control.progress = [&](double fraction) { solved_(before + fraction * batch); };
+        auto printed = runNec2c(jobs, control);
+        if (!printed) return Refused{printed.error()};
+        std::map<double, FrequencyOutput> read;
+        for (std::size_t k = 0; k < parts.size(); ++k) {
+            auto part = readNec2cOutput((*printed)[k], parts[k], model_.feed, overGround);
+            if (!part) return Refused{part.error()};
+            for (std::size_t i = 0; i < part->size(); ++i) read[parts[k][i].mhz] = std::move((*part)[i]);
+        }
+        outputs_.merge(read);  // all of a batch or none of it
     }
-    auto printed = runNec2c(jobs, control_);
-    if (!printed) return Refused{printed.error()};
 
     std::vector<std::complex<double>> impedances;
-    for (std::size_t k = 0; k < parts.size(); ++k) {
-        auto read = readNec2cOutput((*printed)[k], parts[k], model_.feed, overGround);
-        if (!read) return Refused{read.error()};
-        for (std::size_t i = 0; i < read->size(); ++i) {
-            impedances.push_back((*read)[i].feedImpedance);
-            outputs_[parts[k][i].mhz] = std::move((*read)[i]);
-        }
-    }
+    for (double f : mhz) impedances.push_back(outputs_.at(f).feedImpedance);
     return impedances;
 }
 

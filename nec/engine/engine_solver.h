@@ -1,13 +1,17 @@
 #pragma once
-// Direct solves of a model through nec2c for the adaptive sweep: a batch of
-// frequencies split over the engine processes, one per core, and every
-// frequency's whole output kept by the frequency asked for.
+// Direct solves of a model through nec2c: a batch of frequencies split into
+// contiguous runs of nearly equal size, one nec2c each, as many at once as
+// there are cores; every frequency's whole output kept by the frequency asked
+// for, and never solved twice.
 
 #include <complex>
+#include <cstddef>
+#include <functional>
 #include <map>
 #include <span>
 #include <vector>
 
+#include "nec/engine/engine_run.h"
 #include "nec/engine/nec2c_output.h"
 #include "nec/engine/run_control.h"
 #include "nec/model/nec_model.h"
@@ -17,11 +21,13 @@ namespace loopbeam::nec {
 
 class EngineSolver {
 public:
-    // The model is referenced, not copied: it outlives the solver.
-    EngineSolver(const NecModel& model, RunControl control);
+    // The model is referenced, not copied: it outlives the solver. solved is
+    // told how many frequencies are solved so far, a running batch's share
+    // included (control.progress is not called: it would read a batch as the whole).
+    EngineSolver(const NecModel& model, RunControl control, std::function<void(double solved)> solved = {});
 
-    // How many nec2c run at once: the size of a batch that keeps every core busy.
-    unsigned processes() const;
+    // The size of a batch that keeps every engine busy.
+    unsigned processes() const { return enginesAtOnce(control_); }
 
     // An ImpedanceSolver: the feed impedances in the order asked, or why not.
     Outcome<std::vector<std::complex<double>>> operator()(std::span<const double> mhz);
@@ -31,6 +37,7 @@ public:
 private:
     const NecModel& model_;
     RunControl control_;
+    std::function<void(double)> solved_;
     std::map<double, FrequencyOutput> outputs_;
 };
 

@@ -44,8 +44,9 @@ double relativeError(std::complex<double> z, std::complex<double> reference) {
 }
 
 // The evenly spread start: the must-solve frequencies and the span's ends,
-// then the output frequency nearest the middle of the widest gap, until
-// there are enough; as many as keep every engine process busy.
+// then the reusable frequency (or without any, the output frequency) nearest
+// the middle of the widest gap, until there are enough; as many as keep
+// every engine process busy.
 std::vector<double> startingFrequencies(const AdaptiveSweepRequest& request) {
     std::vector<double> chosen = request.mustSolveMHz;
     chosen.push_back(request.outputMHz.front());
@@ -55,16 +56,15 @@ std::vector<double> startingFrequencies(const AdaptiveSweepRequest& request) {
     const std::size_t k = std::max(1u, request.solvesPerRound);
     const std::size_t wanted = std::min((std::max(kStartSolves, chosen.size()) + k - 1) / k * k,
                                         std::min(request.maxSolves, request.outputMHz.size()));
+    const std::vector<double>& pool = request.reusableMHz.empty() ? request.outputMHz : request.reusableMHz;
     while (chosen.size() < wanted) {
         std::size_t widest = 0;
         for (std::size_t i = 1; i + 1 < chosen.size(); ++i)
             if (chosen[i + 1] - chosen[i] > chosen[widest + 1] - chosen[widest]) widest = i;
         const double middle = (chosen[widest] + chosen[widest + 1]) / 2;
-        const auto nearest =
-            std::min_element(request.outputMHz.begin(), request.outputMHz.end(),
-                             [&](double a, double b) { return std::abs(a - middle) < std::abs(b - middle); });
-        if (std::find(chosen.begin(), chosen.end(), *nearest) != chosen.end())
-            break;  // no output frequency left between
+        const auto nearest = std::min_element(
+            pool.begin(), pool.end(), [&](double a, double b) { return std::abs(a - middle) < std::abs(b - middle); });
+        if (std::find(chosen.begin(), chosen.end(), *nearest) != chosen.end()) break;  // none left between
         chosen.insert(std::upper_bound(chosen.begin(), chosen.end(), *nearest), *nearest);
     }
     return chosen;
@@ -75,22 +75,41 @@ struct Peak {
     double disagreement = 0;
 };
 
-// In each gap between solved frequencies, the output frequency where the two
-// fits disagree most; the largest first.
+// Where to solve next, a frequency in each gap between solved frequencies,
+// the gap of the largest disagreement first: the output frequency where the
+// two fits disagree most; but while they disagree beyond kFitAgreement, the
+// reusable frequency of the gap where they disagree most, if it holds one.
 std::vector<Peak> peaksByGap(const Solved& solved, const RationalFit& higher, const RationalFit& lower,
-                             const std::vector<double>& output) {
-    std::vector<Peak> peaks;
+                             const AdaptiveSweepRequest& request) {
+    struct Gap {
+        Peak any, reusable;
+        bool holdsReusable = false;
+    };
+    const std::vector<double>& reusable = request.reusableMHz;
+    std::vector<Gap> gaps;
+    double largest = 0;
     auto gapEnd = solved.begin();
-    for (double f : output) {
+    for (double f : request.outputMHz) {
         if (solved.count(f)) continue;
         const bool newGap = gapEnd == solved.end() || f > gapEnd->first;
         if (newGap) {
             gapEnd = solved.upper_bound(f);
-            peaks.push_back({});
+            gaps.push_back({});
         }
+        Gap& gap = gaps.back();
         const double d = relativeError(lower.at(f), higher.at(f));
-        if (d >= peaks.back().disagreement) peaks.back() = {f, d};
+        largest = std::max(largest, d);
+        if (d >= gap.any.disagreement) gap.any = {f, d};
+        if (std::binary_search(reusable.begin(), reusable.end(), f) &&
+            (!gap.holdsReusable || d >= gap.reusable.disagreement)) {
+            gap.reusable = {f, d};
+            gap.holdsReusable = true;
+        }
     }
+    std::vector<Peak> peaks;
+    for (const Gap& gap : gaps)
+        peaks.push_back(gap.holdsReusable && largest > kFitAgreement ? Peak{gap.reusable.mhz, gap.any.disagreement}
+                                                                     : gap.any);
     std::stable_sort(peaks.begin(), peaks.end(),
                      [](const Peak& a, const Peak& b) { return a.disagreement > b.disagreement; });
     return peaks;
@@ -119,7 +138,7 @@ Outcome<AdaptiveSweep> adaptiveSweep(const AdaptiveSweepRequest& request, const 
     while (true) {
         const auto [higherOrder, lowerOrder] = ordersFor(solved.size());
         const RationalFit higher = fitTo(solved, higherOrder, request), lower = fitTo(solved, lowerOrder, request);
-        const std::vector<Peak> peaks = peaksByGap(solved, higher, lower, request.outputMHz);
+        const std::vector<Peak> peaks = peaksByGap(solved, higher, lower, request);
         sweep.higher = higherOrder;
         sweep.lower = lowerOrder;
         sweep.largestDisagreement = peaks.empty() ? 0 : peaks.front().disagreement;

@@ -36,6 +36,11 @@ struct AdaptiveSweepRequest {
     std::vector<double> outputMHz;     // ascending, distinct, not empty: where the impedance is wanted
     std::vector<double> mustSolveMHz;  // among them, solved from the start: the locked frequency, the estimated edges
     unsigned solvesPerRound = 1;       // the engine processes that run at once: every round keeps them all busy
+    // Ascending, among the output: frequencies a fallback would solve anyway
+    // (the direct sweep's). The evenly spread first solves are taken from
+    // them, and so is each solve that refines a gap holding one; the check
+    // solves go where the fits disagree most.
+    std::vector<double> reusableMHz = {};
     std::size_t maxSolves = kMaxFitSolves;
 };
 

@@ -128,6 +128,9 @@ Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& optio
                        "shapes the pattern; check in free space instead.",
                        kMaxBoomHeightMetres));
 
+    if (options.sweepPoints < kMinSweepPoints || options.sweepPoints > kMaxSweepPoints)
+        return refuse(printfText("The sweep must have %d to %d points.", kMinSweepPoints, kMaxSweepPoints));
+
     NecModel model;
     model.shape = options.shape;
     model.wireRadiusMetres = design.wireDiameterInches * kMetresPerInch / 2;
@@ -135,7 +138,7 @@ Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& optio
     model.soil = options.soil;
     model.conductor = options.conductor;
     model.insulation = options.insulation;
-    model.sweep = planSweep(design.lockedMHz, design.estimatedLowMHz, design.estimatedHighMHz);
+    model.sweep = planSweep(design.lockedMHz, design.estimatedLowMHz, design.estimatedHighMHz, options.sweepPoints);
     const double centreZ = options.boomHeightMetres.value_or(0);
 
     int tag = 0;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "nec/model/soil.h"
+#include "nec/model/sweep_plan.h"
 #include "nec/model/wire.h"
 
 namespace loopbeam::nec {
@@ -37,6 +38,7 @@ struct CheckOptions {
     Soil soil = Soil::Average;  // under the boom, when there is a height
     Conductor conductor = Conductor::Copper;
     std::optional<Insulation> insulation = std::nullopt;  // bare wire without
+    int sweepPoints = kSweepPoints;                       // kMinSweepPoints to kMaxSweepPoints
 
     bool operator==(const CheckOptions&) const = default;
 };

@@ -122,7 +122,7 @@ Outcome<Tuned> tune(const NecModel& calculated, const CheckResult& check, TuneGo
     tuned.model.comments.push_back(tunedComment(tuned));
     RunControl last = control;
     last.progress = [&](double fraction) { report(kSearchShare + (1 - kSearchShare) * fraction); };
-    auto result = runCheck(tuned.model, last);
+    auto result = runCheck(tuned.model, last, check.swept.method);  // as the calculated design was checked
     if (!result)
         return refuse(result.error().message == kCancelledMessage ? kCancelledMessage
                                                                   : stopped(goal, result.error().message));

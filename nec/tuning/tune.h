@@ -7,7 +7,8 @@
 //    frequency, then the driven loop to resonance, again until neither moves
 //    by more than 0.05%.
 // The directors stay alike. The tuned model, with the calculated model's
-// segments, is then checked with the full sweep like a calculated one.
+// segments, is then checked with the full sweep like the calculated one (the
+// same sweep method).
 //
 //     auto check = runCheck(model, control);
 //     auto tuned = tune(model, *check, TuneGoal::Resonance, control);

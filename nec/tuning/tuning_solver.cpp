@@ -1,8 +1,8 @@
 #include "nec/tuning/tuning_solver.h"
 
 #include <algorithm>
-#include <thread>
 
+#include "nec/engine/engine_run.h"
 #include "nec/printf_text.h"
 
 namespace loopbeam::nec {
@@ -14,9 +14,7 @@ TuningSolver::TuningSolver(const NecModel& calculated, const RunControl& control
     control_.progress = nullptr;
 }
 
-unsigned TuningSolver::processes() const {
-    return control_.parallelRuns ? control_.parallelRuns : std::max(1u, std::thread::hardware_concurrency());
-}
+unsigned TuningSolver::processes() const { return enginesAtOnce(control_); }
 
 std::vector<Evaluation> TuningSolver::solve(std::span<const Probe> probes) {
     if (solves_ + static_cast<int>(probes.size()) > budget_)

@@ -77,6 +77,11 @@ TEST(SweepFiles, TouchstoneAndCsvCarryTheSweepAndWriteFailuresAreReported) {
               "frequency_MHz,R_ohm,X_ohm,SWR_50ohm_through_75ohm_section,SWR_50ohm_direct,forward_gain_dBi,"
               "front_to_back_dB,elevation_deg");
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 3);
+    // A fitted frequency has no gain, F/B or elevation of its own: blank.
+    result.sweep[1].solved = false;
+    std::ostringstream fitted;
+    writeSweepCsv(fitted, result);
+    EXPECT_TRUE(fitted.str().ends_with("\n14.35,50,50,1.0000,0.0000,,,\n")) << fitted.str();
 
     const auto full = writeFile("/dev/full", table);
     ASSERT_TRUE(full);

@@ -128,6 +128,15 @@ TEST(Sweep, HoldsTheExactFrequenciesAndAtLeastFivePerCentEachSide) {
         EXPECT_EQ(plan.mhz[plan.highEdgeIndex], c.high);
         EXPECT_NEAR(plan.mhz.front(), c.from, 1e-9);
         EXPECT_NEAR(plan.mhz.back(), c.to, 1e-9);
+        // The fitted sweep's 401 hold the direct sweep's 41 to the last bit, for a fallback to reuse its solves.
+        const SweepPlan fine = planSweep(c.locked, c.low, c.high, kSweepPoints);
+        EXPECT_GE(fine.mhz.size(), 401u);
+        for (double f : plan.mhz) EXPECT_TRUE(std::binary_search(fine.mhz.begin(), fine.mhz.end(), f)) << f;
+    }
+    for (const int points : {kMinSweepPoints - 1, kMaxSweepPoints + 1}) {
+        CheckOptions options;
+        options.sweepPoints = points;
+        EXPECT_FALSE(buildModel(quad14MHz(), options)) << points;
     }
 }
 

@@ -104,7 +104,7 @@ TEST(Summary, TheWordsFollowTheFigures) {
     QuadDesign design;
     design.lockedMHz = 14.2;
     const auto lines = summaryLines(result, design);
-    ASSERT_EQ(lines.size(), 9u);
+    ASSERT_EQ(lines.size(), 10u);  // the last says how the sweep was found
     EXPECT_EQ(lines[3].label, "SWR below 1.5 through the 75-ohm section");
     EXPECT_EQ(lines[4].label, "SWR below 2 through the 75-ohm section");
     EXPECT_EQ(lines[8].value, "1 degree");
