@@ -41,27 +41,33 @@ double oneRunSeconds(benchmark::State& bench, const NecModel& model) {
     });
 }
 
-void CheckAgainstOneRun(benchmark::State& bench) {
-    const auto model = modelOf(bench);
-    double single = 0, check = 0;
-    SweepRecord swept;
+// Times the work against one nec2c run of the whole deck at each iteration,
+// and sets the counters every benchmark here reports.
+void timeAgainstOneRun(benchmark::State& bench, const NecModel& model, const char* secondsCounter, const auto& work) {
+    double single = 0, timed = 0;
     for (auto _ : bench) {
-        single += oneRunSeconds(bench, *model);
-        const double seconds = secondsOf([&] {
-            auto result = runCheck(*model);
-            if (!result) return bench.SkipWithError(result.error().message.c_str());
-            swept = result->swept;
-        });
-        check += seconds;
+        single += oneRunSeconds(bench, model);
+        const double seconds = secondsOf(work);
+        timed += seconds;
         bench.SetIterationTime(seconds);
     }
     const double n = static_cast<double>(bench.iterations());
-    bench.counters["segments"] = model->totalSegments();
+    bench.counters["segments"] = model.totalSegments();
+    bench.counters["single_run_s"] = single / n;
+    bench.counters[secondsCounter] = timed / n;
+    bench.counters["ratio"] = timed / single;
+}
+
+void CheckAgainstOneRun(benchmark::State& bench) {
+    const auto model = modelOf(bench);
+    SweepRecord swept;
+    timeAgainstOneRun(bench, *model, "check_s", [&] {
+        auto result = runCheck(*model);
+        if (!result) return bench.SkipWithError(result.error().message.c_str());
+        swept = result->swept;
+    });
     bench.counters["solves"] = static_cast<double>(swept.solves);
     bench.counters["fell_back"] = swept.fellBack;
-    bench.counters["single_run_s"] = single / n;
-    bench.counters["check_s"] = check / n;
-    bench.counters["ratio"] = check / single;
 }
 BENCHMARK(CheckAgainstOneRun)
     ->Arg(3)
@@ -74,26 +80,15 @@ BENCHMARK(CheckAgainstOneRun)
 
 void TuneAgainstOneRun(benchmark::State& bench, TuneGoal goal) {
     const auto model = modelOf(bench);
-    double single = 0, tuning = 0;
     int solves = 0;
-    for (auto _ : bench) {
-        single += oneRunSeconds(bench, *model);
-        const double seconds = secondsOf([&] {
-            auto check = runCheck(*model);
-            if (!check) return bench.SkipWithError(check.error().message.c_str());
-            auto tuned = tune(*model, *check, goal);
-            if (!tuned) return bench.SkipWithError(tuned.error().message.c_str());
-            solves = tuned->solves;
-        });
-        tuning += seconds;
-        bench.SetIterationTime(seconds);
-    }
-    const double n = static_cast<double>(bench.iterations());
-    bench.counters["segments"] = model->totalSegments();
+    timeAgainstOneRun(bench, *model, "tune_s", [&] {
+        auto check = runCheck(*model);
+        if (!check) return bench.SkipWithError(check.error().message.c_str());
+        auto tuned = tune(*model, *check, goal);
+        if (!tuned) return bench.SkipWithError(tuned.error().message.c_str());
+        solves = tuned->solves;
+    });
     bench.counters["solves"] = solves;
-    bench.counters["single_run_s"] = single / n;
-    bench.counters["tune_s"] = tuning / n;
-    bench.counters["ratio"] = tuning / single;
 }
 
 void tuneSizes(benchmark::internal::Benchmark* b) {
