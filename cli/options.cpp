@@ -74,13 +74,6 @@ std::string cableChoices() {
     return out + "or its index 0 to " + number(static_cast<long>(kCables.size()) - 1);
 }
 
-std::optional<int> wholeNumber(std::string_view text) {
-    int value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
 std::optional<std::int16_t> inRange(std::string_view text, const SelectorRange& range) {
     const auto value = wholeNumber(text);
     if (!value || !range.contains(*value)) return std::nullopt;
@@ -152,6 +145,13 @@ std::string modelHelp() {
 }  // namespace
 
 std::string notValue(std::string_view value) { return value.empty() ? "not an empty value" : "not " + str(value); }
+
+std::optional<int> wholeNumber(std::string_view text) {
+    int value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
+    return value;
+}
 
 std::string usage() {
     return "usage: loopbeam-cli --freq TEXT [--elements N] [--awg N] [--type " + typeWords() +

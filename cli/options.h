@@ -55,4 +55,7 @@ std::string usage();
 // The end of a message that refuses a value; --ground= gives an empty one.
 std::string notValue(std::string_view value);
 
+// The text as an int, written in digits alone (a minus sign before them aside).
+std::optional<int> wholeNumber(std::string_view text);
+
 }  // namespace loopbeam::cli
