@@ -91,12 +91,6 @@ std::optional<DesignType> designType(std::string_view text) {
     return std::nullopt;
 }
 
-std::string typeWords() {
-    std::string out;
-    for (const TypeWord& choice : kTypeWords) out += (out.empty() ? "" : "|") + str(choice.word);
-    return out;
-}
-
 std::string mustBeWhole(std::string_view option, const SelectorRange& range, std::string_view value) {
     return str(option) + " must be a whole number from " + number(range.minimum) + " to " + number(range.maximum) +
            ", " + notValue(value);
@@ -154,7 +148,7 @@ std::optional<int> wholeNumber(std::string_view text) {
 }
 
 std::string usage() {
-    return "usage: loopbeam-cli --freq TEXT [--elements N] [--awg N] [--type " + typeWords() +
+    return "usage: loopbeam-cli --freq TEXT [--elements N] [--awg N] [--type " + nec::wordsOf(kTypeWords) +
            "]\n"
            "                    [--coax NAME] [--metric] [--json]\n"
            "                    [--nec-deck FILE|-] [--simulate] [--touchstone FILE]\n"
