@@ -265,16 +265,11 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
             options.groundHeightMetres = *metres;
         } else if (name == "--tune") {
             const auto* goal = nec::rowOfWord(nec::kTuneGoals, *value);
-            if (!goal)
-                return UsageError{"--tune must be " +
-                                  choiceList(nec::kTuneGoals, [](const nec::TuneGoalRow& g) { return g.word; }) + ", " +
-                                  notValue(*value)};
+            if (!goal) return UsageError{mustBeOneOf(name, nec::kTuneGoals, *value)};
             options.tune = goal->key;
         } else if (name == "--type") {
             const auto type = designType(*value);
-            if (!type)
-                return UsageError{"--type must be " + choiceList(kTypeWords, [](const TypeWord& t) { return t.word; }) +
-                                  ", " + notValue(*value)};
+            if (!type) return UsageError{mustBeOneOf(name, kTypeWords, *value)};
             options.type = *type;
         } else {
             const auto index = coaxIndex(*value);
