@@ -69,7 +69,6 @@ NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) 
         return run;
     }
     run.conditions = nec::conditionsOf(*model);
-    run.comments = model->comments;
     if (options.necDeck) run.deck = nec::wholeDeck(*model);
     if (!options.runsCheck()) return run;
     if (nec::needsConfirmation(*model) && !options.allowLarge) {
