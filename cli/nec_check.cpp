@@ -1,8 +1,5 @@
 #include "cli/nec_check.h"
 
-#include <charconv>
-#include <cmath>
-
 #include "cli/report.h"
 #include "nec/check/check.h"
 #include "nec/check/check_report.h"
