@@ -45,7 +45,7 @@ struct ModelFiles {
 ModelFiles modelFiles(const Options& options, const NecCheckRun& check, const std::optional<TuneRun>& tune) {
     if (!options.tune)
         return {check.deck, options.touchstone && check.result
-                                ? std::optional(touchstoneOf(*check.result, check.comments))
+                                ? std::optional(touchstoneOf(*check.result, check.model->comments))
                                 : std::nullopt};
     if (!tune || !tune->tuned) return {};
     return {tune->deck, options.touchstone

@@ -1,7 +1,6 @@
 #include "cli/model_options.h"
 
 #include "cli/options.h"
-#include "common/choice_list.h"
 #include "common/parse.h"
 #include "nec/choice_table.h"
 #include "nec/printf_text.h"
@@ -11,17 +10,11 @@ namespace {
 
 std::string str(std::string_view text) { return std::string(text); }
 
-template <class Rows>
-std::string oneOf(std::string_view name, const Rows& rows, std::string_view value) {
-    return str(name) + " must be " + choiceList(rows, [](const auto& row) { return row.word; }) + ", " +
-           notValue(value);
-}
-
 template <class Rows, class Key>
 std::optional<std::string> readWord(std::string_view name, const Rows& rows, std::string_view value,
                                     std::optional<Key>& into) {
     const auto* row = nec::rowOfWord(rows, value);
-    if (!row) return oneOf(name, rows, value);
+    if (!row) return mustBeOneOf(name, rows, value);
     into = row->key;
     return std::nullopt;
 }

@@ -1,8 +1,5 @@
 #include "cli/nec_check.h"
 
-#include <charconv>
-#include <cmath>
-
 #include "cli/report.h"
 #include "nec/check/check.h"
 #include "nec/check/check_report.h"
@@ -69,7 +66,6 @@ NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) 
         return run;
     }
     run.conditions = nec::conditionsOf(*model);
-    run.comments = model->comments;
     if (options.necDeck) run.deck = nec::wholeDeck(*model);
     if (!options.runsCheck()) return run;
     if (nec::needsConfirmation(*model) && !options.allowLarge) {

@@ -20,7 +20,6 @@ struct NecCheckRun {
     nec::CheckOptions options;
     std::vector<std::string> notes;      // what the design's name alone would mislead about
     std::string conditions;              // what the model is
-    std::vector<std::string> comments;   // the design and the model, as the deck's comment cards say them
     std::string deck;                    // when one was asked for
     std::optional<nec::NecModel> model;  // the model checked
     std::optional<nec::CheckResult> result;

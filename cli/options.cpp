@@ -74,13 +74,6 @@ std::string cableChoices() {
     return out + "or its index 0 to " + number(static_cast<long>(kCables.size()) - 1);
 }
 
-std::optional<int> wholeNumber(std::string_view text) {
-    int value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
 std::optional<std::int16_t> inRange(std::string_view text, const SelectorRange& range) {
     const auto value = wholeNumber(text);
     if (!value || !range.contains(*value)) return std::nullopt;
@@ -96,12 +89,6 @@ std::optional<DesignType> designType(std::string_view text) {
     for (const TypeWord& choice : kTypeWords)
         if (choice.word == text) return choice.type;
     return std::nullopt;
-}
-
-std::string typeWords() {
-    std::string out;
-    for (const TypeWord& choice : kTypeWords) out += (out.empty() ? "" : "|") + str(choice.word);
-    return out;
 }
 
 std::string mustBeWhole(std::string_view option, const SelectorRange& range, std::string_view value) {
@@ -153,8 +140,15 @@ std::string modelHelp() {
 
 std::string notValue(std::string_view value) { return value.empty() ? "not an empty value" : "not " + str(value); }
 
+std::optional<int> wholeNumber(std::string_view text) {
+    int value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
 std::string usage() {
-    return "usage: loopbeam-cli --freq TEXT [--elements N] [--awg N] [--type " + typeWords() +
+    return "usage: loopbeam-cli --freq TEXT [--elements N] [--awg N] [--type " + nec::wordsOf(kTypeWords) +
            "]\n"
            "                    [--coax NAME] [--metric] [--json]\n"
            "                    [--nec-deck FILE|-] [--simulate] [--touchstone FILE]\n"
@@ -271,16 +265,11 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
             options.groundHeightMetres = *metres;
         } else if (name == "--tune") {
             const auto* goal = nec::rowOfWord(nec::kTuneGoals, *value);
-            if (!goal)
-                return UsageError{"--tune must be " +
-                                  choiceList(nec::kTuneGoals, [](const nec::TuneGoalRow& g) { return g.word; }) + ", " +
-                                  notValue(*value)};
+            if (!goal) return UsageError{mustBeOneOf(name, nec::kTuneGoals, *value)};
             options.tune = goal->key;
         } else if (name == "--type") {
             const auto type = designType(*value);
-            if (!type)
-                return UsageError{"--type must be " + choiceList(kTypeWords, [](const TypeWord& t) { return t.word; }) +
-                                  ", " + notValue(*value)};
+            if (!type) return UsageError{mustBeOneOf(name, kTypeWords, *value)};
             options.type = *type;
         } else {
             const auto index = coaxIndex(*value);

@@ -10,6 +10,7 @@
 
 #include "cli/model_options.h"
 #include "cli/sweep_options.h"
+#include "common/choice_list.h"
 #include "design/design_types.h"
 #include "design/selectors.h"
 #include "nec/tuning/tune.h"
@@ -54,5 +55,15 @@ std::string usage();
 
 // The end of a message that refuses a value; --ground= gives an empty one.
 std::string notValue(std::string_view value);
+
+// "--name must be a, b or c, not VALUE", for a value that is none of the rows' words.
+template <class Rows>
+std::string mustBeOneOf(std::string_view name, const Rows& rows, std::string_view value) {
+    return std::string(name) + " must be " + choiceList(rows, [](const auto& row) { return row.word; }) + ", " +
+           notValue(value);
+}
+
+// The text as an int, written in digits alone (a minus sign before them aside).
+std::optional<int> wholeNumber(std::string_view text);
 
 }  // namespace loopbeam::cli

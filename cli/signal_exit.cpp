@@ -13,14 +13,14 @@ namespace {
 
 std::atomic<int> firstSignal{0};
 
+// The first signal ends the program; later ones find it already on its way.
 void watch(int pipe) {
-    for (int signal; (signal = nec::nextEndingSignal(pipe)) != 0;) {
-        int none = 0;
-        firstSignal.compare_exchange_strong(none, signal);
-        nec::cancelEveryRun();
-        nec::waitForEveryRun();
-        _exit(nec::exitStatusAfter(firstSignal.load()));
-    }
+    const int signal = nec::nextEndingSignal(pipe);
+    if (signal == 0) return;
+    firstSignal = signal;
+    nec::cancelEveryRun();
+    nec::waitForEveryRun();
+    _exit(nec::exitStatusAfter(signal));
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "cli/sweep_options.h"
 
-#include <charconv>
-
 #include "cli/options.h"
 #include "nec/printf_text.h"
 
@@ -14,10 +12,8 @@ bool* sweepFlagNamed(SweepChoices& choices, std::string_view name) {
 }
 
 std::optional<std::string> readSweepOption(std::string_view value, SweepChoices& choices) {
-    int points = 0;
-    const auto read = std::from_chars(value.data(), value.data() + value.size(), points);
-    if (value.empty() || read.ec != std::errc() || read.ptr != value.data() + value.size() ||
-        points < nec::kMinSweepPoints || points > nec::kMaxSweepPoints)
+    const auto points = wholeNumber(value);
+    if (!points || *points < nec::kMinSweepPoints || *points > nec::kMaxSweepPoints)
         return nec::printfText("--sweep-points must be a whole number from %d to %d, ", nec::kMinSweepPoints,
                                nec::kMaxSweepPoints) +
                notValue(value);

@@ -5,10 +5,11 @@
 namespace loopbeam {
 namespace {
 
-// How many multiples of step lie within [low, high]; a multiple within a
-// rounding error of an end counts.
+// A multiple of the step within this rounding error of an end counts as within.
+constexpr double kSlack = 1e-9;
+
+// How many multiples of step lie within [low, high].
 double ticksWithin(double low, double high, double step) {
-    constexpr double kSlack = 1e-9;
     return std::floor(high / step + kSlack) - std::ceil(low / step - kSlack) + 1;
 }
 
@@ -28,7 +29,7 @@ RoundTicks roundTicks(double low, double high, int maxTicks) {
         for (const double mantissa : kMantissas) {
             const double step = mantissa * power;
             if (ticksWithin(low, high, step) > maxTicks) continue;
-            return {std::ceil(low / step - 1e-9) * step, step, decimalsOf(step)};
+            return {std::ceil(low / step - kSlack) * step, step, decimalsOf(step)};
         }
 }
 
