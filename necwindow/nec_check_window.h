@@ -87,6 +87,9 @@ private:
     void showUnitsOfMainWindow();
     void setRunning(bool running, const QString& doing = {});
     void tell(const QString& message);
+    // The design shown, with results: the tuned one once there is one.
+    const nec::CheckResult& shownCheck() const;
+    const nec::NecModel& shownModel() const;
     // The name the saved files of the design shown take, without extension.
     std::string shownFileStem() const;
     std::optional<QString> saveDeck(const QString& title);
