@@ -56,7 +56,7 @@ public:
 
     // Checks the design as last calculated with the options shown.
     void startCheck();
-    // Tunes the design of the results shown for the goal chosen.
+    // Tunes the checked design as calculated, never a tuned one, for the goal chosen.
     void startTune();
 
     // The last check's figures, the tuning of that design, and the runner of both (for its children and files).
