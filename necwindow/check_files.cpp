@@ -13,10 +13,6 @@
 
 namespace loopbeam {
 
-QString suggestedFileName(const CalculatedDesign& design, const nec::CheckOptions& options, const QString& extension) {
-    return ui::toQString(nec::checkFileStem(design, options)) + QLatin1Char('.') + extension;
-}
-
 std::optional<QString> saveThroughDialog(QWidget& window, const QString& title, const QString& suggested,
                                          const QString& filter, const std::function<void(std::ostream&)>& write) {
     static QString lastFolder = QDir::homePath();  // the dialogs start where the user last saved
@@ -33,6 +29,12 @@ std::optional<QString> saveThroughDialog(QWidget& window, const QString& title, 
     return path;
 }
 
+std::optional<QString> saveModelThroughDialog(QWidget& window, const QString& title, const std::string& stem,
+                                              const nec::NecModel& model) {
+    return saveThroughDialog(window, title, ui::toQString(stem + ".nec"), QStringLiteral("NEC-2 decks (*.nec)"),
+                             [&](std::ostream& out) { out << nec::wholeDeck(model); });
+}
+
 std::optional<QString> saveDeckThroughDialog(QWidget& window, const QString& title, const CalculatedDesign& design,
                                              const nec::CheckOptions& options) {
     const auto model = nec::buildModel(nec::quadDesignOf(design), options);
@@ -40,9 +42,7 @@ std::optional<QString> saveDeckThroughDialog(QWidget& window, const QString& tit
         ui::showProblem(window, title.toStdString(), ui::toQString(model.error().message));
         return std::nullopt;
     }
-    return saveThroughDialog(window, title, suggestedFileName(design, options, QStringLiteral("nec")),
-                             QStringLiteral("NEC-2 decks (*.nec)"),
-                             [&](std::ostream& out) { out << nec::wholeDeck(*model); });
+    return saveModelThroughDialog(window, title, nec::checkFileStem(design, options), *model);
 }
 
 }  // namespace loopbeam

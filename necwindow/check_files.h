@@ -6,23 +6,27 @@
 #include <functional>
 #include <iosfwd>
 #include <optional>
+#include <string>
 
 #include "design/calculated_design.h"
+#include "nec/model/nec_model.h"
 #include "nec/model/quad_design.h"
 
 class QWidget;
 
 namespace loopbeam {
 
-// "quad-14.2MHz-3el-awg14-standard-high-gain-freespace-square.nec"
-QString suggestedFileName(const CalculatedDesign& design, const nec::CheckOptions& options, const QString& extension);
-
 // Asks where, then writes; a file that cannot be written is told in a message
 // box owned by the window. The path written, if any.
 std::optional<QString> saveThroughDialog(QWidget& window, const QString& title, const QString& suggested,
                                          const QString& filter, const std::function<void(std::ostream&)>& write);
 
-// The deck of the design as the check models it with these options.
+// The model's deck, offered as stem.nec.
+std::optional<QString> saveModelThroughDialog(QWidget& window, const QString& title, const std::string& stem,
+                                              const nec::NecModel& model);
+
+// The deck of the design as the check models it with these options, offered
+// as "quad-14.2MHz-3el-awg14-standard-high-gain-freespace-square.nec".
 std::optional<QString> saveDeckThroughDialog(QWidget& window, const QString& title, const CalculatedDesign& design,
                                              const nec::CheckOptions& options = {});
 

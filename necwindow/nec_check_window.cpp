@@ -125,18 +125,14 @@ void NecCheckWindow::buildSaves(QBoxLayout& page) {
         files->addWidget(button);
         return button;
     };
-    // The sweep of the design shown: the tuned one once there is one.
+    // The sweep of the design shown.
     const auto sweepFile =
         [this](const QString& extension, const QString& filter,
                std::function<void(std::ostream&, const nec::CheckResult&, const std::vector<std::string>&)> write) {
             return [this, extension, filter, write](const QString& title) {
-                return saveThroughDialog(*this, title, ui::toQString(shownFileStem()) + QLatin1Char('.') + extension,
-                                         filter, [this, write](std::ostream& out) {
-                                             if (tuned_)
-                                                 write(out, tuned_->check, tuned_->model.comments);
-                                             else
-                                                 write(out, *result_, checkedModel_->comments);
-                                         });
+                return saveThroughDialog(
+                    *this, title, ui::toQString(shownFileStem()) + QLatin1Char('.') + extension, filter,
+                    [this, write](std::ostream& out) { write(out, shownCheck(), shownModel().comments); });
             };
         };
     // The deck needs no engine: it is there from the start.
@@ -168,11 +164,7 @@ void NecCheckWindow::sayWhereSaved(const std::optional<QString>& path) {
 }
 
 std::optional<QString> NecCheckWindow::saveDeck(const QString& title) {
-    if (tuned_)
-        return saveThroughDialog(*this, title, ui::toQString(shownFileStem() + ".nec"),
-                                 QStringLiteral("NEC-2 decks (*.nec)"),
-                                 [this](std::ostream& out) { out << nec::wholeDeck(tuned_->model); });
-    if (result_) return saveDeckThroughDialog(*this, title, *checked_, checkedOptions_);
+    if (result_) return saveModelThroughDialog(*this, title, shownFileStem(), shownModel());
     // Before any results: the design as last calculated, modelled as the options say.
     const std::optional<CalculatedDesign> design = source_.lastCalculated();
     if (!design) {
@@ -181,6 +173,10 @@ std::optional<QString> NecCheckWindow::saveDeck(const QString& title) {
     }
     return saveDeckThroughDialog(*this, title, *design, model_->options());
 }
+
+const nec::CheckResult& NecCheckWindow::shownCheck() const { return tuned_ ? tuned_->check : *result_; }
+
+const nec::NecModel& NecCheckWindow::shownModel() const { return tuned_ ? tuned_->model : *checkedModel_; }
 
 std::string NecCheckWindow::shownFileStem() const {
     const std::string stem = nec::checkFileStem(*checked_, checkedOptions_);
@@ -343,8 +339,7 @@ void NecCheckWindow::finishTune(const nec::Outcome<nec::Tuned>& outcome) {
 nec::CutSheet NecCheckWindow::shownCutSheet() const {
     const std::optional<CableType> cable = source_.cable ? source_.cable() : std::nullopt;
     const std::optional<float> velocityFactor = cable ? std::optional<float>(cable->velFactor) : std::optional<float>();
-    const nec::CheckResult& shown = tuned_ ? tuned_->check : *result_;
-    const nec::FeedAdvice feed = nec::adviseFeed(shown, checkedInput_.lockedMHz, velocityFactor);
+    const nec::FeedAdvice feed = nec::adviseFeed(shownCheck(), checkedInput_.lockedMHz, velocityFactor);
     const nec::CutListFacts facts{
         nameOf(*checked_), &checkedInput_, &*checkedModel_, &*result_, tuned_ ? &*tuned_ : nullptr, &feed, cable};
     return nec::cutSheet(facts, cutList_->units());
@@ -379,11 +374,10 @@ void NecCheckWindow::showResult() {
     smith->setObjectName(QStringLiteral("smithChart"));
     smith->setMinimumSize(chart_parts::kMinimumChartSize);
     charts_->addTab(smith, QStringLiteral("S&mith chart"));
-    // The patterns of the design shown: the tuned one, once there is one.
-    const nec::CheckResult& shown = tuned_ ? tuned_->check : *result_;
+    // The patterns of the design shown.
     const QString whose = tuned_ ? ui::toQString(nec::tunedHeading(tuned_->goal)) : QString();
-    charts_->addTab(azimuthPage(shown, design, whose), QStringLiteral("A&zimuth"));
-    charts_->addTab(elevationPage(shown, design, checkedOptions_, whose), QStringLiteral("&Elevation"));
+    charts_->addTab(azimuthPage(shownCheck(), design, whose), QStringLiteral("A&zimuth"));
+    charts_->addTab(elevationPage(shownCheck(), design, checkedOptions_, whose), QStringLiteral("&Elevation"));
     charts_->setCurrentIndex(std::max(shownTab, 0));
     saved_->hide();  // what was saved belongs to the results before
 }

@@ -56,7 +56,7 @@ public:
 
     // Checks the design as last calculated with the options shown.
     void startCheck();
-    // Tunes the design of the results shown for the goal chosen.
+    // Tunes the checked design as calculated, never a tuned one, for the goal chosen.
     void startTune();
 
     // The last check's figures, the tuning of that design, and the runner of both (for its children and files).
@@ -87,6 +87,9 @@ private:
     void showUnitsOfMainWindow();
     void setRunning(bool running, const QString& doing = {});
     void tell(const QString& message);
+    // The design shown, with results: the tuned one once there is one.
+    const nec::CheckResult& shownCheck() const;
+    const nec::NecModel& shownModel() const;
     // The name the saved files of the design shown take, without extension.
     std::string shownFileStem() const;
     std::optional<QString> saveDeck(const QString& title);

@@ -115,7 +115,7 @@ void CutListPanel::show(const nec::CutSheet& sheet) {
         label->setText(ui::toQString(note));
         notes_->addWidget(label);
     }
-    for (QWidget* part : std::initializer_list<QWidget*>{sheet_, save_, print_, copy_}) part->setEnabled(true);
+    for (QPushButton* button : {save_, print_, copy_}) button->setEnabled(true);
 }
 
 void CutListPanel::clear() {
