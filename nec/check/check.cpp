@@ -92,8 +92,6 @@ Outcome<CheckResult> runCheck(const NecModel& model, const RunControl& control, 
         auto fit = adaptiveSweep(fitRequest(plan, solver.processes()), std::ref(solver));
         if (!fit) return Refused{fit.error()};
         result.swept.fitSolves = fit->solved.size();
-        result.swept.fitAgreement = fit->largestDisagreement;
-        result.swept.fitCheckError = fit->verificationError;
         if (fit->converged) {
             impedance = std::move(fit->impedance);
         } else {

@@ -9,11 +9,6 @@ namespace {
 
 std::string mhz(double value) { return printfText("%.3f MHz", value); }
 
-std::string spanText(const Span& span) {
-    return printfText("%.3f%s to %.3f%s MHz", span.lowMHz, span.lowIsSweepEdge ? " (sweep start)" : "", span.highMHz,
-                      span.highIsSweepEdge ? " (sweep end)" : "");
-}
-
 // The spans' texts: "14.222 to 14.291 MHz", "none".
 std::string spansText(const std::vector<Span>& spans) {
     if (spans.empty()) return "none";
@@ -56,6 +51,11 @@ std::string sweptText(const CheckResult& result) {
 }
 
 }  // namespace
+
+std::string spanText(const Span& span) {
+    return printfText("%.3f%s to %.3f%s MHz", span.lowMHz, span.lowIsSweepEdge ? " (sweep start)" : "", span.highMHz,
+                      span.highIsSweepEdge ? " (sweep end)" : "");
+}
 
 std::string conditionsOf(const NecModel& model) {
     const std::string ground = model.boomHeightMetres

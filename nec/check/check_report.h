@@ -12,6 +12,9 @@
 
 namespace loopbeam::nec {
 
+// "21.020 to 21.321 MHz", an edge that is the sweep's own marked "(sweep start)" or "(sweep end)"
+std::string spanText(const Span& span);
+
 // "free space, square loops, bare copper wire, 140 segments"
 std::string conditionsOf(const NecModel& model);
 

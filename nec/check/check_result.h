@@ -33,8 +33,6 @@ struct SweepRecord {
     bool fellBack = false;   // the fit did not settle: the direct sweep of kGridPoints instead
     std::size_t solves = 0;  // frequencies nec2c solved, the fit's and the fallback's together
     std::size_t fitSolves = 0;
-    double fitAgreement = 0;   // of the last two fits, largest share of |Z| between them
-    double fitCheckError = 0;  // of the accepted fit against its check solves, share of |Z|
 };
 
 struct PatternPoint {

@@ -1,5 +1,6 @@
 #include "nec/check/feed_report.h"
 
+#include "nec/check/check_report.h"
 #include "nec/choice_table.h"
 #include "nec/printf_text.h"
 
@@ -12,19 +13,14 @@ std::size_t indexOf(FeedKind kind) {
     return i;
 }
 
-}  // namespace
-
-std::string feedHeading(double lockedMHz) { return printfText("Feed at %g MHz", lockedMHz); }
-
+// "78.95 - j2.35 ohm"
 std::string impedanceText(std::complex<double> z) {
     return printfText("%.2f %s j%.2f ohm", z.real(), z.imag() < 0 ? "-" : "+", std::abs(z.imag()));
 }
 
-std::string spanText(const std::optional<Span>& span) {
-    if (!span) return "none";
-    return printfText("%.3f%s to %.3f%s MHz", span->lowMHz, span->lowIsSweepEdge ? " (sweep start)" : "", span->highMHz,
-                      span->highIsSweepEdge ? " (sweep end)" : "");
-}
+}  // namespace
+
+std::string feedHeading(double lockedMHz) { return printfText("Feed at %g MHz", lockedMHz); }
 
 std::vector<TextRow> feedRows(const std::vector<const FeedAdvice*>& advice) {
     std::vector<TextRow> rows;
@@ -38,13 +34,13 @@ std::vector<TextRow> feedRows(const std::vector<const FeedAdvice*>& advice) {
     row("Ideal quarter wave, sqrt(50 R)",
         [](const FeedAdvice& a) { return printfText("%.1f ohm", a.idealSectionOhms); });
     row("Recommended", [](const FeedAdvice& a) { return std::string(rowOf(kFeeds, a.recommended).name); });
-    row("SWR below 2 with it", [](const FeedAdvice& a) { return spanText(a.swrBelow2); });
+    row("SWR below 2 with it", [](const FeedAdvice& a) { return a.swrBelow2 ? spanText(*a.swrBelow2) : "none"; });
     return rows;
 }
 
 std::string recommendationText(const FeedAdvice& advice, double lockedMHz) {
     const std::string below2 =
-        advice.swrBelow2 ? "below 2 from " + spanText(advice.swrBelow2) : "nowhere below 2 around it";
+        advice.swrBelow2 ? "below 2 from " + spanText(*advice.swrBelow2) : "nowhere below 2 around it";
     return printfText("Recommended feed: %s, SWR %.2f at %g MHz, %s.",
                       std::string(rowOf(kFeeds, advice.recommended).name).c_str(),
                       advice.swr[indexOf(advice.recommended)], lockedMHz, below2.c_str());

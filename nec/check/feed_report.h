@@ -2,8 +2,6 @@
 // The feed advice in words: its rows, a column for each design advised, and
 // the recommendation in a sentence.
 
-#include <complex>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,11 +16,6 @@ std::string feedHeading(double lockedMHz);
 // The impedance, the SWR through each feed, the ideal section, the
 // recommended feed and where it keeps the SWR below 2.
 std::vector<TextRow> feedRows(const std::vector<const FeedAdvice*>& advice);
-
-// "78.95 - j2.35 ohm"
-std::string impedanceText(std::complex<double> z);
-// "21.020 to 21.321 MHz", "none"
-std::string spanText(const std::optional<Span>& span);
 
 // "Recommended feed: 75-ohm quarter wave, SWR 1.24 at 21.2 MHz, below 2 from 20.851 to 21.329 MHz."
 std::string recommendationText(const FeedAdvice& advice, double lockedMHz);

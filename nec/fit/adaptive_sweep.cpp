@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "nec/fit/rational_fit.h"
+
 namespace loopbeam::nec {
 
 namespace {
@@ -135,38 +137,36 @@ Outcome<AdaptiveSweep> adaptiveSweep(const AdaptiveSweepRequest& request, const 
 
     if (auto failed = solveBatch(startingFrequencies(request))) return Refused{*failed};
     const std::size_t k = std::max(1u, request.solvesPerRound);
+    RationalFit accepted;  // the higher order
     while (true) {
         const auto [higherOrder, lowerOrder] = ordersFor(solved.size());
         const RationalFit higher = fitTo(solved, higherOrder, request), lower = fitTo(solved, lowerOrder, request);
         const std::vector<Peak> peaks = peaksByGap(solved, higher, lower, request);
-        sweep.higher = higherOrder;
-        sweep.lower = lowerOrder;
-        sweep.largestDisagreement = peaks.empty() ? 0 : peaks.front().disagreement;
+        const double largestDisagreement = peaks.empty() ? 0 : peaks.front().disagreement;
         const std::size_t budget =
             std::min({k, peaks.size(), request.maxSolves - std::min(request.maxSolves, solved.size())});
         if (budget == 0) {
             if (!peaks.empty()) return sweep;  // out of solves
-            sweep.fit = higher;                // every output frequency solved
+            accepted = higher;                 // every output frequency solved
             sweep.converged = true;
             break;
         }
         std::vector<double> next;
         for (std::size_t i = 0; i < budget; ++i) next.push_back(peaks[i].mhz);
         if (auto failed = solveBatch(next)) return Refused{*failed};
-        if (sweep.largestDisagreement > kFitAgreement) continue;
+        if (largestDisagreement > kFitAgreement) continue;
         // Agreed: the check solves, where the fits disagreed most, decide.
-        sweep.verificationError = 0;
-        for (double f : next)
-            sweep.verificationError = std::max(sweep.verificationError, relativeError(higher.at(f), solved[f]));
-        if (sweep.verificationError <= kFitVerification) {
-            sweep.fit = higher;
+        double verificationError = 0;
+        for (double f : next) verificationError = std::max(verificationError, relativeError(higher.at(f), solved[f]));
+        if (verificationError <= kFitVerification) {
+            accepted = higher;
             sweep.converged = true;
             break;
         }
     }
     for (double f : request.outputMHz) {
         const auto direct = solved.find(f);
-        sweep.impedance.push_back(direct != solved.end() ? direct->second : sweep.fit.at(f));
+        sweep.impedance.push_back(direct != solved.end() ? direct->second : accepted.at(f));
     }
     return sweep;
 }

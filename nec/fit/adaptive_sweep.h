@@ -15,7 +15,6 @@
 #include <span>
 #include <vector>
 
-#include "nec/fit/rational_fit.h"
 #include "nec/model/sweep_plan.h"
 #include "nec/outcome.h"
 
@@ -55,10 +54,6 @@ struct AdaptiveSweep {
     // At each output frequency: the solve where there was one, the fit elsewhere
     // (empty unless converged).
     std::vector<std::complex<double>> impedance;
-    RationalFit fit;                 // the accepted fit (the higher order)
-    FitOrder higher, lower;          // the orders of the last two fits
-    double largestDisagreement = 0;  // between the last two fits, share of |Z|
-    double verificationError = 0;    // of the accepted fit against its check solves, share of |Z|
 };
 
 // The solver's first failure ends the sweep with its reason.

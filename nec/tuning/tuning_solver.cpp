@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "nec/engine/engine_run.h"
 #include "nec/printf_text.h"
 
 namespace loopbeam::nec {
@@ -13,8 +12,6 @@ TuningSolver::TuningSolver(const NecModel& calculated, const RunControl& control
     // The fraction of one round would read as the whole tuning's.
     control_.progress = nullptr;
 }
-
-unsigned TuningSolver::processes() const { return enginesAtOnce(control_); }
 
 std::vector<Evaluation> TuningSolver::solve(std::span<const Probe> probes) {
     if (solves_ + static_cast<int>(probes.size()) > budget_)

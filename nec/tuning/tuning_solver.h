@@ -28,8 +28,6 @@ public:
 
     const NecModel& calculated() const { return calculated_; }
     double lockedMHz() const { return calculated_.sweep.locked(); }
-    // How many solves run at once: one per core.
-    unsigned processes() const;
     int solves() const { return solves_; }
 
     // The calculated model with these lengths, at the locked frequency.
