@@ -3,8 +3,7 @@
 #include <algorithm>
 
 #include "nec/engine/engine_run.h"
-#include "nec/model/deck_writer.h"
-#include "nec/model/run_cost.h"
+#include "nec/engine/model_job.h"
 
 namespace loopbeam::nec {
 
@@ -22,15 +21,13 @@ Outcome<std::vector<std::complex<double>>> EngineSolver::operator()(std::span<co
             requests.push_back({f, f == locked});
 
     if (!requests.empty()) {
-        const bool overGround = model_.boomHeightMetres.has_value();
         const std::size_t count = std::min<std::size_t>(processes(), requests.size());
         std::vector<std::span<const FrequencyRequest>> parts;
         std::vector<EngineJob> jobs;
         for (std::size_t k = 0; k < count; ++k) {
             const std::size_t first = k * requests.size() / count, last = (k + 1) * requests.size() / count;
             parts.emplace_back(requests.data() + first, last - first);
-            jobs.push_back({writeDeck(model_, parts.back()), parts.back().size(),
-                            timeoutSeconds(model_.totalSegments(), parts.back().size(), overGround)});
+            jobs.push_back(jobFor(model_, parts.back()));
         }
         RunControl control = control_;
         const double before = static_cast<double>(outputs_.size()), batch = static_cast<double>(requests.size());
@@ -39,7 +36,7 @@ Outcome<std::vector<std::complex<double>>> EngineSolver::operator()(std::span<co
         if (!printed) return Refused{printed.error()};
         std::map<double, FrequencyOutput> read;
         for (std::size_t k = 0; k < parts.size(); ++k) {
-            auto part = readNec2cOutput((*printed)[k], parts[k], model_.feed, overGround);
+            auto part = readJob((*printed)[k], model_, parts[k]);
             if (!part) return Refused{part.error()};
             for (std::size_t i = 0; i < part->size(); ++i) read[parts[k][i].mhz] = std::move((*part)[i]);
         }

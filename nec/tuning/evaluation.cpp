@@ -4,10 +4,7 @@
 #include <cmath>
 
 #include "nec/check/forward_look.h"
-#include "nec/engine/engine_run.h"
-#include "nec/engine/nec2c_output.h"
-#include "nec/model/deck_writer.h"
-#include "nec/model/run_cost.h"
+#include "nec/engine/model_job.h"
 
 namespace loopbeam::nec {
 
@@ -18,16 +15,13 @@ Outcome<std::vector<Evaluation>> solveSideBySide(std::span<const Probe> probes, 
     std::vector<EngineJob> jobs;
     for (const Probe& probe : probes) {
         requests.push_back({FrequencyRequest{probe.mhz, false}});  // forward and back only
-        const NecModel& m = *probe.model;
-        jobs.push_back(
-            {writeDeck(m, requests.back()), 1, timeoutSeconds(m.totalSegments(), 1, m.boomHeightMetres.has_value())});
+        jobs.push_back(jobFor(*probe.model, requests.back()));
     }
     auto printed = runNec2c(jobs, control);
     if (!printed) return Refused{printed.error()};
     std::vector<Evaluation> evaluations;
     for (std::size_t i = 0; i < probes.size(); ++i) {
-        const NecModel& m = *probes[i].model;
-        auto read = readNec2cOutput((*printed)[i], requests[i], m.feed, m.boomHeightMetres.has_value());
+        auto read = readJob((*printed)[i], *probes[i].model, requests[i]);
         if (!read) return Refused{read.error()};
         const ForwardLook look = forwardLook(read->front().patterns.front());
         evaluations.push_back({read->front().feedImpedance, look.forward, look.forward - look.back});
