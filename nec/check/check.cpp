@@ -56,12 +56,15 @@ std::vector<PatternPoint> azimuthPattern(const std::vector<Direction>& pattern) 
     return points;
 }
 
-// The locked frequency and the estimated edges solved first; solves taken
-// from the direct sweep's frequencies where they serve, for a fallback to reuse.
+// Solved first by a fit; the direct sweep holds them too.
+std::vector<double> solvedFirst(const SweepPlan& plan) { return {plan.locked(), plan.lowEdge(), plan.highEdge()}; }
+
+// Solves taken from the direct sweep's frequencies where they serve, for a
+// fallback to reuse.
 AdaptiveSweepRequest fitRequest(const SweepPlan& plan, unsigned processes) {
     AdaptiveSweepRequest request;
     request.outputMHz = plan.mhz;
-    request.mustSolveMHz = {plan.locked(), plan.lowEdge(), plan.highEdge()};
+    request.mustSolveMHz = solvedFirst(plan);
     request.solvesPerRound = processes;
     const SweepPlan direct = directPlan(plan);
     for (double f : plan.mhz)
@@ -73,8 +76,7 @@ AdaptiveSweepRequest fitRequest(const SweepPlan& plan, unsigned processes) {
 
 std::size_t mostSolves(const NecModel& model, SweepMethod method) {
     if (method == SweepMethod::SolveEveryPoint) return model.sweep.mhz.size();
-    constexpr std::size_t kSolvedFirst = 3;
-    return kMaxFitSolves + directPlan(model.sweep).mhz.size() - kSolvedFirst;
+    return kMaxFitSolves + directPlan(model.sweep).mhz.size() - solvedFirst(model.sweep).size();
 }
 
 std::string wholeDeck(const NecModel& model) { return writeDeck(model, requestsOf(directPlan(model.sweep))); }

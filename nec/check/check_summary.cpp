@@ -64,7 +64,7 @@ LowestSwr lowestSwr(const std::vector<FrequencyPoint>& sweep, double FrequencyPo
 
 CheckSummary summarise(const std::vector<FrequencyPoint>& sweep, const SweepPlan& plan) {
     CheckSummary s;
-    s.resonancesMHz = reactanceZeros(sweep, plan.mhz[plan.lockedIndex]);
+    s.resonancesMHz = reactanceZeros(sweep, plan.locked());
     s.lowestThroughSection = lowestSwr(sweep, &FrequencyPoint::swrThroughSection);
     s.lowestDirect = lowestSwr(sweep, &FrequencyPoint::swrDirect);
     s.below1_5 = spansBelow(sweep, 1.5);
