@@ -22,7 +22,6 @@
 namespace {
 
 using namespace loopbeam::cli;
-using loopbeam::writeFile;
 using loopbeam::writeStandardOutput;
 
 constexpr int kDone = 0, kRefused = 1, kUsageError = 2, kOutputError = 3;
@@ -60,27 +59,37 @@ struct FilesWritten {
     std::vector<std::string> problems;
 };
 
-FilesWritten writeFiles(const Options& options, const ModelFiles& files) {
+// A file replaced holds the ending signals until it is whole; a device or
+// FIFO does not, as its reader may never read.
+std::optional<std::string> writeOutput(loopbeam::OutputFile& file, const std::string& text) {
+    if (!file.replaces()) return file.write(text);
+    const FileBeingReplaced replacing;
+    return file.write(text);
+}
+
+FilesWritten writeFiles(const Options& options, OutputFiles& outputs, const ModelFiles& files) {
     FilesWritten written;
     const std::string whose = options.tune ? " of the tuned design" : "";
-    const auto write = [&](const std::string& what, const std::string& path, const std::string& text) {
-        if (auto problem = writeFile(path, text))
+    const auto write = [&](const std::string& what, loopbeam::OutputFile& file, const std::string& path,
+                           const std::string& text) {
+        if (auto problem = writeOutput(file, text))
             written.problems.push_back(std::move(*problem));
         else
             written.lines += what + whose + " written to " + path + "\n";
     };
-    if (options.necDeck && options.necDeck != "-" && !files.deck.empty())
-        write("NEC-2 deck", *options.necDeck, files.deck);
-    if (options.touchstone && files.touchstone) write("Touchstone file", *options.touchstone, *files.touchstone);
+    if (outputs.necDeck && !files.deck.empty()) write("NEC-2 deck", *outputs.necDeck, *options.necDeck, files.deck);
+    if (outputs.touchstone && files.touchstone)
+        write("Touchstone file", *outputs.touchstone, *options.touchstone, *files.touchstone);
     return written;
 }
 
 // The files first, so that the report names only those written, then
-// standard output; every problem.
-std::vector<std::string> writeOutputs(const Options& options, const DesignRun& run,
+// standard output; every problem. Standard output may be a pipe nobody reads:
+// a signal ends the program whatever its write is waiting on.
+std::vector<std::string> writeOutputs(const Options& options, OutputFiles& outputs, const DesignRun& run,
                                       const std::optional<NecCheckRun>& check, const std::optional<TuneRun>& tune) {
     const ModelFiles files = check ? modelFiles(options, *check, tune) : ModelFiles{};
-    FilesWritten written = writeFiles(options, files);
+    FilesWritten written = writeFiles(options, outputs, files);
     std::string report;
     if (options.necDeck == "-")
         report = files.deck;
@@ -118,9 +127,10 @@ int main(int argc, char** argv) {
     if (const auto* error = std::get_if<UsageError>(&parsed)) return usageError(error->message);
     const Options& options = std::get<Options>(parsed);
     if (const auto clash = outputsShareAFile(options)) return usageError(*clash);
-    // A file that cannot be written fails now, not after a check of minutes.
-    if (const auto problem = unwritableOutput(options)) {
-        sayProblem(*problem);
+    // A file that cannot be written, or a FIFO nobody reads, fails now, not after a check of minutes.
+    auto outputs = openOutputFiles(options);
+    if (!outputs) {
+        sayProblem(outputs.error());
         return kOutputError;
     }
     loopbeam::DesignState state;
@@ -130,12 +140,9 @@ int main(int argc, char** argv) {
         check = runNecCheck(options, loopbeam::calculatedDesign(state, options.type, options.elements));
     std::optional<TuneRun> tune;
     if (check && check->result && options.tune) tune = runTune(options, *check);
-    std::vector<std::string> problems;
-    {
-        const OutputsBeingWritten writing;
-        if (const auto status = signalExitStatus()) return *status;
-        problems = writeOutputs(options, run, check, tune);
-    }
+    if (const auto status = signalExitStatus()) return *status;
+    const std::vector<std::string> problems = writeOutputs(options, *outputs, run, check, tune);
+    if (const auto status = signalExitStatus()) return *status;
     if (!problems.empty()) {
         for (const std::string& problem : problems) sayProblem(problem);
         return kOutputError;

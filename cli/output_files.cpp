@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "common/checked_output.h"
 #include "common/file_target.h"
 
 namespace loopbeam::cli {
@@ -58,10 +57,14 @@ std::optional<std::string> outputsShareAFile(const Options& options) {
     return std::nullopt;
 }
 
-std::optional<std::string> unwritableOutput(const Options& options) {
-    for (const auto& [option, path] : fileOutputs(options))
-        if (auto problem = checkWritable(path)) return problem;
-    return std::nullopt;
+BasicOutcome<OutputFiles, std::string> openOutputFiles(const Options& options) {
+    OutputFiles files;
+    for (const auto& [option, path] : fileOutputs(options)) {
+        auto file = OutputFile::open(path);
+        if (!file) return Refused{file.error()};
+        (option == "--nec-deck" ? files.necDeck : files.touchstone).emplace(std::move(*file));
+    }
+    return files;
 }
 
 }  // namespace loopbeam::cli

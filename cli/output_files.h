@@ -1,11 +1,12 @@
 #pragma once
 // The files loopbeam-cli is asked to write, checked before any work: two
-// outputs on one file, a file that cannot be written.
+// outputs on one file, a file that cannot be written, a FIFO nobody reads.
 
 #include <optional>
 #include <string>
 
 #include "cli/options.h"
+#include "common/output_file.h"
 
 namespace loopbeam::cli {
 
@@ -13,7 +14,12 @@ namespace loopbeam::cli {
 // file of any kind but a character device.
 std::optional<std::string> outputsShareAFile(const Options& options);
 
-// "cannot write PATH: REASON" for the first output file that cannot be written.
-std::optional<std::string> unwritableOutput(const Options& options);
+// --nec-deck's and --touchstone's files, opened as far as they can be before
+// the work (a FIFO once its reader has come); or "cannot write PATH: REASON"
+// for the first that cannot be written.
+struct OutputFiles {
+    std::optional<OutputFile> necDeck, touchstone;
+};
+BasicOutcome<OutputFiles, std::string> openOutputFiles(const Options& options);
 
 }  // namespace loopbeam::cli

@@ -17,9 +17,11 @@ void exitOnEndingSignals();
 // check then reports itself cancelled, which is no refusal of the user's).
 std::optional<int> signalExitStatus();
 
-// Held while the outputs are written: a signal that comes meanwhile ends the
-// program once they are whole, never beside a half-written temporary file.
-class OutputsBeingWritten {
+// Held while a file is replaced: a signal that comes meanwhile ends the
+// program once it is whole, never beside a half-written temporary file. Never
+// held around a write that waits on a reader (a pipe, a FIFO, standard
+// output), so that a signal ends the program whatever that write waits on.
+class FileBeingReplaced {
     nec::CancelHandle unused_;
     nec::RegisteredRun run_{unused_};
 };

@@ -12,14 +12,13 @@ namespace loopbeam {
 std::optional<std::string> writeStandardOutput(std::string_view text);
 
 // Writes the text to a new or replaced file, whole or not at all; the
-// problem, if any ("cannot write PATH: REASON"). A regular file (a symbolic
-// link's target for a link) is replaced by a synced file written beside it,
-// with the old file's permission bits; on any failure the old file stays as
-// it was and nothing is left beside it. A device or FIFO is written in place.
+// problem, if any ("cannot write PATH: REASON"). A regular file is replaced
+// as OutputFile::write replaces it; a device or FIFO is written in place, a
+// FIFO once a program reads it (see OutputFile::open).
 std::optional<std::string> writeFile(const std::string& path, std::string_view text);
 
-// Whether writeFile could write there, found by creating and removing a file
-// beside it without touching the file itself; the problem, if any.
-std::optional<std::string> checkWritable(const std::string& path);
+// As writeFile, for a new or regular file only: a device, FIFO or socket is
+// refused without being opened, as a window must never wait on its reader.
+std::optional<std::string> replaceFile(const std::string& path, std::string_view text);
 
 }  // namespace loopbeam

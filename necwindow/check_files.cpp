@@ -22,7 +22,8 @@ std::optional<QString> saveThroughDialog(QWidget& window, const QString& title, 
     lastFolder = QFileInfo(path).absolutePath();
     std::ostringstream text;
     write(text);
-    if (const auto problem = writeFile(path.toStdString(), text.str())) {
+    // Only a file: a FIFO or device would hold the window until a reader came.
+    if (const auto problem = replaceFile(path.toStdString(), text.str())) {
         ui::showProblem(window, title.toStdString(), ui::toQString("Nothing was saved: " + *problem + "."));
         return std::nullopt;
     }

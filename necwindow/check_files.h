@@ -16,8 +16,9 @@ class QWidget;
 
 namespace loopbeam {
 
-// Asks where, then writes; a file that cannot be written is told in a message
-// box owned by the window. The path written, if any.
+// Asks where, then writes a file (never a FIFO or device, which would hold
+// the window until a reader came); a file that cannot be written is told in a
+// message box owned by the window. The path written, if any.
 std::optional<QString> saveThroughDialog(QWidget& window, const QString& title, const QString& suggested,
                                          const QString& filter, const std::function<void(std::ostream&)>& write);
 

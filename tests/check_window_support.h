@@ -78,7 +78,8 @@ inline QPushButton* buttonCaptioned(const QWidget& window, const QString& captio
     return nullptr;
 }
 
-// Clicks the button and answers its file dialog with the path; the name the dialog suggested.
+// Clicks the button and answers its file dialog with the path (a file there
+// replaced, as the user would confirm); the name the dialog suggested.
 inline QString saveThroughDialog(QPushButton& button, const QString& path) {
     QString suggested;
     QTimer answer;  // the dialog runs its own loop: answer it from there
@@ -86,6 +87,7 @@ inline QString saveThroughDialog(QPushButton& button, const QString& path) {
         if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
             suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
             dialog->selectFile(path);
+            dialog->setOption(QFileDialog::DontConfirmOverwrite);
             static_cast<QDialog*>(dialog)->accept();  // as its Save button does
             answer.stop();
         }

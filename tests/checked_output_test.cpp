@@ -1,5 +1,6 @@
 // Saves as they meet the user's files: replaced whole or not at all, devices
-// and FIFOs written in place, nothing left beside them.
+// and FIFOs written in place (a FIFO only once a program reads it), nothing
+// left beside them.
 
 #include "common/checked_output.h"
 
@@ -9,8 +10,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstring>
 #include <functional>
+#include <thread>
+
+#include "common/output_file.h"
 
 #include "tests/scratch_folder.h"
 
@@ -69,22 +74,59 @@ TEST(WriteFile, ReplacesTheFileALinkEndsAtKeepingItsMode) {
     }
 }
 
-TEST(WriteFile, DevicesAndFifosAreWrittenInPlace) {
-    const struct stat device = statusOf("/dev/null");
-    EXPECT_FALSE(writeFile("/dev/null", "deck"));
-    EXPECT_EQ(statusOf("/dev/null").st_ino, device.st_ino);
-
+TEST(WriteFile, DevicesAndFifosAreWrittenInPlaceButNeverByAWindowsSave) {
     const ScratchFolder folder;
     ASSERT_EQ(mkfifo((folder / "pipe").c_str(), 0600), 0);
-    // The reader is there first (a writer's open waits for one); the text fits the pipe's buffer.
+    // The reader is there first; the text fits the pipe's buffer.
     const int reader = open((folder / "pipe").c_str(), O_RDONLY | O_NONBLOCK);
-    EXPECT_FALSE(writeFile(folder / "pipe", "S11\n"));
+    const struct {
+        std::string path, kind;
+    } targets[] = {{"/dev/null", "a device"}, {folder / "pipe", "a FIFO or pipe"}};
+    for (const auto& target : targets) {
+        SCOPED_TRACE(target.path);
+        const ino_t inode = statusOf(target.path).st_ino;
+        EXPECT_EQ(replaceFile(target.path, "S11\n").value_or(""), "cannot write " + target.path + ": it is " +
+                                                                      target.kind +
+                                                                      ", not a regular file; choose a file to save to");
+        EXPECT_FALSE(writeFile(target.path, "S11\n"));
+        EXPECT_EQ(statusOf(target.path).st_ino, inode);
+    }
     char received[8] = {};
-    EXPECT_EQ(read(reader, received, sizeof received), 4);
+    EXPECT_EQ(read(reader, received, sizeof received), 4);  // the one writeFile, not the refused save
     close(reader);
     EXPECT_STREQ(received, "S11\n");
-    EXPECT_TRUE(S_ISFIFO(statusOf(folder / "pipe").st_mode));
     EXPECT_EQ(folder.names(), std::set<std::string>{"pipe"});
+}
+
+// A FIFO's writer waits for its reader only so long: a reader started a
+// moment later is written to, none at all is refused once the wait is over.
+TEST(WriteFile, AFifoWaitsABoundedTimeForItsReader) {
+    using namespace std::chrono_literals;
+    for (const bool readerComes : {true, false}) {
+        SCOPED_TRACE(readerComes ? "a reader after a second" : "no reader");
+        const ScratchFolder folder;
+        const std::string fifo = folder / "sweep.s1p";
+        ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+        std::string received;
+        std::thread reader;
+        if (readerComes) reader = std::thread([&] { std::this_thread::sleep_for(1s), received = fileText(fifo); });
+        const auto start = std::chrono::steady_clock::now();
+        const auto problem = writeFile(fifo, "S11\n");
+        const auto waited = std::chrono::steady_clock::now() - start;
+        if (readerComes) {
+            if (problem) close(open(fifo.c_str(), O_WRONLY | O_NONBLOCK));  // lets a reader still waiting go
+            reader.join();
+            EXPECT_EQ(problem, std::nullopt);
+            EXPECT_EQ(received, "S11\n");
+            EXPECT_LT(waited, 3s);
+        } else {
+            EXPECT_EQ(problem.value_or(""), "cannot write " + fifo +
+                                                ": no program is reading the FIFO (waited 5 seconds); start the "
+                                                "reader first");
+            EXPECT_GE(waited, OutputFile::kReaderWait);
+            EXPECT_LT(waited, OutputFile::kReaderWait + 2s);
+        }
+    }
 }
 
 TEST(WriteFile, AFullDiskLeavesThePreviousFileByteForByteAndNothingBesideIt) {

@@ -1,9 +1,13 @@
-// loopbeam-cli ended from outside during a check, and on a full TMPDIR: no
-// engine process and no private folder outlive it, and it says why it ended.
+// loopbeam-cli ended from outside during a check or while its output waits on
+// a reader, and on a full TMPDIR: no engine process and no private folder
+// outlive it, and it says why it ended.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
+#include <sys/ioctl.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <sstream>
@@ -23,17 +27,28 @@ struct CheckScene {
     CheckScene() { fs::create_directories(tmp), fs::create_directories(bin); }
     void engine(const std::string& body) const { writeScript(bin / "nec2c", body); }
 
-    pid_t start() const {
-        std::string path = "PATH=" + bin.string() + ":" + std::getenv("PATH"), temp = "TMPDIR=" + tmp.string();
-        std::string cli = LOOPBEAM_CLI, freq = "--freq", mhz = "14.2", simulate = "--simulate", env = "env";
-        char* argv[] = {env.data(),  path.data(), temp.data(),     cli.data(),
-                        freq.data(), mhz.data(),  simulate.data(), nullptr};
+    // Standard output to the descriptor given, or to /dev/null.
+    pid_t start(std::vector<std::string> more = {}, int out = -1) const {
+        std::vector<std::string> args = {"env",
+                                         "PATH=" + bin.string() + ":" + std::getenv("PATH"),
+                                         "TMPDIR=" + tmp.string(),
+                                         LOOPBEAM_CLI,
+                                         "--freq",
+                                         "14.2",
+                                         "--simulate"};
+        args.insert(args.end(), more.begin(), more.end());
+        std::vector<char*> argv;
+        for (std::string& arg : args) argv.push_back(arg.data());
+        argv.push_back(nullptr);
         posix_spawn_file_actions_t files;
         posix_spawn_file_actions_init(&files);
-        posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
+        if (out >= 0)
+            posix_spawn_file_actions_adddup2(&files, out, 1);
+        else
+            posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addopen(&files, 2, said.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         pid_t pid = -1;
-        posix_spawnp(&pid, "env", &files, nullptr, argv, environ);  // env execs the CLI under the same pid
+        posix_spawnp(&pid, "env", &files, nullptr, argv.data(), environ);  // env execs the CLI under the same pid
         posix_spawn_file_actions_destroy(&files);
         return pid;
     }
@@ -108,6 +123,73 @@ TEST(CommandLineCheck, AFullTmpdirIsNamedAsSuch) {
         EXPECT_NE(scene.stderrText().find("no space left in TMPDIR=" + scene.tmp.string()), std::string::npos)
             << scene.stderrText();
         EXPECT_TRUE(nothingLeft);
+    }
+}
+
+// A FIFO is opened before the check: a reader started beside the program gets
+// the sweep; with none, the program is refused before any engine runs.
+TEST(CommandLineCheck, AFifoIsWrittenForAReaderStartedBesideItAndRefusedWithoutOne) {
+    for (const bool reader : {true, false}) {
+        SCOPED_TRACE(reader ? "a reader" : "no reader");
+        const CheckScene scene;
+        if (!reader) scene.engine("echo $$ >> " + scene.pids.string());
+        const std::string fifo = (scene.scratch.path / "sweep.s1p").string();
+        ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+        const pid_t cli = scene.start({"--touchstone", fifo});
+        std::string received;
+        std::thread reading;
+        if (reader)
+            reading = std::thread([&] {
+                std::this_thread::sleep_for(500ms);
+                received = (std::ostringstream() << std::ifstream(fifo).rdbuf()).str();
+            });
+        const int ended = finish(cli);
+        if (reader) {
+            close(open(fifo.c_str(), O_WRONLY | O_NONBLOCK));  // lets the reader go if nothing was written
+            reading.join();
+        }
+        const int status = WIFEXITED(ended) ? WEXITSTATUS(ended) : -1;
+        if (reader) {
+            EXPECT_EQ(status, 0) << scene.stderrText();
+            EXPECT_TRUE(received.starts_with("! loopbeam NEC-2 check")) << received.substr(0, 80);
+        } else {
+            EXPECT_EQ(status, 3);
+            EXPECT_EQ(scene.stderrText(), "loopbeam-cli: cannot write " + fifo +
+                                              ": no program is reading the FIFO (waited 5 seconds); start the reader "
+                                              "first\n");
+            EXPECT_TRUE(pidsIn(scene.pids).empty());
+        }
+    }
+}
+
+// With the real nec2c: standard output, or a FIFO, whose reader never reads.
+// The write waits on it, and SIGTERM ends the program all the same.
+TEST(CommandLineCheck, SigtermEndsAWriteNobodyReads) {
+    for (const bool fifo : {false, true}) {
+        SCOPED_TRACE(fifo ? "a FIFO" : "standard output");
+        const CheckScene scene;
+        const std::string path = (scene.scratch.path / "sweep.s1p").string();
+        int stalled = -1;  // the reading end, never read
+        pid_t cli = -1;
+        if (fifo) {
+            ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+            stalled = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+            cli = scene.start({"--touchstone", path});
+        } else {
+            int ends[2];
+            ASSERT_EQ(pipe2(ends, O_CLOEXEC), 0);
+            stalled = ends[0];
+            cli = scene.start({"--json"}, ends[1]);
+            close(ends[1]);
+        }
+        fcntl(stalled, F_SETPIPE_SZ, 4096);  // a page: any output fills it
+        const int size = fcntl(stalled, F_GETPIPE_SZ);
+        int queued = 0;
+        EXPECT_TRUE(waitUntil([&] { return ioctl(stalled, FIONREAD, &queued) == 0 && queued >= size; }, 60s));
+        kill(cli, SIGTERM);
+        const int ended = finish(cli);
+        close(stalled);
+        EXPECT_TRUE(WIFEXITED(ended) && WEXITSTATUS(ended) == 143) << ended << " " << scene.stderrText();
     }
 }
 

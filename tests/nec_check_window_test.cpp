@@ -2,7 +2,10 @@
 // Cancel and its close leave no engine process or file behind, and the main
 // window's entries say what to do before there is a design.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QChart>
@@ -10,6 +13,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QElapsedTimer>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QRadioButton>
@@ -224,6 +228,31 @@ TEST(NecCheckWindow, ASaveIsNamedForTheModelAndSaysWhereItWent) {
     auto* saved = child<QLabel>(check, "saved");
     EXPECT_TRUE(saved->isVisibleTo(&check));
     EXPECT_EQ(saved->text(), "Saved as " + path);
+}
+
+// A save aimed at a FIFO is refused at once, even with a reader there: the
+// window never waits on one.
+TEST(NecCheckWindow, ASaveToAFifoIsRefusedAtOnce) {
+    testing::CheckedDesign design(3);
+    ASSERT_TRUE(design.check);
+    NecCheckWindow& check = *design.check;
+    QTemporaryDir folder;
+    const QString fifo = folder.filePath("cut-list.csv");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const int reader = open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+    QElapsedTimer took;
+    took.start();
+    const auto shown = testing::problemShownBy(
+        [&] { testing::saveThroughDialog(*testing::buttonCaptioned(check, QStringLiteral("Save as CSV...")), fifo); });
+    EXPECT_LT(took.elapsed(), 2000);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->title, "Save cut list as CSV");
+    EXPECT_EQ(shown->text, "Nothing was saved: cannot write " + fifo +
+                               ": it is a FIFO or pipe, not a regular file; choose a file to save to.");
+    char byte;
+    EXPECT_LE(read(reader, &byte, 1), 0);
+    close(reader);
+    EXPECT_FALSE(child<QLabel>(check, "saved")->isVisibleTo(&check));
 }
 
 TEST(NecCheckWindow, OpensBesideTheMainWindowWhereTheScreenHasRoom) {
