@@ -1,6 +1,7 @@
 #pragma once
 // printf into a std::string: the deck's cards and the messages are fixed
-// layouts of numbers.
+// layouts of numbers, written with a decimal point whatever the process's
+// locale (the windows' toolkit takes the user's).
 
 #include <string>
 
