@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "common/file_target.h"
+#include "common/shown_name.h"
 #include "common/temporary_file.h"
 
 namespace loopbeam {
@@ -82,18 +83,18 @@ std::optional<std::string> writeStandardOutput(std::string_view text) {
 
 std::optional<std::string> writeFile(const std::string& path, std::string_view text) {
     const auto target = writableTarget(path);
-    if (!target) return cannotWrite(path, target.error());
+    if (!target) return cannotWrite(shownFileName(path), target.error());
     const int error =
         target->kind == FileTarget::Kind::Other ? writeInPlace(*target, text) : replaceWhole(*target, text);
-    return error == 0 ? std::nullopt : std::optional(cannotWrite(path, error));
+    return error == 0 ? std::nullopt : std::optional(cannotWrite(shownFileName(path), error));
 }
 
 std::optional<std::string> checkWritable(const std::string& path) {
     const auto target = writableTarget(path);
-    if (!target) return cannotWrite(path, target.error());
+    if (!target) return cannotWrite(shownFileName(path), target.error());
     if (target->kind == FileTarget::Kind::Other) return std::nullopt;  // opening a FIFO would wait for its reader
     const auto probe = TemporaryFile::beside(*target);
-    return probe ? std::nullopt : std::optional(cannotWrite(path, probe.error()));
+    return probe ? std::nullopt : std::optional(cannotWrite(shownFileName(path), probe.error()));
 }
 
 }  // namespace loopbeam

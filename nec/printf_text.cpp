@@ -50,4 +50,8 @@ std::string shortestText(double value) {
     return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
 }
 
+std::string countText(std::size_t count, std::string_view one, std::string_view many) {
+    return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
 }  // namespace loopbeam::nec

@@ -1,8 +1,10 @@
 // loopbeam-cli under a decimal-comma locale writes what it writes under C,
-// byte for byte.
+// byte for byte; a file's name with a newline in it stays on one line of the
+// report.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "tests/cli_run.h"
@@ -57,6 +59,21 @@ TEST(DecimalCommaCommandLine, EveryOutputIsTheSameByteForByte) {
         EXPECT_EQ(comma.files, plain.files);
         for (const auto& [name, text] : plain.files) EXPECT_FALSE(text.empty()) << name;
     }
+}
+
+TEST(CommandLine, AFileNameWithAControlCharacterStaysOnOneLine) {
+    const ScratchFolder folder;
+    const std::string name = folder / "two\nlines\t.nec";
+    const CliRun written = runCli("--freq 14.2 --nec-deck $'" + name.substr(0, name.find('\n')) + "\\nlines\\t.nec'");
+    ASSERT_EQ(written.status, 0) << written.said;
+    const std::string shown = "NEC-2 deck written to \"" + folder.path + "/two\\nlines\\t.nec\"\n";
+    EXPECT_NE(written.out.find(shown), std::string::npos) << written.out;
+    EXPECT_FALSE(fileText(name).empty());
+
+    const CliRun refused = runCli("--freq 14.2 --nec-deck $'" + folder.path + "/none/a\\nb.nec'");
+    EXPECT_EQ(refused.status, 3);  // the output could not be written
+    EXPECT_EQ(std::count(refused.said.begin(), refused.said.end(), '\n'), 1) << refused.said;
+    EXPECT_NE(refused.said.find("/none/a\\nb.nec\": "), std::string::npos) << refused.said;
 }
 
 }  // namespace
