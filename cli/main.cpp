@@ -17,6 +17,7 @@
 #include "cli/tune_report.h"
 #include "cli/tune_run.h"
 #include "common/checked_output.h"
+#include "common/shown_name.h"
 #include "nec/check/sweep_files.h"
 
 namespace {
@@ -75,7 +76,7 @@ FilesWritten writeFiles(const Options& options, OutputFiles& outputs, const Mode
         if (auto problem = writeOutput(file, text))
             written.problems.push_back(std::move(*problem));
         else
-            written.lines += what + whose + " written to " + path + "\n";
+            written.lines += what + whose + " written to " + loopbeam::shownFileName(path) + "\n";
     };
     if (outputs.necDeck && !files.deck.empty()) write("NEC-2 deck", *outputs.necDeck, *options.necDeck, files.deck);
     if (outputs.touchstone && files.touchstone)

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "common/file_target.h"
+#include "common/shown_name.h"
 #include "common/temporary_file.h"
 
 namespace loopbeam {
@@ -18,7 +19,7 @@ using namespace std::chrono_literals;
 constexpr auto kReaderLook = 20ms;  // between two tries of a FIFO's writing end
 
 std::string cannotWrite(const std::string& where, const std::string& reason) {
-    return "cannot write " + where + ": " + reason;
+    return "cannot write " + shownFileName(where) + ": " + reason;
 }
 
 std::string cannotWrite(const std::string& where, int error) { return cannotWrite(where, std::strerror(error)); }

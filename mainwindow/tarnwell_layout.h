@@ -41,8 +41,10 @@ constexpr ControlSpec heading(MainBox which, int left, int width) {
     return box(which, "", {left, 5640, width, 285}, kDefaultFont, kSystem, kGrey, kCentred);
 }
 
-constexpr ControlSpec button(std::string_view name, std::string_view caption, int left, int top, int width) {
-    return {name, Kind::Button, caption, {left, top, width, 375}, kDefaultFont, kSystem, kSystem};
+// `spoken`: the name a screen reader reads where the caption's "&" would be taken as an access key.
+constexpr ControlSpec button(std::string_view name, std::string_view caption, int left, int top, int width,
+                             std::string_view spoken = {}) {
+    return {name, Kind::Button, caption, {left, top, width, 375}, kDefaultFont, kSystem, kSystem, 0, 0, 0, spoken};
 }
 
 constexpr ControlSpec bar(std::string_view name, const SelectorRange& range, Twips place) {
@@ -79,7 +81,7 @@ inline constexpr std::array<ControlSpec, 43> kControls{{
     option("Option1", DesignType::StandardHighGain, {120, 840, 2175, 255}),
     option("Option2", DesignType::Special4or8, {120, 1920, 2175, 495}),
     option("Option3", DesignType::DoubleReflector, {120, 1320, 2175, 375}),
-    button("Command1", captions::kCalculateFeetInches, 720, 3000, 3855),
+    button("Command1", captions::kCalculateFeetInches, 720, 3000, 3855, captions::kCalculateFeetInches),
     {factsOf(MainBox::Label1).name, Kind::Label, "000.000", {7560, 4560, 1095, 375}, kSans8Bold, kOrange, kGrey, kCentred},
     button("Command2", captions::kConvertToMetric, 1320, 3480, 2775),
     button("Command3", "EXIT", 9120, 3000, 1095),
@@ -111,7 +113,8 @@ inline constexpr std::array<ControlSpec, 43> kControls{{
 }};
 // clang-format on
 
-inline constexpr WindowDesign kDesign{"TARNWELL", "", {0, 0, 10695, 6705}, kGrey};
+// The title bar stays empty; a screen reader still names the window.
+inline constexpr WindowDesign kDesign{"TARNWELL", "", {0, 0, 10695, 6705}, kGrey, "loopbeam: quad antenna design"};
 
 // The row of a control, found while compiling.
 consteval std::size_t row(std::string_view name) { return rowOf(kControls, name); }

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "common/shown_name.h"
 #include "nec/check/check.h"
 #include "nec/check/check_report.h"
 #include "nec/check/sweep_files.h"
@@ -152,6 +153,7 @@ void NecCheckWindow::buildSaves(QBoxLayout& page) {
     page.addLayout(files);
     saved_->setObjectName(QStringLiteral("saved"));
     saved_->setWordWrap(true);
+    saved_->setTextFormat(Qt::PlainText);  // a file's name is never markup
     saved_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     saved_->hide();
     page.addWidget(saved_);
@@ -159,7 +161,7 @@ void NecCheckWindow::buildSaves(QBoxLayout& page) {
 
 void NecCheckWindow::sayWhereSaved(const std::optional<QString>& path) {
     if (!path) return;
-    saved_->setText(QStringLiteral("Saved as %1").arg(QDir::toNativeSeparators(*path)));
+    saved_->setText(ui::toQString("Saved as " + shownFileName(QDir::toNativeSeparators(*path).toStdString())));
     saved_->show();
 }
 

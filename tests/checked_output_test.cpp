@@ -17,6 +17,7 @@
 
 #include "common/output_file.h"
 
+#include "common/shown_name.h"
 #include "tests/scratch_folder.h"
 
 namespace loopbeam {
@@ -140,6 +141,23 @@ TEST(WriteFile, AFullDiskLeavesThePreviousFileByteForByteAndNothingBesideIt) {
     EXPECT_EQ(fileText(folder / "sweep.s1p"), previous);
     EXPECT_EQ(folder.names(), std::set<std::string>{"sweep.s1p"});
     umount(folder.path.c_str());
+}
+
+TEST(ShownFileName, AControlCharacterQuotesAndEscapesTheName) {
+    const struct {
+        std::string name, shown;
+    } cases[] = {
+        {"quad-14.2MHz.nec", "quad-14.2MHz.nec"},
+        {"with \"quotes\" and \\ and \u00e9", "with \"quotes\" and \\ and \u00e9"},  // one line already
+        {"two\nlines.nec", "\"two\\nlines.nec\""},
+        {"tab\t\"q\"\\.nec", "\"tab\\t\\\"q\\\"\\\\.nec\""},
+        {std::string("nul\0bell\a\x7f", 10), "\"nul\\x00bell\\x07\\x7f\""},
+        {"next line \u0085.nec", "\"next line \\xc2\\x85.nec\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        EXPECT_EQ(shownFileName(c.name), c.shown);
+    }
 }
 
 }  // namespace

@@ -137,6 +137,7 @@ Controls buildWindow(QWidget& window, const WindowDesign& design, std::span<cons
     installAccessibility();
     window.setObjectName(toQString(design.name));
     window.setWindowTitle(toQString(design.caption));
+    if (!design.accessibleName.empty()) window.setAccessibleName(toQString(design.accessibleName));
     window.resize(design.clientArea.pixels().size());
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
@@ -158,7 +159,7 @@ Controls buildWindow(QWidget& window, const WindowDesign& design, std::span<cons
         if (auto* line = qobject_cast<QLineEdit*>(widget)) placeTextVertically(*line);
         colour(*widget, spec);
         if (hasText(spec.kind)) setBoxText(*widget, toQString(spec.text));
-        if (isNamed(spec.kind)) widget->setAccessibleName(accessibleNameOf(spec));
+        if (isNamed(spec.kind) || !spec.accessibleName.empty()) widget->setAccessibleName(accessibleNameOf(spec));
         if (widget->focusPolicy() != Qt::NoFocus) focusOrder.push_back(widget);
         if (!liesBelowOthers(spec.kind)) above.push_back(widget);
         widgets.push_back(widget);

@@ -64,7 +64,7 @@ struct ControlSpec {
 };
 
 // Boxes, bars and lists are named for a screen reader; buttons, options and
-// labels speak their own captions.
+// labels speak their own captions, unless their row gives a name.
 constexpr bool isNamed(Kind kind) {
     return kind == Kind::CaptionBox || kind == Kind::TextBox || kind == Kind::VScrollBar || kind == Kind::ListBox;
 }
@@ -76,6 +76,7 @@ struct WindowDesign {
     std::string_view caption;
     Twips clientArea;
     std::optional<QRgb> background;
+    std::string_view accessibleName = {};  // for a screen reader where the caption says nothing
 };
 
 // The row of the control of that name. Used in constant expressions, so a

@@ -39,6 +39,7 @@ QString boxText(const QWidget& box) {
 void showProblem(QWidget& window, std::string_view operation, const QString& message) {
     QMessageBox box(QMessageBox::Warning, toQString(operation), message, QMessageBox::Ok, &window);
     box.setObjectName(QStringLiteral("problem"));
+    box.setTextFormat(Qt::PlainText);                        // a file's name in it is never markup
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);  // an address in it can be copied
     box.exec();
     window.activateWindow();  // some window managers give the focus elsewhere when the box goes

@@ -50,9 +50,10 @@ std::optional<std::string> beyondCaps(const JobFiles& files, std::size_t frequen
     const char* fate = finished ? "; none of it is read" : ", and was stopped";
     if (fileSize(files.output) > kOutputCap)
         return printfText(
-            "nec2c wrote more than %.0f MB for %zu frequencies, where the largest design here needs about %.0f "
+            "nec2c wrote more than %.0f MB for %s, where the largest design here needs about %.0f "
             "MB%s. Check that the nec2c on PATH is the NEC-2 engine.",
-            kOutputCap / kMegabyte, frequencies, kLargestOutputMegabytes, fate);
+            kOutputCap / kMegabyte, countText(frequencies, "frequency", "frequencies").c_str(), kLargestOutputMegabytes,
+            fate);
     if (fileSize(files.log) > kLogCap)
         return printfText(
             "nec2c wrote more than %.0f MB of messages, where it normally writes none%s. "
@@ -138,9 +139,9 @@ Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, c
             const double limit = control.timeoutSeconds.value_or(jobs[i].timeoutSeconds);
             if (elapsed <= limit) continue;
             return refuse(
-                printfText("nec2c took longer than %.0f s for %zu frequencies of this model and was stopped. "
+                printfText("nec2c took longer than %.0f s for %s of this model and was stopped. "
                            "The machine may be busy with other work: try again later.",
-                           limit, jobs[i].frequencies));
+                           limit, countText(jobs[i].frequencies, "frequency", "frequencies").c_str()));
         }
         if (control.progress && Clock::now() - lastProgress >= kProgressInterval) {
             lastProgress = Clock::now();

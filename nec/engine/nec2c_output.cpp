@@ -130,7 +130,8 @@ Outcome<std::vector<FrequencyOutput>> readNec2cOutput(std::string_view output,
         return refuse("nec2c's output is not as expected (" + what + "); no figures are shown.");
     };
     if (starts.size() != requests.size())
-        return fault(printfText("%zu frequencies asked, %zu answered", requests.size(), starts.size()));
+        return fault(countText(requests.size(), "frequency", "frequencies") + " asked, " +
+                     std::to_string(starts.size()) + " answered");
 
     std::vector<FrequencyOutput> results;
     for (std::size_t k = 0; k < starts.size(); ++k) {

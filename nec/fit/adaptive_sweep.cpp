@@ -7,6 +7,7 @@
 #include <string>
 
 #include "nec/fit/rational_fit.h"
+#include "nec/printf_text.h"
 
 namespace loopbeam::nec {
 
@@ -127,7 +128,7 @@ Outcome<AdaptiveSweep> adaptiveSweep(const AdaptiveSweepRequest& request, const 
         if (!z) return z.error();
         if (z->size() != mhz.size())
             return Failure{"The NEC-2 engine answered " + std::to_string(z->size()) + " of " +
-                           std::to_string(mhz.size()) + " frequencies asked. Check again."};
+                           countText(mhz.size(), "frequency", "frequencies") + " asked. Check again."};
         for (std::size_t i = 0; i < mhz.size(); ++i) {
             solved[mhz[i]] = (*z)[i];
             sweep.solved.push_back({mhz[i], (*z)[i]});

@@ -70,9 +70,15 @@ std::string tunedComment(const Tuned& t) {
         t.wire.factor);
 }
 
-// Why, as a clause (an engine's message may end with its own full stop).
+// Why, as a clause: an engine's message may end with its own full stop, and
+// begins with a capital that is no name ("The NEC-2 check", not "NEC-2").
 std::string stopped(TuneGoal goal, std::string why) {
     if (why.ends_with('.')) why.pop_back();
+    const std::size_t wordEnd = std::min(why.find(' '), why.size());
+    const bool capitalised =
+        !why.empty() && why[0] >= 'A' && why[0] <= 'Z' &&
+        std::all_of(why.begin() + 1, why.begin() + wordEnd, [](char c) { return c >= 'a' && c <= 'z'; });
+    if (capitalised) why[0] = static_cast<char>(why[0] - 'A' + 'a');
     return "Tuning for " + std::string(rowOf(kTuneGoals, goal).word) + " stopped: " + why +
            ". Nothing was tuned: the calculated lengths stand.";
 }

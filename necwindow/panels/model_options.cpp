@@ -10,6 +10,7 @@
 
 #include "nec/choice_table.h"
 #include "nec/model/nec_model.h"
+#include "ui/point_spin_box.h"
 #include "ui/show_outcome.h"
 
 namespace loopbeam {
@@ -45,13 +46,13 @@ QString capitalised(std::string_view word) {
 
 ModelOptions::ModelOptions()
     : ground_(new QButtonGroup(this)),
-      height_(new QDoubleSpinBox),
+      height_(new ui::PointSpinBox),
       soil_(new QComboBox),
       shape_(new QButtonGroup(this)),
       conductor_(new QComboBox),
       insulation_(new QComboBox),
-      thickness_(new QDoubleSpinBox),
-      permittivity_(new QDoubleSpinBox) {
+      thickness_(new ui::PointSpinBox),
+      permittivity_(new ui::PointSpinBox) {
     auto* rows = new QVBoxLayout(this);
     rows->setContentsMargins(0, 0, 0, 0);
     buildGroundRow();

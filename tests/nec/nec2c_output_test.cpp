@@ -82,6 +82,10 @@ TEST(Nec2cOutput, RefusesOutputThatEndsEarlyOrWasAltered) {
         ASSERT_FALSE(read);
         EXPECT_NE(read.error().message.find(c.says), std::string::npos) << read.error().message;
     }
+    const auto oneAsked = readNec2cOutput(whole, std::span(kAsked).first(1), kFeed, false);
+    ASSERT_FALSE(oneAsked);
+    EXPECT_NE(oneAsked.error().message.find("(1 frequency asked, 2 answered)"), std::string::npos)
+        << oneAsked.error().message;
 }
 
 }  // namespace

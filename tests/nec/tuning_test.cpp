@@ -157,6 +157,21 @@ TEST(EngineTuning, FrontToBackGainsADecibelAndLeavesTheDrivenLoopResonant) {
     }
 }
 
+// The engine's message joins the sentence: lower-cased where it begins with a word, not a name.
+TEST(Tuning, AStopReadsAsOneSentence) {
+    const auto model = buildModel(quad14MHz(), {});
+    ASSERT_TRUE(model);
+    RunControl control;
+    control.enginePath = "/nonexistent/nec2c";
+    const auto tuned = tune(*model, CheckResult{}, TuneGoal::Resonance, control);
+    ASSERT_FALSE(tuned);
+    EXPECT_TRUE(tuned.error().message.starts_with(
+        "Tuning for resonance stopped: the NEC-2 engine \"/nonexistent/nec2c\" was not found."))
+        << tuned.error().message;
+    EXPECT_TRUE(tuned.error().message.ends_with(" and check again. Nothing was tuned: the calculated lengths stand."))
+        << tuned.error().message;
+}
+
 TEST(EngineTuning, CancelEndsItAsItEndsACheck) {
     test::adoptOrphans();
     const Checked& c = checkedOf(kBands[0]);
