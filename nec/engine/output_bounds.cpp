@@ -14,7 +14,7 @@ namespace {
 // whatever its size.
 std::optional<std::string> gainBeyond(double dbi, const char* where) {
     if (dbi >= kLeastGainDbi && dbi <= kMostGainDbi) return std::nullopt;
-    return printfText("a gain of %.4g dBi %s, where an antenna's lies between %g and %g dBi", dbi, where, kLeastGainDbi,
+    return printfText("a gain of %.5g dBi %s, where an antenna's lies between %g and %g dBi", dbi, where, kLeastGainDbi,
                       kMostGainDbi);
 }
 
@@ -23,17 +23,19 @@ std::optional<std::string> gainBeyond(double dbi, const char* where) {
 std::optional<std::string> beyondBounds(const FrequencyOutput& output) {
     const double r = output.feedImpedance.real(), x = output.feedImpedance.imag();
     if (!(r > 0 && r < kMostFeedResistanceOhms))
-        return printfText("a feed resistance of %.4g ohm, where an antenna's lies above 0 and below %.0f ohm", r,
+        return printfText("a feed resistance of %.5g ohm, where an antenna's lies above 0 and below %.0f ohm", r,
                           kMostFeedResistanceOhms);
     if (!(std::abs(x) < kMostFeedReactanceOhms))
-        return printfText("a feed reactance of %.4g ohm, where an antenna's lies within +-%.0f ohm", x,
+        return printfText("a feed reactance of %.5g ohm, where an antenna's lies within +-%.0f ohm", x,
                           kMostFeedReactanceOhms);
     // Any direction may be a deep null, down to nec2c's floor; none gains more than the bounds allow.
     for (const std::vector<Direction>& cut : output.patterns)
         for (const Direction& d : cut)
             if (!(d.gainDbi >= kNec2cNoGainDbi && d.gainDbi <= kMostGainDbi))
-                return printfText("a gain of %.4g dBi at theta %.2f, phi %.2f, where an antenna's lies below %g dBi",
-                                  d.gainDbi, d.theta, d.phi, kMostGainDbi);
+                return printfText(
+                    "a gain of %.5g dBi at theta %.2f, phi %.2f, where a direction's lies from %.2f (none at all) to "
+                    "%g dBi",
+                    d.gainDbi, d.theta, d.phi, kNec2cNoGainDbi, kMostGainDbi);
     if (output.patterns.empty()) return std::nullopt;
     const ForwardLook look = forwardLook(output.patterns.front());
     if (auto forward = gainBeyond(look.forward, "forward")) return forward;
@@ -45,7 +47,7 @@ std::optional<std::string> reactanceNeverChanges(std::span<const double> reactan
         std::any_of(reactances.begin(), reactances.end(), [&](double x) { return x != reactances.front(); }))
         return std::nullopt;
     return printfText(
-        "the same feed reactance, %.4g ohm, in each of %zu solves, where an antenna's changes with "
+        "the same feed reactance, %.5g ohm, in each of %zu solves, where an antenna's changes with "
         "frequency and with its lengths",
         reactances.front(), reactances.size());
 }
