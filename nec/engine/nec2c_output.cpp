@@ -141,7 +141,7 @@ Outcome<std::vector<FrequencyOutput>> readNec2cOutput(std::string_view output,
                                              deckFrequencyText(requests[k].mhz).c_str(), k + 1, requests.size());
         auto read = readBlock(block, requests[k], feed, overGround);
         if (!read) return fault(where + ": " + read.error().message);
-        if (const auto beyond = beyondBounds(*read)) return refuse(notBelieved(where + ",", *beyond));
+        if (const auto beyond = beyondBounds(*read)) return refuse(notBelieved(where, *beyond));
         results.push_back(std::move(*read));
     }
     if (starts.empty() || !find(Block(lines.data() + starts.back(), lines.size() - starts.back()), kFinishedMarker))

@@ -53,7 +53,7 @@ std::optional<std::string> reactanceNeverChanges(std::span<const double> reactan
 }
 
 std::string notBelieved(const std::string& where, const std::string& what) {
-    return "nec2c's output " + (where.empty() ? "" : where + " ") + "gives " + what +
+    return "nec2c's output " + (where.empty() ? "" : where + ", ") + "gives " + what +
            ": NEC-2 cannot solve this model reliably, or the nec2c on PATH is not the NEC-2 engine; no figures are "
            "shown.";
 }

@@ -29,7 +29,7 @@ std::optional<std::string> beyondBounds(const FrequencyOutput& output);
 std::optional<std::string> reactanceNeverChanges(std::span<const double> reactances);
 
 // The refusal of output beyond the bounds: where (as "at 14.2 MHz", or
-// empty), what it gives, and why it is not believed.
+// empty for all the solves), what it gives, and why it is not believed.
 std::string notBelieved(const std::string& where, const std::string& what);
 
 }  // namespace loopbeam::nec
