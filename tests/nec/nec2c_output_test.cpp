@@ -89,8 +89,7 @@ TEST(Nec2cOutput, RefusesOutputThatEndsEarlyOrWasAltered) {
 
 // What real antennas do is read; what none does is refused, naming the figure.
 TEST(Nec2cOutput, BelievesOnlyWhatAnAntennaGives) {
-    const std::string forward = "   90.00      0.00   -157.90     8.23     8.23",
-                      behind = "   90.00    180.00   -165.10    -2.03    -2.03";
+    const std::string behind = "   90.00    180.00   -165.10    -2.03    -2.03";
     struct Case {
         const char* name;
         std::string output;
@@ -103,16 +102,12 @@ TEST(Nec2cOutput, BelievesOnlyWhatAnAntennaGives) {
         {"a direction with no gain at all", capturedWith("   -26.45  -999.99   -26.45", " -999.99  -999.99  -999.99"),
          nullptr},
         {"R of 0", capturedWith("7.7546E+01", "0.0000E+00"),
-         "at 14.19999981 MHz, frequency 1 of 2, gives a feed "
-         "resistance of 0 ohm"},
-        {"R of 1 Mohm", capturedWith("7.7546E+01", "1.0000E+06"), "a feed resistance of 1e+06 ohm"},
+         "at 14.19999981 MHz, frequency 1 of 2, gives a feed resistance of 0 ohm"},
         {"X of -1 Mohm", capturedWith("-1.7301E+01", "-1.0000E+06"), "a feed reactance of -1e+06 ohm"},
         {"a gain beyond any direction's", capturedWith("   -26.45  -999.99   -26.45", "   -26.45  -999.99    40.01"),
          "a gain of 40.01 dBi at theta 90.00, phi 90.00"},
         {"below nec2c's floor", capturedWith("   -26.45  -999.99   -26.45", "   -26.45  -999.99 -1000.00"),
          "a gain of -1000 dBi at theta"},
-        {"too little forward", capturedWith(forward, "   90.00      0.00   -157.90  -100.01  -100.01"),
-         "a gain of -100.01 dBi forward"},
         {"too little behind", capturedWith(behind, "   90.00    180.00   -165.10  -100.01  -100.01"),
          "at 14.40299988 MHz, frequency 2 of 2, gives a gain of -100.01 dBi straight behind"},
     };
