@@ -106,6 +106,50 @@ TEST(CommandLineCheck, ATuningThatFailsKeepsTheCheckAndLeavesNothing) {
     EXPECT_TRUE(fs::is_empty(tmp));
 }
 
+// The real nec2c, its output then changed into what no antenna gives: for
+// every deck (the check), or for single-frequency decks alone (a tuning's
+// probes, after a sound check). Each is refused, and each tuning stops.
+TEST(CommandLineCheck, OutputNoAntennaGivesIsRefusedAndStopsATuning) {
+    struct Case {
+        const char* name;
+        const char* feed;     // awk on the feed impedance line: $7 is R, $8 X
+        const char* pattern;  // awk on each pattern line: $5 is the total gain
+        const char* says;
+    };
+    const Case cases[] = {
+        {"negative R", "$7 = \"-5.0000E+00\"", "", "gives a feed resistance of -5 ohm"},
+        {"R = X = 0", "$7 = $8 = \"0.0000E+00\"", "", "gives a feed resistance of 0 ohm"},
+        {"X = 0 everywhere", "$8 = \"0.0000E+00\"", "", "gives the same feed reactance, 0 ohm, in each of "},
+        {"R = 1e300", "$7 = \"1.0000E+300\"", "", "gives a feed resistance of 1e+300 ohm"},
+        {"gain 1e308", "", "$5 = \"1.00E+308\"", "gives a gain of 1e+308 dBi at theta "},
+    };
+    const test::ScratchDir scratch;
+    const fs::path bin = scratch.path / "bin";
+    fs::create_directories(bin);
+    for (const Case& c : cases) {
+        for (const char* goal : {"", "resonance", "front-to-back"}) {
+            SCOPED_TRACE(std::string(c.name) + " " + goal);
+            // A tuning's probe: the locked frequency alone (the check solves it among others).
+            const std::string tuning =
+                *goal ? "[ \"$(grep -c '^FR' \"$2\")\" = 1 ] && grep -q '^FR 0 1 0 0 14.19999981 0' \"$2\" || exit 0\n"
+                      : "";
+            test::writeScript(bin / "nec2c", "export PATH=\"${PATH#*:}\"\nnec2c \"$@\" || exit\n" + tuning +
+                                                 "awk '/ANTENNA INPUT PARAMETERS/ { n = 4 } n && !--n { " + c.feed +
+                                                 " } / DEGREES   DEGREES/ { p = 1; print; next } !NF { p = 0 } p { " +
+                                                 c.pattern + " } 1' \"$4\" > \"$4.x\" && mv \"$4.x\" \"$4\"");
+            const CliRun run = runCli(std::string("--freq 14.2 --awg 14 --simulate") + (*goal ? " --tune " : "") + goal,
+                                      "PATH=" + bin.string() + ":$PATH");
+            EXPECT_EQ(run.status, 1);
+            if (*goal) {
+                EXPECT_NE(run.said.find("Tuning for " + std::string(goal) + " stopped: "), std::string::npos);
+            }
+            EXPECT_NE(run.said.find(c.says), std::string::npos) << run.said;
+            EXPECT_NE(run.said.find("NEC-2 cannot solve this model reliably"), std::string::npos) << run.said;
+            EXPECT_EQ((run.out + run.said).find("0000000000"), std::string::npos) << run.out;  // no figure in full
+        }
+    }
+}
+
 TEST(CommandLine, AnUnknownTuningGoalIsAUsageError) {
     const CliRun run = runCli("--freq 14.2 --tune sideways");
     EXPECT_EQ(run.status, 2);

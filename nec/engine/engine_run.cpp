@@ -13,6 +13,7 @@
 #include "nec/engine/disk_space.h"
 #include "nec/engine/engine_failure.h"
 #include "nec/engine/nec2c_output.h"
+#include "nec/engine/output_size.h"
 #include "nec/engine/private_dir.h"
 #include "nec/engine/run_registry.h"
 #include "nec/printf_text.h"
@@ -34,26 +35,28 @@ std::chrono::milliseconds pollInterval(Clock::duration elapsed) {
 
 constexpr std::chrono::milliseconds kProgressInterval{250};
 
-// The files of job i in the private directory.
+// The files of job i in the private directory, and what its output may be.
 struct JobFiles {
     std::string deck, output, log;
+    OutputSize size;
 };
 
-JobFiles filesOf(const PrivateDir& dir, std::size_t i) {
+JobFiles filesOf(const PrivateDir& dir, std::size_t i, const EngineJob& job) {
     const std::string n = std::to_string(i + 1);
-    return {dir.file("in" + n + ".nec"), dir.file("out" + n + ".txt"), dir.file("log" + n + ".txt")};
+    return {dir.file("in" + n + ".nec"), dir.file("out" + n + ".txt"), dir.file("log" + n + ".txt"),
+            outputSizeOf(job.deck)};
 }
 
 // A run still going is stopped; one that has finished is left unread.
 std::optional<std::string> beyondCaps(const JobFiles& files, std::size_t frequencies, bool finished) {
     constexpr double kMegabyte = 1 << 20;
     const char* fate = finished ? "; none of it is read" : ", and was stopped";
-    if (fileSize(files.output) > kOutputCap)
+    if (fileSize(files.output) > files.size.capBytes)
         return printfText(
-            "nec2c wrote more than %.0f MB for %s, where the largest design here needs about %.0f "
-            "MB%s. Check that the nec2c on PATH is the NEC-2 engine.",
-            kOutputCap / kMegabyte, countText(frequencies, "frequency", "frequencies").c_str(), kLargestOutputMegabytes,
-            fate);
+            "nec2c wrote more than %.0f MB for %s, where this model needs about %.2g MB%s. Check "
+            "that the nec2c on PATH is the NEC-2 engine.",
+            static_cast<double>(files.size.capBytes) / kMegabyte,
+            countText(frequencies, "frequency", "frequencies").c_str(), files.size.expectedBytes / kMegabyte, fate);
     if (fileSize(files.log) > kLogCap)
         return printfText(
             "nec2c wrote more than %.0f MB of messages, where it normally writes none%s. "
@@ -63,7 +66,7 @@ std::optional<std::string> beyondCaps(const JobFiles& files, std::size_t frequen
 }
 
 std::string failureOf(int status, const JobFiles& files) {
-    return endingFailure(status, readUpTo(files.output, kOutputCap).value_or(""),
+    return endingFailure(status, readUpTo(files.output, files.size.capBytes).value_or(""),
                          readUpTo(files.log, kLogCap).value_or(""));
 }
 
@@ -72,7 +75,7 @@ double solvedFraction(const std::vector<JobFiles>& files, const std::vector<Engi
     std::size_t solved = 0, total = 0;
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         total += jobs[i].frequencies;
-        const std::string output = readUpTo(files[i].output, kOutputCap).value_or("");
+        const std::string output = readUpTo(files[i].output, files[i].size.capBytes).value_or("");
         std::size_t count = 0;
         for (std::size_t at = output.find(kSolvedMarker); at != std::string::npos;
              at = output.find(kSolvedMarker, at + 1))
@@ -101,7 +104,7 @@ Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, c
     const auto diskFull = [&](std::size_t needed = 1) { return freeBytes(dir->path()) < needed; };
     std::vector<JobFiles> files;
     for (std::size_t i = 0; i < jobs.size(); ++i) {
-        files.push_back(filesOf(*dir, i));
+        files.push_back(filesOf(*dir, i, jobs[i]));
         if (const auto problem = writeFile(files[i].deck, jobs[i].deck))
             return refuse(diskFull(jobs[i].deck.size()) ? noSpaceMessage(base)
                                                         : "The NEC-2 deck could not be written: " + *problem + ".");
@@ -154,7 +157,7 @@ Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, c
     std::vector<std::string> outputs;
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         if (const auto beyond = beyondCaps(files[i], jobs[i].frequencies, true)) return refuse(*beyond);
-        auto output = readUpTo(files[i].output, kOutputCap);
+        auto output = readUpTo(files[i].output, files[i].size.capBytes);
         if (!output) return refuse("nec2c wrote no output file (" + files[i].output + ").");
         // nec2c does not say when a write fails: its output just stops short.
         if (output->find(kFinishedMarker) == std::string::npos && diskFull()) return refuse(noSpaceMessage(base));

@@ -13,18 +13,10 @@
 
 namespace loopbeam::nec {
 
-// What is read of nec2c's files; a run that writes more is stopped and
-// refused. The largest design checked (50 elements, 2,219 segments) writes
-// about 0.25 MB of wire and segment listing, then a frequency 2.7 KB in free
-// space and 25 KB over ground, the locked one with its whole azimuth 11 KB
-// and 0.79 MB: at most this much in a run, one run taking the whole sweep
-// over ground.
-inline constexpr double kLargestOutputMegabytes = 2.1;
-// Some fifteen times that.
-inline constexpr std::size_t kOutputCap = std::size_t{32} << 20;
 // nec2c writes nothing to its standard output and error.
 inline constexpr std::size_t kLogCap = std::size_t{1} << 20;
 
+// What is read of nec2c's output is capped by its deck (output_size.h).
 struct EngineJob {
     std::string deck;
     std::size_t frequencies = 0;  // for progress

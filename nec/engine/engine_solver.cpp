@@ -4,6 +4,7 @@
 
 #include "nec/engine/engine_run.h"
 #include "nec/engine/model_job.h"
+#include "nec/engine/output_bounds.h"
 
 namespace loopbeam::nec {
 
@@ -40,6 +41,10 @@ Outcome<std::vector<std::complex<double>>> EngineSolver::operator()(std::span<co
             if (!part) return Refused{part.error()};
             for (std::size_t i = 0; i < part->size(); ++i) read[parts[k][i].mhz] = std::move((*part)[i]);
         }
+        std::vector<double> reactances;
+        for (const auto* solved : {&outputs_, &read})
+            for (const auto& [mhz, out] : *solved) reactances.push_back(out.feedImpedance.imag());
+        if (const auto never = reactanceNeverChanges(reactances)) return refuse(notBelieved("", *never));
         outputs_.merge(read);  // all of a batch or none of it
     }
 

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "common/parse.h"
+#include "nec/engine/output_bounds.h"
 #include "nec/model/deck_writer.h"
 #include "nec/printf_text.h"
 
@@ -137,11 +138,11 @@ Outcome<std::vector<FrequencyOutput>> readNec2cOutput(std::string_view output,
     for (std::size_t k = 0; k < starts.size(); ++k) {
         const std::size_t end = k + 1 < starts.size() ? starts[k + 1] : lines.size();
         const Block block(lines.data() + starts[k], end - starts[k]);
+        const std::string where = printfText("at %s MHz, frequency %zu of %zu",
+                                             deckFrequencyText(requests[k].mhz).c_str(), k + 1, requests.size());
         auto read = readBlock(block, requests[k], feed, overGround);
-        if (!read)
-            return fault(printfText("at %s MHz, frequency %zu of %zu: ", deckFrequencyText(requests[k].mhz).c_str(),
-                                    k + 1, requests.size()) +
-                         read.error().message);
+        if (!read) return fault(where + ": " + read.error().message);
+        if (const auto beyond = beyondBounds(*read)) return refuse(notBelieved(where, *beyond));
         results.push_back(std::move(*read));
     }
     if (starts.empty() || !find(Block(lines.data() + starts.back(), lines.size() - starts.back()), kFinishedMarker))

@@ -32,7 +32,8 @@ struct FrequencyOutput {
 
 // Refuses output that ends early or does not answer the requests: another
 // count of frequencies, another printed frequency, another feed segment, a
-// missing or unreadable number, other directions.
+// missing or unreadable number, other directions; and a figure beyond what
+// an antenna gives (output_bounds.h).
 Outcome<std::vector<FrequencyOutput>> readNec2cOutput(std::string_view output,
                                                       std::span<const FrequencyRequest> requests,
                                                       const FeedSegment& feed, bool overGround);

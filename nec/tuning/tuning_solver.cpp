@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "nec/engine/output_bounds.h"
 #include "nec/printf_text.h"
 
 namespace loopbeam::nec {
@@ -18,6 +19,8 @@ std::vector<Evaluation> TuningSolver::solve(std::span<const Probe> probes) {
         throw SearchStopped{printfText("it spent its budget of %d single-frequency NEC-2 solves", budget_)};
     auto evaluations = solveSideBySide(probes, control_);
     if (!evaluations) throw SearchStopped{evaluations.error().message};
+    for (const Evaluation& e : *evaluations) reactances_.push_back(e.feedImpedance.imag());
+    if (const auto never = reactanceNeverChanges(reactances_)) throw SearchStopped{notBelieved("", *never)};
     solves_ += static_cast<int>(probes.size());
     if (spent_) spent_(solves_);
     return std::move(*evaluations);

@@ -44,6 +44,7 @@ private:
     std::function<void(int)> spent_;
     int solves_ = 0;
     std::map<LoopScales, Evaluation> known_;
+    std::vector<double> reactances_;  // of every solve, in order
 };
 
 }  // namespace loopbeam::nec

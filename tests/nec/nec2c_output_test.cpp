@@ -20,6 +20,12 @@ std::string captured() {
     return text.str();
 }
 
+// The captured run with its first `from` changed into `to`.
+std::string capturedWith(const std::string& from, const std::string& to) {
+    std::string text = captured();
+    return text.replace(text.find(from), from.size(), to);
+}
+
 // As a check asks them: from the frequency the lock stores as a float.
 const std::vector<FrequencyRequest> kAsked{{14.2f, true}, {14.403f, false}};
 const FeedSegment kFeed{5, 6, 58};
@@ -55,10 +61,7 @@ TEST(Nec2cOutput, ReadsACapturedRunExactly) {
 
 TEST(Nec2cOutput, RefusesOutputThatEndsEarlyOrWasAltered) {
     const std::string whole = captured();
-    const auto replaced = [&](const std::string& from, const std::string& to) {
-        std::string text = whole;
-        return text.replace(text.find(from), from.size(), to);
-    };
+    const auto replaced = capturedWith;
     struct Case {
         const char* name;
         std::string output;
@@ -86,6 +89,42 @@ TEST(Nec2cOutput, RefusesOutputThatEndsEarlyOrWasAltered) {
     ASSERT_FALSE(oneAsked);
     EXPECT_NE(oneAsked.error().message.find("(1 frequency asked, 2 answered)"), std::string::npos)
         << oneAsked.error().message;
+}
+
+// What real antennas do is read; what none does is refused, naming the figure.
+TEST(Nec2cOutput, BelievesOnlyWhatAnAntennaGives) {
+    const std::string behind = "   90.00    180.00   -165.10    -2.03    -2.03";
+    struct Case {
+        const char* name;
+        std::string output;
+        const char* says;  // nothing when read
+    };
+    const Case cases[] = {
+        {"a badly detuned loop's low R", capturedWith("7.7546E+01", "1.0000E-02"), nullptr},
+        {"a large X", capturedWith("-1.7301E+01", "-9.9990E+05"), nullptr},
+        {"more behind than ahead", capturedWith(behind, "   90.00    180.00   -165.10     9.50     9.50"), nullptr},
+        {"a direction with no gain at all", capturedWith("   -26.45  -999.99   -26.45", " -999.99  -999.99  -999.99"),
+         nullptr},
+        {"R of 0", capturedWith("7.7546E+01", "0.0000E+00"),
+         "at 14.19999981 MHz, frequency 1 of 2, gives a feed resistance of 0 ohm"},
+        {"X of -1 Mohm", capturedWith("-1.7301E+01", "-1.0000E+06"), "a feed reactance of -1e+06 ohm"},
+        {"a gain beyond any direction's", capturedWith("   -26.45  -999.99   -26.45", "   -26.45  -999.99    40.01"),
+         "a gain of 40.01 dBi at theta 90.00, phi 90.00"},
+        {"below nec2c's floor", capturedWith("   -26.45  -999.99   -26.45", "   -26.45  -999.99 -1000.00"),
+         "a gain of -1000 dBi at theta"},
+        {"too little behind", capturedWith(behind, "   90.00    180.00   -165.10  -100.01  -100.01"),
+         "at 14.40299988 MHz, frequency 2 of 2, gives a gain of -100.01 dBi straight behind"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto read = readNec2cOutput(c.output, kAsked, kFeed, false);
+        if (!c.says) {
+            EXPECT_TRUE(read) << read.error().message;
+            continue;
+        }
+        ASSERT_FALSE(read);
+        EXPECT_NE(read.error().message.find(c.says), std::string::npos) << read.error().message;
+    }
 }
 
 }  // namespace
