@@ -23,17 +23,20 @@ struct CheckScene {
     CheckScene() { fs::create_directories(tmp), fs::create_directories(bin); }
     void engine(const std::string& body) const { writeScript(bin / "nec2c", body); }
 
-    pid_t start() const {
-        std::string path = "PATH=" + bin.string() + ":" + std::getenv("PATH"), temp = "TMPDIR=" + tmp.string();
-        std::string cli = LOOPBEAM_CLI, freq = "--freq", mhz = "14.2", simulate = "--simulate", env = "env";
-        char* argv[] = {env.data(),  path.data(), temp.data(),     cli.data(),
-                        freq.data(), mhz.data(),  simulate.data(), nullptr};
+    pid_t start(std::vector<std::string> check = {"--simulate"}) const {
+        std::vector<std::string> words = {
+            "env", "PATH=" + bin.string() + ":" + std::getenv("PATH"), "TMPDIR=" + tmp.string(), LOOPBEAM_CLI, "--freq",
+            "14.2"};
+        words.insert(words.end(), check.begin(), check.end());
+        std::vector<char*> argv;
+        for (std::string& word : words) argv.push_back(word.data());
+        argv.push_back(nullptr);
         posix_spawn_file_actions_t files;
         posix_spawn_file_actions_init(&files);
         posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addopen(&files, 2, said.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         pid_t pid = -1;
-        posix_spawnp(&pid, "env", &files, nullptr, argv, environ);  // env execs the CLI under the same pid
+        posix_spawnp(&pid, "env", &files, nullptr, argv.data(), environ);  // env execs the CLI under the same pid
         posix_spawn_file_actions_destroy(&files);
         return pid;
     }
@@ -62,7 +65,7 @@ int finish(pid_t pid) {
 }
 
 TEST(CommandLineLifecycle, EndingSignalsCancelTheCheckAndExitWithTheirStatus) {
-    for (const auto& [signal, status] : {std::pair{SIGINT, 130}, {SIGTERM, 143}, {SIGHUP, 129}}) {
+    for (const auto& [signal, status] : {std::pair{SIGINT, 130}, {SIGTERM, 143}, {SIGHUP, 129}, {SIGQUIT, 131}}) {
         SCOPED_TRACE(strsignal(signal));
         const CheckScene scene;
         const auto [cli, engines] = scene.startAsleep();
@@ -91,6 +94,21 @@ TEST(CommandLineLifecycle, SigkillTakesTheEnginesAlongAndTheNextRunRemovesTheFol
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
     EXPECT_NE(scene.stderrText().find("exit status 3"), std::string::npos) << scene.stderrText();
     EXPECT_EQ(scene.privateFolders(), 0u);
+}
+
+// With the real nec2c, which takes file names of a few dozen characters at most.
+TEST(CommandLineCheck, ATmpdirOfAnyLengthServes) {
+    for (const std::vector<std::string>& check : {std::vector<std::string>{"--simulate"}, {"--tune", "resonance"}}) {
+        SCOPED_TRACE(check[0]);
+        CheckScene scene;
+        const std::size_t length = scene.tmp.string().size();
+        ASSERT_LT(length, 190u);
+        scene.tmp /= std::string(200 - length - 1, 'd');  // 200 with the slash
+        fs::create_directories(scene.tmp);
+        const int status = finish(scene.start(check));
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status << scene.stderrText();
+        EXPECT_EQ(scene.privateFolders(), 0u);
+    }
 }
 
 // With the real nec2c: on the smaller mount the decks fit only in part, on
