@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 #include "nec/engine/disk_space.h"
@@ -25,8 +26,8 @@ std::function<void(const std::string&)>& madeHook() {
 std::string randomName() {
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     unsigned char bytes[12] = {};
-    if (getrandom(bytes, sizeof bytes, 0) !=
-        static_cast<ssize_t>(sizeof bytes))  // too early in boot: still unique enough
+    // Too early in boot for getrandom: mkdirat's EEXIST keeps a guessed name safe, if slower.
+    if (getrandom(bytes, sizeof bytes, 0) != static_cast<ssize_t>(sizeof bytes))
         for (unsigned char& b : bytes) b = static_cast<unsigned char>(std::rand());
     std::string name(kPrivateDirPrefix);
     for (unsigned char b : bytes) name += kLetters[b % (sizeof kLetters - 1)];
