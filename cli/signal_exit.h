@@ -1,5 +1,5 @@
 #pragma once
-// SIGINT, SIGTERM and SIGHUP end loopbeam-cli with 130, 143 and 129: at once,
+// SIGINT, SIGTERM, SIGHUP and SIGQUIT end loopbeam-cli with 130, 143, 129 and 131: at once,
 // or, while an engine runs, once every run is cancelled, its children gone
 // and its folder removed.
 

@@ -77,7 +77,7 @@ int finish(pid_t pid) {
 }
 
 TEST(CommandLineLifecycle, EndingSignalsCancelTheCheckAndExitWithTheirStatus) {
-    for (const auto& [signal, status] : {std::pair{SIGINT, 130}, {SIGTERM, 143}, {SIGHUP, 129}}) {
+    for (const auto& [signal, status] : {std::pair{SIGINT, 130}, {SIGTERM, 143}, {SIGHUP, 129}, {SIGQUIT, 131}}) {
         SCOPED_TRACE(strsignal(signal));
         const CheckScene scene;
         const auto [cli, engines] = scene.startAsleep();
@@ -106,6 +106,21 @@ TEST(CommandLineLifecycle, SigkillTakesTheEnginesAlongAndTheNextRunRemovesTheFol
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
     EXPECT_NE(scene.stderrText().find("exit status 3"), std::string::npos) << scene.stderrText();
     EXPECT_EQ(scene.privateFolders(), 0u);
+}
+
+// With the real nec2c, which takes file names of a few dozen characters at most.
+TEST(CommandLineCheck, ATmpdirOfAnyLengthServes) {
+    for (const std::vector<std::string>& check : {std::vector<std::string>{}, {"--tune", "resonance"}}) {
+        SCOPED_TRACE(check.empty() ? "--simulate" : check[0]);
+        CheckScene scene;
+        const std::size_t length = scene.tmp.string().size();
+        ASSERT_LT(length, 190u);
+        scene.tmp /= std::string(200 - length - 1, 'd');  // 200 with the slash
+        fs::create_directories(scene.tmp);
+        const int status = finish(scene.start(check));
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status << scene.stderrText();
+        EXPECT_EQ(scene.privateFolders(), 0u);
+    }
 }
 
 // With the real nec2c: on the smaller mount the decks fit only in part, on

@@ -1,29 +1,33 @@
 #include "nec/engine/capped_read.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <memory>
+#include <cerrno>
+
+#include "nec/engine/owned_fd.h"
 
 namespace loopbeam::nec {
 
-std::optional<std::string> readUpTo(const std::string& path, std::size_t limit) {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+std::optional<std::string> readUpTo(int folder, const std::string& name, std::size_t limit) {
+    const OwnedFd file(openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     if (!file) return std::nullopt;
     std::string text;
     char buffer[1 << 16];
     while (text.size() <= limit) {
-        const std::size_t n = std::fread(buffer, 1, std::min(sizeof buffer, limit + 1 - text.size()), file.get());
-        if (n == 0) break;
-        text.append(buffer, n);
+        const ssize_t n = read(file.get(), buffer, std::min(sizeof buffer, limit + 1 - text.size()));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        text.append(buffer, static_cast<std::size_t>(n));
     }
     return text;
 }
 
-std::size_t fileSize(const std::string& path) {
+std::size_t fileSize(int folder, const std::string& name) {
     struct stat file {};
-    return stat(path.c_str(), &file) == 0 ? static_cast<std::size_t>(file.st_size) : 0;
+    return fstatat(folder, name.c_str(), &file, AT_SYMLINK_NOFOLLOW) == 0 ? static_cast<std::size_t>(file.st_size) : 0;
 }
 
 }  // namespace loopbeam::nec

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <filesystem>
 #include <initializer_list>
 
 #include "nec/engine/program_lookup.h"
@@ -37,6 +38,7 @@ struct ChildSetup {
     const char* program;
     char* const* argv;
     int input, log, report;  // all at 3 or above, close-on-exec
+    int folder;              // the one to run in
     pid_t parent;
     int highestFd;  // for closing without close_range
 };
@@ -65,6 +67,11 @@ void defaultSignals() {
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (getppid() != s.parent) _exit(127);  // the parent went before the signal was set
     defaultSignals();
+    if (fchdir(s.folder) != 0) {
+        const int error = errno;
+        [[maybe_unused]] const ssize_t told = write(s.report, &error, sizeof error);
+        _exit(127);
+    }
     dup2(s.input, 0);
     dup2(s.log, 1);
     dup2(s.log, 2);
@@ -105,16 +112,20 @@ int execError(int report) {
 
 }  // namespace
 
-Spawned spawnProgram(const std::vector<std::string>& argv, const std::string& logPath) {
-    const FoundProgram program = findProgram(argv.at(0));
-    if (program.error != 0) return {-1, program.error};
+Spawned spawnProgram(const std::vector<std::string>& argv, int folder, const std::string& logName) {
+    const FoundProgram found = findProgram(argv.at(0));
+    if (found.error != 0) return {-1, found.error};
+    std::error_code unknown;  // found relative to this process's folder, not the child's
+    const std::string program = std::filesystem::absolute(found.path, unknown).string();
+    if (unknown) return {-1, unknown.value()};
     std::vector<char*> args;
     for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
 
     int report[2] = {-1, -1};
     const int input = highDescriptor(open("/dev/null", O_RDONLY | O_CLOEXEC));
-    const int log = highDescriptor(open(logPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+    const int log =
+        highDescriptor(openat(folder, logName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600));
     const bool ready = input >= 0 && log >= 0 && pipe2(report, O_CLOEXEC) == 0;
     report[0] = highDescriptor(report[0]);
     report[1] = highDescriptor(report[1]);
@@ -123,7 +134,7 @@ Spawned spawnProgram(const std::vector<std::string>& argv, const std::string& lo
         for (int fd : {input, log, report[0], report[1]}) closeQuietly(fd);
         return {-1, error};
     }
-    const ChildSetup setup{program.path.c_str(), args.data(), input, log, report[1], getpid(), highestDescriptor()};
+    const ChildSetup setup{program.c_str(), args.data(), input, log, report[1], folder, getpid(), highestDescriptor()};
 
     // No handler of the caller's may run in the child before exec.
     sigset_t all, previous;

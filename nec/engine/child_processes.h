@@ -18,14 +18,15 @@
 
 namespace loopbeam::nec {
 
-// Standard input from /dev/null, standard output and error into logPath, no
+// Run in folder (a descriptor: relative names in argv are in it), standard
+// input from /dev/null, standard output and error into logName there, no
 // other descriptor of the caller's. A program without a slash is looked up on
 // PATH. Gives the pid, or the errno of what failed (the exec's included).
 struct Spawned {
     pid_t pid = -1;
     int error = 0;
 };
-Spawned spawnProgram(const std::vector<std::string>& argv, const std::string& logPath);
+Spawned spawnProgram(const std::vector<std::string>& argv, int folder, const std::string& logName);
 
 class ChildGroup {
 public:

@@ -7,9 +7,9 @@
 
 namespace loopbeam::nec {
 
-std::uint64_t freeBytes(const std::string& folder) {
+std::uint64_t freeBytes(int folder) {
     struct statvfs fs {};
-    if (statvfs(folder.c_str(), &fs) != 0) return std::numeric_limits<std::uint64_t>::max();
+    if (fstatvfs(folder, &fs) != 0) return std::numeric_limits<std::uint64_t>::max();
     const bool root = geteuid() == 0;  // root may also fill the reserved blocks
     const auto inodes = root ? fs.f_ffree : fs.f_favail;
     if (fs.f_files != 0 && inodes == 0) return 0;

@@ -7,9 +7,10 @@
 
 namespace loopbeam::nec {
 
-// What this user may still write on the folder's file system: nothing when
-// no inode is left; as good as unlimited when it cannot be learned.
-std::uint64_t freeBytes(const std::string& folder);
+// What this user may still write on the file system of the folder (a
+// descriptor): nothing when no inode is left; as good as unlimited when it
+// cannot be learned.
+std::uint64_t freeBytes(int folder);
 
 // What a run says when the file system under base filled.
 std::string noSpaceMessage(const std::string& base);

@@ -26,7 +26,7 @@ int catchEndingSignals() {
     if (pipe2(ends, O_CLOEXEC) != 0) return -1;
     fcntl(ends[1], F_SETFL, O_NONBLOCK);
     writeEnd = ends[1];
-    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
         struct sigaction current {};
         if (sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_IGN) continue;
         struct sigaction caught {};

@@ -1,11 +1,11 @@
 #pragma once
-// SIGINT, SIGTERM and SIGHUP, caught for a program that ends its engine runs
+// SIGINT, SIGTERM, SIGHUP and SIGQUIT, caught for a program that ends its engine runs
 // before it exits. The handler only writes the signal's number into a pipe;
 // the program reads it where it may do anything (a thread, an event loop).
 
 namespace loopbeam::nec {
 
-// Catches the three, except one ignored on entry (nohup's SIGHUP stays
+// Catches the four, except one ignored on entry (nohup's SIGHUP stays
 // ignored). Gives the pipe's reading end, or -1 when no pipe could be made
 // (the signals then keep their defaults). Once a process.
 int catchEndingSignals();

@@ -7,7 +7,6 @@
 #include <optional>
 #include <thread>
 
-#include "common/checked_output.h"
 #include "nec/engine/capped_read.h"
 #include "nec/engine/child_processes.h"
 #include "nec/engine/disk_space.h"
@@ -16,6 +15,7 @@
 #include "nec/engine/output_size.h"
 #include "nec/engine/private_dir.h"
 #include "nec/engine/run_registry.h"
+#include "nec/engine/temporary_base.h"
 #include "nec/printf_text.h"
 
 namespace loopbeam::nec {
@@ -35,29 +35,29 @@ std::chrono::milliseconds pollInterval(Clock::duration elapsed) {
 
 constexpr std::chrono::milliseconds kProgressInterval{250};
 
-// The files of job i in the private directory, and what its output may be.
+// The names of job i's files in the private directory (nec2c runs there, so
+// that no TMPDIR makes them longer than it takes), and what its output may be.
 struct JobFiles {
     std::string deck, output, log;
     OutputSize size;
 };
 
-JobFiles filesOf(const PrivateDir& dir, std::size_t i, const EngineJob& job) {
+JobFiles filesOf(std::size_t i, const EngineJob& job) {
     const std::string n = std::to_string(i + 1);
-    return {dir.file("in" + n + ".nec"), dir.file("out" + n + ".txt"), dir.file("log" + n + ".txt"),
-            outputSizeOf(job.deck)};
+    return {"in" + n + ".nec", "out" + n + ".txt", "log" + n + ".txt", outputSizeOf(job.deck)};
 }
 
 // A run still going is stopped; one that has finished is left unread.
-std::optional<std::string> beyondCaps(const JobFiles& files, std::size_t frequencies, bool finished) {
+std::optional<std::string> beyondCaps(int dir, const JobFiles& files, std::size_t frequencies, bool finished) {
     constexpr double kMegabyte = 1 << 20;
     const char* fate = finished ? "; none of it is read" : ", and was stopped";
-    if (fileSize(files.output) > files.size.capBytes)
+    if (fileSize(dir, files.output) > files.size.capBytes)
         return printfText(
             "nec2c wrote more than %.0f MB for %s, where this model needs about %.2g MB%s. Check "
             "that the nec2c on PATH is the NEC-2 engine.",
             static_cast<double>(files.size.capBytes) / kMegabyte,
             countText(frequencies, "frequency", "frequencies").c_str(), files.size.expectedBytes / kMegabyte, fate);
-    if (fileSize(files.log) > kLogCap)
+    if (fileSize(dir, files.log) > kLogCap)
         return printfText(
             "nec2c wrote more than %.0f MB of messages, where it normally writes none%s. "
             "Check that the nec2c on PATH is the NEC-2 engine.",
@@ -65,17 +65,17 @@ std::optional<std::string> beyondCaps(const JobFiles& files, std::size_t frequen
     return std::nullopt;
 }
 
-std::string failureOf(int status, const JobFiles& files) {
-    return endingFailure(status, readUpTo(files.output, files.size.capBytes).value_or(""),
-                         readUpTo(files.log, kLogCap).value_or(""));
+std::string failureOf(int status, int dir, const JobFiles& files) {
+    return endingFailure(status, readUpTo(dir, files.output, files.size.capBytes).value_or(""),
+                         readUpTo(dir, files.log, kLogCap).value_or(""));
 }
 
 // Solved frequencies so far, from what nec2c has written.
-double solvedFraction(const std::vector<JobFiles>& files, const std::vector<EngineJob>& jobs) {
+double solvedFraction(int dir, const std::vector<JobFiles>& files, const std::vector<EngineJob>& jobs) {
     std::size_t solved = 0, total = 0;
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         total += jobs[i].frequencies;
-        const std::string output = readUpTo(files[i].output, files[i].size.capBytes).value_or("");
+        const std::string output = readUpTo(dir, files[i].output, files[i].size.capBytes).value_or("");
         std::size_t count = 0;
         for (std::size_t at = output.find(kSolvedMarker); at != std::string::npos;
              at = output.find(kSolvedMarker, at + 1))
@@ -101,18 +101,18 @@ Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, c
     auto dir = makePrivateDir(base);
     if (!dir) return Refused{dir.error()};
     // Less room than a write needed: the disk filled (a write that failed cleans up after itself).
-    const auto diskFull = [&](std::size_t needed = 1) { return freeBytes(dir->path()) < needed; };
+    const auto diskFull = [&](std::size_t needed = 1) { return freeBytes(dir->fd()) < needed; };
     std::vector<JobFiles> files;
     for (std::size_t i = 0; i < jobs.size(); ++i) {
-        files.push_back(filesOf(*dir, i, jobs[i]));
-        if (const auto problem = writeFile(files[i].deck, jobs[i].deck))
+        files.push_back(filesOf(i, jobs[i]));
+        if (const auto problem = dir->writeFile(files[i].deck, jobs[i].deck))
             return refuse(diskFull(jobs[i].deck.size()) ? noSpaceMessage(base)
                                                         : "The NEC-2 deck could not be written: " + *problem + ".");
     }
 
     ChildGroup children;  // declared after the directory: the children go before their files
     for (const JobFiles& f : files) {
-        const Spawned spawned = spawnProgram({control.enginePath, "-i", f.deck, "-o", f.output}, f.log);
+        const Spawned spawned = spawnProgram({control.enginePath, "-i", f.deck, "-o", f.output}, dir->fd(), f.log);
         if (spawned.error != 0) return refuse(spawnFailure(control.enginePath, spawned.error));
         children.add(spawned.pid);
     }
@@ -131,14 +131,14 @@ Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, c
             done[i] = true;
             --running;
             if (!(WIFEXITED(*status) && WEXITSTATUS(*status) == 0))
-                return refuse(diskFull() ? noSpaceMessage(base) : failureOf(*status, files[i]));
+                return refuse(diskFull() ? noSpaceMessage(base) : failureOf(*status, dir->fd(), files[i]));
         }
         if (running == 0) break;
         if (cancel.requested()) return refuse(kCancelledMessage);
         const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
         for (std::size_t i = 0; i < jobs.size(); ++i) {
             if (done[i]) continue;
-            if (const auto beyond = beyondCaps(files[i], jobs[i].frequencies, false)) return refuse(*beyond);
+            if (const auto beyond = beyondCaps(dir->fd(), files[i], jobs[i].frequencies, false)) return refuse(*beyond);
             const double limit = control.timeoutSeconds.value_or(jobs[i].timeoutSeconds);
             if (elapsed <= limit) continue;
             return refuse(
@@ -148,7 +148,7 @@ Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, c
         }
         if (control.progress && Clock::now() - lastProgress >= kProgressInterval) {
             lastProgress = Clock::now();
-            const double fraction = solvedFraction(files, jobs);
+            const double fraction = solvedFraction(dir->fd(), files, jobs);
             if (fraction != reported) control.progress(reported = fraction);
         }
         cancel.waitFor(pollInterval(Clock::now() - start));
@@ -156,9 +156,9 @@ Outcome<std::vector<std::string>> runNec2c(const std::vector<EngineJob>& jobs, c
 
     std::vector<std::string> outputs;
     for (std::size_t i = 0; i < jobs.size(); ++i) {
-        if (const auto beyond = beyondCaps(files[i], jobs[i].frequencies, true)) return refuse(*beyond);
-        auto output = readUpTo(files[i].output, files[i].size.capBytes);
-        if (!output) return refuse("nec2c wrote no output file (" + files[i].output + ").");
+        if (const auto beyond = beyondCaps(dir->fd(), files[i], jobs[i].frequencies, true)) return refuse(*beyond);
+        auto output = readUpTo(dir->fd(), files[i].output, files[i].size.capBytes);
+        if (!output) return refuse("nec2c wrote no output file (" + dir->file(files[i].output) + ").");
         // nec2c does not say when a write fails: its output just stops short.
         if (output->find(kFinishedMarker) == std::string::npos && diskFull()) return refuse(noSpaceMessage(base));
         outputs.push_back(std::move(*output));

@@ -1,49 +1,56 @@
 #include "nec/engine/stale_dirs.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <utility>
 
+#include "nec/engine/folder_removal.h"
+#include "nec/engine/owned_fd.h"
 #include "nec/engine/private_dir.h"
 
 namespace loopbeam::nec {
 namespace {
 
 // The folder's lock file, held, when the folder is a stale one of this user's.
-int staleLock(int baseFd, const char* name) {
-    const int folder = openat(baseFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (folder < 0) return -1;
+OwnedFd staleLock(int folder) {
     struct stat owner {};
-    int lock = -1;
-    if (fstat(folder, &owner) == 0 && owner.st_uid == geteuid())
-        lock = openat(folder, std::string(kLockFileName).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    close(folder);
-    if (lock >= 0 && flock(lock, LOCK_EX | LOCK_NB) != 0) {
-        close(lock);
-        lock = -1;
-    }
+    if (fstat(folder, &owner) != 0 || owner.st_uid != geteuid()) return {};
+    OwnedFd lock(openat(folder, std::string(kLockFileName).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (lock && flock(lock.get(), LOCK_EX | LOCK_NB) != 0) return {};
     return lock;
 }
 
 }  // namespace
 
-void removeStaleDirs(const std::string& base) {
-    const std::unique_ptr<DIR, int (*)(DIR*)> listing(opendir(base.c_str()), closedir);
-    if (!listing) return;
-    while (const dirent* entry = readdir(listing.get())) {
-        const std::string_view name = entry->d_name;
-        if (!name.starts_with(kPrivateDirPrefix)) continue;
-        const int lock = staleLock(dirfd(listing.get()), entry->d_name);
-        if (lock < 0) continue;
-        std::error_code ignored;  // another sweep may be removing it too
-        std::filesystem::remove_all(base + '/' + entry->d_name, ignored);
-        close(lock);
+void removeStaleDirs(int base) {
+    for (const std::string& name : namesIn(base)) {
+        struct stat named {};  // cheaper than opening: most such names may be another user's
+        if (!name.starts_with(kPrivateDirPrefix) || fstatat(base, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISDIR(named.st_mode) || named.st_uid != geteuid())
+            continue;
+        const OwnedFd folder(openat(base, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!folder) continue;
+        const OwnedFd lock = staleLock(folder.get());  // held until the folder is gone
+        if (lock) removeFolder(base, name, folder.get());
     }
+}
+
+void removeStaleDirsOnce(int base) {
+    static std::mutex mutex;
+    static std::set<std::pair<dev_t, ino_t>> swept;
+    struct stat folder {};
+    if (fstat(base, &folder) != 0) return;
+    {
+        const std::lock_guard lock(mutex);
+        if (!swept.insert({folder.st_dev, folder.st_ino}).second) return;
+    }
+    removeStaleDirs(base);
 }
 
 }  // namespace loopbeam::nec
