@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "nec/check/forward_look.h"
+#include "nec/engine/forward_look.h"
 #include "nec/printf_text.h"
 
 namespace loopbeam::nec {

@@ -1,5 +1,5 @@
 #pragma once
-// Where the check reads gain and front-to-back from a frequency's pattern: at
+// Where the check and the bounds read gain and front-to-back from a frequency's pattern: at
 // the elevation of maximum forward gain (the horizon in free space), forward
 // and straight behind.
 

@@ -1,4 +1,4 @@
-#include "nec/check/forward_look.h"
+#include "nec/engine/forward_look.h"
 
 namespace loopbeam::nec {
 
