@@ -164,7 +164,9 @@ void NecCheckWindow::sayWhereSaved(const std::optional<QString>& path) {
 }
 
 std::optional<QString> NecCheckWindow::saveDeck(const QString& title) {
-    if (result_) return saveModelThroughDialog(*this, title, shownFileStem(), shownModel());
+    if (result_)
+        return saveModelThroughDialog(*this, title, shownFileStem(), shownModel(),
+                                      shownCheck().summary.elevationDegrees);
     // Before any results: the design as last calculated, modelled as the options say.
     const std::optional<CalculatedDesign> design = source_.lastCalculated();
     if (!design) {
