@@ -78,7 +78,7 @@ TEST(NecCheckWindow, ATuningShowsTheTunedDesignBesideTheCalculatedOne) {
     } saves[] = {
         {"Save &deck...", ".nec", "CM Tuned with nec2c for resonance: "},
         {"Save &Touchstone...", ".s1p", "! Tuned with nec2c for resonance: "},
-        {"Save as CSV...", "-cut-list.csv", "Element,Wire (the loop),Side,Spreader arm,From the reflector,Change"},
+        {"Save as CSV...", "-cut-list.csv", ",calculated_wire_m,change_m,change_in,change_percent\nreflector,"},
     };
     for (const auto& save : saves) {
         SCOPED_TRACE(save.button);
