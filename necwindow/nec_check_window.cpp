@@ -10,6 +10,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -33,6 +35,7 @@
 #include "necwindow/check_files.h"
 #include "necwindow/opening_place.h"
 #include "ui/accessibility.h"
+#include "ui/scroll_page.h"
 #include "ui/show_outcome.h"
 #include "ui/wrapped_lines.h"
 #include "ui/x11_desktop.h"
@@ -199,7 +202,14 @@ void NecCheckWindow::buildOptions() {
     runRow->addWidget(progress_, 1);
     rows->addLayout(runRow);
     rows->addWidget(tune_);
-    static_cast<QVBoxLayout*>(layout())->addWidget(box);
+    // On a low screen the options scroll, so that the window fits beside the
+    // main window's boxes and the charts keep their height; never sideways.
+    QScrollArea* scroll = ui::scrollPage(box, QStringLiteral("Model options"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumSize(box->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width(),
+                           2 * run_->sizeHint().height());
+    static_cast<QVBoxLayout*>(layout())->addWidget(scroll);
     connect(run_, &QPushButton::clicked, this, &NecCheckWindow::startCheck);
     connect(tune_, &TunePanel::tuneAsked, this, &NecCheckWindow::startTune);
     connect(model_, &ModelOptions::changed, this, &NecCheckWindow::showStaleness);
@@ -425,8 +435,10 @@ void NecCheckWindow::showEvent(QShowEvent* event) {
 }
 
 void NecCheckWindow::openBesideMainWindow() {
-    const QMargins frame = ui::frameExtents(*this);
+    QMargins frame = ui::frameExtents(*this);
+    if (frame.isNull() && source_.mainFrameMargins) frame = source_.mainFrameMargins();
     const OpeningPlace place = openingPlace(screen()->availableGeometry(), source_.mainFrame(),
+                                            source_.keepInView ? source_.keepInView() : std::vector<QRect>{},
                                             minimumSizeHint().grownBy(frame), kPreferredSize.grownBy(frame));
     const QSize inside = place.size.shrunkBy(frame);
     if (!place.topLeft) {

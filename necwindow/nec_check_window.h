@@ -39,6 +39,11 @@ struct CheckSource {
     std::function<std::vector<std::string>(const CalculatedDesign&)> changesSince;
     // The main window's frame, to open beside it.
     std::function<QRect()> mainFrame;
+    // The main window's boxes to leave in view where the check window must cover it, on the screen.
+    std::function<std::vector<QRect>()> keepInView;
+    // The main window's frame margins: the check window's own, where the window manager tells them only
+    // once it is shown, are taken to be alike.
+    std::function<QMargins()> mainFrameMargins;
     // Whether the main window shows its lengths in metres now.
     std::function<bool()> metricShown;
     // The cable chosen in the matching window, if any.

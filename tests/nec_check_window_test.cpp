@@ -228,24 +228,29 @@ TEST(NecCheckWindow, ASaveIsNamedForTheModelAndSaysWhereItWent) {
 
 TEST(NecCheckWindow, OpensBesideTheMainWindowWhereTheScreenHasRoom) {
     const QSize minimum(560, 500), preferred(880, 720);
+    // The main window centred on 1280x800: its result boxes and, top right, its frequency box.
+    const std::vector<QRect> boxes{{450, 470, 170, 130}, {803, 225, 137, 41}};
     struct Case {
         const char* screen;
         QRect screenArea, mainFrame;
+        std::vector<QRect> keepClear;
         OpeningPlace place;
     };
     const Case cases[] = {
-        // Centred on 1280x800, 283 pixels either side: no room, so the preferred size where the manager puts it.
-        {"1280x800, centred", {0, 0, 1280, 800}, {283, 165, 713, 470}, {{880, 720}, std::nullopt}},
+        // 283 pixels either side: over the main window's right part, below the frequency box, right of the results.
+        {"1280x800, centred", {0, 0, 1280, 800}, {283, 165, 713, 470}, boxes, {{660, 534}, QPoint(620, 266)}},
+        // A screen too small for any corner clear of the boxes: the preferred size where the manager puts it.
+        {"1024x600, centred", {0, 0, 1024, 600}, {155, 65, 713, 470}, boxes, {{880, 600}, std::nullopt}},
         // Moved to the left edge: 567 to its right.
-        {"1280x800, at the left", {0, 0, 1280, 800}, {0, 165, 713, 470}, {{567, 720}, QPoint(713, 80)}},
+        {"1280x800, at the left", {0, 0, 1280, 800}, {0, 165, 713, 470}, boxes, {{567, 720}, QPoint(713, 80)}},
         // 1920x1080, centred: 603 to the left, 604 to the right.
-        {"1920x1080, centred", {0, 0, 1920, 1080}, {603, 305, 713, 470}, {{604, 720}, QPoint(1316, 305)}},
+        {"1920x1080, centred", {0, 0, 1920, 1080}, {603, 305, 713, 470}, {}, {{604, 720}, QPoint(1316, 305)}},
         // A panel takes the top 30: the window keeps below it, and as high as the rest allows.
-        {"1920x600 below a panel", {0, 30, 1920, 570}, {0, 30, 713, 470}, {{880, 570}, QPoint(713, 30)}},
+        {"1920x600 below a panel", {0, 30, 1920, 570}, {0, 30, 713, 470}, {}, {{880, 570}, QPoint(713, 30)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.screen);
-        const OpeningPlace place = openingPlace(c.screenArea, c.mainFrame, minimum, preferred);
+        const OpeningPlace place = openingPlace(c.screenArea, c.mainFrame, c.keepClear, minimum, preferred);
         EXPECT_EQ(place.size, c.place.size);
         EXPECT_EQ(place.topLeft, c.place.topLeft);
     }
