@@ -100,6 +100,10 @@ private:
     std::optional<QString> saveDeck(const QString& title);
     nec::CutSheet shownCutSheet() const;
     void sayWhereSaved(const std::optional<QString>& path);
+    // "loopbeam 14.2 MHz 3 el SWR": a print job and a picture named for what they hold.
+    QString jobName(const QString& what) const;
+    // The chart above its buttons: save as PNG or SVG, print.
+    QWidget* chartPage(QWidget* chart, const QString& what, const std::string& fileWord);
 
     CheckSource source_;
     CheckRunner runner_;

@@ -10,10 +10,14 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QImageReader>
+#include <QLabel>
 #include <QLineSeries>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <functional>
@@ -224,6 +228,54 @@ TEST(NecCheckWindow, ASaveIsNamedForTheModelAndSaysWhereItWent) {
     auto* saved = child<QLabel>(check, "saved");
     EXPECT_TRUE(saved->isVisibleTo(&check));
     EXPECT_EQ(saved->text(), "Saved as " + path);
+}
+
+// Each chart tab saves its chart as a PNG and as an SVG drawing, each read
+// back, and prints it; with no printer set up, to a PDF file of one page.
+TEST(NecCheckWindow, EachChartSavesAsPicturesAndPrints) {
+    testing::CheckedDesign design(3);
+    ASSERT_TRUE(design.check);
+    NecCheckWindow& check = *design.check;
+    auto* tabs = child<QTabWidget>(check, "charts");
+    QTemporaryDir folder;
+    const struct {
+        int tab;
+        const char* fileWord;
+        const char* title;
+    } charts[] = {{2, "swr", "SWR"},
+                  {3, "r-and-x", "R and X"},
+                  {4, "smith-chart", "Smith chart"},
+                  {5, "azimuth", "azimuth pattern"},
+                  {6, "elevation", "elevation pattern"}};
+    const QString stem = "quad-14.2MHz-3el-awg14-standard-high-gain-freespace-square-copper-bare-";
+    for (const auto& c : charts) {
+        SCOPED_TRACE(c.fileWord);
+        tabs->setCurrentIndex(c.tab);
+        QWidget& page = *tabs->currentWidget();
+        const QString png = folder.filePath(QStringLiteral("%1.png").arg(c.tab));
+        const QString svg = folder.filePath(QStringLiteral("%1.svg").arg(c.tab));
+        EXPECT_EQ(testing::saveThroughDialog(*testing::buttonCaptioned(page, "Save as PNG..."), png),
+                  stem + c.fileWord + ".png");
+        EXPECT_EQ(testing::saveThroughDialog(*testing::buttonCaptioned(page, "Save as SVG..."), svg),
+                  stem + c.fileWord + ".svg");
+        const QImage image = QImageReader(png).read();
+        EXPECT_GE(image.height(), 200);
+        EXPECT_GE(image.width(), 400);
+        const QSvgRenderer drawing(svg);
+        EXPECT_TRUE(drawing.isValid());
+        EXPECT_GE(drawing.defaultSize().height(), 200);
+        EXPECT_TRUE(QString::fromUtf8(testing::fileBytes(svg))
+                        .contains(QStringLiteral("<title>loopbeam 14.2 MHz 3 el %1</title>").arg(c.title)));
+
+        if (!QPrinterInfo::availablePrinters().isEmpty()) continue;  // a real printer's dialog: not here
+        const QString pdf = folder.filePath(QStringLiteral("%1.pdf").arg(c.tab));
+        EXPECT_EQ(testing::saveThroughDialog(*testing::buttonCaptioned(page, "Print..."), pdf),
+                  stem + c.fileWord + ".pdf");
+        const QByteArray bytes = testing::fileBytes(pdf);
+        EXPECT_TRUE(bytes.startsWith("%PDF-"));
+        EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
+        EXPECT_EQ(child<QLabel>(check, "saved")->text(), "Saved as " + pdf);
+    }
 }
 
 TEST(NecCheckWindow, OpensBesideTheMainWindowWhereTheScreenHasRoom) {

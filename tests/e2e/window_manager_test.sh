@@ -5,7 +5,8 @@
 # screen, a way back when minimised; Return on a focused button; the
 # matching and web link windows reloaded at their design size and placed as
 # new windows; the NEC-2 check's context menu and shortcut; under openbox, a
-# tuning driven from the keyboard, its cut list saved and printed. Run under
+# tuning driven from the keyboard, its cut list saved and printed (to a PDF
+# file: no printer is set up). Run under
 # tools/on_xvfb.sh:  window_manager_test.sh openbox|icewm LOOPBEAM [placement]
 # With "placement", only where the NEC-2 check opens on the screen of
 # LOOPBEAM_SCREEN: beside the main window, or clear of its boxes.
@@ -223,6 +224,10 @@ saved_as_tuned() { grep -q '^reflector,[0-9.]*,' "$work/cut-list.csv" && grep -q
 check "the tuned design's cut list is saved, in metres" saved_as_tuned
 check "the check window has the focus again" active_window_named "NEC-2 check"
 xdotool key ctrl+p
-check "Ctrl+P prints, and says there is no printer" active_window_named "Print"
+check "Ctrl+P with no printer offers a PDF file" active_window_named "No printer is set up: save a PDF file"
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 10 "$work/cut-list.pdf"
 xdotool key Return
-check "the message closes" active_window_named "NEC-2 check"
+printed() { head -c 5 "$work/cut-list.pdf" 2>/dev/null | grep -q '%PDF-'; }
+check "the cut list is printed to a PDF file" printed
+check "the check window has the focus again" active_window_named "NEC-2 check"
