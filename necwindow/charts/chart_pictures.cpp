@@ -7,6 +7,11 @@
 #include <QWidget>
 
 namespace loopbeam::chart_parts {
+namespace {
+
+constexpr int kSvgScale = 4;
+
+}  // namespace
 
 QByteArray pngOf(QWidget& chart) {
     QBuffer buffer;
@@ -23,9 +28,15 @@ QByteArray svgOf(QWidget& chart, const QString& title) {
     svg.setViewBox(chart.rect());
     svg.setTitle(title);
     svg.setDescription(QStringLiteral("Drawn by loopbeam"));
+    // Qt's SVG generator drops clipping, which the charts draw with (the Smith
+    // chart's arcs end at its circle, the SWR curves at the top of the scale):
+    // the drawing goes in as a picture of four times the screen's resolution.
+    QPixmap drawing(chart.size() * kSvgScale);
+    drawing.setDevicePixelRatio(kSvgScale);
+    chart.render(&drawing);
     {
         QPainter painter(&svg);
-        chart.render(&painter);
+        painter.drawPixmap(chart.rect(), drawing);
     }
     return buffer.data();
 }

@@ -1,6 +1,6 @@
 #pragma once
-// A chart as a file: a PNG of its pixels as shown, or an SVG drawing that
-// stays sharp at any size.
+// A chart as a file: a PNG of its pixels as shown, or an SVG document of the
+// chart's size that holds it drawn at four times the screen's resolution.
 
 #include <QByteArray>
 #include <QString>
