@@ -8,7 +8,7 @@
 
 PRESET   := release
 BUILD    := build/$(PRESET)
-PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-charts-dev xvfb xauth \
+PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-charts-dev qt6-svg-dev xvfb xauth \
             cups printer-driver-cups-pdf poppler-utils python3 xdotool imagemagick \
             dpkg-dev desktop-file-utils appstream pkg-config libxcb1-dev clang-format \
             fonts-liberation fonts-dejavu-core fonts-comic-neue openbox icewm x11-utils nec2c \

@@ -6,6 +6,7 @@
 #include "design/matching_section.h"
 #include "design/messages.h"
 #include "design/metric.h"
+#include "design/result_rows.h"
 
 namespace loopbeam::cli {
 namespace {
@@ -37,6 +38,7 @@ DesignRun runDesign(const Options& options, DesignState& state) {
 
     selectDesignType(state, options.type, options.elements);
     if (!step(run, run.feet, "calculate", calculateFeetInches(state, options.awg, options.elements))) return run;
+    for (const LengthRow& row : kLengthRows) run.lengthsFeet.push_back(state.*row.length);
     if (!step(run, run.metric, "metric", convertToMetric(state))) return run;
     if (!options.coaxIndex) return run;
 

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/options.h"
 #include "design/boxes.h"
@@ -24,6 +25,7 @@ struct DesignRun {
     std::optional<MatchingTexts> matchingFeet;
     std::optional<MatchingTexts> matchingMetric;
     std::optional<StepFailure> failure;
+    std::vector<float> lengthsFeet;  // as stored, in kLengthRows' order, once calculated
 };
 
 DesignRun runDesign(const Options& options, DesignState& state);

@@ -118,8 +118,9 @@ int main(int argc, char** argv) {
     exitOnEndingSignals();
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     const ParsedCommandLine parsed = parseCommandLine(args);
-    if (std::holds_alternative<HelpRequested>(parsed)) {
-        if (const auto problem = writeStandardOutput(usage())) {
+    if (std::holds_alternative<HelpRequested>(parsed) || std::holds_alternative<VersionRequested>(parsed)) {
+        if (const auto problem =
+                writeStandardOutput(std::holds_alternative<HelpRequested>(parsed) ? usage() : versionText())) {
             sayProblem(*problem);
             return kOutputError;
         }

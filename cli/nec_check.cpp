@@ -4,6 +4,7 @@
 #include "nec/check/check.h"
 #include "nec/check/check_report.h"
 #include "nec/choice_table.h"
+#include "nec/model/deck_writer.h"
 #include "nec/model/design_input.h"
 #include "nec/model/run_cost.h"
 #include "nec/printf_text.h"
@@ -66,7 +67,7 @@ NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) 
         return run;
     }
     run.conditions = nec::conditionsOf(*model);
-    if (options.necDeck) run.deck = nec::wholeDeck(*model);
+    if (options.necDeck) run.deck = nec::writePortableDeck(*model, std::nullopt);
     if (!options.runsCheck()) return run;
     if (nec::needsConfirmation(*model) && !options.allowLarge) {
         run.failure = StepFailure{"nec", tooLarge(*model, sweepMethodOf(options.sweep))};
@@ -75,8 +76,10 @@ NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) 
     auto result = nec::runCheck(*model, {}, sweepMethodOf(options.sweep));
     if (!result)
         run.failure = StepFailure{"nec", result.error().message};
-    else
+    else {
+        if (options.necDeck) run.deck = nec::writePortableDeck(*model, result->summary.elevationDegrees);
         run.result = std::move(*result);
+    }
     run.model = std::move(*model);
     return run;
 }

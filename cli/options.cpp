@@ -150,7 +150,7 @@ std::optional<int> wholeNumber(std::string_view text) {
 std::string usage() {
     return "usage: loopbeam-cli --freq TEXT [--elements N] [--awg N] [--type " + nec::wordsOf(kTypeWords) +
            "]\n"
-           "                    [--coax NAME] [--metric] [--json]\n"
+           "                    [--coax NAME] [--metric] [--json] [--version]\n"
            "                    [--nec-deck FILE|-] [--simulate] [--touchstone FILE]\n"
            "                    [--sweep-points N] [--solve-every-point]\n"
            "                    [--ground HEIGHT_M] [--diamond] [--allow-large] [--tune " +
@@ -172,7 +172,9 @@ std::string usage() {
            described("--type T", typeChoices()) +
            described("--coax NAME", "cable of the matching section: " + cableChoices()) +
            described("--metric", "report metres and centimetres instead of feet and inches") +
-           described("--json", "print every box's text as JSON, keyed by control name") +
+           described("--json",
+                     "print every box's text as JSON, keyed by control name, and the lengths in metres and feet") +
+           described("--version", "print the version and end") +
            "\nThe NEC-2 check of the calculated design (runs nec2c):\n" +
            described("--nec-deck FILE", "write the NEC-2 card deck of the design; with - it is the only output") +
            described("--simulate", "run the check and report impedance, SWR, gain and front-to-back") +
@@ -199,6 +201,8 @@ std::string usage() {
            modelHelp();
 }
 
+std::string versionText() { return "loopbeam-cli " LOOPBEAM_VERSION "\n"; }
+
 ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
     Options options;
     bool haveFreq = false;
@@ -211,6 +215,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
             name = name.substr(0, equals);
         }
         if (name == "--help" || name == "-h") return HelpRequested{};
+        if (name == "--version") return VersionRequested{};
         if (bool* flag = flagNamed(options, name)) {
             if (value) return UsageError{str(name) + " takes no value"};
             *flag = true;

@@ -42,16 +42,19 @@ struct Options {
 };
 
 struct HelpRequested {};
+struct VersionRequested {};
 struct UsageError {
     std::string message;
 };
 
-using ParsedCommandLine = std::variant<Options, HelpRequested, UsageError>;
+using ParsedCommandLine = std::variant<Options, HelpRequested, VersionRequested, UsageError>;
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args);
 
 // The help text.
 std::string usage();
+// "loopbeam-cli 0.1.0"
+std::string versionText();
 
 // The end of a message that refuses a value; --ground= gives an empty one.
 std::string notValue(std::string_view value);

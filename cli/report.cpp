@@ -1,10 +1,12 @@
 #include "cli/report.h"
 
 #include <algorithm>
+#include <charconv>
 #include <vector>
 
 #include "cli/tune_json.h"
 #include "design/result_rows.h"
+#include "design/units.h"
 
 namespace loopbeam::cli {
 namespace {
@@ -52,6 +54,19 @@ std::string dimensionsTable(const MainTexts& texts) {
     return out;
 }
 
+// Each stored length as a number: in feet as the float holds it, in metres
+// as the metric boxes convert it.
+std::string lengthsJson(const std::vector<float>& feet) {
+    std::string out;
+    for (std::size_t i = 0; i < feet.size(); ++i) {
+        char text[32];
+        const std::string ft(text, std::to_chars(text, text + sizeof text, feet[i]).ptr);
+        out += (out.empty() ? "" : ", ") + jsonString(kLengthRows[i].word) +
+               ": {\"m\": " + jsonNumber(metresOf(feet[i])) + ", \"ft\": " + ft + "}";
+    }
+    return "{" + out + "}";
+}
+
 }  // namespace
 
 std::string jsonReport(const DesignRun& run, const NecCheckRun* check, const TuneRun* tune) {
@@ -63,6 +78,7 @@ std::string jsonReport(const DesignRun& run, const NecCheckRun* check, const Tun
     if (run.lock) member("lock", jsonObject(*run.lock));
     if (run.feet) member("feet", jsonObject(*run.feet));
     if (run.metric) member("metric", jsonObject(*run.metric));
+    if (!run.lengthsFeet.empty()) member("lengths", lengthsJson(run.lengthsFeet));
     if (run.matchingFeet) {
         std::string matching = "{\"feet\": " + jsonObject(*run.matchingFeet);
         if (run.matchingMetric) matching += ", \"metric\": " + jsonObject(*run.matchingMetric);

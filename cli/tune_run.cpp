@@ -2,6 +2,7 @@
 
 #include "design/cables.h"
 #include "nec/check/check.h"
+#include "nec/model/deck_writer.h"
 
 namespace loopbeam::cli {
 namespace {
@@ -23,7 +24,7 @@ TuneRun runTune(const Options& options, const NecCheckRun& check) {
         return run;
     }
     run.tunedFeed = nec::adviseFeed(tuned->check, locked, velocityFactor(options));
-    if (options.necDeck) run.deck = nec::wholeDeck(tuned->model);
+    if (options.necDeck) run.deck = nec::writePortableDeck(tuned->model, tuned->check.summary.elevationDegrees);
     run.tuned = std::move(*tuned);
     return run;
 }

@@ -15,15 +15,16 @@ struct LengthRow {
     MainBox wholeBox;            // whole feet or whole metres
     MainBox fractionBox;         // inches or centimetres
     std::string_view caption;
+    std::string_view word;  // as the command line's JSON names it
 };
 
 inline constexpr std::array<LengthRow, 6> kLengthRows{{
-    {&DesignState::dirLen, MainBox::Text14, MainBox::Text21, "Directors"},
-    {&DesignState::drvLen, MainBox::Text15, MainBox::Text22, "Driven element"},
-    {&DesignState::refLen, MainBox::Text16, MainBox::Text23, "Reflector"},
-    {&DesignState::spacing, MainBox::Text17, MainBox::Text24, "Element spacing"},
-    {&DesignState::boomLen, MainBox::Text18, MainBox::Text25, "Boom length"},
-    {&DesignState::holeSpacing, MainBox::Text19, MainBox::Text26, "Spreader hole spacing"},
+    {&DesignState::dirLen, MainBox::Text14, MainBox::Text21, "Directors", "directors"},
+    {&DesignState::drvLen, MainBox::Text15, MainBox::Text22, "Driven element", "driven"},
+    {&DesignState::refLen, MainBox::Text16, MainBox::Text23, "Reflector", "reflector"},
+    {&DesignState::spacing, MainBox::Text17, MainBox::Text24, "Element spacing", "spacing"},
+    {&DesignState::boomLen, MainBox::Text18, MainBox::Text25, "Boom length", "boom"},
+    {&DesignState::holeSpacing, MainBox::Text19, MainBox::Text26, "Spreader hole spacing", "spreader_hole_spacing"},
 }};
 
 inline constexpr MainBox kWholeHeadingBox = MainBox::Text20;

@@ -63,7 +63,12 @@ TARNWELL::TARNWELL(DesignState& state)
       check_([this] {
           auto window = std::make_unique<NecCheckWindow>(CheckSource{
               [this] { return record_.last; }, [this](const CalculatedDesign& design) { return changesSince(design); },
-              [this] { return frameGeometry(); },
+              [this] { return frameGeometry(); }, [this] { return boxesInView(); },
+              [this] {
+                  const QRect frame = frameGeometry(), client = geometry();
+                  return QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                                  frame.right() - client.right(), frame.bottom() - client.bottom());
+              },
               [this] { return ui::boxText(boxes_[kWholeHeadingBox]) == ui::toQString(kMetresHeading.text); },
               [this] { return chosenCable(state_); }});
           connect(this, &TARNWELL::designChanged, window.get(), &NecCheckWindow::showStaleness);
@@ -156,6 +161,16 @@ void TARNWELL::saveNecDeck() {
 
 std::vector<std::string> TARNWELL::changesSince(const CalculatedDesign& design) const {
     return loopbeam::changesSince(design, state_.freq, valueOf(*vsbEl), valueOf(*vsbAwg), record_.typeClicked);
+}
+
+std::vector<QRect> TARNWELL::boxesInView() const {
+    std::vector<QRect> rects;
+    const auto onScreen = [](const QWidget& box) { return QRect(box.mapToGlobal(QPoint(0, 0)), box.size()); };
+    for (const LengthRow& row : kLengthRows)
+        for (const MainBox box : {row.wholeBox, row.fractionBox}) rects.push_back(onScreen(boxes_[box]));
+    for (const MainBox box : {kWholeHeadingBox, kFractionHeadingBox, MainBox::freqtxt})
+        rects.push_back(onScreen(boxes_[box]));
+    return rects;
 }
 
 void TARNWELL::Option1_Click() { chooseDesignType(DesignType::StandardHighGain); }

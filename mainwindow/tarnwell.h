@@ -33,6 +33,8 @@ public:
 
     // What has changed since the design was calculated.
     std::vector<std::string> changesSince(const CalculatedDesign& design) const;
+    // The result boxes and the frequency box on the screen: what another window must not cover.
+    std::vector<QRect> boxesInView() const;
 
     // The context menu's entries: open the check window (it checks the design
     // as last calculated), and save the design's NEC-2 deck.

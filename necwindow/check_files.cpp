@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "common/checked_output.h"
-#include "nec/check/check.h"
+#include "nec/model/deck_writer.h"
 #include "nec/model/design_input.h"
 #include "nec/model/file_stem.h"
 #include "ui/show_outcome.h"
@@ -31,9 +31,9 @@ std::optional<QString> saveThroughDialog(QWidget& window, const QString& title, 
 }
 
 std::optional<QString> saveModelThroughDialog(QWidget& window, const QString& title, const std::string& stem,
-                                              const nec::NecModel& model) {
+                                              const nec::NecModel& model, std::optional<double> figuresElevation) {
     return saveThroughDialog(window, title, ui::toQString(stem + ".nec"), QStringLiteral("NEC-2 decks (*.nec)"),
-                             [&](std::ostream& out) { out << nec::wholeDeck(model); });
+                             [&](std::ostream& out) { out << nec::writePortableDeck(model, figuresElevation); });
 }
 
 std::optional<QString> saveDeckThroughDialog(QWidget& window, const QString& title, const CalculatedDesign& design,
@@ -43,7 +43,7 @@ std::optional<QString> saveDeckThroughDialog(QWidget& window, const QString& tit
         ui::showProblem(window, title.toStdString(), ui::toQString(model.error().message));
         return std::nullopt;
     }
-    return saveModelThroughDialog(window, title, nec::checkFileStem(design, options), *model);
+    return saveModelThroughDialog(window, title, nec::checkFileStem(design, options), *model, std::nullopt);
 }
 
 }  // namespace loopbeam

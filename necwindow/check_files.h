@@ -22,9 +22,10 @@ namespace loopbeam {
 std::optional<QString> saveThroughDialog(QWidget& window, const QString& title, const QString& suggested,
                                          const QString& filter, const std::function<void(std::ostream&)>& write);
 
-// The model's deck, offered as stem.nec.
+// The model's deck for NEC-2 programs, offered as stem.nec; its pattern at the
+// elevation of the check's figures, where there are any.
 std::optional<QString> saveModelThroughDialog(QWidget& window, const QString& title, const std::string& stem,
-                                              const nec::NecModel& model);
+                                              const nec::NecModel& model, std::optional<double> figuresElevation);
 
 // The deck of the design as the check models it with these options, offered
 // as "quad-14.2MHz-3el-awg14-standard-high-gain-freespace-square.nec".

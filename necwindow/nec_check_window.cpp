@@ -10,6 +10,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -26,6 +28,7 @@
 #include "nec/tuning/comparison.h"
 #include "necwindow/charts/azimuth_chart.h"
 #include "necwindow/charts/chart_parts.h"
+#include "necwindow/charts/chart_pictures.h"
 #include "necwindow/charts/elevation_chart.h"
 #include "necwindow/charts/impedance_chart.h"
 #include "necwindow/charts/smith_chart.h"
@@ -33,7 +36,9 @@
 #include "necwindow/check_entries.h"
 #include "necwindow/check_files.h"
 #include "necwindow/opening_place.h"
+#include "necwindow/print_through_dialog.h"
 #include "ui/accessibility.h"
+#include "ui/scroll_page.h"
 #include "ui/show_outcome.h"
 #include "ui/wrapped_lines.h"
 #include "ui/x11_desktop.h"
@@ -105,6 +110,11 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
     // A page shown anew lays out its wrapped texts at the width it gets.
     connect(charts_, &QTabWidget::currentChanged, this, [this] { ui::reserveWrappedLines(*this); });
     connect(cutList_, &CutListPanel::unitsChanged, this, &NecCheckWindow::showCutList);
+    connect(cutList_, &CutListPanel::printAsked, this, [this] {
+        sayWhereSaved(printThroughDialog(
+            *this, cutList_->sheet(),
+            {jobName(QStringLiteral("cut list")), ui::toQString(shownFileStem() + "-cut-list.pdf"), "Print..."}));
+    });
     connect(cutList_, &CutListPanel::saveAsked, this, [this] {
         sayWhereSaved(saveThroughDialog(
             *this, QStringLiteral("Save cut list as CSV"), ui::toQString(shownFileStem() + "-cut-list.csv"),
@@ -166,7 +176,9 @@ void NecCheckWindow::sayWhereSaved(const std::optional<QString>& path) {
 }
 
 std::optional<QString> NecCheckWindow::saveDeck(const QString& title) {
-    if (result_) return saveModelThroughDialog(*this, title, shownFileStem(), shownModel());
+    if (result_)
+        return saveModelThroughDialog(*this, title, shownFileStem(), shownModel(),
+                                      shownCheck().summary.elevationDegrees);
     // Before any results: the design as last calculated, modelled as the options say.
     const std::optional<CalculatedDesign> design = source_.lastCalculated();
     if (!design) {
@@ -199,7 +211,14 @@ void NecCheckWindow::buildOptions() {
     runRow->addWidget(progress_, 1);
     rows->addLayout(runRow);
     rows->addWidget(tune_);
-    static_cast<QVBoxLayout*>(layout())->addWidget(box);
+    // On a low screen the options scroll, so that the window fits beside the
+    // main window's boxes and the charts keep their height; never sideways.
+    QScrollArea* scroll = ui::scrollPage(box, QStringLiteral("Model options"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumSize(box->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width(),
+                           2 * run_->sizeHint().height());
+    static_cast<QVBoxLayout*>(layout())->addWidget(scroll);
     connect(run_, &QPushButton::clicked, this, &NecCheckWindow::startCheck);
     connect(tune_, &TunePanel::tuneAsked, this, &NecCheckWindow::startTune);
     connect(model_, &ModelOptions::changed, this, &NecCheckWindow::showStaleness);
@@ -347,6 +366,47 @@ nec::CutSheet NecCheckWindow::shownCutSheet() const {
     return nec::cutSheet(facts, cutList_->units());
 }
 
+QString NecCheckWindow::jobName(const QString& what) const {
+    QString name =
+        QStringLiteral("loopbeam %1 MHz %2 el").arg(chart_parts::lockedText(checkedInput_)).arg(checkedInput_.elements);
+    if (tuned_) name += QStringLiteral(" tuned for ") + goalWord(tuned_->goal);
+    return name + QLatin1Char(' ') + what;
+}
+
+QWidget* NecCheckWindow::chartPage(QWidget* chart, const QString& what, const std::string& fileWord) {
+    auto* page = new QWidget;
+    auto* rows = new QVBoxLayout(page);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addWidget(chart, 1);
+    auto* buttons = new QHBoxLayout;
+    const auto fileName = [this, fileWord](const char* extension) {
+        return ui::toQString(shownFileStem() + "-" + fileWord + "." + extension);
+    };
+    const auto picture = [&](const QString& caption, const char* extension, const QString& filter, auto bytesOf) {
+        auto* button = new QPushButton(caption);
+        buttons->addWidget(button);
+        connect(button, &QPushButton::clicked, this, [this, chart, what, fileName, extension, filter, bytesOf] {
+            const QString title = QStringLiteral("Save the %1 chart as %2").arg(what, QString(extension).toUpper());
+            sayWhereSaved(saveThroughDialog(*this, title, fileName(extension), filter, [&](std::ostream& out) {
+                const QByteArray bytes = bytesOf(*chart, jobName(what));
+                out.write(bytes.constData(), bytes.size());
+            }));
+        });
+    };
+    picture(QStringLiteral("Save as PNG..."), "png", QStringLiteral("PNG pictures (*.png)"),
+            [](QWidget& shown, const QString&) { return chart_parts::pngOf(shown); });
+    picture(QStringLiteral("Save as SVG..."), "svg", QStringLiteral("SVG drawings (*.svg)"), &chart_parts::svgOf);
+    auto* print = new QPushButton(QStringLiteral("Print..."));
+    print->setShortcut(QKeySequence::Print);  // on this page only: its buttons are hidden on the others
+    buttons->addWidget(print);
+    connect(print, &QPushButton::clicked, this, [this, chart, what, fileName] {
+        sayWhereSaved(printThroughDialog(*this, *chart, {jobName(what), fileName("pdf"), "Print..."}));
+    });
+    buttons->addStretch();
+    rows->addLayout(buttons);
+    return page;
+}
+
 void NecCheckWindow::showCutList() {
     if (result_) cutList_->show(shownCutSheet());
 }
@@ -367,19 +427,25 @@ void NecCheckWindow::showResult() {
     using chart_parts::chartView;
     const nec::QuadDesign& design = checkedInput_;
     const std::vector<chart_parts::Drawn> drawn = chart_parts::drawnChecks(*result_, tuned_ ? &tuned_->check : nullptr);
-    charts_->addTab(chartView(swrChart(drawn, design), QStringLiteral("swrChart"), QStringLiteral("SWR chart")),
-                    QStringLiteral("&SWR"));
-    charts_->addTab(chartView(impedanceChart(drawn, design), QStringLiteral("impedanceChart"),
-                              QStringLiteral("Feed resistance and reactance chart")),
+    charts_->addTab(
+        chartPage(chartView(swrChart(drawn, design), QStringLiteral("swrChart"), QStringLiteral("SWR chart")),
+                  QStringLiteral("SWR"), "swr"),
+        QStringLiteral("&SWR"));
+    charts_->addTab(chartPage(chartView(impedanceChart(drawn, design), QStringLiteral("impedanceChart"),
+                                        QStringLiteral("Feed resistance and reactance chart")),
+                              QStringLiteral("R and X"), "r-and-x"),
                     QStringLiteral("&R and X"));
     auto* smith = new SmithChart(drawn, design);
     smith->setObjectName(QStringLiteral("smithChart"));
     smith->setMinimumSize(chart_parts::kMinimumChartSize);
-    charts_->addTab(smith, QStringLiteral("S&mith chart"));
+    charts_->addTab(chartPage(smith, QStringLiteral("Smith chart"), "smith-chart"), QStringLiteral("S&mith chart"));
     // The patterns of the design shown.
     const QString whose = tuned_ ? ui::toQString(nec::tunedHeading(tuned_->goal)) : QString();
-    charts_->addTab(azimuthPage(shownCheck(), design, whose), QStringLiteral("A&zimuth"));
-    charts_->addTab(elevationPage(shownCheck(), design, checkedOptions_, whose), QStringLiteral("&Elevation"));
+    charts_->addTab(chartPage(azimuthPage(shownCheck(), design, whose), QStringLiteral("azimuth pattern"), "azimuth"),
+                    QStringLiteral("A&zimuth"));
+    charts_->addTab(chartPage(elevationPage(shownCheck(), design, checkedOptions_, whose),
+                              QStringLiteral("elevation pattern"), "elevation"),
+                    QStringLiteral("&Elevation"));
     charts_->setCurrentIndex(std::max(shownTab, 0));
     saved_->hide();  // what was saved belongs to the results before
 }
@@ -425,8 +491,10 @@ void NecCheckWindow::showEvent(QShowEvent* event) {
 }
 
 void NecCheckWindow::openBesideMainWindow() {
-    const QMargins frame = ui::frameExtents(*this);
+    QMargins frame = ui::frameExtents(*this);
+    if (frame.isNull() && source_.mainFrameMargins) frame = source_.mainFrameMargins();
     const OpeningPlace place = openingPlace(screen()->availableGeometry(), source_.mainFrame(),
+                                            source_.keepInView ? source_.keepInView() : std::vector<QRect>{},
                                             minimumSizeHint().grownBy(frame), kPreferredSize.grownBy(frame));
     const QSize inside = place.size.shrunkBy(frame);
     if (!place.topLeft) {

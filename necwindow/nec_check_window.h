@@ -39,6 +39,11 @@ struct CheckSource {
     std::function<std::vector<std::string>(const CalculatedDesign&)> changesSince;
     // The main window's frame, to open beside it.
     std::function<QRect()> mainFrame;
+    // The main window's boxes to leave in view where the check window must cover it, on the screen.
+    std::function<std::vector<QRect>()> keepInView;
+    // The main window's frame margins: the check window's own, where the window manager tells them only
+    // once it is shown, are taken to be alike.
+    std::function<QMargins()> mainFrameMargins;
     // Whether the main window shows its lengths in metres now.
     std::function<bool()> metricShown;
     // The cable chosen in the matching window, if any.
@@ -95,6 +100,10 @@ private:
     std::optional<QString> saveDeck(const QString& title);
     nec::CutSheet shownCutSheet() const;
     void sayWhereSaved(const std::optional<QString>& path);
+    // "loopbeam 14.2 MHz 3 el SWR": a print job and a picture named for what they hold.
+    QString jobName(const QString& what) const;
+    // The chart above its buttons: save as PNG or SVG, print.
+    QWidget* chartPage(QWidget* chart, const QString& what, const std::string& fileWord);
 
     CheckSource source_;
     CheckRunner runner_;

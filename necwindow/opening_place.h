@@ -1,11 +1,13 @@
 #pragma once
 // Where the check window opens: beside the main window, so that both stay in
-// view, where the screen has room for it there.
+// view, where the screen has room for it there; otherwise over the main
+// window's part that shows nothing the user reads back, clear of its boxes.
 
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <optional>
+#include <vector>
 
 namespace loopbeam {
 
@@ -16,8 +18,12 @@ struct OpeningPlace {
 
 // On the side of the main window's frame with more room, when the minimum
 // fits there: as wide as that side allows up to the preferred width, as high
-// as the screen allows up to the preferred height. Otherwise the preferred
-// size, no larger than the screen. Every size includes the frame.
-OpeningPlace openingPlace(const QRect& screen, const QRect& mainFrame, const QSize& minimum, const QSize& preferred);
+// as the screen allows up to the preferred height. Otherwise in a corner of
+// the screen, clear of every rectangle of keepClear (the main window's boxes
+// that must stay in view), as large as the corner allows up to the preferred
+// size, a right corner before a left one; where no corner takes the minimum, the preferred size, no larger than
+// the screen. Every size includes the frame.
+OpeningPlace openingPlace(const QRect& screen, const QRect& mainFrame, const std::vector<QRect>& keepClear,
+                          const QSize& minimum, const QSize& preferred);
 
 }  // namespace loopbeam

@@ -10,6 +10,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QDialog>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPushButton>
@@ -95,6 +96,11 @@ inline QString saveThroughDialog(QPushButton& button, const QString& path) {
     answer.start(0);
     button.click();
     return suggested;
+}
+
+inline QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 inline bool gone(pid_t pid) { return kill(pid, 0) == -1 && errno == ESRCH; }

@@ -94,13 +94,19 @@ TEST(CommandLine, ExitStatusAndJson) {
           "\"Text22\": \"9.295807\"", "\"Text20\": \"METER\"", "\"Text21\": \"62.0401818847657\"",
           "\"matching\": {\"feet\": {\"Text3\": \"11\", \"Text4\": \"5.205643\", \"Text6\": \"Feet\", \"Text7\": "
           "\"Inches\"}, \"metric\": {\"Text3\": \"3\", \"Text4\": \"48.5023324584961\""}},
+        // Each length a number: in metres as the metric boxes have it (20 m 62.0401818847657 cm), in feet as stored.
+        {"--freq 14.2 --awg 14 --json",
+         0,
+         {"\"lengths\": {\"directors\": {\"m\": 20.620401818847657, \"ft\": 67.65224}, \"driven\": {",
+          "\"spreader_hole_spacing\": {\"m\": 7.628046020507813, \"ft\": 25.026398}}}\n"}},
         {"--freq=abc --json", 1, {"{\"error\": {\"step\": \"lock\", \"message\": \"\\\"abc\\\" is not a frequency"}},
         {"--freq=-14.2 --json", 1, {"\"Text10\": \"-14.403\"", "\"error\": {\"step\": \"calculate\""}},
         {"--freq=12345678 --json", 0, {"\"Label1\": \"1234567\""}},
         {"--freq 14.2 --metric", 0, {"METER", "62.0401818847657"}},
         {"--freq 14.2 --coax 'RG-11 foam'", 0, {"matching section: 13 Feet"}},
         {"--freq 14.2 --unknown", 2, {}},
-        {"--help", 0, {"usage: loopbeam-cli"}},
+        {"--help", 0, {"usage: loopbeam-cli", "\n  --version "}},
+        {"--freq 14.2 --version", 0, {"loopbeam-cli " LOOPBEAM_VERSION "\n"}},
         // The boom's height as given, a file named as written once it is.
         {"--freq 7.1 --ground 5.676 --nec-deck /dev/null",
          0,

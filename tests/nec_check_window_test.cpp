@@ -14,10 +14,14 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
+#include <QImageReader>
+#include <QLabel>
 #include <QLineSeries>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <functional>
@@ -255,26 +259,79 @@ TEST(NecCheckWindow, ASaveToAFifoIsRefusedAtOnce) {
     EXPECT_FALSE(child<QLabel>(check, "saved")->isVisibleTo(&check));
 }
 
+// Each chart tab saves its chart as a PNG and as an SVG drawing, each read
+// back, and prints it; with no printer set up, to a PDF file of one page.
+TEST(NecCheckWindow, EachChartSavesAsPicturesAndPrints) {
+    testing::CheckedDesign design(3);
+    ASSERT_TRUE(design.check);
+    NecCheckWindow& check = *design.check;
+    auto* tabs = child<QTabWidget>(check, "charts");
+    QTemporaryDir folder;
+    const struct {
+        int tab;
+        const char* fileWord;
+        const char* title;
+    } charts[] = {{2, "swr", "SWR"},
+                  {3, "r-and-x", "R and X"},
+                  {4, "smith-chart", "Smith chart"},
+                  {5, "azimuth", "azimuth pattern"},
+                  {6, "elevation", "elevation pattern"}};
+    const QString stem = "quad-14.2MHz-3el-awg14-standard-high-gain-freespace-square-copper-bare-";
+    for (const auto& c : charts) {
+        SCOPED_TRACE(c.fileWord);
+        tabs->setCurrentIndex(c.tab);
+        QWidget& page = *tabs->currentWidget();
+        const QString png = folder.filePath(QStringLiteral("%1.png").arg(c.tab));
+        const QString svg = folder.filePath(QStringLiteral("%1.svg").arg(c.tab));
+        EXPECT_EQ(testing::saveThroughDialog(*testing::buttonCaptioned(page, "Save as PNG..."), png),
+                  stem + c.fileWord + ".png");
+        EXPECT_EQ(testing::saveThroughDialog(*testing::buttonCaptioned(page, "Save as SVG..."), svg),
+                  stem + c.fileWord + ".svg");
+        const QImage image = QImageReader(png).read();
+        EXPECT_GE(image.height(), 200);
+        EXPECT_GE(image.width(), 400);
+        const QSvgRenderer drawing(svg);
+        EXPECT_TRUE(drawing.isValid());
+        EXPECT_GE(drawing.defaultSize().height(), 200);
+        EXPECT_TRUE(QString::fromUtf8(testing::fileBytes(svg))
+                        .contains(QStringLiteral("<title>loopbeam 14.2 MHz 3 el %1</title>").arg(c.title)));
+
+        if (!QPrinterInfo::availablePrinters().isEmpty()) continue;  // a real printer's dialog: not here
+        const QString pdf = folder.filePath(QStringLiteral("%1.pdf").arg(c.tab));
+        EXPECT_EQ(testing::saveThroughDialog(*testing::buttonCaptioned(page, "Print..."), pdf),
+                  stem + c.fileWord + ".pdf");
+        const QByteArray bytes = testing::fileBytes(pdf);
+        EXPECT_TRUE(bytes.startsWith("%PDF-"));
+        EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
+        EXPECT_EQ(child<QLabel>(check, "saved")->text(), "Saved as " + pdf);
+    }
+}
+
 TEST(NecCheckWindow, OpensBesideTheMainWindowWhereTheScreenHasRoom) {
     const QSize minimum(560, 500), preferred(880, 720);
+    // The main window centred on 1280x800: its result boxes and, top right, its frequency box.
+    const std::vector<QRect> boxes{{450, 470, 170, 130}, {803, 225, 137, 41}};
     struct Case {
         const char* screen;
         QRect screenArea, mainFrame;
+        std::vector<QRect> keepClear;
         OpeningPlace place;
     };
     const Case cases[] = {
-        // Centred on 1280x800, 283 pixels either side: no room, so the preferred size where the manager puts it.
-        {"1280x800, centred", {0, 0, 1280, 800}, {283, 165, 713, 470}, {{880, 720}, std::nullopt}},
+        // 283 pixels either side: over the main window's right part, below the frequency box, right of the results.
+        {"1280x800, centred", {0, 0, 1280, 800}, {283, 165, 713, 470}, boxes, {{660, 534}, QPoint(620, 266)}},
+        // A screen too small for any corner clear of the boxes: the preferred size where the manager puts it.
+        {"1024x600, centred", {0, 0, 1024, 600}, {155, 65, 713, 470}, boxes, {{880, 600}, std::nullopt}},
         // Moved to the left edge: 567 to its right.
-        {"1280x800, at the left", {0, 0, 1280, 800}, {0, 165, 713, 470}, {{567, 720}, QPoint(713, 80)}},
+        {"1280x800, at the left", {0, 0, 1280, 800}, {0, 165, 713, 470}, boxes, {{567, 720}, QPoint(713, 80)}},
         // 1920x1080, centred: 603 to the left, 604 to the right.
-        {"1920x1080, centred", {0, 0, 1920, 1080}, {603, 305, 713, 470}, {{604, 720}, QPoint(1316, 305)}},
+        {"1920x1080, centred", {0, 0, 1920, 1080}, {603, 305, 713, 470}, {}, {{604, 720}, QPoint(1316, 305)}},
         // A panel takes the top 30: the window keeps below it, and as high as the rest allows.
-        {"1920x600 below a panel", {0, 30, 1920, 570}, {0, 30, 713, 470}, {{880, 570}, QPoint(713, 30)}},
+        {"1920x600 below a panel", {0, 30, 1920, 570}, {0, 30, 713, 470}, {}, {{880, 570}, QPoint(713, 30)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.screen);
-        const OpeningPlace place = openingPlace(c.screenArea, c.mainFrame, minimum, preferred);
+        const OpeningPlace place = openingPlace(c.screenArea, c.mainFrame, c.keepClear, minimum, preferred);
         EXPECT_EQ(place.size, c.place.size);
         EXPECT_EQ(place.topLeft, c.place.topLeft);
     }

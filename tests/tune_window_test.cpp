@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <cstdlib>
@@ -27,10 +28,7 @@ using testing::buttonCaptioned;
 using testing::calculate;
 using testing::child;
 
-QString fileText(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
+QString fileText(const QString& path) { return QString::fromUtf8(testing::fileBytes(path)); }
 
 QStringList summaryTexts(const NecCheckWindow& check) {
     QStringList texts;
@@ -78,13 +76,21 @@ TEST(NecCheckWindow, ATuningShowsTheTunedDesignBesideTheCalculatedOne) {
     } saves[] = {
         {"Save &deck...", ".nec", "CM Tuned with nec2c for resonance: "},
         {"Save &Touchstone...", ".s1p", "! Tuned with nec2c for resonance: "},
-        {"Save as CSV...", "-cut-list.csv", "Element,Wire (the loop),Side,Spreader arm,From the reflector,Change"},
+        {"Save as CSV...", "-cut-list.csv", ",calculated_wire_m,change_m,change_in,change_percent\nreflector,"},
     };
     for (const auto& save : saves) {
         SCOPED_TRACE(save.button);
         const QString path = folder.filePath(QStringLiteral("saved") + save.extension);
         EXPECT_EQ(testing::saveThroughDialog(*buttonCaptioned(check, save.button), path), stem + save.extension);
         EXPECT_TRUE(fileText(path).contains(save.content));
+    }
+
+    // Print with no printer set up: a PDF file named for the list.
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        const QString path = folder.filePath(QStringLiteral("printed.pdf"));
+        EXPECT_EQ(testing::saveThroughDialog(*buttonCaptioned(*check.findChild<CutListPanel*>(), "Print..."), path),
+                  stem + "-cut-list.pdf");
+        EXPECT_TRUE(testing::fileBytes(path).startsWith("%PDF-"));
     }
 
     QTest::mouseClick(buttonCaptioned(check, QStringLiteral("Copy as te&xt")), Qt::LeftButton);

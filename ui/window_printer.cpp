@@ -17,6 +17,13 @@ QString printerOf(const QPrinter& printer) {
 
 }  // namespace
 
+void drawOnPage(const QPixmap& image, QPainter& painter, const QSizeF& page) {
+    const QSizeF size = QSizeF(image.size()).scaled(page, Qt::KeepAspectRatio);
+    const QRectF target((page.width() - size.width()) / 2, 0, size.width(), size.height());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(target, image, QRectF(image.rect()));
+}
+
 std::optional<QString> printWindowImage(QWidget& window, QPrinter& printer, std::string_view button) {
     // Rendering the widget itself works even when the window is covered or off screen.
     const QPixmap image = window.grab();
@@ -26,11 +33,7 @@ std::optional<QString> printWindowImage(QWidget& window, QPrinter& printer, std:
                    "The print job could not be started on %1. Check that the printer is on and ready, then "
                    "press %2 again.")
             .arg(printerOf(printer), toQString(button));
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSizeF size = QSizeF(image.size()).scaled(page.size(), Qt::KeepAspectRatio);
-    const QRectF target((page.width() - size.width()) / 2, 0, size.width(), size.height());
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(target, image, QRectF(image.rect()));
+    drawOnPage(image, painter, printer.pageLayout().paintRectPixels(printer.resolution()).size());
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return QStringLiteral(
                    "The print job failed on %1. Nothing was printed; check the printer, then press %2 again.")

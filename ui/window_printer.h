@@ -8,10 +8,17 @@
 
 #include "design/captions.h"
 
+class QPainter;
+class QPixmap;
 class QPrinter;
+class QSizeF;
 class QWidget;
 
 namespace loopbeam::ui {
+
+// The image on a page of that size (in the painter's pixels), as large as it
+// fits keeping its proportions, centred at the top.
+void drawOnPage(const QPixmap& image, QPainter& painter, const QSizeF& page);
 
 // Prints on the given printer, scaled to fit the printable area keeping its
 // proportions, centred at the top. Gives the problem when it cannot; button

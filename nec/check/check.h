@@ -31,7 +31,8 @@ Outcome<CheckResult> runCheck(const NecModel& model, const RunControl& control =
 // solved first), or every frequency of the sweep.
 std::size_t mostSolves(const NecModel& model, SweepMethod method);
 
-// The deck of the direct sweep (kGridPoints) in one run, as a NEC-2 program would read it.
+// The engine's working deck of the direct sweep (kGridPoints) in one run; the deck given to
+// people is writePortableDeck's (nec/model/deck_writer.h).
 std::string wholeDeck(const NecModel& model);
 
 }  // namespace loopbeam::nec

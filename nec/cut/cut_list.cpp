@@ -13,7 +13,9 @@ std::vector<CutRow> cutRows(const NecModel& calculated, const QuadDesign& design
     for (std::size_t i = 0; i < cut.loops.size(); ++i) {
         const CutLoop& loop = cutLoopOf(i);
         CutRow row;
-        row.element = i > kDrivenLoop ? printfText("Director %zu", i - kDrivenLoop) : std::string(loop.caption);
+        const bool director = i > kDrivenLoop;
+        row.element = director ? printfText("Director %zu", i - kDrivenLoop) : std::string(loop.caption);
+        row.key = director ? printfText("director_%zu", i - kDrivenLoop) : std::string(loop.word);
         row.wireMetres = cut.loops[i].perimeterMetres;
         row.sideMetres = row.wireMetres / 4;
         row.armMetres = row.wireMetres / (4 * std::sqrt(2.0));

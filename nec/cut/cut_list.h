@@ -18,6 +18,7 @@ namespace loopbeam::nec {
 
 struct CutRow {
     std::string element;  // "Reflector", "Driven element", "Director 1"
+    std::string key;      // "reflector", "driven", "director_1": as files name it
     double wireMetres = 0, sideMetres = 0, armMetres = 0, boomMetres = 0;
     std::optional<double> calculatedWireMetres;  // of a loop the tuning changed
 };

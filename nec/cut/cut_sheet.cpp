@@ -4,6 +4,7 @@
 #include "nec/check/feed_report.h"
 #include "nec/choice_table.h"
 #include "nec/cut/cut_list.h"
+#include "nec/printf_text.h"
 #include "nec/text_table.h"
 #include "nec/tuning/comparison.h"
 #include "nec/tuning/driven_resonance.h"
@@ -40,10 +41,42 @@ std::string csvField(const std::string& text) {
     return quoted + "\"";
 }
 
-std::string csvLine(const std::vector<std::string>& fields, std::size_t width) {
+std::string csvLine(const std::vector<std::string>& fields) {
     std::string line;
-    for (std::size_t i = 0; i < width; ++i) line += (i ? "," : "") + (i < fields.size() ? csvField(fields[i]) : "");
+    for (const std::string& field : fields) line += (line.empty() ? "" : ",") + csvField(field);
     return line + "\n";
+}
+
+// A length in metres to the micrometre, in inches to the thousandth, and as cut.
+std::vector<std::string> lengthFields(double metres) {
+    return {printfText("%.6f", metres), printfText("%.3f", metres / kMetresPerInch), feetInchesText(metres)};
+}
+
+std::vector<std::string> csvHeader(bool tuned) {
+    std::vector<std::string> header{"element"};
+    for (const char* length : {"wire", "side", "arm", "position"})
+        for (const char* unit : {"_m", "_in", "_feet_inches"}) header.push_back(length + std::string(unit));
+    if (tuned)
+        for (const char* change : {"calculated_wire_m", "change_m", "change_in", "change_percent"})
+            header.push_back(change);
+    return header;
+}
+
+std::vector<std::string> csvRow(const CutRow& row, bool tuned) {
+    std::vector<std::string> fields{row.key};
+    for (const double metres : {row.wireMetres, row.sideMetres, row.armMetres, row.boomMetres}) {
+        const auto texts = lengthFields(metres);
+        fields.insert(fields.end(), texts.begin(), texts.end());
+    }
+    if (tuned) {
+        const double calculated = row.calculatedWireMetres.value_or(row.wireMetres);
+        const double change = row.wireMetres - calculated;
+        fields.push_back(printfText("%.6f", calculated));
+        fields.push_back(printfText("%.6f", change));
+        fields.push_back(printfText("%.3f", change / kMetresPerInch));
+        fields.push_back(printfText("%.4f", change / calculated * 100));
+    }
+    return fields;
 }
 
 }  // namespace
@@ -56,7 +89,9 @@ CutSheet cutSheet(const CutListFacts& facts, CutUnits units) {
     sheet.model = "NEC-2 model: " + conditionsOf(facts.tuned ? facts.tuned->model : *facts.calculated);
     sheet.header = {"Element", "Wire (the loop)", "Side", "Spreader arm", "From the reflector"};
     if (facts.tuned) sheet.header.push_back("Change of the wire");
-    for (const CutRow& row : cutRows(*facts.calculated, *facts.design, facts.tuned)) {
+    sheet.tuned = facts.tuned != nullptr;
+    sheet.lengths = cutRows(*facts.calculated, *facts.design, facts.tuned);
+    for (const CutRow& row : sheet.lengths) {
         std::vector<std::string> texts{row.element, lengthText(row.wireMetres, units),
                                        lengthText(row.sideMetres, units), lengthText(row.armMetres, units),
                                        lengthText(row.boomMetres, units)};
@@ -80,11 +115,11 @@ std::string plainText(const CutSheet& sheet) {
 }
 
 std::string csvText(const CutSheet& sheet) {
-    const std::size_t width = sheet.header.size();
-    std::string text = csvLine(sheet.header, width);
-    for (const auto& row : sheet.rows) text += csvLine(row, width);
-    for (const std::string& note : {sheet.title, sheet.model}) text += csvLine({note}, width);
-    for (const std::string& note : sheet.notes) text += csvLine({note}, width);
+    std::string text;
+    for (const std::string& note : {sheet.title, sheet.model}) text += "# " + note + "\n";
+    for (const std::string& note : sheet.notes) text += "# " + note + "\n";
+    text += csvLine(csvHeader(sheet.tuned));
+    for (const CutRow& row : sheet.lengths) text += csvLine(csvRow(row, sheet.tuned));
     return text;
 }
 

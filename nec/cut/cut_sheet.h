@@ -13,6 +13,7 @@
 #include "nec/check/check_result.h"
 #include "nec/check/feed_advice.h"
 #include "nec/cut/cut_lengths.h"
+#include "nec/cut/cut_list.h"
 #include "nec/tuning/tune.h"
 
 namespace loopbeam::nec {
@@ -32,14 +33,18 @@ struct CutSheet {
     std::vector<std::string> header;
     std::vector<std::vector<std::string>> rows;
     std::vector<std::string> notes;
+    std::vector<CutRow> lengths;  // the rows' numbers
+    bool tuned = false;
 };
 
 CutSheet cutSheet(const CutListFacts& facts, CutUnits units);
 
 // The title, the table in columns that line up, the notes.
 std::string plainText(const CutSheet& sheet);
-// The table, then the title, the model and each note in a first field, every
-// row as wide as the header.
+// For spreadsheets and for reading back: the title, the model and the notes as
+// leading "#" lines, then a header of names with their units and a row an
+// element of plain numbers (metres and inches), the feet-and-inches texts in
+// columns of their own. The table is the same whatever the units shown.
 std::string csvText(const CutSheet& sheet);
 
 }  // namespace loopbeam::nec

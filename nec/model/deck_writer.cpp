@@ -1,8 +1,11 @@
 #include "nec/model/deck_writer.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
 #include "nec/choice_table.h"
+#include "nec/model/segment_rule.h"
 #include "nec/printf_text.h"
 
 namespace loopbeam::nec {
@@ -42,13 +45,12 @@ std::string frequencyCards(double mhz, const std::vector<PatternGrid>& cuts) {
     return cards;
 }
 
-}  // namespace
-
-std::string deckFrequencyText(double mhz) { return printfText("%.10g", mhz); }
-
-std::string writeDeck(const NecModel& model, std::span<const FrequencyRequest> frequencies) {
+// The comments, the wires, the ground, the loads and the feed: all but the
+// frequencies and the patterns.
+std::string structureCards(const NecModel& model, const std::vector<std::string>& moreComments) {
     std::string deck;
     for (const std::string& line : model.comments) deck += commentCards(line);
+    for (const std::string& line : moreComments) deck += commentCards(line);
     deck += "CE\n";
     for (const Loop& loop : model.loops)
         for (const Wire& w : loop.wires) deck += wireCard(w, model.wireRadiusMetres);
@@ -65,9 +67,70 @@ std::string writeDeck(const NecModel& model, std::span<const FrequencyRequest> f
         deck += printfText("GN 2 0 0 0 %.6g %.6g\n", soil.permittivity, soil.conductivity);
     }
     deck += printfText("EX 0 %d %d 0 1 0\n", model.feed.tag, model.feed.segment);
+    return deck;
+}
+
+// A horizontal antenna's lowest lobe over ground: sin(elevation) = wavelength / (4 height),
+// in whole degrees as the check's elevations go, never the horizon, whose gain is zero.
+double firstLobeDegrees(double mhz, double heightMetres) {
+    const double sine = std::min(1.0, wavelengthMetres(mhz) / (4 * heightMetres));
+    return std::max(1.0, std::round(std::asin(sine) * 180 / std::numbers::pi));
+}
+
+}  // namespace
+
+std::string deckFrequencyText(double mhz) { return printfText("%.10g", mhz); }
+
+std::string writeDeck(const NecModel& model, std::span<const FrequencyRequest> frequencies) {
+    std::string deck = structureCards(model, {});
+    const bool overGround = model.boomHeightMetres.has_value();
     deck += "PT -1 0 0 0\n";  // no current tables: the feed point and patterns are all we read
     for (const FrequencyRequest& f : frequencies)
         deck += frequencyCards(f.mhz, patternCuts(overGround, f.wholeAzimuth));
+    deck += "EN\n";
+    return deck;
+}
+
+std::string writePortableDeck(const NecModel& model, std::optional<double> figuresElevationDegrees) {
+    const SweepPlan direct = directPlan(model.sweep);
+    const double locked = direct.locked(), low = direct.mhz.front(), high = direct.top();
+    // The direct sweep's step, laid from the locked frequency out to both ends.
+    const double step = (high - low) / (kGridPoints - 1);
+    const auto stepsTo = [&](double span) { return static_cast<int>(std::ceil(span / step - 1e-6)); };
+    const int below = stepsTo(locked - low), count = below + stepsTo(high - locked) + 1;
+    const double start = locked - below * step;
+
+    const std::string lockedText = deckFrequencyText(locked);
+    double elevation = 0;
+    std::string why;
+    if (!model.boomHeightMetres) {
+        why = "the horizon, as in free space the figures are taken";
+    } else if (figuresElevationDegrees) {
+        elevation = *figuresElevationDegrees;
+        why = "where the check found the most forward gain at " + lockedText + " MHz";
+    } else {
+        elevation = firstLobeDegrees(locked, *model.boomHeightMetres);
+        why =
+            "the lowest lobe of a horizontal antenna at this height; the check finds the elevation of most "
+            "forward gain itself";
+    }
+    const std::vector<std::string> about{
+        printfText("For NEC-2 programs: %d frequencies from %s MHz in steps of %s MHz; frequency %d is the locked "
+                   "frequency, %s MHz.",
+                   count, deckFrequencyText(start).c_str(), deckFrequencyText(step).c_str(), below + 1,
+                   lockedText.c_str()),
+        printfText("At each frequency the horizontal pattern %.6g degrees above the horizon: ", elevation) + why + ".",
+        "The check adds the estimated range's edges (" + deckFrequencyText(direct.lowEdge()) + " and " +
+            deckFrequencyText(direct.highEdge()) +
+            " MHz) as frequencies of their own, fits the feed impedance "
+            "over " +
+            std::to_string(model.sweep.mhz.size()) +
+            " frequencies to a few solves, and over ground "
+            "looks for the elevation of most forward gain at each frequency."};
+    std::string deck = structureCards(model, about);
+    deck += printfText("FR 0 %d 0 0 %s %s\n", count, deckFrequencyText(start).c_str(), deckFrequencyText(step).c_str());
+    deck += printfText("RP 0 1 %d 1000 %.6g 0 0 %.9g\n", static_cast<int>(360 / kAzimuthStepDegrees), 90 - elevation,
+                       kAzimuthStepDegrees);
     deck += "EN\n";
     return deck;
 }

@@ -12,12 +12,11 @@
 
 #include "ui/scroll_page.h"
 #include "ui/show_outcome.h"
-#include "ui/window_printer.h"
 
 namespace loopbeam {
 namespace {
 
-constexpr std::string_view kPrintCaption = "Print";
+constexpr std::string_view kPrintCaption = "Print...";
 
 QLabel* wrapped(QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -86,7 +85,7 @@ CutListPanel::CutListPanel()
     page->addLayout(buttons);
 
     connect(save_, &QPushButton::clicked, this, &CutListPanel::saveAsked);
-    connect(print_, &QPushButton::clicked, this, [this] { ui::printOnDefaultPrinter(*sheet_, kPrintCaption); });
+    connect(print_, &QPushButton::clicked, this, &CutListPanel::printAsked);
     connect(copy_, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(ui::toQString(text_)); });
     clear();
 }

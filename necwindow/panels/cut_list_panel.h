@@ -1,7 +1,7 @@
 #pragma once
 // The cut list's tab: the units it is shown in, the list as the core words
 // it (nec/cut/cut_sheet.h) on a sheet that prints whole, and its ways out:
-// save as CSV (the window asks where), print, copy as plain text.
+// save as CSV and print (the window asks where), copy as plain text.
 
 #include <QWidget>
 
@@ -34,6 +34,7 @@ public:
 signals:
     void unitsChanged();
     void saveAsked();
+    void printAsked();
 
 private:
     void fitTable();

@@ -112,6 +112,10 @@ void ModelOptions::buildWireRow() {
                              static_cast<int>(material.key));
     insulation_->addItem(QStringLiteral("Other permittivity"), kOwnPermittivity);
     addLabelled(*row, QStringLiteral("Insul&ation"), insulation_, QStringLiteral("Wire insulation"));
+    row->addStretch();
+    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+    // The insulation's figures on a row of their own: the window fits beside the main window.
+    row = new QHBoxLayout;
     thickness_->setRange(0.01, nec::kMaxInsulationMm);
     thickness_->setDecimals(2);
     thickness_->setSingleStep(0.05);

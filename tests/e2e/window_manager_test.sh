@@ -5,10 +5,13 @@
 # screen, a way back when minimised; Return on a focused button; the
 # matching and web link windows reloaded at their design size and placed as
 # new windows; the NEC-2 check's context menu and shortcut; under openbox, a
-# tuning driven from the keyboard, its cut list saved and printed. Run under
-# tools/on_xvfb.sh:  window_manager_test.sh openbox|icewm LOOPBEAM
+# tuning driven from the keyboard, its cut list saved and printed (to a PDF
+# file: no printer is set up). Run under
+# tools/on_xvfb.sh:  window_manager_test.sh openbox|icewm LOOPBEAM [placement]
+# With "placement", only where the NEC-2 check opens on the screen of
+# LOOPBEAM_SCREEN: beside the main window, or clear of its boxes.
 set -uo pipefail
-wm=$1 program=$2
+wm=$1 program=$2 mode=${3:-all}
 
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
@@ -78,6 +81,46 @@ centred() {
 }
 check "frame centred on the screen" centred
 echo "    (frame $placement)"
+
+# frame_of WINDOW: its frame (the client less the window manager's extents) as FX FY FW FH.
+frame_of() {
+  local left right top bottom
+  read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.* = //p' | tr -d ,)
+  geometry "$1"
+  FX=$((X - left)) FY=$((Y - top)) FW=$((WIDTH + left + right)) FH=$((HEIGHT + top + bottom))
+}
+# apart AX AY AW AH BX BY BW BH: the two rectangles share no pixel.
+apart() { [ $(($1 + $3)) -le "$5" ] || [ $(($5 + $7)) -le "$1" ] || [ $(($2 + $4)) -le "$6" ] || [ $(($6 + $8)) -le "$2" ]; }
+# click WINDOW X Y, in the window's pixels.
+click() {
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+  sleep 0.15
+}
+if [ "$mode" = placement ]; then
+  activate "$main"
+  calculate_worked_design "$main"
+  xdotool key ctrl+shift+n
+  check_window=$(wait_until visible_named "^NEC-2 check") || fail "Ctrl+Shift+N did not open the check window"
+  sleep 0.5  # the window manager's last move
+  frame_of "$main"
+  main_frame="$FX $FY $FW $FH"
+  geometry "$main"
+  main_x=$X main_y=$Y
+  frame_of "$check_window"
+  echo "    (main window's frame ${main_frame// /,}; the check window's $FX,$FY ${FW}x$FH)"
+  # The boxes a user reads back: the results and their headings, and the frequency box (the layout's twips / 15).
+  beside_results() { apart "$FX" "$FY" "$FW" "$FH" $((main_x + 168)) $((main_y + 288)) 169 130; }
+  beside_frequency() { apart "$FX" "$FY" "$FW" "$FH" $((main_x + 520)) $((main_y + 40)) 137 41; }
+  on_screen() { [ "$FX" -ge 0 ] && [ "$FY" -ge 0 ] && [ $((FX + FW)) -le "$screen_width" ] && [ $((FY + FH)) -le "$screen_height" ]; }
+  check "the check window is on the screen" on_screen
+  if [ $((screen_width - FW)) -ge 0 ] && [ "$screen_width" -ge 1920 ]; then
+    # shellcheck disable=SC2086
+    check "the check window opens beside the main window" apart "$FX" "$FY" "$FW" "$FH" $main_frame
+  fi
+  check "the check window leaves the result boxes in view" beside_results
+  check "the check window leaves the frequency box in view" beside_frequency
+  exit 0
+fi
 geometry "$main"
 home_x=$X home_y=$Y
 at_home() { geometry "$main"; [ "$X,$Y" = "$home_x,$home_y" ]; }
@@ -158,10 +201,6 @@ check_reopened "$weblink" 221 123 "the web link window"
 
 # A tuning from the keyboard: the design made with the mouse, then the check
 # window's access keys and shortcuts only. Its title says what it runs.
-click() {
-  xdotool mousemove --window "$1" "$2" "$3" click 1
-  sleep 0.15
-}
 activate "$main"
 calculate_worked_design "$main"
 xdotool key ctrl+shift+n
@@ -181,10 +220,14 @@ check "Ctrl+S asks where to save the cut list" active_window_named "Save cut lis
 xdotool key --clearmodifiers ctrl+a
 xdotool type --delay 10 "$work/cut-list.csv"
 xdotool key Return
-saved_as_tuned() { grep -q '^Reflector,[0-9.]* m,' "$work/cut-list.csv" && grep -q 'tuned for front-to-back' "$work/cut-list.csv"; }
+saved_as_tuned() { grep -q '^reflector,[0-9.]*,' "$work/cut-list.csv" && grep -q 'tuned for front-to-back' "$work/cut-list.csv"; }
 check "the tuned design's cut list is saved, in metres" saved_as_tuned
 check "the check window has the focus again" active_window_named "NEC-2 check"
 xdotool key ctrl+p
-check "Ctrl+P prints, and says there is no printer" active_window_named "Print"
+check "Ctrl+P with no printer offers a PDF file" active_window_named "No printer is set up: save a PDF file"
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 10 "$work/cut-list.pdf"
 xdotool key Return
-check "the message closes" active_window_named "NEC-2 check"
+printed() { head -c 5 "$work/cut-list.pdf" 2>/dev/null | grep -q '%PDF-'; }
+check "the cut list is printed to a PDF file" printed
+check "the check window has the focus again" active_window_named "NEC-2 check"

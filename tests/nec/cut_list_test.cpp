@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "../scratch_folder.h"
+
 #include "nec/cut/cut_sheet.h"
 #include "nec/tuning/comparison.h"
 #include "sample_designs.h"
@@ -46,6 +50,14 @@ struct Listed {
         feed.swrBelow2 = Span{14.05, 14.35};
         feed.sectionMetres = 3.48502;
     }
+    // The driven loop 1% longer, as a tuning for resonance leaves it.
+    Tuned drivenLonger() const {
+        Tuned tuned;
+        tuned.scales.driven = 1.01;
+        tuned.model = *scaledModel(model, tuned.scales);
+        tuned.reactanceSlope = 3550;
+        return tuned;
+    }
     CutListFacts facts(const Tuned* tuned) {
         return {"14.2 MHz, 3 elements, AWG 14, STANDARD HIGH GAIN", &design, &model, &check, tuned, &feed, kCables[1]};
     }
@@ -79,24 +91,60 @@ TEST(CutList, TheCalculatedDesignInFeetAndInchesAndInMetres) {
     EXPECT_EQ(metres.notes[4],
               "Cut to the nearest millimetre, a loop is at most 0.5 mm off: 0.0023% of the driven "
               "loop, which moves X at 14.2 MHz by up to 0.08 ohm.");
+}
 
-    const std::string csv = csvText(metres);
+// The CSV as a spreadsheet reads it (Python's csv module): every length a
+// number, the same whichever units the window shows.
+std::string readBack(const std::string& csv) {
+    const ScratchFolder folder;
+    putFile(folder / "cut.csv", csv);
+    const std::string command = "python3 " NEC_TEST_SCRIPTS "/read_cut_csv.py < " + (folder / "cut.csv") + " 2>&1";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    for (char buffer[4096]; const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe);) out.append(buffer, n);
+    EXPECT_EQ(pclose(pipe), 0) << out;
+    return out;
+}
+
+TEST(CutList, TheCsvReadsBackAsNumbers) {
+    Listed listed;
+    const Tuned tuned = listed.drivenLonger();
+    const CutSheet calculated = cutSheet(listed.facts(nullptr), CutUnits::Metres);
+    const std::string csv = csvText(calculated);
+    const std::string feetCsv = csvText(cutSheet(listed.facts(nullptr), CutUnits::FeetInches));
+    EXPECT_EQ(csv.substr(csv.find("\nelement,")), feetCsv.substr(feetCsv.find("\nelement,")));
     EXPECT_TRUE(
-        csv.starts_with("Element,Wire (the loop),Side,Spreader arm,From the reflector\n"
-                        "Reflector,22.524 m,5.631 m,3.982 m,0.000 m\n"))
+        csv.starts_with("# Cut list: 14.2 MHz, 3 elements, AWG 14, STANDARD HIGH GAIN, as calculated\n# "
+                        "NEC-2 model: free space"))
         << csv;
-    EXPECT_NE(csv.find("\n\"The spreader arm runs from the hub to the wire's corner: the wire over 4 times the square "
-                       "root of 2. It is not the main window's spreader hole spacing, which is the driven loop's "
-                       "whole diagonal.\",,,,\n"),
-              std::string::npos);
+    EXPECT_NE(csv.find("\n# The spreader arm runs from the hub to the wire's corner"), std::string::npos);
+    EXPECT_NE(
+        csv.find(
+            "\nelement,wire_m,wire_in,wire_feet_inches,side_m,side_in,side_feet_inches,arm_m,arm_in,arm_feet_inches,"
+            "position_m,position_in,position_feet_inches\n"
+            "reflector,22.523824,886.765,73 ft 10 3/4 in,"),
+        std::string::npos)
+        << csv;
+    // 73.89706 + 70.77465 + 67.65224 ft of wire: 64.588636 m.
+    const std::string read = readBack(csv);
+    EXPECT_NE(read.find("reflector wire_m=22.523824 wire_in=886.765 side_m=5.630956"), std::string::npos) << read;
+    EXPECT_NE(read.find("\ndirector_1 wire_m=20.620403 wire_in=811.827 side_m=5.155101 side_in=202.957 "
+                        "arm_m=3.645207 arm_in=143.512 position_m=6.96707 position_in=274.294\n"),
+              std::string::npos)
+        << read;
+
+    // 21.572113 m x 1.01 = 21.787834 m: +0.215721 m, +8.493 in, +1%.
+    const std::string tunedRead = readBack(csvText(cutSheet(listed.facts(&tuned), CutUnits::FeetInches)));
+    EXPECT_NE(tunedRead.find("\ndriven wire_m=21.787834 wire_in=857.789"), std::string::npos) << tunedRead;
+    EXPECT_NE(tunedRead.find("calculated_wire_m=21.572113 change_m=0.215721 change_in=8.493 change_percent=1.0\n"),
+              std::string::npos)
+        << tunedRead;
+    EXPECT_NE(tunedRead.find("change_m=0.0 change_in=0.0 change_percent=0.0\ndriven"), std::string::npos) << tunedRead;
 }
 
 TEST(CutList, ATunedDesignSaysWhatChanged) {
     Listed listed;
-    Tuned tuned;
-    tuned.scales.driven = 1.01;
-    tuned.model = *scaledModel(listed.model, tuned.scales);
-    tuned.reactanceSlope = 3550;
+    const Tuned tuned = listed.drivenLonger();
     const CutSheet sheet = cutSheet(listed.facts(&tuned), CutUnits::FeetInches);
     EXPECT_EQ(sheet.title,
               "Cut list: 14.2 MHz, 3 elements, AWG 14, STANDARD HIGH GAIN, tuned for resonance with nec2c");

@@ -145,6 +145,62 @@ TEST(Engine, TheSoilOrdersTheForwardGain) {
     }
 }
 
+// The deck given to people, read as another NEC-2 program reads it: its cards
+// in order, the locked frequency on a step of its one FR card, and there the
+// feed impedance the check found.
+TEST(Engine, ThePortableDeckRunsAsTheCheck) {
+    struct Case {
+        CheckOptions options;
+        std::optional<double> elevation;
+        double rpTheta;
+    };
+    const Case cases[] = {
+        {{}, std::nullopt, 90},
+        {{.boomHeightMetres = 15.0}, 17.0, 73},
+        {{.boomHeightMetres = 15.0}, std::nullopt, 69},  // asin(21.11 m / 60 m) = 20.6 degrees
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rpTheta);
+        const auto model = buildModel(quad14MHz(), c.options);
+        ASSERT_TRUE(model);
+        const std::string deck = writePortableDeck(*model, c.elevation);
+        std::string kinds, frCard, rpCard;
+        std::istringstream lines(deck);
+        for (std::string line; std::getline(lines, line);) {
+            const std::string kind = line.substr(0, 2);
+            if (kinds.empty() || kinds.substr(kinds.size() - 2) != kind) kinds += kind;
+            if (kind == "FR") frCard = line;
+            if (kind == "RP") rpCard = line;
+        }
+        EXPECT_EQ(kinds, c.options.boomHeightMetres ? "CMCEGWGELDGNEXFRRPEN" : "CMCEGWGELDEXFRRPEN");
+        EXPECT_EQ(deck.find("\nPT"), std::string::npos);
+        EXPECT_EQ(deck.find("\nPQ"), std::string::npos);
+        std::istringstream fr(frCard.substr(3)), rp(rpCard.substr(3));
+        int kind, count, unused, ground, thetas, phis, xnda;
+        double start, step, theta, phi, thetaStep, phiStep;
+        fr >> kind >> count >> unused >> unused >> start >> step;
+        rp >> ground >> thetas >> phis >> xnda >> theta >> phi >> thetaStep >> phiStep;
+        EXPECT_EQ(kind, 0);  // linear steps
+        EXPECT_GE(count, 41);
+        EXPECT_LE(start, 13.9969);
+        EXPECT_GE(start + (count - 1) * step, 14.403);
+        EXPECT_EQ(std::vector<double>({double(thetas), double(phis), theta, phi, phiStep}),
+                  std::vector<double>({1, 72, c.rpTheta, 0, 5}));
+        const int locked = static_cast<int>(std::lround((14.2 - start) / step));
+        EXPECT_NEAR(start + locked * step, 14.2, 1e-9);
+        if (c.options.boomHeightMetres && !c.elevation) continue;  // the same deck's cards as the case before
+
+        const auto output = runNec2c({{deck, static_cast<std::size_t>(count), 300}}, {});
+        ASSERT_TRUE(output) << output.error().message;
+        const std::vector<Figures> figures = referenceFigures(output->front());
+        ASSERT_EQ(figures.size(), static_cast<std::size_t>(count));
+        const auto check = checkAtThree(quad14MHz(), c.options);
+        ASSERT_TRUE(check) << check.error().message;
+        const std::complex<double> z = check->sweep[1].feedImpedance, read(figures[locked].r, figures[locked].x);
+        EXPECT_LT(std::abs(read - z), 0.001 * std::abs(z)) << read << " against " << z;
+    }
+}
+
 struct Band {
     double low, high;
 };
