@@ -6,10 +6,10 @@
 
 #include "nec/check/check_summary.h"
 #include "nec/check/feed_match.h"
-#include "nec/engine/forward_look.h"
 #include "nec/check/pattern_figures.h"
 #include "nec/check/sweep_progress.h"
 #include "nec/engine/engine_solver.h"
+#include "nec/engine/forward_look.h"
 #include "nec/fit/adaptive_sweep.h"
 #include "nec/model/deck_writer.h"
 
