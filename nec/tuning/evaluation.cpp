@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "nec/check/forward_look.h"
+#include "nec/band/forward_look.h"
 #include "nec/engine/model_job.h"
 
 namespace loopbeam::nec {
