@@ -3,6 +3,7 @@
 #include "cli/report.h"
 #include "nec/check/check.h"
 #include "nec/check/check_report.h"
+#include "nec/check/feed_advice.h"
 #include "nec/choice_table.h"
 #include "nec/model/deck_writer.h"
 #include "nec/model/design_input.h"
@@ -41,6 +42,18 @@ std::string numbersJson(const std::vector<double>& values) {
 }
 
 std::string flag(bool value) { return value ? "true" : "false"; }
+
+// The band's worst figures, each with its frequency; the feed the SWR is taken through.
+std::string bandJson(const nec::CheckResult& result) {
+    const nec::BandFigures& b = result.band;
+    return "{\"low_mhz\": " + jsonNumber(b.band.lowMHz) + ", \"high_mhz\": " + jsonNumber(b.band.highMHz) +
+           ", \"min_gain_dbi\": " + jsonNumber(b.gainDbi.value) +
+           ", \"min_fb_db\": " + jsonNumber(b.frontToBackDb.value) +
+           ", \"min_fr_db\": " + jsonNumber(b.frontToRearDb.value) + ", \"max_swr\": " + jsonNumber(b.swr.value) +
+           ", \"feed\": " + jsonString(nec::rowOf(nec::kFeeds, result.bandFeed).word) +
+           ", \"min_gain_mhz\": " + jsonNumber(b.gainDbi.mhz) + ", \"min_fb_mhz\": " + jsonNumber(b.frontToBackDb.mhz) +
+           ", \"min_fr_mhz\": " + jsonNumber(b.frontToRearDb.mhz) + ", \"max_swr_mhz\": " + jsonNumber(b.swr.mhz) + "}";
+}
 
 std::string tooLarge(const nec::NecModel& model, nec::SweepMethod method) {
     const int segments = model.totalSegments();
@@ -113,9 +126,10 @@ std::string necJson(const nec::CheckResult& result, const NecCheckRun& check) {
             ("{\"mhz\": " + jsonNumber(p.mhz) + ", \"r_ohm\": " + jsonNumber(p.feedImpedance.real()) +
              ", \"x_ohm\": " + jsonNumber(p.feedImpedance.imag()) +
              ", \"swr_section\": " + jsonNumber(p.swrThroughSection) + ", \"swr_direct\": " + jsonNumber(p.swrDirect) +
-             ", \"gain_dbi\": " + (p.solved ? jsonNumber(p.forwardGainDbi) : "null") +
-             ", \"front_to_back_db\": " + (p.solved ? jsonNumber(p.frontToBackDb) : "null") + ", \"elevation_deg\": " +
-             (p.solved ? jsonNumber(p.elevationDegrees) : "null") + ", \"solved\": " + flag(p.solved) + "}");
+             ", \"gain_dbi\": " + (p.solved ? jsonNumber(p.forwardGainDbi) : "null") + ", \"front_to_back_db\": " +
+             (p.solved ? jsonNumber(p.frontToBackDb) : "null") + ", \"fr_db\": " + jsonNumber(p.frontToRearDb) +
+             ", \"elevation_deg\": " + (p.solved ? jsonNumber(p.elevationDegrees) : "null") +
+             ", \"solved\": " + flag(p.solved) + "}");
     for (const std::string& note : check.notes) notes += (notes.empty() ? "" : ", ") + jsonString(note);
     for (const nec::PatternPoint& p : result.azimuthPattern)
         pattern += (pattern.empty() ? "" : ", ") + ("{\"azimuth_deg\": " + jsonNumber(p.azimuthDegrees) +
@@ -133,6 +147,7 @@ std::string necJson(const nec::CheckResult& result, const NecCheckRun& check) {
            ", \"swr_at_estimated_edges\": [" + jsonNumber(s.swrAtLowEdge) + ", " + jsonNumber(s.swrAtHighEdge) + "]" +
            ", \"gain_dbi\": " + jsonNumber(s.gainAtLockedDbi) +
            ", \"front_to_back_db\": " + jsonNumber(s.frontToBackAtLockedDb) +
+           ", \"fr_db\": " + jsonNumber(s.frontToRearAtLockedDb) + ", \"band\": " + bandJson(result) +
            ", \"elevation_deg\": " + jsonNumber(s.elevationDegrees) +
            ", \"segments\": " + std::to_string(result.segments) + ", \"pattern\": [" + pattern + "], \"notes\": [" +
            notes + "], \"model\": " + modelJson(check.options) + "}";

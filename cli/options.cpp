@@ -152,7 +152,7 @@ std::string usage() {
            "]\n"
            "                    [--coax NAME] [--metric] [--json] [--version]\n"
            "                    [--nec-deck FILE|-] [--simulate] [--touchstone FILE]\n"
-           "                    [--sweep-points N] [--solve-every-point]\n"
+           "                    [--sweep-points N] [--solve-every-point] [--band LOW:HIGH]\n"
            "                    [--ground HEIGHT_M] [--diamond] [--allow-large] [--tune " +
            nec::wordsOf(nec::kTuneGoals) +
            "]\n"
@@ -188,6 +188,11 @@ std::string usage() {
                      nec::printfText("solve every frequency with nec2c instead of fitting, for comparison (above %d "
                                      "points with --allow-large)",
                                      nec::kSweepPoints)) +
+           described("--band LOW:HIGH",
+                     nec::printfText("the band operated, in MHz (default: the estimated range; within %.0f%% of the "
+                                     "locked frequency): the lowest gain, F/B and F/R and the highest SWR over it, "
+                                     "from patterns solved at %d frequencies spread over it",
+                                     nec::kBandReach * 100, nec::kBandFrequencies)) +
            described("--ground HEIGHT_M",
                      "over the soil of --soil (default average), the boom at this height in metres (default: free "
                      "space)") +
@@ -241,7 +246,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
         if (isModelOption(name)) {
             if (auto error = readModelOption(name, *value, options.model)) return UsageError{*error};
         } else if (isSweepOption(name)) {
-            if (auto error = readSweepOption(*value, options.sweep)) return UsageError{*error};
+            if (auto error = readSweepOption(name, *value, options.sweep)) return UsageError{*error};
         } else if (name == "--freq") {
             if (!isValidUtf8(*value))
                 return UsageError{

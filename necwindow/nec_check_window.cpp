@@ -30,6 +30,7 @@
 #include "necwindow/charts/chart_parts.h"
 #include "necwindow/charts/chart_pictures.h"
 #include "necwindow/charts/elevation_chart.h"
+#include "necwindow/charts/gain_chart.h"
 #include "necwindow/charts/impedance_chart.h"
 #include "necwindow/charts/smith_chart.h"
 #include "necwindow/charts/swr_chart.h"
@@ -261,6 +262,10 @@ void NecCheckWindow::startCheck() {
         tell(check_entries::noDesignYet());
         return;
     }
+    if (const auto band = model_->band(); !band) {
+        tell(ui::toQString(band.error().message));
+        return;
+    }
     const nec::QuadDesign input = nec::quadDesignOf(*design);
     const nec::CheckOptions chosen = model_->options();
     auto model = nec::buildModel(input, chosen);
@@ -435,6 +440,10 @@ void NecCheckWindow::showResult() {
                                         QStringLiteral("Feed resistance and reactance chart")),
                               QStringLiteral("R and X"), "r-and-x"),
                     QStringLiteral("&R and X"));
+    // No access key of its own: every letter of its name has one already.
+    charts_->addTab(chartView(gainChart(drawn, design), QStringLiteral("gainChart"),
+                              QStringLiteral("Forward gain, front-to-back and front-to-rear chart")),
+                    QStringLiteral("Gain and F/R"));
     auto* smith = new SmithChart(drawn, design);
     smith->setObjectName(QStringLiteral("smithChart"));
     smith->setMinimumSize(chart_parts::kMinimumChartSize);

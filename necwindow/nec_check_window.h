@@ -2,7 +2,7 @@
 // The NEC-2 check window: the design as last calculated, modelled as the
 // user chooses (ModelOptions: ground, loop shape, wire), run in the
 // background with progress and Cancel, then its summary, its cut list, the
-// SWR curve, R and X, the Smith chart, the azimuth and elevation patterns,
+// SWR curve, R and X, gain, F/B and F/R, the Smith chart, the azimuth and elevation patterns,
 // and the files to save. It tunes the checked design for a goal the same
 // way, and then shows the tuned design beside the calculated one. It says
 // when the main window no longer shows the design its results belong to.

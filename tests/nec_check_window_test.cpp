@@ -16,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QImageReader>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -97,6 +98,45 @@ TEST(ModelOptions, TheControlsGiveTheOptionsAndSayWhenTheyChange) {
         c.choose(controls);
         EXPECT_TRUE(panel.options() == c.expected);
         EXPECT_GT(changes, 0);  // every choice is told, even one that leaves the model as it was
+    }
+}
+
+// Both edges typed are the band, none the estimated range; anything else is refused with what to do.
+TEST(ModelOptions, TheWorkingBandIsBothEdgesOrNone) {
+    struct Case {
+        const char* low;
+        const char* high;
+        std::optional<nec::Band> band;
+        const char* refused;  // the start of the message, or null
+    };
+    const Case cases[] = {
+        {"", "", std::nullopt, nullptr},
+        {" 14.0", "14.35 ", nec::Band{14.0, 14.35}, nullptr},
+        {"14.0", "", std::nullopt, "Give both edges of the band"},
+        {"14.35", "14.0", std::nullopt, "The band's edges must be"},
+        {"14,0", "14,35", std::nullopt, "The band's edges must be"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.low) + " to " + c.high);
+        ModelOptions panel;
+        QLineEdit *low = nullptr, *high = nullptr;
+        for (auto* edit : panel.findChildren<QLineEdit*>()) {
+            if (edit->accessibleName() == "Working band's low edge, MHz") low = edit;
+            if (edit->accessibleName() == "Working band's high edge, MHz") high = edit;
+        }
+        ASSERT_TRUE(low && high);
+        int changes = 0;
+        QObject::connect(&panel, &ModelOptions::changed, &panel, [&] { ++changes; });
+        QTest::keyClicks(low, c.low);
+        QTest::keyClicks(high, c.high);
+        const auto band = panel.band();
+        ASSERT_EQ(band.has_value(), c.refused == nullptr);
+        if (c.refused)
+            EXPECT_TRUE(band.error().message.starts_with(c.refused)) << band.error().message;
+        else
+            EXPECT_EQ(*band, c.band);
+        EXPECT_EQ(panel.options().band, c.refused ? std::nullopt : c.band);
+        EXPECT_EQ(changes > 0, std::string(c.low) + c.high != "");
     }
 }
 
@@ -194,12 +234,13 @@ TEST(NecCheckWindow, AtItsMinimumSizeEveryChartStaysReadable) {
 
         check.resize(1, 1);  // as small as it goes
         auto* tabs = child<QTabWidget>(check, "charts");
-        ASSERT_EQ(tabs->count(), 7);
+        ASSERT_EQ(tabs->count(), 8);
         for (int tab = 0; tab < tabs->count(); ++tab) {
             tabs->setCurrentIndex(tab);
             QApplication::processEvents();
             SCOPED_TRACE(tabs->tabText(tab).toStdString());
-            for (const char* name : {"swrChart", "impedanceChart", "smithChart", "azimuthChart", "elevationChart"}) {
+            for (const char* name :
+                 {"swrChart", "impedanceChart", "gainChart", "smithChart", "azimuthChart", "elevationChart"}) {
                 auto* chart = check.findChild<QWidget*>(name);
                 if (!chart || !chart->isVisible()) continue;
                 EXPECT_GE(chart->height(), 200) << name;

@@ -1,5 +1,8 @@
 #include "nec/check/check_report.h"
 
+#include <cmath>
+
+#include "nec/check/feed_advice.h"
 #include "nec/choice_table.h"
 #include "nec/fit/adaptive_sweep.h"
 #include "nec/printf_text.h"
@@ -50,6 +53,27 @@ std::string sweptText(const CheckResult& result) {
                       kFitVerification * 100);
 }
 
+// "-1.43 dBi at 8.260 MHz"; a figure no solve within the band gave says so.
+std::string worstText(const BandWorst& worst, const char* format) {
+    if (std::isnan(worst.value)) return "not solved within the band";
+    return printfText(format, worst.value) + " at " + mhz(worst.mhz);
+}
+
+// The band's worst first: what a builder gets over the span operated.
+std::vector<SummaryLine> bandLines(const CheckResult& result, const QuadDesign& design) {
+    const BandFigures& b = result.band;
+    const bool estimated = b.band == Band{design.estimatedLowMHz, design.estimatedHighMHz};
+    return {
+        {estimated ? "Band (the estimated range)" : "Band (as given)",
+         printfText("%.3f to %.3f MHz", b.band.lowMHz, b.band.highMHz)},
+        {"Lowest forward gain over the band", worstText(b.gainDbi, "%.2f dBi")},
+        {"Lowest front-to-back over the band", worstText(b.frontToBackDb, "%.1f dB")},
+        {"Lowest front-to-rear over the band", worstText(b.frontToRearDb, "%.1f dB")},
+        {"Highest SWR over the band",
+         worstText(b.swr, "%.2f") + ", " + std::string(rowOf(kFeeds, result.bandFeed).name) + " (recommended)"},
+    };
+}
+
 }  // namespace
 
 std::string spanText(const Span& span) {
@@ -70,7 +94,7 @@ std::string conditionsOf(const NecModel& model) {
 std::vector<SummaryLine> summaryLines(const CheckResult& result, const QuadDesign& design) {
     const CheckSummary& s = result.summary;
     const std::string locked = printfText("%g MHz", design.lockedMHz);
-    return {
+    std::vector<SummaryLine> lines{
         {s.resonancesMHz.size() > 1 ? "Resonances (X = 0), nearest first" : "Resonance (X = 0)",
          s.resonancesMHz.empty() ? "none in the sweep" : frequenciesText(s.resonancesMHz)},
         {"Lowest SWR through the 75-ohm section", lowestText(s.lowestThroughSection)},
@@ -80,21 +104,27 @@ std::vector<SummaryLine> summaryLines(const CheckResult& result, const QuadDesig
         {"Estimated range (SWR 1.5 to 1.7)",
          printfText("%.3f to %.3f MHz: SWR %.2f and %.2f at its edges", design.estimatedLowMHz, design.estimatedHighMHz,
                     s.swrAtLowEdge, s.swrAtHighEdge)},
-        {"Forward gain at " + locked, printfText("%.2f dBi", s.gainAtLockedDbi)},
-        {"Front-to-back at " + locked, printfText("%.1f dB", s.frontToBackAtLockedDb)},
-        {"Elevation of the figures", degreesText(s.elevationDegrees)},
-        {"Sweep", sweptText(result)},
     };
+    for (SummaryLine& line : bandLines(result, design)) lines.push_back(std::move(line));
+    lines.insert(lines.end(), {
+                                  {"Forward gain at " + locked, printfText("%.2f dBi", s.gainAtLockedDbi)},
+                                  {"Front-to-back at " + locked, printfText("%.1f dB", s.frontToBackAtLockedDb)},
+                                  {"Front-to-rear at " + locked, printfText("%.1f dB", s.frontToRearAtLockedDb)},
+                                  {"Elevation of the figures", degreesText(s.elevationDegrees)},
+                                  {"Sweep", sweptText(result)},
+                              });
+    return lines;
 }
 
 std::string sweepTable(const CheckResult& result, bool overGround) {
-    std::string out = "       MHz |    R ohm |    X ohm | SWR section | SWR direct | Gain dBi | F/B dB";
+    std::string out = "       MHz |    R ohm |    X ohm | SWR section | SWR direct | Gain dBi | F/B dB | F/R dB";
     out += overGround ? " | Elevation deg\n" : "\n";
     for (const FrequencyPoint& p : result.sweep)
         if (p.solved)
-            out += printfText("%10.4f | %8.2f | %8.2f | %11.3f | %10.3f | %8.2f | %6.1f", p.mhz, p.feedImpedance.real(),
-                              p.feedImpedance.imag(), p.swrThroughSection, p.swrDirect, p.forwardGainDbi,
-                              p.frontToBackDb) +
+            out += printfText("%10.4f | %8.2f | %8.2f | %11.3f | %10.3f | %8.2f | %6.1f | ", p.mhz,
+                              p.feedImpedance.real(), p.feedImpedance.imag(), p.swrThroughSection, p.swrDirect,
+                              p.forwardGainDbi, p.frontToBackDb) +
+                   (std::isnan(p.frontToRearDb) ? "     -" : printfText("%6.1f", p.frontToRearDb)) +
                    (overGround ? printfText(" | %13.0f\n", p.elevationDegrees) : "\n");
     return out;
 }

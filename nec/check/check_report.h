@@ -24,12 +24,13 @@ struct SummaryLine {
 
 // Every resonance, the lowest SWR through the section and fed directly, the
 // spans below 1.5 and 2 through the section set beside the estimated range,
-// the SWR at its edges, gain and F/B at the locked frequency, and how the
-// sweep was found.
+// the SWR at its edges, the band's worst gain, F/B, F/R and SWR, then gain,
+// F/B and F/R at the locked frequency, and how the sweep was found.
 std::vector<SummaryLine> summaryLines(const CheckResult& result, const QuadDesign& design);
 
 // One line a solved frequency, the columns separated and headed with their
-// units; over ground, the elevation each point's gain and F/B were taken at.
+// units ("-" where the rear half was not asked); over ground, the elevation
+// each point's gain, F/B and F/R were taken at.
 std::string sweepTable(const CheckResult& result, bool overGround);
 
 }  // namespace loopbeam::nec

@@ -74,6 +74,7 @@ CheckSummary summarise(const std::vector<FrequencyPoint>& sweep, const SweepPlan
     const FrequencyPoint& locked = sweep[plan.lockedIndex];
     s.gainAtLockedDbi = locked.forwardGainDbi;
     s.frontToBackAtLockedDb = locked.frontToBackDb;
+    s.frontToRearAtLockedDb = locked.frontToRearDb;
     s.elevationDegrees = locked.elevationDegrees;
     return s;
 }

@@ -9,10 +9,6 @@
 namespace loopbeam::nec {
 namespace {
 
-double swrThrough(const FeedRow& feed, std::complex<double> load, double mhz, double lockedMHz) {
-    return swr(feed.cables == 0 ? load : throughQuarterWave(load, mhz, lockedMHz, sectionOhms(feed)));
-}
-
 // Where the SWR through the feed stays below 2 on both sides of the locked
 // point, edges interpolated linearly between sweep points.
 std::optional<Span> spanBelow2(const std::vector<FrequencyPoint>& sweep, std::size_t locked, const FeedRow& feed) {
@@ -46,6 +42,10 @@ std::optional<double> quarterWaveMetres(double lockedMHz, float velocityFactor) 
 }
 
 }  // namespace
+
+double swrThrough(const FeedRow& feed, std::complex<double> load, double mhz, double lockedMHz) {
+    return swr(feed.cables == 0 ? load : throughQuarterWave(load, mhz, lockedMHz, sectionOhms(feed)));
+}
 
 FeedAdvice adviseFeed(const CheckResult& check, double lockedMHz, std::optional<float> velocityFactor) {
     // The sweep holds the locked frequency itself.

@@ -14,8 +14,6 @@
 
 namespace loopbeam::nec {
 
-enum class FeedKind { Direct, QuarterWave75, QuarterWave37_5 };
-
 struct FeedRow {
     FeedKind key;
     std::string_view word;  // as the JSON names it
@@ -31,6 +29,9 @@ inline constexpr std::array<FeedRow, 3> kFeeds{{
 
 // A section's impedance: its cables in parallel.
 inline double sectionOhms(const FeedRow& feed) { return kSectionOhms / feed.cables; }
+
+// The SWR on 50 ohms through the feed, its section a quarter wave at the locked frequency.
+double swrThrough(const FeedRow& feed, std::complex<double> load, double mhz, double lockedMHz);
 
 // Fed directly, nothing is cut: it wins a tie within this much SWR.
 inline constexpr double kDirectFeedTie = 0.05;

@@ -9,7 +9,10 @@
 namespace loopbeam::nec {
 
 EngineSolver::EngineSolver(const NecModel& model, RunControl control, std::function<void(double)> solved)
-    : model_(model), control_(std::move(control)), solved_(std::move(solved)) {
+    : model_(model),
+      control_(std::move(control)),
+      solved_(std::move(solved)),
+      band_(bandFrequencies(model.sweep.band)) {
     control_.progress = nullptr;
 }
 
@@ -19,7 +22,7 @@ Outcome<std::vector<std::complex<double>>> EngineSolver::operator()(std::span<co
     for (double f : mhz)
         if (!outputs_.count(f) &&
             std::none_of(requests.begin(), requests.end(), [f](const FrequencyRequest& r) { return r.mhz == f; }))
-            requests.push_back({f, f == locked});
+            requests.push_back({f, f == locked, f == locked || std::binary_search(band_.begin(), band_.end(), f)});
 
     if (!requests.empty()) {
         const std::size_t count = std::min<std::size_t>(processes(), requests.size());

@@ -108,12 +108,16 @@ Outcome<FrequencyOutput> readBlock(Block block, const FrequencyRequest& request,
         return refuse(printfText("it gives %.5g MHz instead", *printed));
     auto impedance = feedImpedance(block, feed);
     if (!impedance) return Refused{impedance.error()};
-    FrequencyOutput out{*impedance, {}};
+    FrequencyOutput out{*impedance, {}, {}};
     std::size_t from = 0;
-    for (const PatternGrid& cut : patternCuts(overGround, request.wholeAzimuth)) {
+    for (const PatternGrid& cut : requestedCuts(overGround, request)) {
         auto directions = pattern(block, cut, from);
         if (!directions) return Refused{directions.error()};
         out.patterns.push_back(std::move(*directions));
+    }
+    if (request.rearHalf) {
+        out.rearHalf = std::move(out.patterns.back());
+        out.patterns.pop_back();
     }
     return out;
 }

@@ -85,8 +85,7 @@ std::string writeDeck(const NecModel& model, std::span<const FrequencyRequest> f
     std::string deck = structureCards(model, {});
     const bool overGround = model.boomHeightMetres.has_value();
     deck += "PT -1 0 0 0\n";  // no current tables: the feed point and patterns are all we read
-    for (const FrequencyRequest& f : frequencies)
-        deck += frequencyCards(f.mhz, patternCuts(overGround, f.wholeAzimuth));
+    for (const FrequencyRequest& f : frequencies) deck += frequencyCards(f.mhz, requestedCuts(overGround, f));
     deck += "EN\n";
     return deck;
 }

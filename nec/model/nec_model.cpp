@@ -131,6 +131,11 @@ Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& optio
     if (options.sweepPoints < kMinSweepPoints || options.sweepPoints > kMaxSweepPoints)
         return refuse(printfText("The sweep must have %d to %d points.", kMinSweepPoints, kMaxSweepPoints));
 
+    const Band band = options.band.value_or(Band{design.estimatedLowMHz, design.estimatedHighMHz});
+    if (auto fault = bandFault(band)) return refuse(*fault);
+    if (options.band)
+        if (auto fault = bandReachFault(band, design.lockedMHz)) return refuse(*fault);
+
     NecModel model;
     model.shape = options.shape;
     model.wireRadiusMetres = design.wireDiameterInches * kMetresPerInch / 2;
@@ -138,7 +143,8 @@ Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& optio
     model.soil = options.soil;
     model.conductor = options.conductor;
     model.insulation = options.insulation;
-    model.sweep = planSweep(design.lockedMHz, design.estimatedLowMHz, design.estimatedHighMHz, options.sweepPoints);
+    model.sweep =
+        planSweep(design.lockedMHz, design.estimatedLowMHz, design.estimatedHighMHz, band, options.sweepPoints);
     const double centreZ = options.boomHeightMetres.value_or(0);
 
     int tag = 0;

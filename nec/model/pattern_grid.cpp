@@ -28,4 +28,18 @@ std::vector<PatternGrid> patternCuts(bool overGround, bool wholeAzimuth) {
     return cuts;
 }
 
+PatternGrid rearHalfGrid(bool overGround) {
+    PatternGrid rear = patternGrid(overGround, false);
+    rear.phiStart = 90;
+    rear.phiStep = kRearStepDegrees;
+    rear.phiCount = static_cast<int>(180 / kRearStepDegrees) + 1;
+    return rear;
+}
+
+std::vector<PatternGrid> requestedCuts(bool overGround, const FrequencyRequest& request) {
+    std::vector<PatternGrid> cuts = patternCuts(overGround, request.wholeAzimuth);
+    if (request.rearHalf) cuts.push_back(rearHalfGrid(overGround));
+    return cuts;
+}
+
 }  // namespace loopbeam::nec

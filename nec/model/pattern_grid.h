@@ -8,6 +8,8 @@ namespace loopbeam::nec {
 
 inline constexpr double kAzimuthStepDegrees = 5;
 inline constexpr double kElevationStepDegrees = 1;
+// The rear half (azimuth 90 to 270) where front-to-rear is read.
+inline constexpr double kRearStepDegrees = 2;
 
 struct PatternGrid {
     int thetaCount = 1;
@@ -31,6 +33,14 @@ std::vector<PatternGrid> patternCuts(bool overGround, bool wholeAzimuth);
 struct FrequencyRequest {
     double mhz = 0;
     bool wholeAzimuth = false;  // the locked frequency
+    bool rearHalf = false;      // the locked frequency and the band's: front-to-rear is read there
 };
+
+// The rear half at every elevation of the grid, for front-to-rear at the
+// elevation of the figures, which is known only once solved.
+PatternGrid rearHalfGrid(bool overGround);
+
+// Every RP card a request asks for, in order: patternCuts, then the rear half where asked.
+std::vector<PatternGrid> requestedCuts(bool overGround, const FrequencyRequest& request);
 
 }  // namespace loopbeam::nec

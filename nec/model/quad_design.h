@@ -39,6 +39,7 @@ struct CheckOptions {
     Conductor conductor = Conductor::Copper;
     std::optional<Insulation> insulation = std::nullopt;  // bare wire without
     int sweepPoints = kSweepPoints;                       // kMinSweepPoints to kMaxSweepPoints
+    std::optional<Band> band = std::nullopt;              // the estimated range without
 
     bool operator==(const CheckOptions&) const = default;
 };

@@ -96,7 +96,7 @@ std::string insulatedReferenceDeck() {
 Outcome<CheckResult> checkAtThree(const QuadDesign& design, const CheckOptions& options) {
     auto model = buildModel(design, options);
     if (!model) return Refused{model.error()};
-    model->sweep = {{design.estimatedLowMHz, design.lockedMHz, design.estimatedHighMHz}, 1, 0, 2};
+    model->sweep = {{design.estimatedLowMHz, design.lockedMHz, design.estimatedHighMHz}, 1, 0, 2, {}};
     return runCheck(*model);
 }
 
@@ -258,7 +258,8 @@ TEST(Engine, AFinerSegmentationMovesTheFeedImpedanceByLessThanOnePerCent) {
         auto finer = buildModel(design, options);
         ASSERT_TRUE(model && finer);
         ASSERT_GT(finer->totalSegments(), 3 * model->totalSegments() / 2);
-        model->sweep = finer->sweep = {{design.estimatedLowMHz, design.lockedMHz, design.estimatedHighMHz}, 1, 0, 2};
+        model->sweep =
+            finer->sweep = {{design.estimatedLowMHz, design.lockedMHz, design.estimatedHighMHz}, 1, 0, 2, {}};
         const auto coarse = runCheck(*model), fine = runCheck(*finer);
         ASSERT_TRUE(coarse && fine);
         for (std::size_t i = 0; i < 3; ++i) {
