@@ -4,7 +4,6 @@
 #include <cmath>
 #include <functional>
 
-#include "nec/engine/forward_look.h"
 #include "nec/check/check_summary.h"
 #include "nec/check/feed_advice.h"
 #include "nec/check/feed_match.h"

@@ -9,11 +9,11 @@
 #include <sstream>
 
 #include "nec/band/band_evaluation.h"
-#include "nec/engine/forward_look.h"
 #include "nec/check/check.h"
 #include "nec/check/feed_advice.h"
 #include "nec/choice_table.h"
 #include "nec/engine/engine_run.h"
+#include "nec/engine/forward_look.h"
 #include "nec/engine/model_job.h"
 #include "sample_designs.h"
 
