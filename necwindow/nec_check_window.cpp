@@ -105,7 +105,9 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
     message_->setStyleSheet(QStringLiteral("background: #ffd6d6; color: black"));
     charts_->setObjectName(QStringLiteral("charts"));
     charts_->setAccessibleName(QStringLiteral("Results of the check"));
-    charts_->setUsesScrollButtons(false);  // every tab in view: the window is never narrower than they are
+    // Scroll buttons where the tabs do not all fit: the window keeps a minimum
+    // narrow enough to open beside the main window on a 1920-pixel screen.
+    charts_->setUsesScrollButtons(true);
     charts_->addTab(summary_, QStringLiteral("Summar&y"));  // its own tab: the charts keep their height
     charts_->addTab(cutList_, QStringLiteral("Cut &list"));
     // A page shown anew lays out its wrapped texts at the width it gets.
@@ -441,8 +443,9 @@ void NecCheckWindow::showResult() {
                               QStringLiteral("R and X"), "r-and-x"),
                     QStringLiteral("&R and X"));
     // No access key of its own: every letter of its name has one already.
-    charts_->addTab(chartView(gainChart(drawn, design), QStringLiteral("gainChart"),
-                              QStringLiteral("Forward gain, front-to-back and front-to-rear chart")),
+    charts_->addTab(chartPage(chartView(gainChart(drawn, design), QStringLiteral("gainChart"),
+                                        QStringLiteral("Forward gain, front-to-back and front-to-rear chart")),
+                              QStringLiteral("gain and F/R"), "gain-and-fr"),
                     QStringLiteral("Gain and F/R"));
     auto* smith = new SmithChart(drawn, design);
     smith->setObjectName(QStringLiteral("smithChart"));

@@ -314,9 +314,10 @@ TEST(NecCheckWindow, EachChartSavesAsPicturesAndPrints) {
         const char* title;
     } charts[] = {{2, "swr", "SWR"},
                   {3, "r-and-x", "R and X"},
-                  {4, "smith-chart", "Smith chart"},
-                  {5, "azimuth", "azimuth pattern"},
-                  {6, "elevation", "elevation pattern"}};
+                  {4, "gain-and-fr", "gain and F/R"},
+                  {5, "smith-chart", "Smith chart"},
+                  {6, "azimuth", "azimuth pattern"},
+                  {7, "elevation", "elevation pattern"}};
     const QString stem = "quad-14.2MHz-3el-awg14-standard-high-gain-freespace-square-copper-bare-";
     for (const auto& c : charts) {
         SCOPED_TRACE(c.fileWord);

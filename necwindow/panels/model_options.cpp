@@ -146,8 +146,12 @@ void ModelOptions::buildBandRow() {
     }
     addLabelled(*row, QStringLiteral("Wor&king band from"), bandLow_, QStringLiteral("Working band's low edge, MHz"));
     addLabelled(*row, QStringLiteral("to"), bandHigh_, QStringLiteral("Working band's high edge, MHz"));
-    auto* unit = new QLabel(QStringLiteral("MHz (empty: the estimated range)"));
-    unit->setToolTip(QStringLiteral("The lowest gain, F/B and F/R and the highest SWR are taken over this band"));
+    // Short, so that the window still fits beside the main window; the
+    // placeholders say what empty fields mean.
+    auto* unit = new QLabel(QStringLiteral("MHz"));
+    unit->setToolTip(
+        QStringLiteral("The lowest gain, F/B and F/R and the highest SWR are taken over this band; "
+                       "empty: the estimated range"));
     row->addWidget(unit);
     row->addStretch();
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
