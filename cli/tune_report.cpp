@@ -88,7 +88,7 @@ std::string tuneReport(const TuneRun& tune, const NecCheckRun& check, const Opti
     out += feedTable(check, tune) + sectionLine(check, tune, options);
     if (!tune.tuned) return out;
     out += filesWritten;
-    out += "\nThe tuned design checked with nec2c:\n" + summaryText(tune.tuned->check, check.design);
+    out += "\nThe tuned design checked with nec2c:\n" + summaryText(tune.tuned->check, check.design, tune.tunedFeed);
     if (options.simulate) out += "\n" + nec::sweepTable(tune.tuned->check, check.options.boomHeightMetres.has_value());
     return out;
 }

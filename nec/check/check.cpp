@@ -8,6 +8,7 @@
 #include "nec/check/feed_match.h"
 #include "nec/check/forward_look.h"
 #include "nec/check/pattern_figures.h"
+#include "nec/check/reference_dipole.h"
 #include "nec/check/sweep_progress.h"
 #include "nec/engine/engine_solver.h"
 #include "nec/fit/adaptive_sweep.h"
@@ -121,6 +122,9 @@ Outcome<CheckResult> runCheck(const NecModel& model, const RunControl& control, 
     result.elevationPattern = elevationPlane(atLocked.patterns.back());
     result.swept.solves = solver.outputs().size();
     result.summary = summarise(result.sweep, plan);
+    auto dipole = dipoleGainDbi(model, control);
+    if (!dipole) return Refused{dipole.error()};
+    result.dipoleGainDbi = *dipole;
     progress.finished();
     return result;
 }

@@ -1,5 +1,6 @@
 #include "nec/check/check_report.h"
 
+#include "nec/check/verdict.h"
 #include "nec/choice_table.h"
 #include "nec/fit/adaptive_sweep.h"
 #include "nec/printf_text.h"
@@ -67,10 +68,11 @@ std::string conditionsOf(const NecModel& model) {
            std::to_string(model.totalSegments()) + " segments";
 }
 
-std::vector<SummaryLine> summaryLines(const CheckResult& result, const QuadDesign& design) {
+std::vector<SummaryLine> summaryLines(const CheckResult& result, const QuadDesign& design, const FeedAdvice& feed) {
     const CheckSummary& s = result.summary;
     const std::string locked = printfText("%g MHz", design.lockedMHz);
     return {
+        {"Verdict", judge(result, feed, design).line},
         {s.resonancesMHz.size() > 1 ? "Resonances (X = 0), nearest first" : "Resonance (X = 0)",
          s.resonancesMHz.empty() ? "none in the sweep" : frequenciesText(s.resonancesMHz)},
         {"Lowest SWR through the 75-ohm section", lowestText(s.lowestThroughSection)},

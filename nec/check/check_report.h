@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "nec/check/check_result.h"
+#include "nec/check/feed_advice.h"
 #include "nec/model/nec_model.h"
 #include "nec/model/quad_design.h"
 
@@ -22,11 +23,11 @@ struct SummaryLine {
     std::string label, value;
 };
 
-// Every resonance, the lowest SWR through the section and fed directly, the
+// The verdict first, then every resonance, the lowest SWR through the section and fed directly, the
 // spans below 1.5 and 2 through the section set beside the estimated range,
 // the SWR at its edges, gain and F/B at the locked frequency, and how the
 // sweep was found.
-std::vector<SummaryLine> summaryLines(const CheckResult& result, const QuadDesign& design);
+std::vector<SummaryLine> summaryLines(const CheckResult& result, const QuadDesign& design, const FeedAdvice& feed);
 
 // One line a solved frequency, the columns separated and headed with their
 // units; over ground, the elevation each point's gain and F/B were taken at.

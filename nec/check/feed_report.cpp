@@ -7,12 +7,6 @@
 namespace loopbeam::nec {
 namespace {
 
-std::size_t indexOf(FeedKind kind) {
-    std::size_t i = 0;
-    while (i + 1 < kFeeds.size() && kFeeds[i].key != kind) ++i;
-    return i;
-}
-
 // "78.95 - j2.35 ohm"
 std::string impedanceText(std::complex<double> z) {
     return printfText("%.2f %s j%.2f ohm", z.real(), z.imag() < 0 ? "-" : "+", std::abs(z.imag()));
@@ -43,7 +37,7 @@ std::string recommendationText(const FeedAdvice& advice, double lockedMHz) {
         advice.swrBelow2 ? "below 2 from " + spanText(*advice.swrBelow2) : "nowhere below 2 around it";
     return printfText("Recommended feed: %s, SWR %.2f at %g MHz, %s.",
                       std::string(rowOf(kFeeds, advice.recommended).name).c_str(),
-                      advice.swr[indexOf(advice.recommended)], lockedMHz, below2.c_str());
+                      advice.swr[feedIndex(advice.recommended)], lockedMHz, below2.c_str());
 }
 
 std::string sectionLead(std::string_view cable, double velocityFactor) {

@@ -40,8 +40,9 @@ std::string wireFactorText(const NecModel& model, const Tuned* tuned) {
 
 std::vector<TextRow> comparisonRows(const QuadDesign& design, const NecModel& calculated, const CheckResult& check,
                                     const FeedAdvice& feed, const Tuned* tuned, const FeedAdvice* tunedFeed) {
-    std::vector<TextRow> rows = sideBySide(summaryLines(check, design),
-                                           tuned ? summaryLines(tuned->check, design) : std::vector<SummaryLine>{});
+    std::vector<TextRow> rows =
+        sideBySide(summaryLines(check, design, feed),
+                   tuned && tunedFeed ? summaryLines(tuned->check, design, *tunedFeed) : std::vector<SummaryLine>{});
     rows.push_back({feedHeading(design.lockedMHz), {}});
     TextRow wire{"Wire factor", {wireFactorValue(calculated, nullptr)}};
     std::vector<const FeedAdvice*> feeds{&feed};

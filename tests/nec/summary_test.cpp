@@ -11,6 +11,7 @@
 #include "design/frequency_lock.h"
 #include "nec/check/check_report.h"
 #include "nec/check/check_summary.h"
+#include "nec/check/feed_advice.h"
 
 namespace loopbeam::nec {
 namespace {
@@ -82,12 +83,13 @@ TEST(Summary, EveryResonanceAndTheLowestSwrOfACapturedSweep) {
 
         QuadDesign design;
         design.lockedMHz = c.lockedMHz;
-        const auto lines = summaryLines(result, design);
-        ASSERT_GE(lines.size(), 3u);
-        EXPECT_EQ(lines[0].label, c.resonances.size() > 1 ? "Resonances (X = 0), nearest first" : "Resonance (X = 0)");
-        EXPECT_EQ(lines[0].value, c.resonanceLine);
-        EXPECT_EQ(lines[1].value, c.sectionLine);
-        EXPECT_EQ(lines[2].label, "Lowest SWR fed directly");
+        const auto lines = summaryLines(result, design, adviseFeed(result, c.lockedMHz, std::nullopt));
+        ASSERT_GE(lines.size(), 4u);
+        EXPECT_EQ(lines[0].label, "Verdict");
+        EXPECT_EQ(lines[1].label, c.resonances.size() > 1 ? "Resonances (X = 0), nearest first" : "Resonance (X = 0)");
+        EXPECT_EQ(lines[1].value, c.resonanceLine);
+        EXPECT_EQ(lines[2].value, c.sectionLine);
+        EXPECT_EQ(lines[3].label, "Lowest SWR fed directly");
     }
 }
 
@@ -103,11 +105,11 @@ TEST(Summary, TheWordsFollowTheFigures) {
     result.summary.elevationDegrees = 1;
     QuadDesign design;
     design.lockedMHz = 14.2;
-    const auto lines = summaryLines(result, design);
-    ASSERT_EQ(lines.size(), 10u);  // the last says how the sweep was found
-    EXPECT_EQ(lines[3].label, "SWR below 1.5 through the 75-ohm section");
-    EXPECT_EQ(lines[4].label, "SWR below 2 through the 75-ohm section");
-    EXPECT_EQ(lines[8].value, "1 degree");
+    const auto lines = summaryLines(result, design, adviseFeed(result, 14.2, std::nullopt));
+    ASSERT_EQ(lines.size(), 11u);  // the verdict first, the last says how the sweep was found
+    EXPECT_EQ(lines[4].label, "SWR below 1.5 through the 75-ohm section");
+    EXPECT_EQ(lines[5].label, "SWR below 2 through the 75-ohm section");
+    EXPECT_EQ(lines[9].value, "1 degree");
     const std::string row = "   14.2000 |    75.00 |   -10.00 |       0.000 |      0.000 |     0.00 |    0.0";
     EXPECT_TRUE(sweepTable(result, false).ends_with("| F/B dB\n" + row + "\n"));
     EXPECT_TRUE(sweepTable(result, true).ends_with("| F/B dB | Elevation deg\n" + row + " |             1\n"));

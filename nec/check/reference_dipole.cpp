@@ -1,0 +1,52 @@
+#include "nec/check/reference_dipole.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "nec/check/forward_look.h"
+#include "nec/engine/engine_run.h"
+#include "nec/engine/model_job.h"
+
+namespace loopbeam::nec {
+namespace {
+
+constexpr double kSpeedOfLight = 299.792458;  // metres a microsecond: a wavelength in metres is this over MHz
+constexpr int kMostSegments = 21;
+constexpr double kShortestSegmentRadii = 8;  // the thin-wire limit
+
+}  // namespace
+
+NecModel dipoleModel(const NecModel& model) {
+    const double locked = model.sweep.locked();
+    const double half = kSpeedOfLight / locked / 4;
+    const int fit = static_cast<int>(2 * half / (kShortestSegmentRadii * model.wireRadiusMetres));
+    const int segments = std::max(1, std::min(kMostSegments, fit % 2 ? fit : fit - 1));
+    NecModel dipole;
+    dipole.wireRadiusMetres = model.wireRadiusMetres;
+    dipole.boomHeightMetres = model.boomHeightMetres;
+    dipole.soil = model.soil;
+    dipole.conductor = model.conductor;
+    const double z = model.boomHeightMetres.value_or(0);
+    // Across the boom (along y): its broadside lies forward, phi 0, where the quad's gain is read.
+    dipole.loops.push_back(Loop{2 * half, {Wire{{0, -half, z}, {0, half, z}, segments, 1}}});
+    const int centre = segments / 2 + 1;
+    dipole.feed = {1, centre, centre};
+    dipole.sweep.mhz = {locked};
+    dipole.comments = {"Half-wave dipole: the gain a quad must beat in the same setting"};
+    return dipole;
+}
+
+Outcome<double> dipoleGainDbi(const NecModel& model, const RunControl& control) {
+    if (!model.boomHeightMetres) return kFreeSpaceDipoleDbi;
+    const NecModel dipole = dipoleModel(model);
+    const FrequencyRequest request{dipole.sweep.locked(), false};
+    RunControl quiet = control;
+    quiet.progress = nullptr;  // one small solve: the check's bar does not count it
+    auto printed = runNec2c({jobFor(dipole, {&request, 1})}, quiet);
+    if (!printed) return Refused{printed.error()};
+    auto read = readJob(printed->front(), dipole, {&request, 1});
+    if (!read) return Refused{read.error()};
+    return forwardLook(read->front().patterns.front()).forward;
+}
+
+}  // namespace loopbeam::nec
