@@ -322,6 +322,11 @@ void NecCheckWindow::startRun(const QString& format, nec::TuneGoal goal) {
     setRunning(true, QStringLiteral("tuning for %1").arg(goalWord(goal)));
 }
 
+void NecCheckWindow::checkIfOutOfDate() {
+    if (runner_.running() || (result_ && source_.lastCalculated() == checked_)) return;
+    startCheck();
+}
+
 bool NecCheckWindow::agreesToRun(const nec::NecModel& model) {
     if (!nec::needsConfirmation(model)) return true;
     const auto answer = QMessageBox::question(

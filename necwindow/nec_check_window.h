@@ -56,6 +56,8 @@ public:
 
     // Checks the design as last calculated with the options shown.
     void startCheck();
+    // Checks it unless it is the design checked or being checked.
+    void checkIfOutOfDate();
     // Tunes the checked design as calculated, never a tuned one, for the goal chosen, with the
     // options shown: where they are not those checked, it checks with them first.
     void startTune();

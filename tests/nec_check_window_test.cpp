@@ -309,5 +309,22 @@ TEST(NecCheckWindow, TheEntriesSayWhatToDoBeforeADesign) {
     EXPECT_EQ(window.checkWindow(), nullptr);
 }
 
+// The entry with the window open checks the design the main window calculated
+// since, and leaves a current check alone.
+TEST(NecCheckWindow, TheEntryWithTheWindowOpenChecksANewDesign) {
+    CheckedDesign checked(3);
+    ASSERT_TRUE(checked.check);
+    const nec::CheckResult* before = &*checked.check->result();
+    const double gain = before->summary.gainAtLockedDbi;
+    checked.window.checkWithNec();  // the same design: nothing to run
+    EXPECT_FALSE(checked.check->runner().running());
+    calculate(checked.window, 4);
+    checked.window.checkWithNec();
+    EXPECT_TRUE(checked.check->runner().running());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !checked.check->runner().running(); }, 30000));
+    EXPECT_NE(checked.check->result()->summary.gainAtLockedDbi, gain);
+    EXPECT_TRUE(checked.check->findChild<QLabel*>(QStringLiteral("stale"))->isHidden());
+}
+
 }  // namespace
 }  // namespace loopbeam
