@@ -312,7 +312,7 @@ TEST(NecCheckWindow, TheEntriesSayWhatToDoBeforeADesign) {
 // The entry with the window open checks the design the main window calculated
 // since, and leaves a current check alone.
 TEST(NecCheckWindow, TheEntryWithTheWindowOpenChecksANewDesign) {
-    CheckedDesign checked(3);
+    testing::CheckedDesign checked(3);
     ASSERT_TRUE(checked.check);
     const nec::CheckResult* before = &*checked.check->result();
     const double gain = before->summary.gainAtLockedDbi;
