@@ -1,5 +1,6 @@
 #include "nec/check/check_report.h"
 
+#include "nec/check/check_summary.h"
 #include "nec/check/verdict.h"
 #include "nec/choice_table.h"
 #include "nec/fit/adaptive_sweep.h"
@@ -9,14 +10,6 @@ namespace loopbeam::nec {
 namespace {
 
 std::string mhz(double value) { return printfText("%.3f MHz", value); }
-
-// The spans' texts: "14.222 to 14.291 MHz", "none".
-std::string spansText(const std::vector<Span>& spans) {
-    if (spans.empty()) return "none";
-    std::string out;
-    for (const Span& span : spans) out += (out.empty() ? "" : ", ") + spanText(span);
-    return out;
-}
 
 // "144.860, 143.257 and 145.867 MHz"
 std::string frequenciesText(const std::vector<double>& mhzList) {
@@ -58,6 +51,17 @@ std::string spanText(const Span& span) {
                       span.highIsSweepEdge ? " (sweep end)" : "");
 }
 
+std::string spansAround(const std::vector<Span>& spans, double swrThreshold, double lockedMHz) {
+    if (spans.empty()) return "none in the sweep";
+    const Span* around = spanHolding(spans, lockedMHz);
+    std::string others;
+    for (const Span& span : spans)
+        if (&span != around) others += (others.empty() ? "" : " and from ") + spanText(span);
+    if (!around) return printfText("none at %g MHz: below %g from ", lockedMHz, swrThreshold) + others;
+    return spanText(*around) + printfText(", around %g MHz", lockedMHz) +
+           (others.empty() ? "" : "; also from " + others);
+}
+
 std::string conditionsOf(const NecModel& model) {
     const std::string ground = model.boomHeightMetres
                                    ? printfText("%s, boom %s high", std::string(rowOf(kSoils, model.soil).name).c_str(),
@@ -77,8 +81,8 @@ std::vector<SummaryLine> summaryLines(const CheckResult& result, const QuadDesig
          s.resonancesMHz.empty() ? "none in the sweep" : frequenciesText(s.resonancesMHz)},
         {"Lowest SWR through the 75-ohm section", lowestText(s.lowestThroughSection)},
         {"Lowest SWR fed directly", lowestText(s.lowestDirect)},
-        {"SWR below 1.5 through the 75-ohm section", spansText(s.below1_5)},
-        {"SWR below 2 through the 75-ohm section", spansText(s.below2)},
+        {"SWR below 1.5 through the 75-ohm section", spansAround(s.below1_5, 1.5, design.lockedMHz)},
+        {"SWR below 2 through the 75-ohm section", spansAround(s.below2, 2, design.lockedMHz)},
         {"Estimated range (SWR 1.5 to 1.7)",
          printfText("%.3f to %.3f MHz: SWR %.2f and %.2f at its edges", design.estimatedLowMHz, design.estimatedHighMHz,
                     s.swrAtLowEdge, s.swrAtHighEdge)},

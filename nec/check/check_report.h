@@ -16,6 +16,11 @@ namespace loopbeam::nec {
 // "21.020 to 21.321 MHz", an edge that is the sweep's own marked "(sweep start)" or "(sweep end)"
 std::string spanText(const Span& span);
 
+// The spans below an SWR told against the locked frequency: "13.986 to
+// 14.482 MHz, around 14.2 MHz", "none at 14.2 MHz: below 2 from 13.670 to
+// 14.174 MHz", "none in the sweep".
+std::string spansAround(const std::vector<Span>& spans, double swrThreshold, double lockedMHz);
+
 // "free space, square loops, bare copper wire, 140 segments"
 std::string conditionsOf(const NecModel& model);
 

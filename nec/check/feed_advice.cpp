@@ -38,6 +38,7 @@ FeedAdvice adviseFeed(const CheckResult& check, double lockedMHz, std::optional<
         check.sweep.begin(), check.sweep.end(),
         [&](const auto& a, const auto& b) { return std::abs(a.mhz - lockedMHz) < std::abs(b.mhz - lockedMHz); });
     FeedAdvice advice;
+    advice.lockedMHz = lockedMHz;
     advice.impedance = lockedPoint->feedImpedance;
     advice.idealSectionOhms = std::sqrt(kSystemOhms * advice.impedance.real());
     std::size_t best = 0;

@@ -44,6 +44,7 @@ double swrThrough(const FeedRow& feed, const FrequencyPoint& point, double locke
 inline constexpr double kDirectFeedTie = 0.05;
 
 struct FeedAdvice {
+    double lockedMHz = 0;
     std::complex<double> impedance;           // at the locked frequency
     double idealSectionOhms = 0;              // sqrt(50 R): the quarter wave that would match R
     std::array<double, kFeeds.size()> swr{};  // at the locked frequency, in kFeeds' order

@@ -52,6 +52,12 @@ std::vector<TextRow> comparisonRows(const QuadDesign& design, const NecModel& ca
     }
     rows.push_back(std::move(wire));
     for (TextRow& row : feedRows(feeds)) rows.push_back(std::move(row));
+    TextRow unlike{"Against the matching window", {}};
+    for (const FeedAdvice* advice : feeds)
+        unlike.values.push_back(matchingWindowDiffers(*advice, design.lockedMHz).value_or("as it says"));
+    if (std::any_of(feeds.begin(), feeds.end(),
+                    [&](const FeedAdvice* a) { return matchingWindowDiffers(*a, design.lockedMHz).has_value(); }))
+        rows.push_back(std::move(unlike));
     return rows;
 }
 

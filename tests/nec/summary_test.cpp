@@ -115,5 +115,20 @@ TEST(Summary, TheWordsFollowTheFigures) {
     EXPECT_TRUE(sweepTable(result, true).ends_with("| F/B dB | Elevation deg\n" + row + " |             1\n"));
 }
 
+// Spans told against the locked frequency: the one around it first, or none there and where they are.
+TEST(Summary, SpansAreToldAgainstTheLockedFrequency) {
+    const Span low{13.67, 14.174}, around{14.1, 14.3}, high{14.5, 14.6, false, true};
+    const struct {
+        std::vector<Span> spans;
+        const char* said;
+    } cases[] = {
+        {{}, "none in the sweep"},
+        {{low}, "none at 14.2 MHz: below 2 from 13.670 to 14.174 MHz"},
+        {{low, high}, "none at 14.2 MHz: below 2 from 13.670 to 14.174 MHz and from 14.500 to 14.600 (sweep end) MHz"},
+        {{around, high}, "14.100 to 14.300 MHz, around 14.2 MHz; also from 14.500 to 14.600 (sweep end) MHz"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(spansAround(c.spans, 2, 14.2), c.said);
+}
+
 }  // namespace
 }  // namespace loopbeam::nec
