@@ -178,7 +178,8 @@ TEST(NecCheckWindow, AtItsMinimumSizeEveryChartStaysReadable) {
             ModelControls(*check.findChild<ModelOptions*>()).pick("Soil under the antenna", "Salt water");
             QTest::mouseClick(child<QPushButton>(check, "run"), Qt::LeftButton);
             ASSERT_TRUE(QTest::qWaitFor([&] { return !check.runner().running(); }, 60000));
-            ASSERT_EQ(check.result()->elevationPattern.size(), 181u);  // the upper half: the check ran over ground
+            ASSERT_GT(check.result()->elevationPattern.size(),
+                      181u);  // the upper half and its fine window: over ground
             EXPECT_TRUE(
                 child<QLabel>(check, "elevationChartCaption")->text().contains("over salt water, the boom 15 m high"));
         }

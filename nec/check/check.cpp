@@ -40,11 +40,11 @@ FrequencyPoint impedancePoint(std::complex<double> z, double mhz, double lockedM
 }
 
 FrequencyPoint solvedPoint(const FrequencyOutput& out, double mhz, double lockedMHz) {
-    const ForwardLook look = forwardLook(out.patterns.front());
+    const ForwardLook look = forwardLook(out);
     FrequencyPoint p = impedancePoint(out.feedImpedance, mhz, lockedMHz);
     p.forwardGainDbi = look.forward;
     p.frontToBackDb = std::round((look.forward - look.back) * 100) / 100;  // both printed to 0.01 dB
-    p.elevationDegrees = 90 - look.theta;
+    p.elevationDegrees = std::round((90 - look.theta) * 100) / 100;  // theta printed to 0.01 degree
     p.solved = true;
     return p;
 }
@@ -119,7 +119,7 @@ Outcome<CheckResult> runCheck(const NecModel& model, const RunControl& control, 
     }
     const FrequencyOutput& atLocked = solver.outputs().at(locked);
     result.azimuthPattern = azimuthPattern(atLocked.patterns.front());
-    result.elevationPattern = elevationPlane(atLocked.patterns.back());
+    result.elevationPattern = elevationPlane(withFineWindow(atLocked.patterns.back(), atLocked.fine));
     result.swept.solves = solver.outputs().size();
     result.summary = summarise(result.sweep, plan);
     auto dipole = dipoleGainDbi(model, control);

@@ -19,10 +19,11 @@ std::string frequenciesText(const std::vector<double>& mhzList) {
     return out + " MHz";
 }
 
-// "0 degrees", "1 degree"
+// "0 degrees", "1 degree", "1.5 degrees": over ground the lobe is read to 0.1 degree
 std::string degreesText(double degrees) {
-    const std::string whole = printfText("%.0f", degrees);
-    return whole + (whole == "1" ? " degree" : " degrees");
+    const std::string text = printfText("%.1f", degrees);
+    const std::string shown = text.ends_with(".0") ? text.substr(0, text.size() - 2) : text;
+    return shown + (shown == "1" ? " degree" : " degrees");
 }
 
 std::string lowestText(const LowestSwr& lowest) {
@@ -101,7 +102,7 @@ std::string sweepTable(const CheckResult& result, bool overGround) {
             out += printfText("%10.4f | %8.2f | %8.2f | %11.3f | %10.3f | %8.2f | %6.1f", p.mhz, p.feedImpedance.real(),
                               p.feedImpedance.imag(), p.swrThroughSection, p.swrDirect, p.forwardGainDbi,
                               p.frontToBackDb) +
-                   (overGround ? printfText(" | %13.0f\n", p.elevationDegrees) : "\n");
+                   (overGround ? printfText(" | %13.1f\n", p.elevationDegrees) : "\n");
     return out;
 }
 

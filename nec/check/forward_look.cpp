@@ -15,4 +15,11 @@ ForwardLook forwardLook(const std::vector<Direction>& pattern) {
     return best;
 }
 
+ForwardLook forwardLook(const FrequencyOutput& output) {
+    const ForwardLook coarse = forwardLook(output.patterns.front());
+    if (output.fine.empty()) return coarse;
+    const ForwardLook fine = forwardLook(output.fine);
+    return fine.forward >= coarse.forward ? fine : coarse;
+}
+
 }  // namespace loopbeam::nec

@@ -16,4 +16,7 @@ struct ForwardLook {
 
 ForwardLook forwardLook(const std::vector<Direction>& pattern);
 
+// From a frequency's grid and, over ground, its refined window: the higher forward gain of the two.
+ForwardLook forwardLook(const FrequencyOutput& output);
+
 }  // namespace loopbeam::nec

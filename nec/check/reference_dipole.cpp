@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "nec/check/forward_look.h"
-#include "nec/engine/engine_run.h"
 #include "nec/engine/model_job.h"
 
 namespace loopbeam::nec {
@@ -39,14 +38,11 @@ NecModel dipoleModel(const NecModel& model) {
 Outcome<double> dipoleGainDbi(const NecModel& model, const RunControl& control) {
     if (!model.boomHeightMetres) return kFreeSpaceDipoleDbi;
     const NecModel dipole = dipoleModel(model);
-    const FrequencyRequest request{dipole.sweep.locked(), false};
     RunControl quiet = control;
     quiet.progress = nullptr;  // one small solve: the check's bar does not count it
-    auto printed = runNec2c({jobFor(dipole, {&request, 1})}, quiet);
-    if (!printed) return Refused{printed.error()};
-    auto read = readJob(printed->front(), dipole, {&request, 1});
-    if (!read) return Refused{read.error()};
-    return forwardLook(read->front().patterns.front()).forward;
+    auto solved = solveModels({{&dipole, {FrequencyRequest{dipole.sweep.locked(), false}}}}, quiet);
+    if (!solved) return Refused{solved.error()};
+    return forwardLook(solved->front().front()).forward;
 }
 
 }  // namespace loopbeam::nec

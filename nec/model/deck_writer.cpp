@@ -66,8 +66,11 @@ std::string writeDeck(const NecModel& model, std::span<const FrequencyRequest> f
     }
     deck += printfText("EX 0 %d %d 0 1 0\n", model.feed.tag, model.feed.segment);
     deck += "PT -1 0 0 0\n";  // no current tables: the feed point and patterns are all we read
-    for (const FrequencyRequest& f : frequencies)
-        deck += frequencyCards(f.mhz, patternCuts(overGround, f.wholeAzimuth));
+    for (const FrequencyRequest& f : frequencies) {
+        std::vector<PatternGrid> cuts = patternCuts(overGround, f.wholeAzimuth);
+        if (f.refine) cuts.push_back(fineCut(*f.refine));
+        deck += frequencyCards(f.mhz, cuts);
+    }
     deck += "EN\n";
     return deck;
 }

@@ -112,7 +112,7 @@ TEST(Summary, TheWordsFollowTheFigures) {
     EXPECT_EQ(lines[9].value, "1 degree");
     const std::string row = "   14.2000 |    75.00 |   -10.00 |       0.000 |      0.000 |     0.00 |    0.0";
     EXPECT_TRUE(sweepTable(result, false).ends_with("| F/B dB\n" + row + "\n"));
-    EXPECT_TRUE(sweepTable(result, true).ends_with("| F/B dB | Elevation deg\n" + row + " |             1\n"));
+    EXPECT_TRUE(sweepTable(result, true).ends_with("| F/B dB | Elevation deg\n" + row + " |           1.0\n"));
 }
 
 // Spans told against the locked frequency: the one around it first, or none there and where they are.
