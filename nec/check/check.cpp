@@ -44,7 +44,7 @@ FrequencyPoint solvedPoint(const FrequencyOutput& out, double mhz, double locked
     FrequencyPoint p = impedancePoint(out.feedImpedance, mhz, lockedMHz);
     p.forwardGainDbi = look.forward;
     p.frontToBackDb = std::round((look.forward - look.back) * 100) / 100;  // both printed to 0.01 dB
-    p.elevationDegrees = std::round((90 - look.theta) * 100) / 100;  // theta printed to 0.01 degree
+    p.elevationDegrees = std::round((90 - look.theta) * 100) / 100;        // theta printed to 0.01 degree
     p.solved = true;
     return p;
 }
