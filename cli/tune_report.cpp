@@ -62,6 +62,8 @@ std::string feedTable(const NecCheckRun& check, const TuneRun& tune) {
 }
 
 std::string sectionLine(const NecCheckRun& check, const TuneRun& tune, const Options& options) {
+    const nec::FeedAdvice& shown = tune.tuned ? tune.tunedFeed : tune.calculatedFeed;
+    if (shown.recommended == nec::FeedKind::Direct) return "Fed directly, it needs no quarter-wave section.\n";
     if (!tune.calculatedFeed.sectionMetres)
         return printfText(
             "No cable is chosen (--coax NAME chooses one): a quarter-wave section is 90 electrical degrees\n"

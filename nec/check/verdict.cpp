@@ -1,6 +1,7 @@
 #include "nec/check/verdict.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "nec/choice_table.h"
@@ -21,9 +22,16 @@ bool swrBelow2Over(const FeedAdvice& feed, double low, double high) {
                        [&](const Span& s) { return s.lowMHz <= low && s.highMHz >= high; });
 }
 
-std::string withMend(Finding finding, std::string what) {
+// Resonant at the locked frequency already: tuning for resonance would change nothing.
+bool resonantAt(const CheckSummary& summary, double lockedMHz) {
+    constexpr double kWithin = 1e-3;  // of the frequency: as close as the tuning brings it
+    return !summary.resonancesMHz.empty() && std::abs(summary.resonancesMHz.front() - lockedMHz) <= kWithin * lockedMHz;
+}
+
+std::string withMend(Finding finding, std::string what, bool resonant) {
     const std::string_view mend = rowOf(kFindings, finding).mend;
-    return mend.empty() ? what : what + ": tune for " + std::string(mend);
+    if (mend.empty() || (resonant && mend == kResonanceGoal)) return what;
+    return what + ": tune for " + std::string(mend);
 }
 
 }  // namespace
@@ -58,7 +66,7 @@ Verdict judge(const CheckResult& check, const FeedAdvice& feed, const QuadDesign
         const bool problem = rowOf(kFindings, finding).problem;
         (problem ? verdict.problems : verdict.warnings).push_back(finding);
         std::string& said = problem ? problems : warnings;
-        said += (said.empty() ? "" : "; ") + withMend(finding, std::move(what));
+        said += (said.empty() ? "" : "; ") + withMend(finding, std::move(what), resonantAt(s, locked));
     }
     verdict.works = verdict.problems.empty();
     if (!verdict.works)

@@ -27,12 +27,15 @@ struct FindingRow {
     std::string_view mend;  // the tuning goal that mends it, or empty
 };
 
+// Tuning for resonance mends nothing in a design resonant at the locked frequency already.
+inline constexpr std::string_view kResonanceGoal = "resonance";
+
 inline constexpr std::array<FindingRow, 5> kFindings{{
     {Finding::FiresBackwards, "fires-backwards", true, "front-to-back"},
-    {Finding::NoFeedBelow2, "no-feed-below-2", true, "resonance"},
+    {Finding::NoFeedBelow2, "no-feed-below-2", true, kResonanceGoal},
     {Finding::WeakGain, "weak-gain", true, ""},
-    {Finding::NotResonantInRange, "not-resonant-in-range", false, "resonance"},
-    {Finding::SwrAbove2InRange, "swr-above-2-in-range", false, "resonance"},
+    {Finding::NotResonantInRange, "not-resonant-in-range", false, kResonanceGoal},
+    {Finding::SwrAbove2InRange, "swr-above-2-in-range", false, kResonanceGoal},
 }};
 
 struct Verdict {

@@ -81,5 +81,28 @@ TEST(Verdict, EveryMendIsATuningGoal) {
     }
 }
 
+// A warning names the tuning for resonance only where the design is not resonant at the locked frequency.
+TEST(Verdict, ResonanceIsNamedOnlyWhereItWouldChangeSomething) {
+    const struct {
+        double resonance;
+        bool named;
+    } cases[] = {{14.2, false}, {14.21, false}, {14.1, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.resonance);
+        CheckResult check;
+        check.summary.resonancesMHz = {c.resonance};
+        check.summary.gainAtLockedDbi = 8;
+        check.summary.frontToBackAtLockedDb = 20;
+        check.dipoleGainDbi = kFreeSpaceDipoleDbi;
+        FeedAdvice feed;
+        feed.swr = {1.3, 1.6, 2.5};
+        feed.spansBelow2 = {Span{14.1, 14.35}};  // short of the estimated range at both ends
+        const Verdict verdict = judge(check, feed, quad14MHz());
+        EXPECT_TRUE(verdict.works);
+        EXPECT_EQ(wordsOf(verdict.warnings), std::vector<std::string_view>{"swr-above-2-in-range"});
+        EXPECT_EQ(verdict.line.find("tune for resonance") != std::string::npos, c.named) << verdict.line;
+    }
+}
+
 }  // namespace
 }  // namespace loopbeam::nec
