@@ -9,7 +9,7 @@ namespace loopbeam::nec {
 namespace {
 
 // Over the sweep's +-5% the take-off moves little: the window around a neighbour's.
-constexpr double kNeighbourWindowDegrees = 2;
+constexpr double kNeighbourWindowDegrees = 5;
 
 }  // namespace
 

@@ -22,7 +22,7 @@ constexpr double kAroundGridPeakDegrees = 1.5;
 ElevationWindow guessedWindow(const NecModel& model, double mhz) {
     const double sine = std::min(1.0, kSpeedOfLight / mhz / (4 * *model.boomHeightMetres));
     const double degrees = std::asin(sine) * 180 / std::numbers::pi;
-    return windowAround(degrees, std::max(3.0, degrees / 3));
+    return windowAround(degrees, std::max(6.0, degrees / 2));
 }
 
 std::vector<FrequencyRequest> withWindows(const NecModel& model, std::span<const FrequencyRequest> requests) {
