@@ -5,20 +5,19 @@
 
 #include "nec/check/forward_look.h"
 #include "nec/engine/model_job.h"
+#include "nec/model/segment_rule.h"
 
 namespace loopbeam::nec {
 namespace {
 
-constexpr double kSpeedOfLight = 299.792458;  // metres a microsecond: a wavelength in metres is this over MHz
 constexpr int kMostSegments = 21;
-constexpr double kShortestSegmentRadii = 8;  // the thin-wire limit
 
 }  // namespace
 
 NecModel dipoleModel(const NecModel& model) {
     const double locked = model.sweep.locked();
-    const double half = kSpeedOfLight / locked / 4;
-    const int fit = static_cast<int>(2 * half / (kShortestSegmentRadii * model.wireRadiusMetres));
+    const double half = kSpeedOfLightMetresMHz / locked / 4;
+    const int fit = static_cast<int>(2 * half / (kMinSegmentRadii * model.wireRadiusMetres));
     const int segments = std::max(1, std::min(kMostSegments, fit % 2 ? fit : fit - 1));
     NecModel dipole;
     dipole.wireRadiusMetres = model.wireRadiusMetres;

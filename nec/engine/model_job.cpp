@@ -7,12 +7,12 @@
 #include "nec/check/forward_look.h"
 #include "nec/model/deck_writer.h"
 #include "nec/model/run_cost.h"
+#include "nec/model/segment_rule.h"
 
 namespace loopbeam::nec {
 
 namespace {
 
-constexpr double kSpeedOfLight = 299.792458;  // metres a microsecond
 // The true peak lies within a grid step of the grid's: a window this wide around it holds it.
 constexpr double kAroundGridPeakDegrees = 1.5;
 
@@ -20,7 +20,7 @@ constexpr double kAroundGridPeakDegrees = 1.5;
 // = wavelength / 4h; real soil and the boom's own pattern move it, so the
 // window is wide, and wider the higher the angle.
 ElevationWindow guessedWindow(const NecModel& model, double mhz) {
-    const double sine = std::min(1.0, kSpeedOfLight / mhz / (4 * *model.boomHeightMetres));
+    const double sine = std::min(1.0, kSpeedOfLightMetresMHz / mhz / (4 * *model.boomHeightMetres));
     const double degrees = std::asin(sine) * 180 / std::numbers::pi;
     return windowAround(degrees, std::max(6.0, degrees / 2));
 }
