@@ -27,7 +27,10 @@ std::vector<TextRow> feedRows(const std::vector<const FeedAdvice*>& advice) {
         row("SWR, " + std::string(kFeeds[i].name), [&](const FeedAdvice& a) { return printfText("%.2f", a.swr[i]); });
     row("Ideal quarter wave, sqrt(50 R)",
         [](const FeedAdvice& a) { return printfText("%.1f ohm", a.idealSectionOhms); });
-    row("Recommended", [](const FeedAdvice& a) { return std::string(rowOf(kFeeds, a.recommended).name); });
+    row("Recommended", [](const FeedAdvice& a) {
+        const std::string name(rowOf(kFeeds, a.recommended).name);
+        return a.swr[feedIndex(a.recommended)] < 2 ? name : "none below SWR 2 (nearest: " + name + ")";
+    });
     row("SWR below 2 with it", [](const FeedAdvice& a) { return spansAround(a.spansBelow2, 2, a.lockedMHz); });
     return rows;
 }
