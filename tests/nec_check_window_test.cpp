@@ -227,6 +227,31 @@ TEST(NecCheckWindow, ASaveIsNamedForTheModelAndSaysWhereItWent) {
     EXPECT_EQ(saved->text(), "Saved as " + path);
 }
 
+// With options other than those checked, the sweep's saves ask for a check
+// first, and the deck is the checked design modelled as the options say now.
+TEST(NecCheckWindow, TheSavesUseTheOptionsShown) {
+    testing::CheckedDesign design(3);
+    ASSERT_TRUE(design.check);
+    NecCheckWindow& check = *design.check;
+    ModelControls(*check.findChild<ModelOptions*>()).pick("Wire insulation", "PVC (3.5)");
+    QTemporaryDir folder;
+    for (const char* caption : {"Save &Touchstone...", "Save results as CS&V..."}) {
+        SCOPED_TRACE(caption);
+        auto* message = child<QLabel>(check, "message");
+        message->hide();
+        testing::buttonCaptioned(check, QLatin1String(caption))->click();  // no dialog: nothing to answer
+        EXPECT_TRUE(message->isVisibleTo(&check));
+        EXPECT_TRUE(message->text().contains("Check again"));
+    }
+    const QString path = folder.filePath("quad.nec");
+    const QString suggested =
+        testing::saveThroughDialog(*testing::buttonCaptioned(check, QStringLiteral("Save &deck...")), path);
+    EXPECT_TRUE(suggested.contains("pvc0.5mm")) << suggested.toStdString();
+    QFile deck(path);
+    ASSERT_TRUE(deck.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(deck.readAll().contains("\nLD 2 "));  // the insulation's loading
+}
+
 TEST(NecCheckWindow, OpensBesideTheMainWindowWhereTheScreenHasRoom) {
     const QSize minimum(560, 500), preferred(880, 720);
     struct Case {
