@@ -1,9 +1,12 @@
 #include "cli/nec_check.h"
 
 #include "cli/report.h"
+#include "design/cables.h"
 #include "nec/check/check.h"
 #include "nec/check/check_report.h"
 #include "nec/check/feed_advice.h"
+#include "nec/check/feed_report.h"
+#include "nec/check/verdict.h"
 #include "nec/choice_table.h"
 #include "nec/model/deck_writer.h"
 #include "nec/model/design_input.h"
@@ -55,6 +58,17 @@ std::string bandJson(const nec::CheckResult& result) {
            ", \"min_fr_mhz\": " + jsonNumber(b.frontToRearDb.mhz) + ", \"max_swr_mhz\": " + jsonNumber(b.swr.mhz) + "}";
 }
 
+std::string verdictJson(const nec::Verdict& verdict) {
+    const auto words = [](const std::vector<nec::Finding>& findings) {
+        std::string out;
+        for (const nec::Finding f : findings)
+            out += (out.empty() ? "" : ", ") + jsonString(nec::rowOf(nec::kFindings, f).word);
+        return "[" + out + "]";
+    };
+    return "{\"works\": " + flag(verdict.works) + ", \"problems\": " + words(verdict.problems) +
+           ", \"warnings\": " + words(verdict.warnings) + "}";
+}
+
 std::string tooLarge(const nec::NecModel& model, nec::SweepMethod method) {
     const int segments = model.totalSegments();
     return nec::printfText(
@@ -65,6 +79,29 @@ std::string tooLarge(const nec::NecModel& model, nec::SweepMethod method) {
 }
 
 }  // namespace
+
+std::string feedJson(const nec::FeedAdvice& advice) {
+    std::string options;
+    for (std::size_t i = 0; i < nec::kFeeds.size(); ++i) {
+        const bool section = nec::kFeeds[i].cables > 0;
+        options +=
+            (options.empty() ? "" : ", ") +
+            ("{\"feed\": " + jsonString(nec::kFeeds[i].word) + ", \"swr\": " + jsonNumber(advice.swr[i]) +
+             ", \"length_m\": " + (section && advice.sectionMetres ? jsonNumber(*advice.sectionMetres) : "null") + "}");
+    }
+    const auto& span = advice.swrBelow2;
+    return "{\"r_ohm\": " + jsonNumber(advice.impedance.real()) +
+           ", \"x_ohm\": " + jsonNumber(advice.impedance.imag()) +
+           ", \"ideal_section_ohm\": " + jsonNumber(advice.idealSectionOhms) + ", \"options\": [" + options +
+           "], \"recommended\": " + jsonString(nec::rowOf(nec::kFeeds, advice.recommended).word) +
+           ", \"swr_below_2_mhz\": " +
+           (span ? "[" + jsonNumber(span->lowMHz) + ", " + jsonNumber(span->highMHz) + "]" : "null") + "}";
+}
+
+std::optional<float> velocityFactor(const Options& options) {
+    if (!options.coaxIndex) return std::nullopt;
+    return kCables[static_cast<std::size_t>(*options.coaxIndex)].velFactor;
+}
 
 NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) {
     NecCheckRun run;
@@ -87,10 +124,11 @@ NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) 
         return run;
     }
     auto result = nec::runCheck(*model, {}, sweepMethodOf(options.sweep));
-    if (!result)
+    if (!result) {
         run.failure = StepFailure{"nec", result.error().message};
-    else {
+    } else {
         if (options.necDeck) run.deck = nec::writePortableDeck(*model, result->summary.elevationDegrees);
+        run.feed = nec::adviseFeed(*result, run.design.lockedMHz, velocityFactor(options));
         run.result = std::move(*result);
     }
     run.model = std::move(*model);
@@ -102,15 +140,16 @@ std::string necReport(const NecCheckRun& run, const Options& options, const std:
     for (const std::string& note : run.notes) out += "Note: " + note + "\n";
     out += filesWritten;
     if (!run.result) return out;
-    out += "Checked with nec2c:\n" + summaryText(*run.result, run.design);
+    out += "Checked with nec2c:\n" + summaryText(*run.result, run.design, *run.feed);
+    out += nec::recommendationText(*run.feed, run.design.lockedMHz) + "\n";
     // --tune alone reports the tuned design's summary beside it, and no sweeps.
     if (options.tune && !options.simulate) return out;
     return out + "\n" + nec::sweepTable(*run.result, run.options.boomHeightMetres.has_value());
 }
 
-std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& design) {
+std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& design, const nec::FeedAdvice& feed) {
     std::size_t width = 0;
-    const auto lines = nec::summaryLines(result, design);
+    const auto lines = nec::summaryLines(result, design, feed);
     for (const nec::SummaryLine& line : lines) width = std::max(width, line.label.size());
     std::string out;
     for (const nec::SummaryLine& line : lines)
@@ -118,7 +157,7 @@ std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& d
     return out;
 }
 
-std::string necJson(const nec::CheckResult& result, const NecCheckRun& check) {
+std::string necJson(const nec::CheckResult& result, const NecCheckRun& check, const nec::FeedAdvice& feed) {
     std::string points, pattern, notes;
     for (const nec::FrequencyPoint& p : result.sweep)
         points +=
@@ -150,7 +189,8 @@ std::string necJson(const nec::CheckResult& result, const NecCheckRun& check) {
            ", \"fr_db\": " + jsonNumber(s.frontToRearAtLockedDb) + ", \"band\": " + bandJson(result) +
            ", \"elevation_deg\": " + jsonNumber(s.elevationDegrees) +
            ", \"segments\": " + std::to_string(result.segments) + ", \"pattern\": [" + pattern + "], \"notes\": [" +
-           notes + "], \"model\": " + modelJson(check.options) + "}";
+           notes + "], \"model\": " + modelJson(check.options) + ", \"feed\": " + feedJson(feed) +
+           ", \"verdict\": " + verdictJson(nec::judge(result, feed, check.design)) + "}";
 }
 
 }  // namespace loopbeam::cli

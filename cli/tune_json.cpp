@@ -5,37 +5,6 @@
 #include "nec/cut/cut_loops.h"
 
 namespace loopbeam::cli {
-namespace {
-
-// An object with one more member, last.
-std::string withMember(const std::string& object, std::string_view key, const std::string& value) {
-    return object.substr(0, object.rfind('}')) + ", " + jsonString(key) + ": " + value + "}";
-}
-
-std::string feedJson(const nec::FeedAdvice& advice) {
-    std::string options;
-    for (std::size_t i = 0; i < nec::kFeeds.size(); ++i) {
-        const bool section = nec::kFeeds[i].cables > 0;
-        options +=
-            (options.empty() ? "" : ", ") +
-            ("{\"feed\": " + jsonString(nec::kFeeds[i].word) + ", \"swr\": " + jsonNumber(advice.swr[i]) +
-             ", \"length_m\": " + (section && advice.sectionMetres ? jsonNumber(*advice.sectionMetres) : "null") + "}");
-    }
-    const auto& span = advice.swrBelow2;
-    return "{\"r_ohm\": " + jsonNumber(advice.impedance.real()) +
-           ", \"x_ohm\": " + jsonNumber(advice.impedance.imag()) +
-           ", \"ideal_section_ohm\": " + jsonNumber(advice.idealSectionOhms) + ", \"options\": [" + options +
-           "], \"recommended\": " + jsonString(nec::rowOf(nec::kFeeds, advice.recommended).word) +
-           ", \"swr_below_2_mhz\": " +
-           (span ? "[" + jsonNumber(span->lowMHz) + ", " + jsonNumber(span->highMHz) + "]" : "null") + "}";
-}
-
-}  // namespace
-
-std::string calculatedNecJson(const NecCheckRun& check, const TuneRun& tune) {
-    return withMember(necJson(*check.result, check), "feed", feedJson(tune.calculatedFeed));
-}
-
 std::string tunedJson(const NecCheckRun& check, const nec::Tuned& tuned, const nec::FeedAdvice& feed) {
     std::string perimeters, changed;
     for (const nec::CutLoop& loop : nec::kCutLoops) {
@@ -54,7 +23,7 @@ std::string tunedJson(const NecCheckRun& check, const nec::Tuned& tuned, const n
     return "{\"goal\": " + jsonString(nec::rowOf(nec::kTuneGoals, tuned.goal).word) +
            ", \"wire_factor\": " + jsonNumber(tuned.wire.factor) + ", \"perimeter_m\": {" + perimeters +
            "}, \"spacing_m\": " + jsonNumber(spacing) + ", \"changed\": [" + changed +
-           "], \"feed\": " + feedJson(feed) + ", \"nec\": " + necJson(tuned.check, check) + "}";
+           "], \"feed\": " + feedJson(feed) + ", \"nec\": " + necJson(tuned.check, check, feed) + "}";
 }
 
 }  // namespace loopbeam::cli

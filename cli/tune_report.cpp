@@ -62,6 +62,8 @@ std::string feedTable(const NecCheckRun& check, const TuneRun& tune) {
 }
 
 std::string sectionLine(const NecCheckRun& check, const TuneRun& tune, const Options& options) {
+    const nec::FeedAdvice& shown = tune.tuned ? tune.tunedFeed : tune.calculatedFeed;
+    if (shown.recommended == nec::FeedKind::Direct) return "Fed directly, it needs no quarter-wave section.\n";
     if (!tune.calculatedFeed.sectionMetres)
         return printfText(
             "No cable is chosen (--coax NAME chooses one): a quarter-wave section is 90 electrical degrees\n"
@@ -88,7 +90,7 @@ std::string tuneReport(const TuneRun& tune, const NecCheckRun& check, const Opti
     out += feedTable(check, tune) + sectionLine(check, tune, options);
     if (!tune.tuned) return out;
     out += filesWritten;
-    out += "\nThe tuned design checked with nec2c:\n" + summaryText(tune.tuned->check, check.design);
+    out += "\nThe tuned design checked with nec2c:\n" + summaryText(tune.tuned->check, check.design, tune.tunedFeed);
     if (options.simulate) out += "\n" + nec::sweepTable(tune.tuned->check, check.options.boomHeightMetres.has_value());
     return out;
 }

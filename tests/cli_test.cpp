@@ -377,7 +377,7 @@ TEST(CommandLineCheck, TheJsonAndTheTouchstoneAgree) {
     EXPECT_NE(run.out.find("\"pattern\": [{\"azimuth_deg\": 0"), std::string::npos);
     EXPECT_NE(run.out.find("], \"notes\": [], \"model\": "), std::string::npos);
     EXPECT_NE(run.out.find("\"model\": {\"shape\": \"square\", \"insulation_mm\": null, \"permittivity\": null, "
-                           "\"conductor\": \"copper\", \"soil\": null, \"boom_height_m\": null}}"),
+                           "\"conductor\": \"copper\", \"soil\": null, \"boom_height_m\": null}, "),
               std::string::npos);
     // The summary's facts beside the keys that were there before: one resonance, neither minimum at an edge.
     for (const char* key :
@@ -429,7 +429,7 @@ TEST(CommandLineCheck, TheWireAndSoilGoIntoTheJsonAndTheTouchstoneHeader) {
         s1p);
     ASSERT_EQ(run.status, 0) << run.said;
     EXPECT_NE(run.out.find("\"model\": {\"shape\": \"diamond\", \"insulation_mm\": 0.5, \"permittivity\": 2.8, "
-                           "\"conductor\": \"aluminium\", \"soil\": \"sandy\", \"boom_height_m\": 12}}"),
+                           "\"conductor\": \"aluminium\", \"soil\": \"sandy\", \"boom_height_m\": 12}, "),
               std::string::npos)
         << run.out;
     EXPECT_NE(run.out.find("\"notes\": [\"DOUBLE REFLECTOR: one reflector is sized, and one is modelled.\"]"),

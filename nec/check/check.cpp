@@ -8,6 +8,7 @@
 #include "nec/check/feed_advice.h"
 #include "nec/check/feed_match.h"
 #include "nec/check/pattern_figures.h"
+#include "nec/check/reference_dipole.h"
 #include "nec/check/sweep_progress.h"
 #include "nec/choice_table.h"
 #include "nec/engine/engine_solver.h"
@@ -46,7 +47,7 @@ FrequencyPoint solvedPoint(const FrequencyOutput& out, double mhz, double locked
     p.forwardGainDbi = look.forward;
     p.frontToBackDb = look.frontToBackDb();
     p.frontToRearDb = look.frontToRearDb();
-    p.elevationDegrees = 90 - look.theta;
+    p.elevationDegrees = std::round((90 - look.theta) * 100) / 100;  // theta printed to 0.01 degree
     p.solved = true;
     return p;
 }
@@ -138,11 +139,14 @@ Outcome<CheckResult> runCheck(const NecModel& model, const RunControl& control, 
     }
     const FrequencyOutput& atLocked = solver.outputs().at(locked);
     result.azimuthPattern = azimuthPattern(atLocked.patterns.front());
-    result.elevationPattern = elevationPlane(atLocked.patterns.back());
+    result.elevationPattern = elevationPlane(withFineWindow(atLocked.patterns.back(), atLocked.fine));
     result.swept.solves = solver.outputs().size();
     result.summary = summarise(result.sweep, plan);
     result.bandFeed = adviseFeed(result, locked, std::nullopt).recommended;
     result.band = bandOf(result.sweep, plan, result.bandFeed);
+    auto dipole = dipoleGainDbi(model, control);
+    if (!dipole) return Refused{dipole.error()};
+    result.dipoleGainDbi = *dipole;
     progress.finished();
     return result;
 }

@@ -52,8 +52,8 @@ struct ElevationPoint {
     double gainDbi = 0;
 };
 
-// Where the SWR through the section stays below a threshold; an edge that is
-// the sweep's own says so: the span may go on beyond it.
+// Where an SWR stays below a threshold; an edge that is the sweep's own says
+// so: the span may go on beyond it.
 struct Span {
     double lowMHz = 0, highMHz = 0;
     bool lowIsSweepEdge = false, highIsSweepEdge = false;
@@ -87,6 +87,7 @@ struct CheckResult {
     SweepRecord swept;
     BandFigures band;  // the SWR through the feed recommended at the locked frequency
     FeedKind bandFeed = FeedKind::Direct;
+    double dipoleGainDbi = 0;  // a half-wave dipole's in the same setting, the gain to beat
 };
 
 }  // namespace loopbeam::nec

@@ -17,12 +17,15 @@ constexpr const char* kArmNote =
     "the main window's spreader hole spacing, which is the driven loop's whole diagonal.";
 
 std::string sectionNote(const CutListFacts& facts, CutUnits units) {
+    if (facts.feed->recommended == FeedKind::Direct) return "Fed directly, it needs no quarter-wave section.";
     if (!facts.cable)
         return "No cable is chosen in the matching window: choose one there for the length of a quarter-wave "
                "section.";
     const std::string lead = sectionLead(facts.cable->entry, facts.cable->velFactor);
     if (!facts.feed->sectionMetres) return lead + "none at this frequency.";
-    return lead + lengthText(*facts.feed->sectionMetres, units) + "; " + std::string(kParallelSections);
+    const std::string length = lengthText(*facts.feed->sectionMetres, units);
+    if (facts.feed->recommended == FeedKind::QuarterWave75) return lead + length + ".";
+    return lead + length + "; " + std::string(kParallelSections);
 }
 
 std::string roundingNote(const CutListFacts& facts, CutUnits units) {

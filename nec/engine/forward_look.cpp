@@ -29,13 +29,30 @@ ForwardLook forwardLook(const std::vector<Direction>& pattern) {
 
 ForwardLook forwardLook(const FrequencyOutput& output) {
     ForwardLook look = forwardLook(output.patterns.front());
+    if (!output.fine.empty()) {
+        const ForwardLook fine = forwardLook(output.fine);
+        if (fine.forward >= look.forward) look = fine;
+    }
+    // The rear half is asked on the 1-degree grid: at a refined elevation
+    // between two of its rows, each azimuth is interpolated in power (the
+    // horizon's -999.99 dBi is no power at all).
+    const double below = std::floor(look.theta), above = std::ceil(look.theta);
+    const double t = above > below ? (look.theta - below) / (above - below) : 0;
+    const auto power = [](double dbi) { return std::pow(10.0, dbi / 10); };
     bool found = false;
     double rear = look.back;
-    for (const Direction& d : output.rearHalf)
-        if (d.theta == look.theta && d.phi >= 90 && d.phi <= 270) {
-            rear = std::max(rear, d.gainDbi);
-            found = true;
+    for (const Direction& low : output.rearHalf) {
+        if (low.theta != below || low.phi < 90 || low.phi > 270) continue;
+        double gain = low.gainDbi;
+        if (t > 0) {
+            const auto high = std::find_if(output.rearHalf.begin(), output.rearHalf.end(),
+                                           [&](const Direction& d) { return d.theta == above && d.phi == low.phi; });
+            if (high == output.rearHalf.end()) continue;
+            gain = 10 * std::log10(power(low.gainDbi) + t * (power(high->gainDbi) - power(low.gainDbi)));
         }
+        rear = std::max(rear, gain);
+        found = true;
+    }
     if (found) look.rear = rear;
     return look;
 }

@@ -24,7 +24,9 @@ struct ForwardLook {
 };
 
 ForwardLook forwardLook(const std::vector<Direction>& pattern);
-// With the rear half of the output's own cut, where it was asked.
+// From a frequency's grid and, over ground, its refined window (the higher
+// forward gain of the two), with the rear half of the output's own cut where
+// it was asked.
 ForwardLook forwardLook(const FrequencyOutput& output);
 
 }  // namespace loopbeam::nec

@@ -85,7 +85,11 @@ std::string writeDeck(const NecModel& model, std::span<const FrequencyRequest> f
     std::string deck = structureCards(model, {});
     const bool overGround = model.boomHeightMetres.has_value();
     deck += "PT -1 0 0 0\n";  // no current tables: the feed point and patterns are all we read
-    for (const FrequencyRequest& f : frequencies) deck += frequencyCards(f.mhz, requestedCuts(overGround, f));
+    for (const FrequencyRequest& f : frequencies) {
+        std::vector<PatternGrid> cuts = requestedCuts(overGround, f);
+        if (f.refine) cuts.push_back(fineCut(*f.refine));  // read after the others
+        deck += frequencyCards(f.mhz, cuts);
+    }
     deck += "EN\n";
     return deck;
 }
@@ -124,8 +128,8 @@ std::string writePortableDeck(const NecModel& model, std::optional<double> figur
             " MHz) as frequencies of their own, fits the feed impedance "
             "over " +
             std::to_string(model.sweep.mhz.size()) +
-            " frequencies to a few solves, and over ground "
-            "looks for the elevation of most forward gain at each frequency."};
+            " frequencies to a few solves, reads front-to-rear over the working band, and over ground "
+            "looks for the elevation of most forward gain at each frequency, to 0.1 degree near the peak."};
     std::string deck = structureCards(model, about);
     deck += printfText("FR 0 %d 0 0 %s %s\n", count, deckFrequencyText(start).c_str(), deckFrequencyText(step).c_str());
     deck += printfText("RP 0 1 %d 1000 %.6g 0 0 %.9g\n", static_cast<int>(360 / kAzimuthStepDegrees), 90 - elevation,

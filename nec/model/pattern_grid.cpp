@@ -1,5 +1,8 @@
 #include "nec/model/pattern_grid.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace loopbeam::nec {
 
 PatternGrid patternGrid(bool overGround, bool wholeAzimuth) {
@@ -14,6 +17,23 @@ PatternGrid patternGrid(bool overGround, bool wholeAzimuth) {
         grid.phiStep = kAzimuthStepDegrees;
     }
     return grid;
+}
+
+ElevationWindow windowAround(double elevationDegrees, double halfWidthDegrees) {
+    const auto onStep = [](double degrees, double (*round)(double)) {
+        return std::clamp(round(degrees / kFineElevationStepDegrees) * kFineElevationStepDegrees, 0.0, 90.0);
+    };
+    return {onStep(elevationDegrees - halfWidthDegrees, std::floor),
+            onStep(elevationDegrees + halfWidthDegrees, std::ceil)};
+}
+
+PatternGrid fineCut(const ElevationWindow& window) {
+    PatternGrid grid;
+    grid.thetaStart = 90 - window.toDegrees;
+    grid.thetaStep = kFineElevationStepDegrees;
+    grid.thetaCount =
+        static_cast<int>(std::lround((window.toDegrees - window.fromDegrees) / kFineElevationStepDegrees)) + 1;
+    return grid;  // phi 0 and 180
 }
 
 std::vector<PatternGrid> patternCuts(bool overGround, bool wholeAzimuth) {

@@ -40,8 +40,9 @@ std::string wireFactorText(const NecModel& model, const Tuned* tuned) {
 
 std::vector<TextRow> comparisonRows(const QuadDesign& design, const NecModel& calculated, const CheckResult& check,
                                     const FeedAdvice& feed, const Tuned* tuned, const FeedAdvice* tunedFeed) {
-    std::vector<TextRow> rows = sideBySide(summaryLines(check, design),
-                                           tuned ? summaryLines(tuned->check, design) : std::vector<SummaryLine>{});
+    std::vector<TextRow> rows =
+        sideBySide(summaryLines(check, design, feed),
+                   tuned && tunedFeed ? summaryLines(tuned->check, design, *tunedFeed) : std::vector<SummaryLine>{});
     rows.push_back({feedHeading(design.lockedMHz), {}});
     TextRow wire{"Wire factor", {wireFactorValue(calculated, nullptr)}};
     std::vector<const FeedAdvice*> feeds{&feed};
@@ -51,6 +52,12 @@ std::vector<TextRow> comparisonRows(const QuadDesign& design, const NecModel& ca
     }
     rows.push_back(std::move(wire));
     for (TextRow& row : feedRows(feeds)) rows.push_back(std::move(row));
+    TextRow unlike{"Against the matching window", {}};
+    for (const FeedAdvice* advice : feeds)
+        unlike.values.push_back(matchingWindowDiffers(*advice, design.lockedMHz).value_or("as it says"));
+    if (std::any_of(feeds.begin(), feeds.end(),
+                    [&](const FeedAdvice* a) { return matchingWindowDiffers(*a, design.lockedMHz).has_value(); }))
+        rows.push_back(std::move(unlike));
     return rows;
 }
 
