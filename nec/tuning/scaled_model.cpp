@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "nec/printf_text.h"
+
 namespace loopbeam::nec {
 namespace {
 
@@ -14,9 +16,10 @@ bool lengths(const std::vector<double>& values) {
 
 Outcome<NecModel> relaidModel(const NecModel& calculated, const BoomLayout& metres) {
     if (metres.perimeters.size() != calculated.loops.size() || metres.spacings.size() + 1 != metres.perimeters.size())
-        return refuse("The tuning asked for another count of loops or gaps than the design has; nothing was changed.");
+        return refuse(printfText("the lengths asked for are %zu loops and %zu gaps, and the design has %zu loops",
+                                 metres.perimeters.size(), metres.spacings.size(), calculated.loops.size()));
     if (!lengths(metres.perimeters) || !lengths(metres.spacings))
-        return refuse("The tuning asked for a loop or a gap of no length; nothing was changed.");
+        return refuse("the lengths asked for hold a loop or a gap that is not above 0 m");
     NecModel model = calculated;
     model.spacingsMetres = metres.spacings;
     const std::vector<double> boomX = positionsAlong(model.spacingsMetres);

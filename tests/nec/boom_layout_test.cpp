@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <tuple>
+
 #include "nec/cut/cut_sheet.h"
 #include "nec/engine/engine_run.h"
 #include "nec/model/deck_writer.h"
@@ -122,6 +125,26 @@ TEST(BoomLayout, TheCutListAndTheSummaryFollowTheTunedGaps) {
     ASSERT_TRUE(boom);
     EXPECT_EQ(boom->values, (std::vector<std::string>{"5.207 m", "5.250 m (+0.043 m, +0.83%)"}));
     EXPECT_FALSE(boomRow(calculated, calculated));
+}
+
+TEST(BoomLayout, ALayoutThatIsNoQuadOfTheDesignsLoopsIsRefused) {
+    const NecModel calculated = *buildModel(sampleDesigns()[3], {});
+    const BoomLayout as = layoutOf(calculated);
+    BoomLayout fewer = as, noGap = as, negative = as, notANumber = as;
+    fewer.perimeters.pop_back();
+    noGap.spacings[1] = 0;
+    negative.perimeters[2] = -1;
+    notANumber.spacings[0] = NAN;
+    for (const auto& [name, layout, says] : {std::tuple{"a loop fewer", fewer, "3 loops and 3 gaps"},
+                                             {"no gap", noGap, "not above 0 m"},
+                                             {"a negative loop", negative, "not above 0 m"},
+                                             {"not a number", notANumber, "not above 0 m"}}) {
+        SCOPED_TRACE(name);
+        const auto model = relaidModel(calculated, layout);
+        ASSERT_FALSE(model);
+        EXPECT_NE(model.error().message.find(says), std::string::npos) << model.error().message;
+    }
+    EXPECT_EQ(layoutOf(*relaidModel(calculated, as)), as);
 }
 
 }  // namespace
