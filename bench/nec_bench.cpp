@@ -28,8 +28,9 @@ double secondsOf(const auto& run) {
 
 // The 14.2 MHz design with as many elements as the benchmark's argument.
 Outcome<NecModel> modelOf(const benchmark::State& bench) {
-    QuadDesign design{14.2, 3, 0.064, 67.65224, 70.77465, 73.89706, 11.42892, 13.9969, 14.4030, {"14.2 MHz quad"}};
-    design.elements = static_cast<int>(bench.range(0));
+    const QuadDesign design{
+        14.2,    0.064,   evenLayout(static_cast<int>(bench.range(0)), 73.89706, 70.77465, 67.65224, 11.42892),
+        13.9969, 14.4030, {"14.2 MHz quad"}};
     return buildModel(design, {});
 }
 

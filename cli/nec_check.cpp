@@ -38,12 +38,6 @@ std::string modelJson(const nec::CheckOptions& options) {
            ", \"boom_height_m\": " + optionalNumber(options.boomHeightMetres) + "}";
 }
 
-std::string numbersJson(const std::vector<double>& values) {
-    std::string out;
-    for (const double value : values) out += (out.empty() ? "" : ", ") + jsonNumber(value);
-    return "[" + out + "]";
-}
-
 std::string flag(bool value) { return value ? "true" : "false"; }
 
 // The band's worst figures, each with its frequency; the feed the SWR is taken through.

@@ -421,8 +421,9 @@ nec::CutSheet NecCheckWindow::shownCutSheet() const {
 }
 
 QString NecCheckWindow::jobName(const QString& what) const {
-    QString name =
-        QStringLiteral("loopbeam %1 MHz %2 el").arg(chart_parts::lockedText(checkedInput_)).arg(checkedInput_.elements);
+    QString name = QStringLiteral("loopbeam %1 MHz %2 el")
+                       .arg(chart_parts::lockedText(checkedInput_))
+                       .arg(checkedInput_.elements());
     if (tuned_) name += QStringLiteral(" tuned for ") + goalWord(tuned_->goal);
     return name + QLatin1Char(' ') + what;
 }

@@ -45,11 +45,30 @@ std::string frequencyCards(double mhz, const std::vector<PatternGrid>& cuts) {
     return cards;
 }
 
+std::string metresList(const std::vector<double>& metres) {
+    std::string list;
+    for (const double m : metres) list += (list.empty() ? "" : ", ") + printfText("%.4f", m);
+    return list + " m";
+}
+
+// Unequal gaps or directors are read off the GW cards only with a calculator:
+// said in words, as a builder lays them out.
+std::string layoutComments(const NecModel& model) {
+    const BoomLayout layout = layoutOf(model);
+    const std::vector<double> directors = directorsOf(layout);
+    std::string cards;
+    if (!allAlike(layout.spacings))
+        cards += commentCards("Spacings from the reflector: " + metresList(layout.spacings));
+    if (!allAlike(directors)) cards += commentCards("Director perimeters from the first: " + metresList(directors));
+    return cards;
+}
+
 // The comments, the wires, the ground, the loads and the feed: all but the
 // frequencies and the patterns.
 std::string structureCards(const NecModel& model, const std::vector<std::string>& moreComments) {
     std::string deck;
     for (const std::string& line : model.comments) deck += commentCards(line);
+    deck += layoutComments(model);
     for (const std::string& line : moreComments) deck += commentCards(line);
     deck += "CE\n";
     for (const Loop& loop : model.loops)

@@ -5,6 +5,7 @@
 #include "nec/check/feed_report.h"
 #include "nec/choice_table.h"
 #include "nec/printf_text.h"
+#include "nec/tuning/tuned_lengths.h"
 
 namespace loopbeam::nec {
 
@@ -38,11 +39,22 @@ std::string wireFactorText(const NecModel& model, const Tuned* tuned) {
     return text;
 }
 
+std::optional<TextRow> boomRow(const NecModel& calculated, const NecModel& tuned) {
+    const LengthChange boom = boomChange(calculated, tuned);
+    if (!boom.changed()) return std::nullopt;
+    const double change = boom.tuned - boom.calculated;
+    return TextRow{boom.caption,
+                   {printfText("%.3f m", boom.calculated),
+                    printfText("%.3f m (%+.3f m, %+.2f%%)", boom.tuned, change, change / boom.calculated * 100)}};
+}
+
 std::vector<TextRow> comparisonRows(const QuadDesign& design, const NecModel& calculated, const CheckResult& check,
                                     const FeedAdvice& feed, const Tuned* tuned, const FeedAdvice* tunedFeed) {
     std::vector<TextRow> rows =
         sideBySide(summaryLines(check, design, feed),
                    tuned && tunedFeed ? summaryLines(tuned->check, design, *tunedFeed) : std::vector<SummaryLine>{});
+    if (tuned)
+        if (auto boom = boomRow(calculated, tuned->model)) rows.push_back(std::move(*boom));
     rows.push_back({feedHeading(design.lockedMHz), {}});
     TextRow wire{"Wire factor", {wireFactorValue(calculated, nullptr)}};
     std::vector<const FeedAdvice*> feeds{&feed};

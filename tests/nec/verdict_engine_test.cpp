@@ -23,7 +23,7 @@ std::vector<std::string_view> wordsOf(const std::vector<Finding>& findings) {
 
 TEST(EngineVerdict, WorksOrSaysWhy) {
     QuadDesign swapped = quad14MHz();
-    std::swap(swapped.reflectorLoopFeet, swapped.directorLoopFeet);
+    std::swap(swapped.feet.perimeters.front(), swapped.feet.perimeters.back());  // reflector and the one director
     const QuadDesign twoMetres = sampleDesigns()[2];
     const struct {
         const char* what;
