@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "cli/measured_options.h"
 #include "cli/model_options.h"
 #include "cli/sweep_options.h"
 #include "common/choice_list.h"
@@ -35,6 +36,7 @@ struct Options {
     ModelChoices model;                 // the wire and the soil
     SweepChoices sweep;                 // the sweep's points, fitted or each solved
     std::optional<nec::TuneGoal> tune;  // tune the checked design with NEC-2
+    MeasuredChoices measured;           // an analyser's sweep beside the model
 
     bool runsCheck() const { return simulate || touchstone.has_value() || tune.has_value(); }
     // A deck or a check needs the NEC-2 model of the design.
