@@ -3,26 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 #include "../scratch_folder.h"
 #include "nec/measured/measurement_file.h"
+#include "skrf_sweeps.h"
 
 namespace loopbeam::nec {
 namespace {
 
 constexpr double kTolerance = 1e-9;
-
-// MHz R X a line, as the script wrote them.
-std::vector<MeasuredPoint> expectedPoints(const std::string& path) {
-    std::vector<MeasuredPoint> points;
-    std::ifstream in(path);
-    double mhz = 0, r = 0, x = 0;
-    while (in >> mhz >> r >> x) points.push_back({mhz, {r, x}});
-    return points;
-}
 
 void expectNear(const MeasuredPoint& got, const MeasuredPoint& want, double relative) {
     EXPECT_NEAR(got.mhz, want.mhz, want.mhz * 1e-12);
@@ -32,11 +22,8 @@ void expectNear(const MeasuredPoint& got, const MeasuredPoint& want, double rela
 
 TEST(MeasuredFiles, ReadWhatScikitRfWrites) {
     ScratchFolder folder;
-    // Debian's scikit-rf lives beside Debian's own interpreter.
-    const std::string command =
-        "/usr/bin/python3 " NEC_TEST_SCRIPTS "/write_skrf_sweeps.py " + folder.path + " 2>/dev/null";
-    ASSERT_EQ(std::system(command.c_str()), 0) << "python3-scikit-rf is needed";
-    const auto expected = expectedPoints(folder / "expected.txt");
+    ASSERT_TRUE(writeSkrfSweeps(folder)) << "python3-scikit-rf is needed";
+    const auto expected = skrfLoad(folder);
     ASSERT_EQ(expected.size(), 29u);
     for (const char* form : {"ri", "ma", "db"}) {
         SCOPED_TRACE(form);
