@@ -12,13 +12,6 @@
 namespace loopbeam::cli {
 namespace {
 
-std::string spansJson(const std::vector<nec::Span>& spans) {
-    std::string out;
-    for (const nec::Span& span : spans)
-        out += (out.empty() ? "" : ", ") + ("[" + jsonNumber(span.lowMHz) + ", " + jsonNumber(span.highMHz) + "]");
-    return "[" + out + "]";
-}
-
 std::string optionalNumber(const std::optional<double>& value) { return value ? jsonNumber(*value) : "null"; }
 
 // What was modelled: null for bare wire and for free space.
@@ -34,12 +27,6 @@ std::string modelJson(const nec::CheckOptions& options) {
            ", \"boom_height_m\": " + optionalNumber(options.boomHeightMetres) + "}";
 }
 
-std::string numbersJson(const std::vector<double>& values) {
-    std::string out;
-    for (const double value : values) out += (out.empty() ? "" : ", ") + jsonNumber(value);
-    return "[" + out + "]";
-}
-
 std::string flag(bool value) { return value ? "true" : "false"; }
 
 std::string tooLarge(const nec::NecModel& model, nec::SweepMethod method) {
@@ -52,6 +39,19 @@ std::string tooLarge(const nec::NecModel& model, nec::SweepMethod method) {
 }
 
 }  // namespace
+
+std::string spansJson(const std::vector<nec::Span>& spans) {
+    std::string out;
+    for (const nec::Span& span : spans)
+        out += (out.empty() ? "" : ", ") + ("[" + jsonNumber(span.lowMHz) + ", " + jsonNumber(span.highMHz) + "]");
+    return "[" + out + "]";
+}
+
+std::string numbersJson(const std::vector<double>& values) {
+    std::string out;
+    for (const double value : values) out += (out.empty() ? "" : ", ") + jsonNumber(value);
+    return "[" + out + "]";
+}
 
 NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) {
     NecCheckRun run;

@@ -44,4 +44,8 @@ std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& d
 //  "at_sweep_edge": {"min_swr", "min_swr_direct"}, "pattern": [...], ..., "notes": [...], "model": {...}}
 std::string necJson(const nec::CheckResult& result, const NecCheckRun& check);
 
+// [[low, high], ...] and [a, b, ...].
+std::string spansJson(const std::vector<nec::Span>& spans);
+std::string numbersJson(const std::vector<double>& values);
+
 }  // namespace loopbeam::cli

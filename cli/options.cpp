@@ -166,6 +166,11 @@ std::optional<int> wholeNumber(std::string_view text) {
     return value;
 }
 
+std::optional<float> coaxVelocityFactor(const Options& options) {
+    if (!options.coaxIndex) return std::nullopt;
+    return kCables[static_cast<std::size_t>(*options.coaxIndex)].velFactor;
+}
+
 std::string usage() {
     return "usage: loopbeam-cli --freq TEXT [--elements N] [--awg N] [--type " + nec::wordsOf(kTypeWords) +
            "]\n"

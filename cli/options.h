@@ -68,6 +68,9 @@ std::string mustBeOneOf(std::string_view name, const Rows& rows, std::string_vie
            notValue(value);
 }
 
+// The velocity factor of --coax's cable, if one was given.
+std::optional<float> coaxVelocityFactor(const Options& options);
+
 // The text as an int, written in digits alone (a minus sign before them aside).
 std::optional<int> wholeNumber(std::string_view text);
 

@@ -1,29 +1,19 @@
 #include "cli/tune_run.h"
 
-#include "design/cables.h"
 #include "nec/check/check.h"
 #include "nec/model/deck_writer.h"
 
 namespace loopbeam::cli {
-namespace {
-
-std::optional<float> velocityFactor(const Options& options) {
-    if (!options.coaxIndex) return std::nullopt;
-    return kCables[static_cast<std::size_t>(*options.coaxIndex)].velFactor;
-}
-
-}  // namespace
-
 TuneRun runTune(const Options& options, const NecCheckRun& check) {
     TuneRun run;
     const double locked = check.design.lockedMHz;
-    run.calculatedFeed = nec::adviseFeed(*check.result, locked, velocityFactor(options));
+    run.calculatedFeed = nec::adviseFeed(*check.result, locked, coaxVelocityFactor(options));
     auto tuned = nec::tune(*check.model, *check.result, *options.tune);
     if (!tuned) {
         run.failure = StepFailure{"tune", tuned.error().message};
         return run;
     }
-    run.tunedFeed = nec::adviseFeed(tuned->check, locked, velocityFactor(options));
+    run.tunedFeed = nec::adviseFeed(tuned->check, locked, coaxVelocityFactor(options));
     if (options.necDeck) run.deck = nec::writePortableDeck(tuned->model, tuned->check.summary.elevationDegrees);
     run.tuned = std::move(*tuned);
     return run;
