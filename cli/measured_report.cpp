@@ -54,8 +54,8 @@ std::string edgesJson(const nec::MeasuredSummary& s) {
 std::string measuredReport(const MeasuredRun& run) {
     // Nothing to set beside the model: the failure says why.
     if (run.points == 0) return {};
-    std::string out =
-        "\nMeasured: " + shownFileName(run.file) + nec::printfText(", %zu points in the model's sweep", run.points);
+    std::string out = "\nMeasured: " + shownFileName(run.file) +
+                      nec::printfText(", %zu point%s in the model's sweep", run.points, run.points == 1 ? "" : "s");
     out += run.path.empty() ? ", at the feed point\n" : ", moved back to the feed point through " + run.path + "\n";
     const nec::MeasuredSummary &m = run.model, &a = run.measured;
     const std::vector<std::vector<std::string>> rows = {

@@ -1,5 +1,7 @@
 #include "cli/measured_run.h"
 
+#include <algorithm>
+
 #include "nec/check/feed_advice.h"
 #include "nec/choice_table.h"
 #include "nec/measured/measurement_file.h"
@@ -15,11 +17,19 @@ std::string lineText(const nec::TransmissionLine& line) {
                            line.lossDb > 0 ? nec::printfText(", %g dB matched loss", line.lossDb).c_str() : "");
 }
 
-// The model's sweep over the measured span, as a measurement.
+// The model's sweep over the measured span, as a measurement: from the
+// model's point at or below its low end to the one at or above its high end,
+// so that even a measurement of one frequency has a point beside it.
 nec::MeasuredSweep modelOver(const nec::CheckResult& result, double lowMHz, double highMHz) {
+    const auto& points = result.sweep;
+    auto first = std::upper_bound(points.begin(), points.end(), lowMHz,
+                                  [](double f, const nec::FrequencyPoint& p) { return f < p.mhz; });
+    if (first != points.begin()) --first;
+    auto last = std::lower_bound(points.begin(), points.end(), highMHz,
+                                 [](const nec::FrequencyPoint& p, double f) { return p.mhz < f; });
+    if (last != points.end()) ++last;
     nec::MeasuredSweep sweep;
-    for (const nec::FrequencyPoint& p : result.sweep)
-        if (p.mhz >= lowMHz && p.mhz <= highMHz) sweep.push_back({p.mhz, p.feedImpedance});
+    for (auto p = first; p < last; ++p) sweep.push_back({p->mhz, p->feedImpedance});
     return sweep;
 }
 
@@ -54,6 +64,12 @@ MeasuredRun runMeasured(const Options& options, const NecCheckRun& check, const 
     run.measured = nec::summariseMeasurement(atFeed, check.design);
     run.model =
         nec::summariseMeasurement(modelOver(*check.result, atFeed.front().mhz, atFeed.back().mhz), check.design);
+    auto fit = nec::fitModel(*check.model, atFeed);
+    if (!fit)
+        run.failure =
+            StepFailure{"measured", "the model could not be fitted to the measurement: " + fit.error().message};
+    else
+        run.fit = *fit;
     return run;
 }
 

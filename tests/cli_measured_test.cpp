@@ -62,7 +62,10 @@ TEST(CommandLineCheck, TheModelsOwnSweepFitsItself) {
     ASSERT_NE(at, std::string::npos) << run.out;
     const std::string measured = run.out.substr(at);
     EXPECT_GE(jsonValue(measured, "points"), 401);  // the edges, as written, may round outside
-    EXPECT_NE(measured.find("\"wire_factor\": null"), std::string::npos);
+    EXPECT_NEAR(jsonValue(measured, "wire_factor"), 1, 0.001);
+    EXPECT_LT(jsonValue(measured, "fit_error"), 0.005);
+    EXPECT_NE(measured.find("\"driven_factor\": null"), std::string::npos);
+    EXPECT_NE(measured.find("\"fits\": true"), std::string::npos);
     // The same resonance as the model's.
     double resonance = 0;
     ASSERT_EQ(std::sscanf(measured.c_str() + measured.find("\"resonances_mhz\": [") + 19, "%lf", &resonance), 1);
@@ -70,12 +73,18 @@ TEST(CommandLineCheck, TheModelsOwnSweepFitsItself) {
 
     const CliRun text = runCli(design + "--measured " + folder / "model.s1p");
     EXPECT_NE(text.out.find("Measured: "), std::string::npos);
+    EXPECT_NE(text.out.find("The model fits with every loop x 1.000"), std::string::npos) << text.out;
 
     // Another band: refused after the check, naming both spans.
     const CliRun elsewhere = runCli("--freq 7.1 --awg 14 --simulate --measured " + folder / "model.s1p");
     EXPECT_EQ(elsewhere.status, 1);
     EXPECT_NE(elsewhere.said.find("lies inside the design's sweep"), std::string::npos) << elsewhere.said;
     EXPECT_EQ(elsewhere.out.find("Measured: "), std::string::npos);
+    // One frequency alone, beside the model's two around it.
+    putFile(folder / "one.s1p", "# MHz Z RI R 50\n14.2 1.2 0.1\n");
+    const CliRun one = runCli(design + "--measured " + folder / "one.s1p");
+    EXPECT_EQ(one.status, 0) << one.said;
+    EXPECT_NE(one.out.find("1 point in the model's sweep"), std::string::npos) << one.out;
     // A broken file: refused before the check.
     putFile(folder / "broken.s1p", "# MHz S RI R 50\n14.2 0.1\n");
     const CliRun broken = runCli(design + "--measured " + folder / "broken.s1p");

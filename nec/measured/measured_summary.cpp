@@ -31,6 +31,7 @@ MeasuredSummary summariseMeasurement(const MeasuredSweep& sweep, const QuadDesig
         points.push_back(point);
     }
     MeasuredSummary summary;
+    if (points.empty()) return summary;
     summary.resonancesMHz = reactanceZeros(points, design.lockedMHz);
     summary.lowest = lowestSwr(points, &FrequencyPoint::swrDirect);
     summary.below2 = spansBelow(points, 2.0);

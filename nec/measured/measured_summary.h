@@ -19,7 +19,7 @@ struct MeasuredSummary {
     std::optional<double> swrAtLowEdge, swrAtHighEdge;
 };
 
-// The sweep not empty.
+// Of an empty sweep, nothing.
 MeasuredSummary summariseMeasurement(const MeasuredSweep& sweep, const QuadDesign& design);
 
 }  // namespace loopbeam::nec
