@@ -2,6 +2,7 @@
 
 #include "cli/options.h"
 #include "common/parse.h"
+#include "nec/printf_text.h"
 
 namespace loopbeam::cli {
 namespace {
@@ -21,12 +22,7 @@ constexpr Bounds kNumbers[] = {
     {"--feedline-loss-db", 0, 100, "the feed line's matched loss in dB", true, &MeasuredChoices::lossDb},
 };
 
-std::string numberText(double value) {
-    std::string text = std::to_string(value);
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.') text.pop_back();
-    return text;
-}
+std::string numberText(double value) { return nec::printfText("%g", value); }
 
 }  // namespace
 

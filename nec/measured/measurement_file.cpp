@@ -48,6 +48,8 @@ Outcome<MeasuredSweep> readMeasurementFile(const std::string& path) {
     if (text.size() > kMaxMeasurementBytes)
         return refuse(name + printfText(": larger than %zu MB, more than any analyser's sweep; save a shorter one",
                                         kMaxMeasurementBytes >> 20));
+    // A byte-order mark, as some spreadsheets write one, is no part of the first line.
+    if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
     const std::string extension = extensionOf(path);
     const bool touchstone = extension != "csv" && (namedTouchstone(extension) || looksLikeTouchstone(text));
     auto sweep = touchstone ? readTouchstone(text) : readCsvSweep(text);

@@ -56,7 +56,11 @@ const FileCase kFileCases[] = {
      "[Version] 2.0\n# MHz Y RI\n[Number of Ports] 1\n[Reference] 75\n[Network Data]\n14 0.02 0\n[End]\n",
      {50, 0},
      nullptr},
-    {"rx.csv", "Frequency (MHz),R,X\n14.0,50,10\n", {50, 10}, nullptr},
+    {"rx.csv",
+     "\xEF\xBB\xBF"
+     "Frequency (MHz),R,X\r\n14.0,50,10\r\n",
+     {50, 10},
+     nullptr},
     {"s11.csv", "freq_hz;S11_re;S11_im\n14000000;0.2;0\n", {75, 0}, nullptr},
     {"own.csv", "frequency_MHz,R_ohm,X_ohm,SWR_50ohm_direct\n14,36.5,-3,1.4\n", {36.5, -3}, nullptr},
     {"bad_number.s1p", "# MHz S RI R 50\n14 0.1 abc\n", {}, "line 2: \"abc\" is not a number"},
@@ -103,6 +107,7 @@ TEST(MeasuredFiles, RefusedBeyondTheCapsAndOutsideTheSweep) {
         {"many.s1p", "more than 100000 points"},
         {"large.s1p", "larger than 16 MB"},
         {"missing.s1p", "cannot be opened"},
+        {"", "cannot be read"},  // the folder itself
     };
     for (const auto& [name, refusal] : cases) {
         SCOPED_TRACE(name);
