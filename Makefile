@@ -18,7 +18,7 @@ PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-charts
 MAKEFLAGS += --no-print-directory
 
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-FUZZ_TARGETS  := parse_fuzz text_forms_fuzz handlers_fuzz
+FUZZ_TARGETS  := parse_fuzz text_forms_fuzz handlers_fuzz measured_fuzz
 FUZZ_SECONDS  ?= 60
 
 # Build and test jobs: every core unless told otherwise (make JOBS=1 test).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -81,7 +82,7 @@ std::string portsText(std::string_view value) {
 struct Reader {
     OptionLine options;
     bool haveOptions = false, version2 = false, inNetworkData = false, inInformation = false, ended = false;
-    std::optional<double> declaredFrequencies;
+    std::optional<std::size_t> declaredFrequencies;
     MeasuredSweep sweep;
 
     // Empty when the line reads; else what is wrong with it.
@@ -102,7 +103,11 @@ struct Reader {
         } else if (name == "two-port data order") {
             return portsText("2");
         } else if (name == "number of frequencies") {
-            declaredFrequencies = numberOf(value);
+            std::size_t count = 0;
+            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), count);
+            if (value.empty() || error != std::errc() || end != value.data() + value.size())
+                return "[Number of Frequencies] needs a whole number";
+            declaredFrequencies = count;
         } else if (name == "reference") {
             const auto ohms = numberOf(value);
             if (!ohms || !(*ohms > 0)) return "[Reference] needs a resistance above 0 ohms";
@@ -170,8 +175,8 @@ Outcome<MeasuredSweep> readTouchstone(std::string_view text) {
     }
     if (reader.version2 && !reader.inNetworkData) return refuse("the file has no [Network Data]");
     if (reader.sweep.empty()) return refuse("the file holds no data lines");
-    if (reader.declaredFrequencies && *reader.declaredFrequencies != static_cast<double>(reader.sweep.size()))
-        return refuse("[Number of Frequencies] says " + std::to_string(static_cast<long>(*reader.declaredFrequencies)) +
+    if (reader.declaredFrequencies && *reader.declaredFrequencies != reader.sweep.size())
+        return refuse("[Number of Frequencies] says " + std::to_string(*reader.declaredFrequencies) +
                       " but the file holds " + std::to_string(reader.sweep.size()));
     return std::move(reader.sweep);
 }
