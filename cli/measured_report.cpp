@@ -32,6 +32,12 @@ std::string fitText(const MeasuredRun& run) {
     const std::string error =
         nec::printfText("Fit error: %.3f rms of |Gamma model - Gamma measured| over %zu points with SWR below %g\n",
                         fit.error, fit.points, nec::kFitSwrLimit);
+    if (fit.atBracketEnd())
+        return error + nec::printfText(
+                           "The closest model has every loop x %.4f, at the end of the search (%g to %g): "
+                           "the antenna is further from this design than a trim mends. No trims are "
+                           "given.\n",
+                           fit.factor, nec::kLowestFactor, nec::kHighestFactor);
     if (!fit.fits())
         return error + nec::printfText(
                            "The closest model has every loop x %.4f, but above %g the measurement does not look like "

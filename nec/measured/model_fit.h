@@ -31,7 +31,9 @@ struct ModelFit {
     std::size_t points = 0;  // the measured points fitted
     int steps = 0;           // scaled models swept
 
-    bool fits() const { return error <= kFitErrorLimit; }
+    // At an end of k's bracket the best may lie beyond it: no fit to trust.
+    bool atBracketEnd() const { return factor < kLowestFactor * 1.001 || factor > kHighestFactor / 1.001; }
+    bool fits() const { return error <= kFitErrorLimit && !atBracketEnd(); }
 };
 
 // The measurement at the feed point, within the model's sweep. Refuses when
