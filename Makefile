@@ -12,12 +12,13 @@ PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-charts
             cups printer-driver-cups-pdf poppler-utils python3 xdotool imagemagick \
             dpkg-dev desktop-file-utils appstream pkg-config libxcb1-dev clang-format \
             fonts-liberation fonts-dejavu-core fonts-comic-neue openbox icewm x11-utils nec2c \
-            dbus at-spi2-core python3-pyatspi libeigen3-dev libboost-dev locales
+            dbus at-spi2-core python3-pyatspi libeigen3-dev libboost-dev locales \
+            python3-scikit-rf
 
 MAKEFLAGS += --no-print-directory
 
 FUZZ_PACKAGES := clang libclang-rt-14-dev
-FUZZ_TARGETS  := parse_fuzz text_forms_fuzz handlers_fuzz
+FUZZ_TARGETS  := parse_fuzz text_forms_fuzz handlers_fuzz measured_fuzz
 FUZZ_SECONDS  ?= 60
 
 # Build and test jobs: every core unless told otherwise (make JOBS=1 test).

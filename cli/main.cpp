@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "cli/design_run.h"
+#include "cli/measured_report.h"
+#include "cli/measured_run.h"
 #include "cli/nec_check.h"
 #include "cli/options.h"
 #include "cli/output_files.h"
@@ -19,6 +21,7 @@
 #include "common/checked_output.h"
 #include "common/shown_name.h"
 #include "nec/check/sweep_files.h"
+#include "nec/measured/measurement_file.h"
 
 namespace {
 
@@ -88,19 +91,21 @@ FilesWritten writeFiles(const Options& options, OutputFiles& outputs, const Mode
 // standard output; every problem. Standard output may be a pipe nobody reads:
 // a signal ends the program whatever its write is waiting on.
 std::vector<std::string> writeOutputs(const Options& options, OutputFiles& outputs, const DesignRun& run,
-                                      const std::optional<NecCheckRun>& check, const std::optional<TuneRun>& tune) {
+                                      const std::optional<NecCheckRun>& check, const std::optional<TuneRun>& tune,
+                                      const std::optional<MeasuredRun>& measured) {
     const ModelFiles files = check ? modelFiles(options, *check, tune) : ModelFiles{};
     FilesWritten written = writeFiles(options, outputs, files);
     std::string report;
     if (options.necDeck == "-")
         report = files.deck;
     else if (options.json)
-        report = jsonReport(run, check ? &*check : nullptr, tune ? &*tune : nullptr);
+        report = jsonReport(run, check ? &*check : nullptr, tune ? &*tune : nullptr, measured ? &*measured : nullptr);
     else
         report =
             humanReport(run, options) +
             (check && !check->conditions.empty() ? necReport(*check, options, options.tune ? "" : written.lines) : "") +
-            (tune ? tuneReport(*tune, *check, options, written.lines) : "");
+            (tune ? tuneReport(*tune, *check, options, written.lines) : "") +
+            (measured ? measuredReport(*measured) : "");
     if (auto problem = writeStandardOutput(report)) written.problems.push_back(std::move(*problem));
     return written.problems;
 }
@@ -135,6 +140,16 @@ int main(int argc, char** argv) {
         sayProblem(outputs.error());
         return kOutputError;
     }
+    // A file that cannot be read fails now too.
+    std::optional<loopbeam::nec::MeasuredSweep> measuredSweep;
+    if (options.measured.file) {
+        auto read = loopbeam::nec::readMeasurementFile(*options.measured.file);
+        if (!read) {
+            sayProblem(read.error().message);
+            return kRefused;
+        }
+        measuredSweep = std::move(*read);
+    }
     loopbeam::DesignState state;
     const DesignRun run = runDesign(options, state);
     std::optional<NecCheckRun> check;
@@ -142,14 +157,17 @@ int main(int argc, char** argv) {
         check = runNecCheck(options, loopbeam::calculatedDesign(state, options.type, options.elements));
     std::optional<TuneRun> tune;
     if (check && check->result && options.tune) tune = runTune(options, *check);
+    std::optional<MeasuredRun> measured;
+    if (check && check->result && measuredSweep) measured = runMeasured(options, *check, *measuredSweep);
     if (const auto status = signalExitStatus()) return *status;
-    const std::vector<std::string> problems = writeOutputs(options, *outputs, run, check, tune);
+    const std::vector<std::string> problems = writeOutputs(options, *outputs, run, check, tune, measured);
     if (const auto status = signalExitStatus()) return *status;
     if (!problems.empty()) {
         for (const std::string& problem : problems) sayProblem(problem);
         return kOutputError;
     }
-    const auto failure = firstFailure(run, check ? &*check : nullptr, tune ? &*tune : nullptr);
+    const auto failure =
+        firstFailure(run, check ? &*check : nullptr, tune ? &*tune : nullptr, measured ? &*measured : nullptr);
     if (failure) {
         sayProblem(failure->message);
         return kRefused;

@@ -16,13 +16,6 @@
 namespace loopbeam::cli {
 namespace {
 
-std::string spansJson(const std::vector<nec::Span>& spans) {
-    std::string out;
-    for (const nec::Span& span : spans)
-        out += (out.empty() ? "" : ", ") + ("[" + jsonNumber(span.lowMHz) + ", " + jsonNumber(span.highMHz) + "]");
-    return "[" + out + "]";
-}
-
 std::string optionalNumber(const std::optional<double>& value) { return value ? jsonNumber(*value) : "null"; }
 
 // What was modelled: null for bare wire and for free space.
@@ -92,9 +85,11 @@ std::string feedJson(const nec::FeedAdvice& advice) {
            (span ? "[" + jsonNumber(span->lowMHz) + ", " + jsonNumber(span->highMHz) + "]" : "null") + "}";
 }
 
-std::optional<float> velocityFactor(const Options& options) {
-    if (!options.coaxIndex) return std::nullopt;
-    return kCables[static_cast<std::size_t>(*options.coaxIndex)].velFactor;
+std::string spansJson(const std::vector<nec::Span>& spans) {
+    std::string out;
+    for (const nec::Span& span : spans)
+        out += (out.empty() ? "" : ", ") + ("[" + jsonNumber(span.lowMHz) + ", " + jsonNumber(span.highMHz) + "]");
+    return "[" + out + "]";
 }
 
 NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) {
@@ -122,7 +117,7 @@ NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) 
         run.failure = StepFailure{"nec", result.error().message};
     } else {
         if (options.necDeck) run.deck = nec::writePortableDeck(*model, result->summary.elevationDegrees);
-        run.feed = nec::adviseFeed(*result, run.design.lockedMHz, velocityFactor(options));
+        run.feed = nec::adviseFeed(*result, run.design.lockedMHz, coaxVelocityFactor(options));
         run.result = std::move(*result);
     }
     run.model = std::move(*model);

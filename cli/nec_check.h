@@ -30,9 +30,6 @@ struct NecCheckRun {
 
 NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design);
 
-// The velocity factor of the cable --coax chose, if any.
-std::optional<float> velocityFactor(const Options& options);
-
 // {"r_ohm", "x_ohm", "ideal_section_ohm", "options": [...], "recommended", "swr_below_2_mhz"}
 std::string feedJson(const nec::FeedAdvice& advice);
 
@@ -52,5 +49,8 @@ std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& d
 //  "at_sweep_edge": {"min_swr", "min_swr_direct"}, "pattern": [...], ..., "notes": [...], "model": {...},
 //  "feed": {...}, "verdict": {"works", "problems": [...], "warnings": [...]}}
 std::string necJson(const nec::CheckResult& result, const NecCheckRun& check, const nec::FeedAdvice& feed);
+
+// [[low, high], ...].
+std::string spansJson(const std::vector<nec::Span>& spans);
 
 }  // namespace loopbeam::cli

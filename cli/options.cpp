@@ -102,6 +102,7 @@ bool* flagNamed(Options& options, std::string_view name) {
     if (name == "--simulate") return &options.simulate;
     if (name == "--diamond") return &options.diamond;
     if (name == "--allow-large") return &options.allowLarge;
+    if (bool* flag = measuredFlagNamed(options.measured, name)) return flag;
     return sweepFlagNamed(options.sweep, name);
 }
 
@@ -136,6 +137,24 @@ std::string modelHelp() {
                                         }));
 }
 
+std::string measuredHelp() {
+    return "\nAn analyser's sweep of the antenna beside the model (with --simulate or --tune):\n" +
+           described("--measured FILE",
+                     "a one-port Touchstone file (.s1p, version 1 or 2.0) or a CSV file with a frequency column and R "
+                     "and X in ohms or S11's re and im") +
+           described("--feedline LENGTH_M",
+                     "measured at the shack end of a feed line this long: the sweep is moved back to the feed point") +
+           described("--feedline-cable NAME", "the feed line's cable: " + nec::lineCableNames()) +
+           described("--feedline-z0 OHM", "instead, the feed line's characteristic impedance, with --feedline-vf VF") +
+           described("--feedline-vf VF", "the feed line's velocity factor") +
+           described("--feedline-loss-db DB",
+                     "the feed line's matched loss at the locked frequency, growing with the square root of frequency "
+                     "(default: lossless)") +
+           described("--through-section",
+                     "measured through the quarter-wave section the check advises too, in the cable of --coax as the "
+                     "matching window cuts it");
+}
+
 }  // namespace
 
 std::string notValue(std::string_view value) { return value.empty() ? "not an empty value" : "not " + str(value); }
@@ -145,6 +164,11 @@ std::optional<int> wholeNumber(std::string_view text) {
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
     return value;
+}
+
+std::optional<float> coaxVelocityFactor(const Options& options) {
+    if (!options.coaxIndex) return std::nullopt;
+    return kCables[static_cast<std::size_t>(*options.coaxIndex)].velFactor;
 }
 
 std::string usage() {
@@ -162,6 +186,8 @@ std::string usage() {
            "                    [--conductor " +
            nec::wordsOf(nec::kConductors) +
            "] [--soil SOIL]\n"
+           "                    [--measured FILE [--feedline LENGTH_M (--feedline-cable NAME | --feedline-z0 OHM\n"
+           "                     --feedline-vf VF) [--feedline-loss-db DB]] [--through-section]]\n"
            "\n"
            "  --freq TEXT      centre frequency in MHz, locked as typed (at most " +
            number(kFrequencyBoxMaxLength) +
@@ -203,7 +229,7 @@ std::string usage() {
                      "resonance: the driven loop to X = 0 at the locked frequency; front-to-back: the reflector for "
                      "the greatest F/B, then the driven loop to resonance), and report the lengths to cut, the feed "
                      "and the tuned design's check; --nec-deck and --touchstone then write the tuned design's") +
-           modelHelp();
+           modelHelp() + measuredHelp();
 }
 
 std::string versionText() { return "loopbeam-cli " LOOPBEAM_VERSION "\n"; }
@@ -228,7 +254,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
         }
         if (name != "--freq" && name != "--elements" && name != "--awg" && name != "--type" && name != "--coax" &&
             name != "--nec-deck" && name != "--touchstone" && name != "--ground" && name != "--tune" &&
-            !isModelOption(name) && !isSweepOption(name))
+            !isModelOption(name) && !isSweepOption(name) && !isMeasuredOption(name))
             return UsageError{"unknown option " + str(args[i])};
         if (!given.insert(name).second) return UsageError{str(name) + " is given twice"};
         if (!value) {
@@ -243,7 +269,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
                                   (name == "--freq" ? " (write --freq=TEXT for a text that begins with -)" : "")};
             value = args[++i];
         }
-        if (isModelOption(name)) {
+        if (isMeasuredOption(name)) {
+            if (auto error = readMeasuredOption(name, *value, options.measured)) return UsageError{*error};
+        } else if (isModelOption(name)) {
             if (auto error = readModelOption(name, *value, options.model)) return UsageError{*error};
         } else if (isSweepOption(name)) {
             if (auto error = readSweepOption(name, *value, options.sweep)) return UsageError{*error};
@@ -298,6 +326,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
     if (auto error = modelChoicesFault(options.model, options.groundHeightMetres.has_value(), options.modelsDesign()))
         return UsageError{*error};
     if (auto error = sweepChoicesFault(options.sweep, options.runsCheck(), options.allowLarge))
+        return UsageError{*error};
+    if (auto error = measuredChoicesFault(options.measured, options.simulate || options.tune.has_value()))
         return UsageError{*error};
     if (options.necDeck == "-" && (options.json || options.simulate))
         return UsageError{

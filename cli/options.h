@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "cli/measured_options.h"
 #include "cli/model_options.h"
 #include "cli/sweep_options.h"
 #include "common/choice_list.h"
@@ -35,6 +36,7 @@ struct Options {
     ModelChoices model;                 // the wire and the soil
     SweepChoices sweep;                 // the sweep's points, fitted or each solved
     std::optional<nec::TuneGoal> tune;  // tune the checked design with NEC-2
+    MeasuredChoices measured;           // an analyser's sweep beside the model
 
     bool runsCheck() const { return simulate || touchstone.has_value() || tune.has_value(); }
     // A deck or a check needs the NEC-2 model of the design.
@@ -65,6 +67,9 @@ std::string mustBeOneOf(std::string_view name, const Rows& rows, std::string_vie
     return std::string(name) + " must be " + choiceList(rows, [](const auto& row) { return row.word; }) + ", " +
            notValue(value);
 }
+
+// The velocity factor of --coax's cable, if one was given.
+std::optional<float> coaxVelocityFactor(const Options& options);
 
 // The text as an int, written in digits alone (a minus sign before them aside).
 std::optional<int> wholeNumber(std::string_view text);

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <vector>
 
+#include "cli/measured_report.h"
 #include "cli/tune_json.h"
 #include "design/result_rows.h"
 #include "design/units.h"
@@ -69,7 +70,8 @@ std::string lengthsJson(const std::vector<float>& feet) {
 
 }  // namespace
 
-std::string jsonReport(const DesignRun& run, const NecCheckRun* check, const TuneRun* tune) {
+std::string jsonReport(const DesignRun& run, const NecCheckRun* check, const TuneRun* tune,
+                       const MeasuredRun* measured) {
     std::string out = "{";
     const auto member = [&](std::string_view key, const std::string& value) {
         if (out.size() > 1) out += ", ";
@@ -86,7 +88,8 @@ std::string jsonReport(const DesignRun& run, const NecCheckRun* check, const Tun
     }
     if (check && check->result) member("nec", necJson(*check->result, *check, *check->feed));
     if (tune && tune->tuned) member("tuned", tunedJson(*check, *tune->tuned, tune->tunedFeed));
-    const auto failure = firstFailure(run, check, tune);
+    if (measured && measured->points > 0) member("measured", measuredJson(*measured));
+    const auto failure = firstFailure(run, check, tune, measured);
     if (failure)
         member("error",
                "{\"step\": " + jsonString(failure->step) + ", \"message\": " + jsonString(failure->message) + "}");

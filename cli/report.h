@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/design_run.h"
+#include "cli/measured_run.h"
 #include "cli/nec_check.h"
 #include "cli/options.h"
 #include "cli/tune_run.h"
@@ -12,8 +13,10 @@
 namespace loopbeam::cli {
 
 // One JSON object with the boxes' texts keyed by control name, the check's
-// figures under "nec" when it ran, and the tuning's under "tuned".
-std::string jsonReport(const DesignRun& run, const NecCheckRun* check = nullptr, const TuneRun* tune = nullptr);
+// figures under "nec" when it ran, the tuning's under "tuned", and the
+// measurement's under "measured".
+std::string jsonReport(const DesignRun& run, const NecCheckRun* check = nullptr, const TuneRun* tune = nullptr,
+                       const MeasuredRun* measured = nullptr);
 
 // A readable report; the failure, if any, goes to stderr separately.
 std::string humanReport(const DesignRun& run, const Options& options);

@@ -1,6 +1,5 @@
 #include "cli/tune_run.h"
 
-#include "design/cables.h"
 #include "nec/check/check.h"
 #include "nec/model/deck_writer.h"
 
@@ -14,7 +13,7 @@ TuneRun runTune(const Options& options, const NecCheckRun& check) {
         run.failure = StepFailure{"tune", tuned.error().message};
         return run;
     }
-    run.tunedFeed = nec::adviseFeed(tuned->check, locked, velocityFactor(options));
+    run.tunedFeed = nec::adviseFeed(tuned->check, locked, coaxVelocityFactor(options));
     if (options.necDeck) run.deck = nec::writePortableDeck(tuned->model, tuned->check.summary.elevationDegrees);
     run.tuned = std::move(*tuned);
     return run;

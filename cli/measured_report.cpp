@@ -1,0 +1,94 @@
+#include "cli/measured_report.h"
+
+#include "cli/report.h"
+#include "common/shown_name.h"
+#include "nec/printf_text.h"
+#include "nec/text_table.h"
+
+namespace loopbeam::cli {
+namespace {
+
+std::string resonanceText(const nec::MeasuredSummary& s) {
+    return s.resonancesMHz.empty() ? "none in the span" : nec::printfText("%.3f MHz", s.resonancesMHz.front());
+}
+
+std::string lowestText(const nec::MeasuredSummary& s) {
+    return nec::printfText("%.2f at %.3f MHz%s", s.lowest.swr, s.lowest.mhz,
+                           s.lowest.atSweepEdge ? " (the span's edge)" : "");
+}
+
+std::string spansText(const nec::MeasuredSummary& s) {
+    std::string out;
+    for (const nec::Span& span : s.below2)
+        out += (out.empty() ? "" : ", ") + nec::printfText("%.3f-%.3f MHz", span.lowMHz, span.highMHz);
+    return out.empty() ? "none" : out;
+}
+
+std::string swrText(const std::optional<double>& swr) { return swr ? nec::printfText("%.2f", *swr) : "not measured"; }
+
+std::string fitText(const MeasuredRun& run) {
+    if (!run.fit) return {};
+    const nec::ModelFit& fit = *run.fit;
+    const std::string error =
+        nec::printfText("Fit error: %.3f rms of |Gamma model - Gamma measured| over %zu points with SWR below %g\n",
+                        fit.error, fit.points, nec::kFitSwrLimit);
+    if (fit.atBracketEnd())
+        return error + nec::printfText(
+                           "The closest model has every loop x %.4f, at the end of the search (%g to %g): "
+                           "the antenna is further from this design than a trim mends. No trims are "
+                           "given.\n",
+                           fit.factor, nec::kLowestFactor, nec::kHighestFactor);
+    if (!fit.fits())
+        return error + nec::printfText(
+                           "The closest model has every loop x %.4f, but above %g the measurement does not look like "
+                           "this design: the wrong band, a missing choke at the feed or a bad connector? No trims are "
+                           "given.\n",
+                           fit.factor, nec::kFitErrorLimit);
+    return error + nec::printfText(
+                       "The model fits with every loop x %.4f: as built, the loops act %.1f%% %s than "
+                       "the design's.\n",
+                       fit.factor, std::abs(fit.factor - 1) * 100, fit.factor >= 1 ? "longer" : "shorter");
+}
+
+std::string edgesJson(const nec::MeasuredSummary& s) {
+    const auto value = [](const std::optional<double>& swr) { return swr ? jsonNumber(*swr) : "null"; };
+    return "[" + value(s.swrAtLowEdge) + ", " + value(s.swrAtHighEdge) + "]";
+}
+
+}  // namespace
+
+std::string measuredReport(const MeasuredRun& run) {
+    // Nothing to set beside the model: the failure says why.
+    if (run.points == 0) return {};
+    std::string out = "\nMeasured: " + shownFileName(run.file) +
+                      nec::printfText(", %zu point%s in the model's sweep", run.points, run.points == 1 ? "" : "s");
+    out += run.path.empty() ? ", at the feed point\n" : ", moved back to the feed point through " + run.path + "\n";
+    const nec::MeasuredSummary &m = run.model, &a = run.measured;
+    const std::vector<std::vector<std::string>> rows = {
+        {"", "Model", "Measured"},
+        {"Resonance (X = 0)", resonanceText(m), resonanceText(a)},
+        {"Lowest SWR (50 ohm)", lowestText(m), lowestText(a)},
+        {"SWR below 2 (50 ohm)", spansText(m), spansText(a)},
+        {"SWR at the low estimated edge", swrText(m.swrAtLowEdge), swrText(a.swrAtLowEdge)},
+        {"SWR at the high estimated edge", swrText(m.swrAtHighEdge), swrText(a.swrAtHighEdge)},
+    };
+    return out + nec::alignedTable(rows) + fitText(run);
+}
+
+std::string measuredJson(const MeasuredRun& run) {
+    const nec::MeasuredSummary& s = run.measured;
+    const bool any = run.points > 0;
+    const auto fitted = [&](double value) { return run.fit ? jsonNumber(value) : "null"; };
+    return "{\"file\": " + jsonString(run.file) + ", \"points\": " + std::to_string(run.points) +
+           ", \"through\": " + (run.path.empty() ? "null" : jsonString(run.path)) +
+           ", \"resonances_mhz\": " + numbersJson(s.resonancesMHz) +
+           ", \"min_swr\": " + (any ? jsonNumber(s.lowest.swr) : "null") +
+           ", \"min_swr_mhz\": " + (any ? jsonNumber(s.lowest.mhz) : "null") +
+           ", \"swr_below_2_mhz\": " + spansJson(s.below2) + ", \"swr_at_estimated_edges\": " + edgesJson(s) +
+           ", \"wire_factor\": " + fitted(run.fit ? run.fit->factor : 0) + ", \"driven_factor\": null" +
+           ", \"fit_error\": " + fitted(run.fit ? run.fit->error : 0) +
+           ", \"fit_points\": " + (run.fit ? std::to_string(run.fit->points) : "null") +
+           ", \"fits\": " + (run.fit ? (run.fit->fits() ? "true" : "false") : "null") + "}";
+}
+
+}  // namespace loopbeam::cli

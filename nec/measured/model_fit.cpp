@@ -1,0 +1,109 @@
+#include "nec/measured/model_fit.h"
+
+#include <boost/math/tools/minima.hpp>
+#include <cmath>
+#include <functional>
+
+#include "nec/check/feed_match.h"
+#include "nec/engine/engine_solver.h"
+#include "nec/fit/adaptive_sweep.h"
+#include "nec/printf_text.h"
+#include "nec/tuning/scaled_model.h"
+
+namespace loopbeam::nec {
+namespace {
+
+// Boost's iterations have no way to return a failure.
+struct FitStopped {
+    std::string why;
+};
+
+// A model the ground refuses is as far from any measurement as can be.
+constexpr double kWorstError = 2;
+
+// Evenly spread among the points, the first and last kept: what the direct
+// fallback solves where the fit does not settle.
+std::vector<std::size_t> thinned(std::size_t count, std::size_t most) {
+    std::vector<std::size_t> kept;
+    if (count <= most) {
+        for (std::size_t i = 0; i < count; ++i) kept.push_back(i);
+        return kept;
+    }
+    for (std::size_t i = 0; i < most; ++i) kept.push_back(i * (count - 1) / (most - 1));
+    return kept;
+}
+
+class FitObjective {
+public:
+    FitObjective(const NecModel& calculated, const MeasuredSweep& fitted, const RunControl& control)
+        : calculated_(calculated), fitted_(fitted), control_(control) {
+        for (const MeasuredPoint& p : fitted) mhz_.push_back(p.mhz);
+    }
+
+    double operator()(double factor) {
+        ++steps_;
+        const auto model = scaledModel(calculated_, {factor, factor, factor});
+        if (!model) return kWorstError;
+        EngineSolver solver(*model, control_);
+        AdaptiveSweepRequest request;
+        request.outputMHz = mhz_;
+        request.mustSolveMHz = {mhz_.front(), mhz_.back()};
+        if (mhz_.size() == 1) request.mustSolveMHz.pop_back();
+        request.solvesPerRound = solver.processes();
+        auto sweep = adaptiveSweep(request, std::ref(solver));
+        if (!sweep) throw FitStopped{sweep.error().message};
+        std::vector<std::size_t> at;
+        std::vector<std::complex<double>> impedance;
+        if (sweep->converged) {
+            at = thinned(mhz_.size(), mhz_.size());
+            impedance = std::move(sweep->impedance);
+        } else {
+            at = thinned(mhz_.size(), kGridPoints);
+            std::vector<double> direct;
+            for (const std::size_t i : at) direct.push_back(mhz_[i]);
+            auto solved = solver(direct);
+            if (!solved) throw FitStopped{solved.error().message};
+            impedance = std::move(*solved);
+        }
+        double sum = 0;
+        for (std::size_t i = 0; i < at.size(); ++i) {
+            const std::complex<double> modelGamma = reflection(impedance[i]);
+            const std::complex<double> measuredGamma = reflection(fitted_[at[i]].impedance);
+            sum += std::norm(modelGamma - measuredGamma);
+        }
+        return std::sqrt(sum / static_cast<double>(at.size()));
+    }
+
+    int steps() const { return steps_; }
+
+private:
+    const NecModel& calculated_;
+    const MeasuredSweep& fitted_;
+    const RunControl& control_;
+    std::vector<double> mhz_;
+    int steps_ = 0;
+};
+
+}  // namespace
+
+Outcome<ModelFit> fitModel(const NecModel& calculated, const MeasuredSweep& atFeed, const RunControl& control) {
+    MeasuredSweep fitted;
+    for (const MeasuredPoint& p : atFeed)
+        if (swr(p.impedance) < kFitSwrLimit) fitted.push_back(p);
+    if (fitted.empty())
+        return refuse(
+            printfText("the measured SWR is %g or more at every point of the design's sweep: nothing to fit "
+                       "the model to (is the antenna connected, and the band the design's?)",
+                       kFitSwrLimit));
+    FitObjective objective(calculated, fitted, control);
+    std::uintmax_t iterations = kMostFitSteps;
+    try {
+        const auto [factor, error] = boost::math::tools::brent_find_minima(std::ref(objective), kLowestFactor,
+                                                                           kHighestFactor, kFactorBits, iterations);
+        return ModelFit{factor, error, fitted.size(), objective.steps()};
+    } catch (const FitStopped& stopped) {
+        return refuse(stopped.why);
+    }
+}
+
+}  // namespace loopbeam::nec
