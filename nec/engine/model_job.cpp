@@ -83,7 +83,7 @@ Outcome<std::vector<std::vector<FrequencyOutput>>> solveModels(const std::vector
             miss.at.push_back(i);
             miss.requests.push_back(asked[i]);
             miss.requests.back().refine = windowAround(peak, kAroundGridPeakDegrees);
-            miss.requests.back().wholeAzimuth = miss.requests.back().rearHalf = false;  // only the window is read again
+            miss.requests.back().wholeAzimuth = false;  // the window and the rear half's rows around it are read again
         }
         if (!miss.at.empty()) missed.push_back(std::move(miss));
         outputs.push_back(std::move(*read));
@@ -99,8 +99,10 @@ Outcome<std::vector<std::vector<FrequencyOutput>>> solveModels(const std::vector
         auto read = readJob((*reprinted)[m], *jobs[missed[m].job].model, missed[m].requests);
         if (!read) return Refused{read.error()};
         for (std::size_t i = 0; i < missed[m].at.size(); ++i) {
-            std::vector<Direction>& fine = outputs[missed[m].job][missed[m].at[i]].fine;
-            fine.insert(fine.end(), (*read)[i].fine.begin(), (*read)[i].fine.end());  // both lobes are candidates
+            FrequencyOutput& first = outputs[missed[m].job][missed[m].at[i]];
+            const FrequencyOutput& again = (*read)[i];
+            first.fine.insert(first.fine.end(), again.fine.begin(), again.fine.end());  // both lobes are candidates
+            first.rearHalf.insert(first.rearHalf.end(), again.rearHalf.begin(), again.rearHalf.end());
         }
     }
     return outputs;

@@ -48,17 +48,24 @@ std::vector<PatternGrid> patternCuts(bool overGround, bool wholeAzimuth) {
     return cuts;
 }
 
-PatternGrid rearHalfGrid(bool overGround) {
+PatternGrid rearHalfGrid(bool overGround, const std::optional<ElevationWindow>& window) {
     PatternGrid rear = patternGrid(overGround, false);
     rear.phiStart = 90;
     rear.phiStep = kRearStepDegrees;
     rear.phiCount = static_cast<int>(180 / kRearStepDegrees) + 1;
+    if (overGround && window) {
+        // The grid's rows that hold the window: any elevation in it lies between two of them.
+        const double low = std::floor(window->fromDegrees / kElevationStepDegrees) * kElevationStepDegrees;
+        const double high = std::ceil(window->toDegrees / kElevationStepDegrees) * kElevationStepDegrees;
+        rear.thetaStart = 90 - high;
+        rear.thetaCount = static_cast<int>(std::lround((high - low) / kElevationStepDegrees)) + 1;
+    }
     return rear;
 }
 
 std::vector<PatternGrid> requestedCuts(bool overGround, const FrequencyRequest& request) {
     std::vector<PatternGrid> cuts = patternCuts(overGround, request.wholeAzimuth);
-    if (request.rearHalf) cuts.push_back(rearHalfGrid(overGround));
+    if (request.rearHalf) cuts.push_back(rearHalfGrid(overGround, request.refine));
     return cuts;
 }
 

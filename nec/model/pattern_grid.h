@@ -54,9 +54,11 @@ struct FrequencyRequest {
     std::optional<ElevationWindow> refine;  // over ground: where the lobe is read at the fine step
 };
 
-// The rear half at every elevation of the grid, for front-to-rear at the
-// elevation of the figures, which is known only once solved.
-PatternGrid rearHalfGrid(bool overGround);
+// The rear half, for front-to-rear at the elevation of the figures: over
+// ground only the grid's rows around the refined window, where the figures are
+// read (every row without one), as the whole half at every elevation would
+// cost some eight thousand directions a frequency.
+PatternGrid rearHalfGrid(bool overGround, const std::optional<ElevationWindow>& window);
 
 // Every RP card a request asks for, in order: patternCuts, then the rear half where asked.
 std::vector<PatternGrid> requestedCuts(bool overGround, const FrequencyRequest& request);

@@ -15,6 +15,7 @@
 #include "nec/engine/engine_run.h"
 #include "nec/engine/forward_look.h"
 #include "nec/engine/model_job.h"
+#include "nec/model/deck_writer.h"
 #include "sample_designs.h"
 
 namespace loopbeam::nec {
@@ -95,6 +96,33 @@ TEST(EngineBand, FrontToRearAgreesWithADeckWrittenByHandAndItsWholeHorizon) {
         if (!p.solved || std::isnan(p.frontToRearDb)) continue;
         EXPECT_LE(p.frontToRearDb, p.frontToBackDb) << p.mhz;
     }
+}
+
+// Over ground the rear half is asked only on the grid's rows around the
+// refined window: F/R at the figures' elevation, read between two rows, is
+// that of the whole rear half asked at that very elevation.
+TEST(EngineBand, OverGroundFrontToRearIsTheRearHalfAtTheFiguresElevation) {
+    CheckOptions options;
+    options.boomHeightMetres = 15;
+    auto model = buildModel(quad14MHz(), options);
+    ASSERT_TRUE(model) << model.error().message;
+    const auto result = runCheck(*model);
+    ASSERT_TRUE(result) << result.error().message;
+    const FrequencyPoint& locked = result->sweep[model->sweep.lockedIndex];
+    std::string deck = writeDeck(*model, {});
+    deck.erase(deck.find("PT "));
+    deck += "FR 0 1 0 0 " + std::to_string(model->sweep.locked()) + " 0\n";
+    deck += "RP 0 1 181 1000 " + std::to_string(90 - locked.elevationDegrees) + " 0 0 2\nEN\n";
+    const auto output = runNec2c({{deck, 1, 60}}, {});
+    ASSERT_TRUE(output) << output.error().message;
+    double forward = NAN, rear = -999;
+    for (const auto& [phi, gain] : horizon(output->front())) {
+        if (phi == 0) forward = gain;
+        if (phi >= 90 && phi <= 270) rear = std::max(rear, gain);
+    }
+    EXPECT_NEAR(locked.forwardGainDbi, forward, 0.01);
+    EXPECT_NEAR(locked.frontToRearDb, forward - rear, 0.3);
+    EXPECT_LE(locked.frontToRearDb, locked.frontToBackDb);
 }
 
 // Each figure's worst, as direct solves of the frequencies give it.
