@@ -8,6 +8,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "common/round_ticks.h"
 #include "common/text_forms.h"
@@ -41,8 +42,14 @@ QString lockedText(const nec::QuadDesign& design) {
 }
 
 QChartView* chartView(QChart* chart, const QString& objectName, const QString& accessibleName, QChartView* view) {
-    if (!view) view = new QChartView;
-    view->setChart(chart);
+    // A view made without a chart makes one of its own, which setChart would
+    // let go of unowned: the view is made with its chart where it can be.
+    if (!view) {
+        view = new QChartView(chart);
+    } else if (view->chart() != chart) {
+        const std::unique_ptr<QChart> own(view->chart());
+        view->setChart(chart);
+    }
     view->setObjectName(objectName);
     view->setAccessibleName(accessibleName);
     view->setRenderHint(QPainter::Antialiasing);
