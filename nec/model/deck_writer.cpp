@@ -61,6 +61,8 @@ std::string structureCards(const NecModel& model, const std::vector<std::string>
     // capacitance left blank is none.
     if (model.insulation)
         deck += printfText("LD 2 0 0 0 0 %.6g\n", seriesInductancePerMetre(model.wireRadiusMetres, *model.insulation));
+    for (const FeedSegment& open : model.openFeeds)
+        deck += printfText("LD 0 %d %d %d %g 0 0\n", open.tag, open.segment, open.segment, kOpenFeedOhms);
     // Sommerfeld-Norton: accurate for horizontal wires at any practical height.
     if (overGround) {
         const SoilRow& soil = rowOf(kSoils, model.soil);
