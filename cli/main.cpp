@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/design_run.h"
+#include "cli/multiband_run.h"
 #include "cli/nec_check.h"
 #include "cli/options.h"
 #include "cli/output_files.h"
@@ -110,6 +111,22 @@ int usageError(const std::string& message) {
     return kUsageError;
 }
 
+// --bands: its own design and check, and its own reports.
+int severalBands(const Options& options) {
+    const MultibandRun run = runMultiband(options);
+    if (const auto status = signalExitStatus()) return *status;
+    if (const auto problem = writeStandardOutput(options.json ? multibandJson(run) : multibandReport(run))) {
+        sayProblem(*problem);
+        return kOutputError;
+    }
+    if (const auto status = signalExitStatus()) return *status;
+    if (run.failure) {
+        sayProblem(run.failure->message);
+        return kRefused;
+    }
+    return kDone;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -128,6 +145,7 @@ int main(int argc, char** argv) {
     }
     if (const auto* error = std::get_if<UsageError>(&parsed)) return usageError(error->message);
     const Options& options = std::get<Options>(parsed);
+    if (!options.bands.empty()) return severalBands(options);
     if (const auto clash = outputsShareAFile(options)) return usageError(*clash);
     // A file that cannot be written, or a FIFO nobody reads, fails now, not after a check of minutes.
     auto outputs = openOutputFiles(options);

@@ -21,7 +21,8 @@ std::string spansJson(const std::vector<nec::Span>& spans) {
 
 std::string optionalNumber(const std::optional<double>& value) { return value ? jsonNumber(*value) : "null"; }
 
-// What was modelled: null for bare wire and for free space.
+}  // namespace
+
 std::string modelJson(const nec::CheckOptions& options) {
     const auto& insulation = options.insulation;
     const bool overGround = options.boomHeightMetres.has_value();
@@ -34,6 +35,8 @@ std::string modelJson(const nec::CheckOptions& options) {
            ", \"boom_height_m\": " + optionalNumber(options.boomHeightMetres) + "}";
 }
 
+namespace {
+
 std::string numbersJson(const std::vector<double>& values) {
     std::string out;
     for (const double value : values) out += (out.empty() ? "" : ", ") + jsonNumber(value);
@@ -41,6 +44,8 @@ std::string numbersJson(const std::vector<double>& values) {
 }
 
 std::string flag(bool value) { return value ? "true" : "false"; }
+
+}  // namespace
 
 std::string tooLarge(const nec::NecModel& model, nec::SweepMethod method) {
     const int segments = model.totalSegments();
@@ -50,8 +55,6 @@ std::string tooLarge(const nec::NecModel& model, nec::SweepMethod method) {
         segments, nec::secondsPerFrequency(segments, model.boomHeightMetres.has_value()),
         nec::megabytesPerRun(segments), nec::mostSolves(model, method));
 }
-
-}  // namespace
 
 NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) {
     NecCheckRun run;

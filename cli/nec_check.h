@@ -44,4 +44,11 @@ std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& d
 //  "at_sweep_edge": {"min_swr", "min_swr_direct"}, "pattern": [...], ..., "notes": [...], "model": {...}}
 std::string necJson(const nec::CheckResult& result, const NecCheckRun& check);
 
+// What was modelled: {"shape", "insulation_mm", "permittivity", "conductor", "soil", "boom_height_m"},
+// null for bare wire and for free space.
+std::string modelJson(const nec::CheckOptions& options);
+
+// Why a check this large waits for --allow-large: its segments, time and memory.
+std::string tooLarge(const nec::NecModel& model, nec::SweepMethod method);
+
 }  // namespace loopbeam::cli

@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <charconv>
@@ -136,6 +137,28 @@ std::string modelHelp() {
                                         }));
 }
 
+std::vector<std::string> commaSeparated(std::string_view text) {
+    std::vector<std::string> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        parts.push_back(str(text.substr(start, comma - start)));
+        if (comma == text.size()) return parts;
+        start = comma + 1;
+    }
+}
+
+// --bands designs its own loops from each band's rule; what only one band's design has is refused.
+std::optional<std::string> severalBandsFault(const std::set<std::string_view>& given, const Options& options) {
+    for (const std::string_view name : {"--freq", "--elements", "--type"})
+        if (given.count(name))
+            return "--bands replaces " + str(name) +
+                   ": each band is a two-element quad of the STANDARD HIGH GAIN rule for that band";
+    for (const std::string_view name : {"--coax", "--touchstone", "--nec-deck", "--tune"})
+        if (given.count(name)) return str(name) + " is not offered with --bands yet";
+    if (options.metric) return str("--bands reports in metres already: leave out --metric");
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::string notValue(std::string_view value) { return value.empty() ? "not an empty value" : "not " + str(value); }
@@ -162,6 +185,10 @@ std::string usage() {
            "                    [--conductor " +
            nec::wordsOf(nec::kConductors) +
            "] [--soil SOIL]\n"
+           "       loopbeam-cli --bands F1,F2,... [--awg N] [--unused-feeds " +
+           nec::wordsOf(nec::kUnusedFeeds) +
+           "] [--json] [--simulate]\n"
+           "                    [the check's options above but --touchstone, --nec-deck and --tune]\n"
            "\n"
            "  --freq TEXT      centre frequency in MHz, locked as typed (at most " +
            number(kFrequencyBoxMaxLength) +
@@ -198,7 +225,16 @@ std::string usage() {
                      "resonance: the driven loop to X = 0 at the locked frequency; front-to-back: the reflector for "
                      "the greatest F/B, then the driven loop to resonance), and report the lengths to cut, the feed "
                      "and the tuned design's check; --nec-deck and --touchstone then write the tuned design's") +
-           modelHelp();
+           modelHelp() + "\nA two-element quad for several bands on one spider:\n" +
+           described("--bands F1,F2,...",
+                     nec::printfText("%zu to %zu centre frequencies in MHz, each locked as --freq is, at least "
+                                     "%g%% apart: each band's reflector, driven loop and spacing from its "
+                                     "STANDARD HIGH GAIN rule, on arms at one angle; with --simulate each band is "
+                                     "checked with every loop present",
+                                     nec::kMinBands, nec::kMaxBands, nec::kMinBandSeparation * 100)) +
+           described("--unused-feeds F",
+                     "the driven loops of the bands not fed: closed (default) or open, 1 Mohm across their feeds; "
+                     "each band has its own feed line, a common feed is not offered");
 }
 
 std::string versionText() { return "loopbeam-cli " LOOPBEAM_VERSION "\n"; }
@@ -223,7 +259,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
         }
         if (name != "--freq" && name != "--elements" && name != "--awg" && name != "--type" && name != "--coax" &&
             name != "--nec-deck" && name != "--touchstone" && name != "--ground" && name != "--tune" &&
-            !isModelOption(name) && !isSweepOption(name))
+            name != "--bands" && name != "--unused-feeds" && !isModelOption(name) && !isSweepOption(name))
             return UsageError{"unknown option " + str(args[i])};
         if (!given.insert(name).second) return UsageError{str(name) + " is given twice"};
         if (!value) {
@@ -272,6 +308,12 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
             const auto* goal = nec::rowOfWord(nec::kTuneGoals, *value);
             if (!goal) return UsageError{mustBeOneOf(name, nec::kTuneGoals, *value)};
             options.tune = goal->key;
+        } else if (name == "--bands") {
+            options.bands = commaSeparated(*value);
+        } else if (name == "--unused-feeds") {
+            const auto* row = nec::rowOfWord(nec::kUnusedFeeds, *value);
+            if (!row) return UsageError{mustBeOneOf(name, nec::kUnusedFeeds, *value)};
+            options.unusedFeeds = row->key;
         } else if (name == "--type") {
             const auto type = designType(*value);
             if (!type) return UsageError{mustBeOneOf(name, kTypeWords, *value)};
@@ -284,7 +326,13 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
             options.coaxIndex = index;
         }
     }
-    if (!haveFreq) return UsageError{"--freq is required"};
+    if (given.count("--bands")) {
+        if (auto error = severalBandsFault(given, options)) return UsageError{*error};
+    } else if (given.count("--unused-feeds")) {
+        return UsageError{"--unused-feeds is for a quad of several bands: add --bands F1,F2,..."};
+    } else if (!haveFreq) {
+        return UsageError{"--freq is required (or --bands for a quad of several bands)"};
+    }
     if ((options.groundHeightMetres || options.diamond) && !options.modelsDesign())
         return UsageError{"--ground and --diamond shape the NEC-2 check: add --simulate, --touchstone or --nec-deck"};
     if (options.allowLarge && !options.runsCheck())

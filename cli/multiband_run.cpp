@@ -1,0 +1,169 @@
+#include "cli/multiband_run.h"
+
+#include <cmath>
+
+#include "cli/nec_check.h"
+#include "cli/report.h"
+#include "nec/check/check.h"
+#include "nec/check/check_report.h"
+#include "nec/check/feed_advice.h"
+#include "nec/check/feed_report.h"
+#include "nec/choice_table.h"
+#include "nec/model/run_cost.h"
+#include "nec/multiband/band_check.h"
+#include "nec/printf_text.h"
+#include "nec/text_table.h"
+
+namespace loopbeam::cli {
+namespace {
+
+constexpr const char* kElementWords[] = {"reflector", "driven"};
+
+// What the single-band summary reads of a band: its frequency and estimated range.
+nec::QuadDesign summaryDesign(const nec::MultibandDesign& design, std::size_t band) {
+    const nec::BandRule& rule = design.bands[band];
+    nec::QuadDesign out;
+    out.lockedMHz = rule.mhz;
+    out.estimatedLowMHz = rule.estimatedLowMHz;
+    out.estimatedHighMHz = rule.estimatedHighMHz;
+    return out;
+}
+
+double ruleSpacingMetres(const nec::BandRule& rule) { return rule.spacingFeet * nec::kMetresPerFoot; }
+
+std::string geometryJson(const nec::Spider& spider) {
+    return std::string("{\"shape\": ") + (spider.shape == nec::LoopShape::Square ? "\"square\"" : "\"diamond\"") +
+           ", \"wire_radius_m\": " + jsonNumber(spider.wireRadiusMetres) +
+           ", \"unused_feeds\": " + jsonString(nec::rowOf(nec::kUnusedFeeds, spider.unusedFeeds).word) +
+           ", \"arm_angle_deg\": " + jsonNumber(spider.armAngleDegrees) +
+           ", \"segmented_for_mhz\": " + jsonNumber(spider.segmentedForMHz) + "}";
+}
+
+// "fed" is true for every driven loop: each has a feed point of its own.
+std::string loopsJson(const nec::MultibandDesign& design, const nec::Spider& spider) {
+    std::string out;
+    for (const nec::SpiderLoop& loop : spider.loops)
+        out += (out.empty() ? "" : ", ") +
+               ("{\"band_mhz\": " + jsonNumber(design.bands[loop.band].mhz) + ", \"element\": \"" +
+                kElementWords[loop.driven] + "\", \"perimeter_m\": " + jsonNumber(loop.perimeterMetres) +
+                ", \"position_m\": " + jsonNumber(loop.positionMetres) +
+                ", \"segments_per_side\": " + std::to_string(loop.wires.wires.back().segments) +
+                ", \"fed\": " + (loop.driven ? "true" : "false") + "}");
+    return "[" + out + "]";
+}
+
+std::string loopsTable(const nec::MultibandDesign& design, const nec::Spider& spider) {
+    std::vector<std::vector<std::string>> rows{{"Band", "Loop", "Perimeter", "From the hub"}};
+    for (const nec::SpiderLoop& loop : spider.loops)
+        rows.push_back({nec::printfText("%g MHz", design.bands[loop.band].mhz), kElementWords[loop.driven],
+                        nec::printfText("%.3f m", loop.perimeterMetres),
+                        nec::printfText("%+.3f m", loop.positionMetres)});
+    return nec::alignedTable(rows);
+}
+
+std::string spacingLines(const nec::MultibandDesign& design, const nec::Spider& spider) {
+    std::string out;
+    for (std::size_t band = 0; band < design.bands.size(); ++band) {
+        const double rule = ruleSpacingMetres(design.bands[band]), onArms = nec::spiderSpacingMetres(spider, band);
+        const double move = (onArms - rule) / rule * 100;
+        // The rules scale every band alike: a move of rounding alone is none.
+        out += nec::printfText("  %g MHz: %.3f m against its rule's %.3f m (%+.1f%%)\n", design.bands[band].mhz, onArms,
+                               rule, std::abs(move) < 0.05 ? 0.0 : move);
+    }
+    return out;
+}
+
+}  // namespace
+
+MultibandRun runMultiband(const Options& options) {
+    MultibandRun run;
+    run.options.shape = options.diamond ? nec::LoopShape::Diamond : nec::LoopShape::Square;
+    run.options.boomHeightMetres = options.groundHeightMetres;
+    applyModelChoices(options.model, run.options);
+    applySweepChoices(options.sweep, run.options);
+    auto design = nec::designBands(options.bands, options.awg);
+    if (!design) {
+        run.failure = StepFailure{"bands", design.error().message};
+        return run;
+    }
+    run.design = std::move(*design);
+    auto spider = nec::buildSpider(*run.design, run.options, options.unusedFeeds);
+    if (!spider) {
+        run.failure = StepFailure{"nec", spider.error().message};
+        return run;
+    }
+    run.spider = std::move(*spider);
+    for (std::size_t band = 0; band < run.design->bands.size(); ++band) {
+        auto model = nec::bandModel(*run.design, *run.spider, run.options, band);
+        if (!model) {
+            run.failure = StepFailure{"nec", model.error().message};
+            return run;
+        }
+        run.models.push_back(std::move(*model));
+    }
+    if (!options.runsCheck()) return run;
+    const nec::SweepMethod method = sweepMethodOf(options.sweep);
+    if (nec::needsConfirmation(run.models.front()) && !options.allowLarge) {
+        run.failure = StepFailure{"nec", tooLarge(run.models.front(), method)};
+        return run;
+    }
+    auto results = nec::checkBands(run.models, {}, method);
+    if (!results)
+        run.failure = StepFailure{"nec", results.error().message};
+    else
+        run.results = std::move(*results);
+    return run;
+}
+
+std::string multibandReport(const MultibandRun& run) {
+    if (!run.design || !run.spider) return "";
+    const nec::MultibandDesign& design = *run.design;
+    const nec::Spider& spider = *run.spider;
+    std::string out = "Two-element quad for " + nec::bandsText(design) +
+                      nec::printfText(" on one spider, AWG %d\n", design.gauge) +
+                      "Each band's loops and spacing from its own STANDARD HIGH GAIN rule (3 elements, no director)\n";
+    if (!run.models.empty()) out += "NEC-2 model: " + nec::conditionsOf(run.models.front()) + "\n";
+    out += "Driven loops of the bands not fed: " + std::string(nec::rowOf(nec::kUnusedFeeds, spider.unusedFeeds).name) +
+           "; each band has a feed line of its own (a common feed is not offered)\n";
+    out += nec::printfText("Arms at %.2f degrees to the boom; each band's spacing on them:\n", spider.armAngleDegrees) +
+           spacingLines(design, spider) + "\n" + loopsTable(design, spider);
+    for (std::size_t band = 0; band < run.results.size(); ++band) {
+        const double mhz = design.bands[band].mhz;
+        const nec::CheckResult& result = run.results[band];
+        out += nec::printfText("\n%g MHz, fed on its own driven loop with every loop present:\n", mhz) +
+               summaryText(result, summaryDesign(design, band)) +
+               nec::recommendationText(nec::adviseFeed(result, mhz, std::nullopt), mhz) + "\n\n" +
+               nec::sweepTable(result, run.options.boomHeightMetres.has_value());
+    }
+    return out;
+}
+
+std::string multibandJson(const MultibandRun& run) {
+    std::string out = "{";
+    const auto member = [&](const std::string& key, const std::string& value) {
+        out += (out.size() > 1 ? ", " : "") + jsonString(key) + ": " + value;
+    };
+    if (run.design && run.spider) {
+        std::string bands;
+        for (std::size_t band = 0; band < run.design->bands.size(); ++band) {
+            NecCheckRun check;
+            check.options = run.options;
+            const nec::BandRule& rule = run.design->bands[band];
+            bands +=
+                (bands.empty() ? "" : ", ") +
+                ("{\"mhz\": " + jsonNumber(rule.mhz) + ", \"spacing_rule_m\": " + jsonNumber(ruleSpacingMetres(rule)) +
+                 ", \"spacing_m\": " + jsonNumber(nec::spiderSpacingMetres(*run.spider, band)) + ", \"nec\": " +
+                 (band < run.results.size() ? necJson(run.results[band], check) : "null") + ", \"tuned\": null}");
+        }
+        member("bands", "[" + bands + "]");
+        member("loops", loopsJson(*run.design, *run.spider));
+        member("geometry", geometryJson(*run.spider));
+        member("model", modelJson(run.options));
+    }
+    if (run.failure)
+        member("error", "{\"step\": " + jsonString(run.failure->step) +
+                            ", \"message\": " + jsonString(run.failure->message) + "}");
+    return out + "}\n";
+}
+
+}  // namespace loopbeam::cli

@@ -1,0 +1,37 @@
+#pragma once
+// loopbeam-cli --bands: the quad for several bands on one spider, each band
+// checked with every loop present, and the reports of it.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/design_run.h"
+#include "cli/options.h"
+#include "nec/check/check_result.h"
+#include "nec/model/nec_model.h"
+#include "nec/multiband/band_design.h"
+#include "nec/multiband/spider.h"
+
+namespace loopbeam::cli {
+
+struct MultibandRun {
+    nec::CheckOptions options;
+    std::optional<nec::MultibandDesign> design;
+    std::optional<nec::Spider> spider;
+    std::vector<nec::NecModel> models;      // a band each, its own driven loop fed
+    std::vector<nec::CheckResult> results;  // a band each, once checked
+    std::optional<StepFailure> failure;     // step "bands" or "nec"
+};
+
+// The design and its models; with --simulate the check of every band.
+MultibandRun runMultiband(const Options& options);
+
+// The loops and where they stand, then each band's summary, feed and sweep.
+std::string multibandReport(const MultibandRun& run);
+
+// {"bands": [{"mhz", "spacing_rule_m", "spacing_m", "nec", "tuned"}], "loops": [{"band_mhz", "element",
+//  "perimeter_m", "position_m", "segments_per_side", "fed"}], "geometry": {...}, "model": {...}, "error"}
+std::string multibandJson(const MultibandRun& run);
+
+}  // namespace loopbeam::cli

@@ -1,0 +1,120 @@
+// loopbeam-cli --bands: the quad for several bands on one spider. Its check
+// against a deck written here from the JSON's loops alone (the suite
+// CommandLineCheck runs nec2c), and the band lists it refuses.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "nec/engine/engine_run.h"
+#include "nec/nec2c_printout.h"
+#include "tests/cli_run.h"
+
+namespace loopbeam::cli {
+namespace {
+
+struct JsonLoop {
+    double bandMHz, perimeter, position;
+    int segments;
+    bool driven;
+};
+
+std::vector<JsonLoop> loopsOf(const std::string& json) {
+    const std::regex loop(
+        R"re(\{"band_mhz": ([^,]+), "element": "(\w+)", "perimeter_m": ([^,]+), "position_m": ([^,]+), )re"
+        R"re("segments_per_side": (\d+), "fed": (\w+)\})re");
+    std::vector<JsonLoop> loops;
+    for (std::sregex_iterator i(json.begin(), json.end(), loop), end; i != end; ++i) {
+        const std::smatch& m = *i;
+        loops.push_back({std::stod(m[1]), std::stod(m[3]), std::stod(m[4]), std::stoi(m[5]), m[2] == "driven"});
+        EXPECT_EQ(m[6] == "true", loops.back().driven);
+    }
+    return loops;
+}
+
+double numberAfter(const std::string& text, const std::string& key, std::size_t from = 0) {
+    const std::size_t at = text.find(key, from);
+    return at == std::string::npos ? NAN : std::stod(text.substr(at + key.size()));
+}
+
+// Square loops across the boom at their positions, fed at the bottom centre
+// of the band's driven loop, copper, free space, one frequency.
+std::string handDeck(const std::vector<JsonLoop>& loops, double radius, double bandMHz, const std::string& mhzText) {
+    std::string deck = "CM several bands on one spider, written by hand\nCE\n";
+    int tag = 0, fedTag = 0, fedSegment = 0;
+    char card[200];
+    for (const JsonLoop& l : loops) {
+        const double h = l.perimeter / 8, x = l.position;
+        const double corners[5][2] = {{-h, -h}, {h, -h}, {h, h}, {-h, h}, {-h, -h}};
+        if (l.driven && l.bandMHz == bandMHz) fedTag = tag + 1, fedSegment = (l.segments + 1) / 2;
+        for (int side = 0; side < 4; ++side) {
+            std::snprintf(card, sizeof card, "GW %d %d %.9g %.9g %.9g %.9g %.9g %.9g %.9g\n", ++tag, l.segments, x,
+                          corners[side][0], corners[side][1], x, corners[side + 1][0], corners[side + 1][1], radius);
+            deck += card;
+        }
+    }
+    std::snprintf(card, sizeof card, "GE 0\nLD 5 0 0 0 5.8E7\nEX 0 %d %d 0 1 0\n", fedTag, fedSegment);
+    return deck + card + "FR 0 1 0 0 " + mhzText + " 0\nRP 0 1 1 1000 90 0 0 0\nEN\n";
+}
+
+TEST(CommandLineCheck, EachBandsFeedAgreesWithADeckWrittenByHandFromTheLoops) {
+    const CliRun run = runCli("--bands 14.2,18.1,21.2 --awg 14 --simulate --json");
+    ASSERT_EQ(run.status, 0) << run.said;
+    const std::vector<JsonLoop> loops = loopsOf(run.out);
+    ASSERT_EQ(loops.size(), 6u);
+    const double radius = numberAfter(run.out, "\"wire_radius_m\": ");
+    EXPECT_NE(run.out.find("\"unused_feeds\": \"closed\""), std::string::npos);
+    const std::regex bandEntry(R"re(\{"mhz": ([^,]+), "spacing_rule_m")re");
+    int bands = 0;
+    for (std::sregex_iterator i(run.out.begin(), run.out.end(), bandEntry), end; i != end; ++i, ++bands) {
+        const std::string mhzText = (*i)[1];
+        SCOPED_TRACE(mhzText);
+        const std::size_t from = static_cast<std::size_t>(i->position());
+        const std::size_t point = run.out.find("{\"mhz\": " + mhzText + ", \"r_ohm\"", from);
+        ASSERT_NE(point, std::string::npos);
+        const double r = numberAfter(run.out, "\"r_ohm\": ", point), x = numberAfter(run.out, "\"x_ohm\": ", point);
+        const auto output = nec::runNec2c({{handDeck(loops, radius, std::stod(mhzText), mhzText), 1, 60}}, {});
+        ASSERT_TRUE(output) << output.error().message;
+        const std::vector<nec::Figures> reference = nec::referenceFigures(output->front());
+        ASSERT_EQ(reference.size(), 1u);
+        EXPECT_NEAR(r, reference[0].r, 0.001 * std::abs(reference[0].r));
+        EXPECT_NEAR(x, reference[0].x, 0.001 * std::hypot(reference[0].r, reference[0].x));
+    }
+    EXPECT_EQ(bands, 3);
+}
+
+TEST(CommandLine, BandListsThatCannotShareASpiderAreRefused) {
+    struct Case {
+        std::string arguments;
+        int status;
+        std::string said;
+    };
+    const Case cases[] = {
+        {"--bands 14.2", 1, "takes 2 to 5 bands, not 1"},
+        {"--bands=", 1, "takes 2 to 5 bands, not 1"},
+        {"--bands 7.1,10.1,14.2,18.1,21.2,28.5", 1, "takes 2 to 5 bands, not 6"},
+        {"--bands 21.2,14.2,15.5", 1, "The bands at 14.2 and 15.5 MHz are 9.2% apart"},
+        {"--bands 14.2,14.2", 1, "are 0.0% apart"},
+        {"--bands 14.2,abc", 1, "Band \"abc\": \"abc\" is not a frequency"},
+        {"--bands 14.2,,21.2", 1, "Band \"\": "},
+        {"--bands 14.2,0", 1, "Band \"0\": No centre frequency above 0 MHz"},
+        {"--bands 14.2,21.2 --freq 14.2", 2, "--bands replaces --freq"},
+        {"--bands 14.2,21.2 --elements 4", 2, "--bands replaces --elements"},
+        {"--bands 14.2,21.2 --type double", 2, "--bands replaces --type"},
+        {"--bands 14.2,21.2 --unused-feeds shorted", 2, "--unused-feeds must be closed or open, not shorted"},
+        {"--freq 14.2", 2, "--unused-feeds is for a quad of several bands"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const CliRun run = runCli(c.arguments);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_NE(run.said.find(c.said), std::string::npos) << run.said;
+    }
+}
+
+}  // namespace
+}  // namespace loopbeam::cli
