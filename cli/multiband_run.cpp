@@ -73,6 +73,82 @@ std::string spacingLines(const nec::MultibandDesign& design, const nec::Spider& 
     return out;
 }
 
+std::vector<nec::NecModel> bandModels(MultibandRun& run, const nec::Spider& spider) {
+    std::vector<nec::NecModel> models;
+    for (std::size_t band = 0; band < run.design->bands.size(); ++band) {
+        auto model = nec::bandModel(*run.design, spider, run.options, band);
+        if (!model) {
+            run.failure = StepFailure{"nec", model.error().message};
+            return {};
+        }
+        models.push_back(std::move(*model));
+    }
+    return models;
+}
+
+// The tuned spider's check, band by band as the calculated one's.
+void tuneAndCheck(MultibandRun& run, nec::SweepMethod method) {
+    auto tuned = nec::tuneSpiderResonance(*run.design, *run.spider, run.options, {});
+    if (!tuned) {
+        run.failure = StepFailure{"tune", tuned.error().message};
+        return;
+    }
+    run.tuned = std::move(*tuned);
+    const std::vector<nec::NecModel> models = bandModels(run, run.tuned->spider);
+    if (models.empty()) return;
+    auto results = nec::checkBands(models, {}, method);
+    if (!results)
+        run.failure = StepFailure{"tune", results.error().message};
+    else
+        run.tunedResults = std::move(*results);
+}
+
+double changePercent(const nec::Spider& calculated, const nec::Spider& tuned, std::size_t loop) {
+    return (tuned.loops[loop].perimeterMetres - calculated.loops[loop].perimeterMetres) /
+           calculated.loops[loop].perimeterMetres * 100;
+}
+
+std::size_t drivenIndex(const nec::Spider& spider, std::size_t band) {
+    for (std::size_t i = 0; i < spider.loops.size(); ++i)
+        if (spider.loops[i].band == band && spider.loops[i].driven) return i;
+    return 0;
+}
+
+std::string tunedBandJson(const MultibandRun& run, std::size_t band, const NecCheckRun& check) {
+    if (!run.tuned || band >= run.tunedResults.size()) return "null";
+    const std::size_t loop = drivenIndex(run.tuned->spider, band);
+    const nec::SpiderLoop& driven = run.tuned->spider.loops[loop];
+    return "{\"perimeter_m\": " + jsonNumber(driven.perimeterMetres) +
+           ", \"position_m\": " + jsonNumber(driven.positionMetres) +
+           ", \"change_percent\": " + jsonNumber(changePercent(*run.spider, run.tuned->spider, loop)) +
+           ", \"nec\": " + necJson(run.tunedResults[band], check) + "}";
+}
+
+std::string tunedReport(const MultibandRun& run) {
+    const nec::MultibandDesign& design = *run.design;
+    const nec::SpiderTuned& tuned = *run.tuned;
+    std::string out = nec::printfText(
+        "\nTuned to resonance with every loop present: %d rounds of the bands (%d nec2c solves), the last moving "
+        "no driven loop by more than %g%%; each driven loop's corners stay on the arms:\n",
+        tuned.rounds, tuned.solves, nec::kSettledMove * 100);
+    std::vector<std::vector<std::string>> rows{{"Band", "Driven loop", "Change", "From the hub"}};
+    for (std::size_t band = 0; band < design.bands.size(); ++band) {
+        const std::size_t loop = drivenIndex(tuned.spider, band);
+        rows.push_back({nec::printfText("%g MHz", design.bands[band].mhz),
+                        nec::printfText("%.3f m", tuned.spider.loops[loop].perimeterMetres),
+                        nec::printfText("%+.2f%%", changePercent(*run.spider, tuned.spider, loop)),
+                        nec::printfText("%+.3f m", tuned.spider.loops[loop].positionMetres)});
+    }
+    out += nec::alignedTable(rows);
+    for (std::size_t band = 0; band < run.tunedResults.size(); ++band) {
+        const double mhz = design.bands[band].mhz;
+        out += nec::printfText("\n%g MHz tuned:\n", mhz) +
+               summaryText(run.tunedResults[band], summaryDesign(design, band)) +
+               nec::recommendationText(nec::adviseFeed(run.tunedResults[band], mhz, std::nullopt), mhz) + "\n";
+    }
+    return out;
+}
+
 }  // namespace
 
 MultibandRun runMultiband(const Options& options) {
@@ -93,25 +169,20 @@ MultibandRun runMultiband(const Options& options) {
         return run;
     }
     run.spider = std::move(*spider);
-    for (std::size_t band = 0; band < run.design->bands.size(); ++band) {
-        auto model = nec::bandModel(*run.design, *run.spider, run.options, band);
-        if (!model) {
-            run.failure = StepFailure{"nec", model.error().message};
-            return run;
-        }
-        run.models.push_back(std::move(*model));
-    }
-    if (!options.runsCheck()) return run;
+    run.models = bandModels(run, *run.spider);
+    if (run.models.empty() || !options.runsCheck()) return run;
     const nec::SweepMethod method = sweepMethodOf(options.sweep);
     if (nec::needsConfirmation(run.models.front()) && !options.allowLarge) {
         run.failure = StepFailure{"nec", tooLarge(run.models.front(), method)};
         return run;
     }
     auto results = nec::checkBands(run.models, {}, method);
-    if (!results)
+    if (!results) {
         run.failure = StepFailure{"nec", results.error().message};
-    else
-        run.results = std::move(*results);
+        return run;
+    }
+    run.results = std::move(*results);
+    if (options.tune) tuneAndCheck(run, method);
     return run;
 }
 
@@ -135,7 +206,7 @@ std::string multibandReport(const MultibandRun& run) {
                nec::recommendationText(nec::adviseFeed(result, mhz, std::nullopt), mhz) + "\n\n" +
                nec::sweepTable(result, run.options.boomHeightMetres.has_value());
     }
-    return out;
+    return run.tuned ? out + tunedReport(run) : out;
 }
 
 std::string multibandJson(const MultibandRun& run) {
@@ -152,13 +223,18 @@ std::string multibandJson(const MultibandRun& run) {
             bands +=
                 (bands.empty() ? "" : ", ") +
                 ("{\"mhz\": " + jsonNumber(rule.mhz) + ", \"spacing_rule_m\": " + jsonNumber(ruleSpacingMetres(rule)) +
-                 ", \"spacing_m\": " + jsonNumber(nec::spiderSpacingMetres(*run.spider, band)) + ", \"nec\": " +
-                 (band < run.results.size() ? necJson(run.results[band], check) : "null") + ", \"tuned\": null}");
+                 ", \"spacing_m\": " + jsonNumber(nec::spiderSpacingMetres(*run.spider, band)) +
+                 ", \"nec\": " + (band < run.results.size() ? necJson(run.results[band], check) : "null") +
+                 ", \"tuned\": " + tunedBandJson(run, band, check) + "}");
         }
         member("bands", "[" + bands + "]");
         member("loops", loopsJson(*run.design, *run.spider));
         member("geometry", geometryJson(*run.spider));
         member("model", modelJson(run.options));
+        if (run.tuned)
+            member("tuning", nec::printfText("{\"goal\": \"resonance\", \"rounds\": %d, \"solves\": %d, \"loops\": ",
+                                             run.tuned->rounds, run.tuned->solves) +
+                                 loopsJson(*run.design, run.tuned->spider) + "}");
     }
     if (run.failure)
         member("error", "{\"step\": " + jsonString(run.failure->step) +

@@ -12,6 +12,7 @@
 #include "nec/model/nec_model.h"
 #include "nec/multiband/band_design.h"
 #include "nec/multiband/spider.h"
+#include "nec/multiband/spider_tuning.h"
 
 namespace loopbeam::cli {
 
@@ -21,17 +22,22 @@ struct MultibandRun {
     std::optional<nec::Spider> spider;
     std::vector<nec::NecModel> models;      // a band each, its own driven loop fed
     std::vector<nec::CheckResult> results;  // a band each, once checked
-    std::optional<StepFailure> failure;     // step "bands" or "nec"
+    std::optional<nec::SpiderTuned> tuned;  // with --tune resonance
+    std::vector<nec::CheckResult> tunedResults;
+    std::optional<StepFailure> failure;  // step "bands", "nec" or "tune"
 };
 
-// The design and its models; with --simulate the check of every band.
+// The design and its models; with --simulate the check of every band; with
+// --tune resonance the spider tuned and every band checked again.
 MultibandRun runMultiband(const Options& options);
 
 // The loops and where they stand, then each band's summary, feed and sweep.
 std::string multibandReport(const MultibandRun& run);
 
 // {"bands": [{"mhz", "spacing_rule_m", "spacing_m", "nec", "tuned"}], "loops": [{"band_mhz", "element",
-//  "perimeter_m", "position_m", "segments_per_side", "fed"}], "geometry": {...}, "model": {...}, "error"}
+//  "perimeter_m", "position_m", "segments_per_side", "fed"}], "geometry": {...}, "model": {...},
+//  "tuning": {"goal", "rounds", "solves", "loops": [...]}, "error"}; a band's "tuned": {"perimeter_m",
+//  "position_m", "change_percent", "nec"} once tuned
 std::string multibandJson(const MultibandRun& run);
 
 }  // namespace loopbeam::cli

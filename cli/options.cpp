@@ -13,6 +13,7 @@
 #include "design/cables.h"
 #include "nec/choice_table.h"
 #include "nec/model/nec_model.h"
+#include "nec/multiband/spider_tuning.h"
 #include "nec/printf_text.h"
 
 namespace loopbeam::cli {
@@ -153,8 +154,10 @@ std::optional<std::string> severalBandsFault(const std::set<std::string_view>& g
         if (given.count(name))
             return "--bands replaces " + str(name) +
                    ": each band is a two-element quad of the STANDARD HIGH GAIN rule for that band";
-    for (const std::string_view name : {"--coax", "--touchstone", "--nec-deck", "--tune"})
+    for (const std::string_view name : {"--coax", "--touchstone", "--nec-deck"})
         if (given.count(name)) return str(name) + " is not offered with --bands yet";
+    if (options.tune && *options.tune != nec::TuneGoal::Resonance)
+        return str("--bands is tuned to resonance alone yet: --tune resonance");
     if (options.metric) return str("--bands reports in metres already: leave out --metric");
     return std::nullopt;
 }
@@ -234,7 +237,12 @@ std::string usage() {
                                      nec::kMinBands, nec::kMaxBands, nec::kMinBandSeparation * 100)) +
            described("--unused-feeds F",
                      "the driven loops of the bands not fed: closed (default) or open, 1 Mohm across their feeds; "
-                     "each band has its own feed line, a common feed is not offered");
+                     "each band has its own feed line, a common feed is not offered") +
+           described("--tune resonance",
+                     nec::printfText("with --bands: each band's driven loop to X = 0 at its centre with every loop "
+                                     "present, band after band, in rounds until no loop moves by more than %g%% "
+                                     "(at most %d rounds); its corners stay on the arms",
+                                     nec::kSettledMove * 100, nec::kMostRounds));
 }
 
 std::string versionText() { return "loopbeam-cli " LOOPBEAM_VERSION "\n"; }

@@ -42,49 +42,84 @@ double numberAfter(const std::string& text, const std::string& key, std::size_t 
 }
 
 // Square loops across the boom at their positions, fed at the bottom centre
-// of the band's driven loop, copper, free space, one frequency.
-std::string handDeck(const std::vector<JsonLoop>& loops, double radius, double bandMHz, const std::string& mhzText) {
-    std::string deck = "CM several bands on one spider, written by hand\nCE\n";
+// of the band's driven loop, copper, free space; the other driven loops'
+// feeds open (1 Mohm) or closed.
+std::string handDeck(const std::vector<JsonLoop>& loops, double radius, double bandMHz,
+                     const std::vector<std::string>& mhzTexts, bool open = false) {
+    std::string deck = "CM several bands on one spider, written by hand\nCE\n", loads;
     int tag = 0, fedTag = 0, fedSegment = 0;
     char card[200];
     for (const JsonLoop& l : loops) {
         const double h = l.perimeter / 8, x = l.position;
         const double corners[5][2] = {{-h, -h}, {h, -h}, {h, h}, {-h, h}, {-h, -h}};
-        if (l.driven && l.bandMHz == bandMHz) fedTag = tag + 1, fedSegment = (l.segments + 1) / 2;
+        const int centre = (l.segments + 1) / 2;
+        if (l.driven && l.bandMHz == bandMHz) fedTag = tag + 1, fedSegment = centre;
+        if (l.driven && l.bandMHz != bandMHz && open)
+            loads += "LD 0 " + std::to_string(tag + 1) + " " + std::to_string(centre) + " " + std::to_string(centre) +
+                     " 1E6 0 0\n";
         for (int side = 0; side < 4; ++side) {
             std::snprintf(card, sizeof card, "GW %d %d %.9g %.9g %.9g %.9g %.9g %.9g %.9g\n", ++tag, l.segments, x,
                           corners[side][0], corners[side][1], x, corners[side + 1][0], corners[side + 1][1], radius);
             deck += card;
         }
     }
-    std::snprintf(card, sizeof card, "GE 0\nLD 5 0 0 0 5.8E7\nEX 0 %d %d 0 1 0\n", fedTag, fedSegment);
-    return deck + card + "FR 0 1 0 0 " + mhzText + " 0\nRP 0 1 1 1000 90 0 0 0\nEN\n";
+    std::snprintf(card, sizeof card, "EX 0 %d %d 0 1 0\n", fedTag, fedSegment);
+    deck += "GE 0\nLD 5 0 0 0 5.8E7\n" + loads + card;
+    for (const std::string& mhz : mhzTexts) deck += "FR 0 1 0 0 " + mhz + " 0\nRP 0 1 1 1000 90 0 0 0\n";
+    return deck + "EN\n";
 }
 
 TEST(CommandLineCheck, EachBandsFeedAgreesWithADeckWrittenByHandFromTheLoops) {
-    const CliRun run = runCli("--bands 14.2,18.1,21.2 --awg 14 --simulate --json");
+    for (const std::string unused : {"closed", "open"}) {
+        SCOPED_TRACE(unused);
+        const CliRun run = runCli("--bands 14.2,18.1,21.2 --awg 14 --simulate --json --unused-feeds " + unused);
+        ASSERT_EQ(run.status, 0) << run.said;
+        const std::vector<JsonLoop> loops = loopsOf(run.out);
+        ASSERT_EQ(loops.size(), 6u);
+        const double radius = numberAfter(run.out, "\"wire_radius_m\": ");
+        EXPECT_NE(run.out.find("\"unused_feeds\": \"" + unused + "\""), std::string::npos);
+        const std::regex bandEntry(R"re(\{"mhz": ([^,]+), "spacing_rule_m")re");
+        int bands = 0;
+        for (std::sregex_iterator i(run.out.begin(), run.out.end(), bandEntry), end; i != end; ++i, ++bands) {
+            const std::string mhzText = (*i)[1];
+            SCOPED_TRACE(mhzText);
+            const std::size_t point =
+                run.out.find("{\"mhz\": " + mhzText + ", \"r_ohm\"", static_cast<std::size_t>(i->position()));
+            ASSERT_NE(point, std::string::npos);
+            const double r = numberAfter(run.out, "\"r_ohm\": ", point);
+            const double x = numberAfter(run.out, "\"x_ohm\": ", point);
+            const std::string deck = handDeck(loops, radius, std::stod(mhzText), {mhzText}, unused == "open");
+            const auto output = nec::runNec2c({{deck, 1, 60}}, {});
+            ASSERT_TRUE(output) << output.error().message;
+            const std::vector<nec::Figures> reference = nec::referenceFigures(output->front());
+            ASSERT_EQ(reference.size(), 1u);
+            EXPECT_NEAR(r, reference[0].r, 0.001 * std::abs(reference[0].r));
+            EXPECT_NEAR(x, reference[0].x, 0.001 * std::hypot(reference[0].r, reference[0].x));
+        }
+        EXPECT_EQ(bands, 3);
+    }
+}
+
+TEST(CommandLineCheck, AfterResonanceTuningEachDrivenLoopResonatesInADeckWrittenByHand) {
+    const CliRun run = runCli("--bands 14.2,21.2 --awg 14 --tune resonance --json");
     ASSERT_EQ(run.status, 0) << run.said;
-    const std::vector<JsonLoop> loops = loopsOf(run.out);
-    ASSERT_EQ(loops.size(), 6u);
+    const std::size_t tuning = run.out.find("\"tuning\": ");
+    ASSERT_NE(tuning, std::string::npos);
+    const std::vector<JsonLoop> loops = loopsOf(run.out.substr(tuning));
+    ASSERT_EQ(loops.size(), 4u);
+    EXPECT_GE(numberAfter(run.out, "\"rounds\": ", tuning), 2);
     const double radius = numberAfter(run.out, "\"wire_radius_m\": ");
-    EXPECT_NE(run.out.find("\"unused_feeds\": \"closed\""), std::string::npos);
-    const std::regex bandEntry(R"re(\{"mhz": ([^,]+), "spacing_rule_m")re");
-    int bands = 0;
-    for (std::sregex_iterator i(run.out.begin(), run.out.end(), bandEntry), end; i != end; ++i, ++bands) {
-        const std::string mhzText = (*i)[1];
-        SCOPED_TRACE(mhzText);
-        const std::size_t from = static_cast<std::size_t>(i->position());
-        const std::size_t point = run.out.find("{\"mhz\": " + mhzText + ", \"r_ohm\"", from);
-        ASSERT_NE(point, std::string::npos);
-        const double r = numberAfter(run.out, "\"r_ohm\": ", point), x = numberAfter(run.out, "\"x_ohm\": ", point);
-        const auto output = nec::runNec2c({{handDeck(loops, radius, std::stod(mhzText), mhzText), 1, 60}}, {});
+    for (const double mhz : {loops[0].bandMHz, loops[2].bandMHz}) {
+        SCOPED_TRACE(mhz);
+        // X rises through zero within 0.3% either side of the band's centre.
+        const std::vector<std::string> edges{std::to_string(mhz * 0.997), std::to_string(mhz * 1.003)};
+        const auto output = nec::runNec2c({{handDeck(loops, radius, mhz, edges), 2, 60}}, {});
         ASSERT_TRUE(output) << output.error().message;
         const std::vector<nec::Figures> reference = nec::referenceFigures(output->front());
-        ASSERT_EQ(reference.size(), 1u);
-        EXPECT_NEAR(r, reference[0].r, 0.001 * std::abs(reference[0].r));
-        EXPECT_NEAR(x, reference[0].x, 0.001 * std::hypot(reference[0].r, reference[0].x));
+        ASSERT_EQ(reference.size(), 2u);
+        EXPECT_LT(reference[0].x, 0);
+        EXPECT_GT(reference[1].x, 0);
     }
-    EXPECT_EQ(bands, 3);
 }
 
 TEST(CommandLine, BandListsThatCannotShareASpiderAreRefused) {
@@ -106,7 +141,8 @@ TEST(CommandLine, BandListsThatCannotShareASpiderAreRefused) {
         {"--bands 14.2,21.2 --elements 4", 2, "--bands replaces --elements"},
         {"--bands 14.2,21.2 --type double", 2, "--bands replaces --type"},
         {"--bands 14.2,21.2 --unused-feeds shorted", 2, "--unused-feeds must be closed or open, not shorted"},
-        {"--freq 14.2", 2, "--unused-feeds is for a quad of several bands"},
+        {"--freq 14.2 --unused-feeds open", 2, "--unused-feeds is for a quad of several bands"},
+        {"--bands 14.2,21.2 --tune front-to-back", 2, "--bands is tuned to resonance alone yet"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments);

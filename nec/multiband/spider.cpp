@@ -22,6 +22,14 @@ void moveAlongBoom(LoopWires& loop, double x) {
     for (Wire& w : loop.wires) w.from.x = w.to.x = x;
 }
 
+double armCotangent(const Spider& spider) { return 1 / std::tan(spider.armAngleDegrees * std::numbers::pi / 180); }
+
+// Reflectors behind the hub, driven loops in front.
+void placeOnArms(SpiderLoop& loop, double radius, double cotangent) {
+    loop.positionMetres = (loop.driven ? 1 : -1) * radius * cotangent;
+    moveAlongBoom(loop.wires, loop.positionMetres);
+}
+
 const SpiderLoop& loopOf(const Spider& spider, std::size_t band, bool driven) {
     return *std::find_if(spider.loops.begin(), spider.loops.end(),
                          [&](const SpiderLoop& l) { return l.band == band && l.driven == driven; });
@@ -38,7 +46,7 @@ Outcome<Spider> buildSpider(const MultibandDesign& design, const CheckOptions& o
     const BandRule& highest = design.bands.back();
     spider.segmentedForMHz =
         planSweep(highest.mhz, highest.estimatedLowMHz, highest.estimatedHighMHz, options.sweepPoints).top();
-    const double centreZ = options.boomHeightMetres.value_or(0);
+    const double centreZ = spider.centreZMetres = options.boomHeightMetres.value_or(0);
 
     double cotangentSum = 0;
     std::vector<double> radii;
@@ -60,12 +68,17 @@ Outcome<Spider> buildSpider(const MultibandDesign& design, const CheckOptions& o
     }
     const double cotangent = cotangentSum / static_cast<double>(design.bands.size());
     spider.armAngleDegrees = std::atan(1 / cotangent) * 180 / std::numbers::pi;
-    for (std::size_t i = 0; i < spider.loops.size(); ++i) {
-        SpiderLoop& loop = spider.loops[i];
-        loop.positionMetres = (loop.driven ? 1 : -1) * radii[i] * cotangent;
-        moveAlongBoom(loop.wires, loop.positionMetres);
-    }
+    for (std::size_t i = 0; i < spider.loops.size(); ++i) placeOnArms(spider.loops[i], radii[i], cotangent);
     return spider;
+}
+
+void resizeLoop(Spider& spider, std::size_t index, double perimeterMetres) {
+    SpiderLoop& loop = spider.loops.at(index);
+    loop.perimeterMetres = perimeterMetres;
+    // The last wire is always a side: a fed diamond's first is its feed wire.
+    loop.wires = layLoop(spider.shape, perimeterMetres, loop.wires.wires.back().segments, 0, spider.centreZMetres,
+                         spider.wireRadiusMetres, loop.driven);
+    placeOnArms(loop, cornerRadius(loop.wires, spider.centreZMetres), armCotangent(spider));
 }
 
 double spiderSpacingMetres(const Spider& spider, std::size_t band) {

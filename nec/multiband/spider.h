@@ -42,12 +42,17 @@ struct Spider {
     UnusedFeeds unusedFeeds = UnusedFeeds::Closed;
     double armAngleDegrees = 0;     // between each arm and the boom
     double segmentedForMHz = 0;     // every wire, for the top of the highest band's sweep
+    double centreZMetres = 0;       // the boom's height, 0 in free space
     std::vector<SpiderLoop> loops;  // band by band, its reflector then its driven loop
 };
 
 // The arm angle: the mean over the bands of each band's rule spacing over
 // the sum of its two loops' corner radii, as the angle's cotangent.
 Outcome<Spider> buildSpider(const MultibandDesign& design, const CheckOptions& options, UnusedFeeds unused);
+
+// The loop laid again at another perimeter with the same segments a side,
+// its corners still on the arms: its place along the boom follows its size.
+void resizeLoop(Spider& spider, std::size_t loop, double perimeterMetres);
 
 // A band's spacing on the spider, reflector to driven loop.
 double spiderSpacingMetres(const Spider& spider, std::size_t band);
