@@ -4,6 +4,7 @@
 
 #include "cli/nec_check.h"
 #include "cli/report.h"
+#include "design/messages.h"
 #include "nec/check/check.h"
 #include "nec/check/check_report.h"
 #include "nec/check/feed_advice.h"
@@ -103,6 +104,17 @@ void tuneAndCheck(MultibandRun& run, nec::SweepMethod method) {
         run.tunedResults = std::move(*results);
 }
 
+// The lock's command-line words name --freq; here the frequency came in --bands.
+std::string inBandsWords(const Refusal& refusal) {
+    std::string said = messages::forCommandLine(refusal);
+    for (const auto& [from, to] : {std::pair<std::string_view, std::string_view>{"--freq 14.2", "--bands 14.2,21.2"},
+                                   {"with --freq", "in --bands"},
+                                   {"no units, no commas", "no units, commas only between bands"}})
+        for (std::size_t at = 0; (at = said.find(from, at)) != std::string::npos; at += to.size())
+            said.replace(at, from.size(), to);
+    return said;
+}
+
 double changePercent(const nec::Spider& calculated, const nec::Spider& tuned, std::size_t loop) {
     return (tuned.loops[loop].perimeterMetres - calculated.loops[loop].perimeterMetres) /
            calculated.loops[loop].perimeterMetres * 100;
@@ -157,7 +169,7 @@ MultibandRun runMultiband(const Options& options) {
     run.options.boomHeightMetres = options.groundHeightMetres;
     applyModelChoices(options.model, run.options);
     applySweepChoices(options.sweep, run.options);
-    auto design = nec::designBands(options.bands, options.awg);
+    auto design = nec::designBands(options.bands, options.awg, inBandsWords);
     if (!design) {
         run.failure = StepFailure{"bands", design.error().message};
         return run;

@@ -6,7 +6,6 @@
 #include "design/design_types.h"
 #include "design/dimensions.h"
 #include "design/frequency_lock.h"
-#include "design/messages.h"
 #include "nec/printf_text.h"
 
 namespace loopbeam::nec {
@@ -15,10 +14,9 @@ namespace {
 // The rule whose spacing and loops each band takes: its director is left off.
 constexpr std::int16_t kRuleElements = 3;
 
-Outcome<BandRule> bandRule(const std::string& typed, std::int16_t gauge, DesignState& state) {
-    const auto said = [&](const Refusal& refusal) {
-        return refuse("Band \"" + typed + "\": " + messages::forCommandLine(refusal));
-    };
+Outcome<BandRule> bandRule(const std::string& typed, std::int16_t gauge, DesignState& state,
+                           const RefusalWords& words) {
+    const auto said = [&](const Refusal& refusal) { return refuse("Band \"" + typed + "\": " + words(refusal)); };
     if (auto locked = lockFrequency(state, typed); !locked) return said(locked.error());
     selectDesignType(state, DesignType::StandardHighGain, kRuleElements);
     if (auto calculated = calculateFeetInches(state, gauge, kRuleElements); !calculated)
@@ -31,7 +29,8 @@ Outcome<BandRule> bandRule(const std::string& typed, std::int16_t gauge, DesignS
 
 }  // namespace
 
-Outcome<MultibandDesign> designBands(const std::vector<std::string>& typed, std::int16_t gauge) {
+Outcome<MultibandDesign> designBands(const std::vector<std::string>& typed, std::int16_t gauge,
+                                     const RefusalWords& words) {
     if (typed.size() < kMinBands || typed.size() > kMaxBands)
         return refuse(
             printfText("A quad for several bands takes %zu to %zu bands, not %zu. Give their centre "
@@ -41,7 +40,7 @@ Outcome<MultibandDesign> designBands(const std::vector<std::string>& typed, std:
     design.gauge = gauge;
     for (const std::string& text : typed) {
         DesignState state;
-        auto band = bandRule(text, gauge, state);
+        auto band = bandRule(text, gauge, state, words);
         if (!band) return Refused{band.error()};
         design.wireDiameterInches = state.wireDia;
         design.bands.push_back(std::move(*band));

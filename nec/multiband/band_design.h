@@ -4,9 +4,11 @@
 // that band alone (STANDARD HIGH GAIN at 3 elements, without its director).
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "design/refusal.h"
 #include "nec/outcome.h"
 
 namespace loopbeam::nec {
@@ -29,9 +31,13 @@ struct MultibandDesign {
     double wireDiameterInches = 0;
 };
 
+// A refusal of the lock or the calculation in the words of the front end.
+using RefusalWords = std::function<std::string(const Refusal&)>;
+
 // Each text locked as the main window's frequency box locks it; refuses fewer
 // than kMinBands or more than kMaxBands, a text the lock refuses, a frequency
 // not above 0 and two bands closer than kMinBandSeparation.
-Outcome<MultibandDesign> designBands(const std::vector<std::string>& typed, std::int16_t gauge);
+Outcome<MultibandDesign> designBands(const std::vector<std::string>& typed, std::int16_t gauge,
+                                     const RefusalWords& words);
 
 }  // namespace loopbeam::nec
