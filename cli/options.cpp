@@ -191,7 +191,7 @@ std::string usage() {
            "       loopbeam-cli --bands F1,F2,... [--awg N] [--unused-feeds " +
            nec::wordsOf(nec::kUnusedFeeds) +
            "] [--json] [--simulate]\n"
-           "                    [the check's options above but --touchstone, --nec-deck and --tune]\n"
+           "                    [--tune resonance] [the check's options above but --touchstone and --nec-deck]\n"
            "\n"
            "  --freq TEXT      centre frequency in MHz, locked as typed (at most " +
            number(kFrequencyBoxMaxLength) +
