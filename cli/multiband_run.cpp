@@ -120,15 +120,9 @@ double changePercent(const nec::Spider& calculated, const nec::Spider& tuned, st
            calculated.loops[loop].perimeterMetres * 100;
 }
 
-std::size_t drivenIndex(const nec::Spider& spider, std::size_t band) {
-    for (std::size_t i = 0; i < spider.loops.size(); ++i)
-        if (spider.loops[i].band == band && spider.loops[i].driven) return i;
-    return 0;
-}
-
 std::string tunedBandJson(const MultibandRun& run, std::size_t band, const NecCheckRun& check) {
     if (!run.tuned || band >= run.tunedResults.size()) return "null";
-    const std::size_t loop = drivenIndex(run.tuned->spider, band);
+    const std::size_t loop = nec::loopIndex(run.tuned->spider, band, true);
     const nec::SpiderLoop& driven = run.tuned->spider.loops[loop];
     return "{\"perimeter_m\": " + jsonNumber(driven.perimeterMetres) +
            ", \"position_m\": " + jsonNumber(driven.positionMetres) +
@@ -145,7 +139,7 @@ std::string tunedReport(const MultibandRun& run) {
         tuned.rounds, tuned.solves, nec::kSettledMove * 100);
     std::vector<std::vector<std::string>> rows{{"Band", "Driven loop", "Change", "From the hub"}};
     for (std::size_t band = 0; band < design.bands.size(); ++band) {
-        const std::size_t loop = drivenIndex(tuned.spider, band);
+        const std::size_t loop = nec::loopIndex(tuned.spider, band, true);
         rows.push_back({nec::printfText("%g MHz", design.bands[band].mhz),
                         nec::printfText("%.3f m", tuned.spider.loops[loop].perimeterMetres),
                         nec::printfText("%+.2f%%", changePercent(*run.spider, tuned.spider, loop)),

@@ -30,11 +30,6 @@ void placeOnArms(SpiderLoop& loop, double radius, double cotangent) {
     moveAlongBoom(loop.wires, loop.positionMetres);
 }
 
-const SpiderLoop& loopOf(const Spider& spider, std::size_t band, bool driven) {
-    return *std::find_if(spider.loops.begin(), spider.loops.end(),
-                         [&](const SpiderLoop& l) { return l.band == band && l.driven == driven; });
-}
-
 }  // namespace
 
 Outcome<Spider> buildSpider(const MultibandDesign& design, const CheckOptions& options, UnusedFeeds unused) {
@@ -81,8 +76,15 @@ void resizeLoop(Spider& spider, std::size_t index, double perimeterMetres) {
     placeOnArms(loop, cornerRadius(loop.wires, spider.centreZMetres), armCotangent(spider));
 }
 
+std::size_t loopIndex(const Spider& spider, std::size_t band, bool driven) {
+    const auto at = std::find_if(spider.loops.begin(), spider.loops.end(),
+                                 [&](const SpiderLoop& l) { return l.band == band && l.driven == driven; });
+    return static_cast<std::size_t>(at - spider.loops.begin());
+}
+
 double spiderSpacingMetres(const Spider& spider, std::size_t band) {
-    return loopOf(spider, band, true).positionMetres - loopOf(spider, band, false).positionMetres;
+    return spider.loops.at(loopIndex(spider, band, true)).positionMetres -
+           spider.loops.at(loopIndex(spider, band, false)).positionMetres;
 }
 
 }  // namespace loopbeam::nec

@@ -54,6 +54,9 @@ Outcome<Spider> buildSpider(const MultibandDesign& design, const CheckOptions& o
 // its corners still on the arms: its place along the boom follows its size.
 void resizeLoop(Spider& spider, std::size_t loop, double perimeterMetres);
 
+// Where a band's reflector or driven loop stands in the spider's loops.
+std::size_t loopIndex(const Spider& spider, std::size_t band, bool driven);
+
 // A band's spacing on the spider, reflector to driven loop.
 double spiderSpacingMetres(const Spider& spider, std::size_t band);
 

@@ -18,12 +18,6 @@ struct Point {
     double perimeter, reactance;
 };
 
-std::size_t drivenLoopOf(const Spider& spider, std::size_t band) {
-    const auto at = std::find_if(spider.loops.begin(), spider.loops.end(),
-                                 [&](const SpiderLoop& l) { return l.band == band && l.driven; });
-    return static_cast<std::size_t>(at - spider.loops.begin());
-}
-
 class BandSearch {
 public:
     BandSearch(const MultibandDesign& design, const CheckOptions& options, const RunControl& control, std::size_t band,
@@ -35,7 +29,7 @@ public:
         std::vector<NecModel> models;
         for (const double perimeter : perimeters) {
             Spider resized = spider;
-            resizeLoop(resized, drivenLoopOf(spider, band_), perimeter);
+            resizeLoop(resized, loopIndex(spider, band_, true), perimeter);
             auto model = bandModel(design_, resized, options_, band_);
             if (!model) return Refused{model.error()};
             models.push_back(std::move(*model));
@@ -52,7 +46,7 @@ public:
 
     // Secant steps from a pair either side of the present length.
     Outcome<double> resonantPerimeter(const Spider& spider, double calculated) {
-        const double now = spider.loops[drivenLoopOf(spider, band_)].perimeterMetres;
+        const double now = spider.loops[loopIndex(spider, band_, true)].perimeterMetres;
         const double lowest = calculated * kSpiderDrivenLowest, highest = calculated * kSpiderDrivenHighest;
         const std::vector<double> first{now * (1 - kFirstStep), now * (1 + kFirstStep)};
         auto x = reactances(spider, first);
@@ -98,7 +92,7 @@ Outcome<SpiderTuned> tuneSpiderResonance(const MultibandDesign& design, const Sp
         ++tuned.rounds;
         moved = 0;
         for (std::size_t band = 0; band < design.bands.size(); ++band) {
-            const std::size_t loop = drivenLoopOf(tuned.spider, band);
+            const std::size_t loop = loopIndex(tuned.spider, band, true);
             const double before = tuned.spider.loops[loop].perimeterMetres;
             auto perimeter = BandSearch(design, options, control, band, tuned.solves)
                                  .resonantPerimeter(tuned.spider, spider.loops[loop].perimeterMetres);
