@@ -136,7 +136,7 @@ std::string tunedReport(const MultibandRun& run) {
     std::string out = nec::printfText(
         "\nTuned to resonance with every loop present: %d rounds of the bands (%d nec2c solves), the last moving "
         "no driven loop by more than %g%%; each driven loop's corners stay on the arms:\n",
-        tuned.rounds, tuned.solves, nec::kSettledMove * 100);
+        tuned.rounds, tuned.solves, nec::kSettledFraction * 100);
     std::vector<std::vector<std::string>> rows{{"Band", "Driven loop", "Change", "From the hub"}};
     for (std::size_t band = 0; band < design.bands.size(); ++band) {
         const std::size_t loop = nec::loopIndex(tuned.spider, band, true);

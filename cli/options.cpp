@@ -242,7 +242,7 @@ std::string usage() {
                      nec::printfText("with --bands: each band's driven loop to X = 0 at its centre with every loop "
                                      "present, band after band, in rounds until no loop moves by more than %g%% "
                                      "(at most %d rounds); its corners stay on the arms",
-                                     nec::kSettledMove * 100, nec::kMostRounds));
+                                     nec::kSettledFraction * 100, nec::kMostRounds));
 }
 
 std::string versionText() { return "loopbeam-cli " LOOPBEAM_VERSION "\n"; }

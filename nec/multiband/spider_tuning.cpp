@@ -47,7 +47,7 @@ public:
     // Secant steps from a pair either side of the present length.
     Outcome<double> resonantPerimeter(const Spider& spider, double calculated) {
         const double now = spider.loops[loopIndex(spider, band_, true)].perimeterMetres;
-        const double lowest = calculated * kSpiderDrivenLowest, highest = calculated * kSpiderDrivenHighest;
+        const double lowest = calculated * kDrivenLowest, highest = calculated * kDrivenHighest;
         const std::vector<double> first{now * (1 - kFirstStep), now * (1 + kFirstStep)};
         auto x = reactances(spider, first);
         if (!x) return Refused{x.error()};
@@ -60,13 +60,13 @@ public:
             auto solved = reactances(spider, {next});
             if (!solved) return Refused{solved.error()};
             const Point p{next, solved->front()};
-            if (std::abs(p.reactance) <= kSpiderResonantOhms) return p.perimeter;
+            if (std::abs(p.reactance) <= kResonantOhms) return p.perimeter;
             (std::abs(a.reactance) > std::abs(b.reactance) ? a : b) = p;
         }
         return refuse(
             printfText("The %g MHz driven loop found no resonance at its centre between %.3g and %.3g "
                        "of its calculated length, with every loop present.",
-                       design_.bands[band_].mhz, kSpiderDrivenLowest, kSpiderDrivenHighest));
+                       design_.bands[band_].mhz, kDrivenLowest, kDrivenHighest));
     }
 
 private:
@@ -83,12 +83,12 @@ Outcome<SpiderTuned> tuneSpiderResonance(const MultibandDesign& design, const Sp
                                          const CheckOptions& options, const RunControl& control) {
     SpiderTuned tuned{spider, 0, 0};
     double moved = INFINITY;
-    while (moved > kSettledMove) {
+    while (moved > kSettledFraction) {
         if (tuned.rounds == kMostRounds)
             return refuse(
                 printfText("The bands' driven loops had not settled after %d rounds: the last moved a "
                            "loop by %.3g%%, more than %g%%.",
-                           kMostRounds, moved * 100, kSettledMove * 100));
+                           kMostRounds, moved * 100, kSettledFraction * 100));
         ++tuned.rounds;
         moved = 0;
         for (std::size_t band = 0; band < design.bands.size(); ++band) {

@@ -1,7 +1,7 @@
 #pragma once
 // The spider tuned to resonance band by band: each band's driven loop to
 // X = 0 at its centre with every loop present, the bands taken in turn, and
-// the rounds repeated until no driven loop moves by more than kSettledMove.
+// the rounds repeated until no driven loop moves by more than kSettledFraction.
 // A loop's corners stay on the arms, so its place follows its length.
 
 #include <vector>
@@ -9,15 +9,15 @@
 #include "nec/engine/run_control.h"
 #include "nec/multiband/spider.h"
 #include "nec/outcome.h"
+#include "nec/tuning/driven_resonance.h"
+#include "nec/tuning/reflector_search.h"
 
 namespace loopbeam::nec {
 
-inline constexpr double kSettledMove = 0.0005;  // of the loop's length
+// A round settles as a single band's tuning does (kSettledFraction); each
+// driven loop keeps within kDrivenLowest to kDrivenHighest of its calculated
+// length and counts as resonant within kResonantOhms, as a single band's does.
 inline constexpr int kMostRounds = 8;
-// Each band's driven loop stays within this range of its calculated length.
-inline constexpr double kSpiderDrivenLowest = 0.9, kSpiderDrivenHighest = 1.1;
-// |X| at the band's centre that counts as resonant.
-inline constexpr double kSpiderResonantOhms = 0.5;
 
 struct SpiderTuned {
     Spider spider;
