@@ -1,5 +1,6 @@
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "cli/report.h"
 #include "common/utf8.h"
@@ -35,6 +36,12 @@ std::string jsonString(std::string_view text) {
 std::string jsonNumber(double value) {
     if (!std::isfinite(value)) return "null";
     return nec::shortestText(value);
+}
+
+std::string numbersJson(const std::vector<double>& values) {
+    std::string out;
+    for (const double value : values) out += (out.empty() ? "" : ", ") + jsonNumber(value);
+    return "[" + out + "]";
 }
 
 }  // namespace loopbeam::cli

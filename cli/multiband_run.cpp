@@ -87,6 +87,15 @@ std::vector<nec::NecModel> bandModels(MultibandRun& run, const nec::Spider& spid
     return models;
 }
 
+// Each band's feed advice at its own centre; a band has a feed line of its own, of no cable chosen.
+std::vector<nec::FeedAdvice> feedAdvice(const nec::MultibandDesign& design,
+                                        const std::vector<nec::CheckResult>& results) {
+    std::vector<nec::FeedAdvice> feeds;
+    for (std::size_t band = 0; band < results.size(); ++band)
+        feeds.push_back(nec::adviseFeed(results[band], design.bands[band].mhz, std::nullopt));
+    return feeds;
+}
+
 // The tuned spider's check, band by band as the calculated one's.
 void tuneAndCheck(MultibandRun& run, nec::SweepMethod method) {
     auto tuned = nec::tuneSpiderResonance(*run.design, *run.spider, run.options, {});
@@ -98,10 +107,12 @@ void tuneAndCheck(MultibandRun& run, nec::SweepMethod method) {
     const std::vector<nec::NecModel> models = bandModels(run, run.tuned->spider);
     if (models.empty()) return;
     auto results = nec::checkBands(models, {}, method);
-    if (!results)
+    if (!results) {
         run.failure = StepFailure{"tune", results.error().message};
-    else
-        run.tunedResults = std::move(*results);
+        return;
+    }
+    run.tunedResults = std::move(*results);
+    run.tunedFeeds = feedAdvice(*run.design, run.tunedResults);
 }
 
 // The lock's command-line words name --freq; here the frequency came in --bands.
@@ -127,7 +138,7 @@ std::string tunedBandJson(const MultibandRun& run, std::size_t band, const NecCh
     return "{\"perimeter_m\": " + jsonNumber(driven.perimeterMetres) +
            ", \"position_m\": " + jsonNumber(driven.positionMetres) +
            ", \"change_percent\": " + jsonNumber(changePercent(*run.spider, run.tuned->spider, loop)) +
-           ", \"nec\": " + necJson(run.tunedResults[band], check) + "}";
+           ", \"nec\": " + necJson(run.tunedResults[band], check, run.tunedFeeds[band]) + "}";
 }
 
 std::string tunedReport(const MultibandRun& run) {
@@ -149,8 +160,8 @@ std::string tunedReport(const MultibandRun& run) {
     for (std::size_t band = 0; band < run.tunedResults.size(); ++band) {
         const double mhz = design.bands[band].mhz;
         out += nec::printfText("\n%g MHz tuned:\n", mhz) +
-               summaryText(run.tunedResults[band], summaryDesign(design, band)) +
-               nec::recommendationText(nec::adviseFeed(run.tunedResults[band], mhz, std::nullopt), mhz) + "\n";
+               summaryText(run.tunedResults[band], summaryDesign(design, band), run.tunedFeeds[band]) +
+               nec::recommendationText(run.tunedFeeds[band], mhz) + "\n";
     }
     return out;
 }
@@ -188,6 +199,7 @@ MultibandRun runMultiband(const Options& options) {
         return run;
     }
     run.results = std::move(*results);
+    run.feeds = feedAdvice(*run.design, run.results);
     if (options.tune) tuneAndCheck(run, method);
     return run;
 }
@@ -208,8 +220,8 @@ std::string multibandReport(const MultibandRun& run) {
         const double mhz = design.bands[band].mhz;
         const nec::CheckResult& result = run.results[band];
         out += nec::printfText("\n%g MHz, fed on its own driven loop with every loop present:\n", mhz) +
-               summaryText(result, summaryDesign(design, band)) +
-               nec::recommendationText(nec::adviseFeed(result, mhz, std::nullopt), mhz) + "\n\n" +
+               summaryText(result, summaryDesign(design, band), run.feeds[band]) +
+               nec::recommendationText(run.feeds[band], mhz) + "\n\n" +
                nec::sweepTable(result, run.options.boomHeightMetres.has_value());
     }
     return run.tuned ? out + tunedReport(run) : out;
@@ -225,12 +237,13 @@ std::string multibandJson(const MultibandRun& run) {
         for (std::size_t band = 0; band < run.design->bands.size(); ++band) {
             NecCheckRun check;
             check.options = run.options;
+            check.design = summaryDesign(*run.design, band);
             const nec::BandRule& rule = run.design->bands[band];
             bands +=
                 (bands.empty() ? "" : ", ") +
                 ("{\"mhz\": " + jsonNumber(rule.mhz) + ", \"spacing_rule_m\": " + jsonNumber(ruleSpacingMetres(rule)) +
-                 ", \"spacing_m\": " + jsonNumber(nec::spiderSpacingMetres(*run.spider, band)) +
-                 ", \"nec\": " + (band < run.results.size() ? necJson(run.results[band], check) : "null") +
+                 ", \"spacing_m\": " + jsonNumber(nec::spiderSpacingMetres(*run.spider, band)) + ", \"nec\": " +
+                 (band < run.results.size() ? necJson(run.results[band], check, run.feeds[band]) : "null") +
                  ", \"tuned\": " + tunedBandJson(run, band, check) + "}");
         }
         member("bands", "[" + bands + "]");

@@ -9,6 +9,7 @@
 #include "cli/design_run.h"
 #include "cli/options.h"
 #include "nec/check/check_result.h"
+#include "nec/check/feed_advice.h"
 #include "nec/model/nec_model.h"
 #include "nec/multiband/band_design.h"
 #include "nec/multiband/spider.h"
@@ -22,8 +23,10 @@ struct MultibandRun {
     std::optional<nec::Spider> spider;
     std::vector<nec::NecModel> models;      // a band each, its own driven loop fed
     std::vector<nec::CheckResult> results;  // a band each, once checked
+    std::vector<nec::FeedAdvice> feeds;     // a band each, with its result
     std::optional<nec::SpiderTuned> tuned;  // with --tune resonance
     std::vector<nec::CheckResult> tunedResults;
+    std::vector<nec::FeedAdvice> tunedFeeds;
     std::optional<StepFailure> failure;  // step "bands", "nec" or "tune"
 };
 

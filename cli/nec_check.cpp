@@ -1,8 +1,12 @@
 #include "cli/nec_check.h"
 
 #include "cli/report.h"
+#include "design/cables.h"
 #include "nec/check/check.h"
 #include "nec/check/check_report.h"
+#include "nec/check/feed_advice.h"
+#include "nec/check/feed_report.h"
+#include "nec/check/verdict.h"
 #include "nec/choice_table.h"
 #include "nec/model/deck_writer.h"
 #include "nec/model/design_input.h"
@@ -37,13 +41,30 @@ std::string modelJson(const nec::CheckOptions& options) {
 
 namespace {
 
-std::string numbersJson(const std::vector<double>& values) {
-    std::string out;
-    for (const double value : values) out += (out.empty() ? "" : ", ") + jsonNumber(value);
-    return "[" + out + "]";
+std::string flag(bool value) { return value ? "true" : "false"; }
+
+// The band's worst figures, each with its frequency; the feed the SWR is taken through.
+std::string bandJson(const nec::CheckResult& result) {
+    const nec::BandFigures& b = result.band;
+    return "{\"low_mhz\": " + jsonNumber(b.band.lowMHz) + ", \"high_mhz\": " + jsonNumber(b.band.highMHz) +
+           ", \"min_gain_dbi\": " + jsonNumber(b.gainDbi.value) +
+           ", \"min_fb_db\": " + jsonNumber(b.frontToBackDb.value) +
+           ", \"min_fr_db\": " + jsonNumber(b.frontToRearDb.value) + ", \"max_swr\": " + jsonNumber(b.swr.value) +
+           ", \"feed\": " + jsonString(nec::rowOf(nec::kFeeds, result.bandFeed).word) +
+           ", \"min_gain_mhz\": " + jsonNumber(b.gainDbi.mhz) + ", \"min_fb_mhz\": " + jsonNumber(b.frontToBackDb.mhz) +
+           ", \"min_fr_mhz\": " + jsonNumber(b.frontToRearDb.mhz) + ", \"max_swr_mhz\": " + jsonNumber(b.swr.mhz) + "}";
 }
 
-std::string flag(bool value) { return value ? "true" : "false"; }
+std::string verdictJson(const nec::Verdict& verdict) {
+    const auto words = [](const std::vector<nec::Finding>& findings) {
+        std::string out;
+        for (const nec::Finding f : findings)
+            out += (out.empty() ? "" : ", ") + jsonString(nec::rowOf(nec::kFindings, f).word);
+        return "[" + out + "]";
+    };
+    return "{\"works\": " + flag(verdict.works) + ", \"problems\": " + words(verdict.problems) +
+           ", \"warnings\": " + words(verdict.warnings) + "}";
+}
 
 }  // namespace
 
@@ -54,6 +75,29 @@ std::string tooLarge(const nec::NecModel& model, nec::SweepMethod method) {
         "at most %zu. Add --allow-large to run it.",
         segments, nec::secondsPerFrequency(segments, model.boomHeightMetres.has_value()),
         nec::megabytesPerRun(segments), nec::mostSolves(model, method));
+}
+
+std::string feedJson(const nec::FeedAdvice& advice) {
+    std::string options;
+    for (std::size_t i = 0; i < nec::kFeeds.size(); ++i) {
+        const bool section = nec::kFeeds[i].cables > 0;
+        options +=
+            (options.empty() ? "" : ", ") +
+            ("{\"feed\": " + jsonString(nec::kFeeds[i].word) + ", \"swr\": " + jsonNumber(advice.swr[i]) +
+             ", \"length_m\": " + (section && advice.sectionMetres ? jsonNumber(*advice.sectionMetres) : "null") + "}");
+    }
+    const auto& span = advice.swrBelow2;
+    return "{\"r_ohm\": " + jsonNumber(advice.impedance.real()) +
+           ", \"x_ohm\": " + jsonNumber(advice.impedance.imag()) +
+           ", \"ideal_section_ohm\": " + jsonNumber(advice.idealSectionOhms) + ", \"options\": [" + options +
+           "], \"recommended\": " + jsonString(nec::rowOf(nec::kFeeds, advice.recommended).word) +
+           ", \"swr_below_2_mhz\": " +
+           (span ? "[" + jsonNumber(span->lowMHz) + ", " + jsonNumber(span->highMHz) + "]" : "null") + "}";
+}
+
+std::optional<float> velocityFactor(const Options& options) {
+    if (!options.coaxIndex) return std::nullopt;
+    return kCables[static_cast<std::size_t>(*options.coaxIndex)].velFactor;
 }
 
 NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) {
@@ -77,10 +121,11 @@ NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design) 
         return run;
     }
     auto result = nec::runCheck(*model, {}, sweepMethodOf(options.sweep));
-    if (!result)
+    if (!result) {
         run.failure = StepFailure{"nec", result.error().message};
-    else {
+    } else {
         if (options.necDeck) run.deck = nec::writePortableDeck(*model, result->summary.elevationDegrees);
+        run.feed = nec::adviseFeed(*result, run.design.lockedMHz, velocityFactor(options));
         run.result = std::move(*result);
     }
     run.model = std::move(*model);
@@ -92,15 +137,16 @@ std::string necReport(const NecCheckRun& run, const Options& options, const std:
     for (const std::string& note : run.notes) out += "Note: " + note + "\n";
     out += filesWritten;
     if (!run.result) return out;
-    out += "Checked with nec2c:\n" + summaryText(*run.result, run.design);
+    out += "Checked with nec2c:\n" + summaryText(*run.result, run.design, *run.feed);
+    out += nec::recommendationText(*run.feed, run.design.lockedMHz) + "\n";
     // --tune alone reports the tuned design's summary beside it, and no sweeps.
     if (options.tune && !options.simulate) return out;
     return out + "\n" + nec::sweepTable(*run.result, run.options.boomHeightMetres.has_value());
 }
 
-std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& design) {
+std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& design, const nec::FeedAdvice& feed) {
     std::size_t width = 0;
-    const auto lines = nec::summaryLines(result, design);
+    const auto lines = nec::summaryLines(result, design, feed);
     for (const nec::SummaryLine& line : lines) width = std::max(width, line.label.size());
     std::string out;
     for (const nec::SummaryLine& line : lines)
@@ -108,7 +154,7 @@ std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& d
     return out;
 }
 
-std::string necJson(const nec::CheckResult& result, const NecCheckRun& check) {
+std::string necJson(const nec::CheckResult& result, const NecCheckRun& check, const nec::FeedAdvice& feed) {
     std::string points, pattern, notes;
     for (const nec::FrequencyPoint& p : result.sweep)
         points +=
@@ -116,9 +162,10 @@ std::string necJson(const nec::CheckResult& result, const NecCheckRun& check) {
             ("{\"mhz\": " + jsonNumber(p.mhz) + ", \"r_ohm\": " + jsonNumber(p.feedImpedance.real()) +
              ", \"x_ohm\": " + jsonNumber(p.feedImpedance.imag()) +
              ", \"swr_section\": " + jsonNumber(p.swrThroughSection) + ", \"swr_direct\": " + jsonNumber(p.swrDirect) +
-             ", \"gain_dbi\": " + (p.solved ? jsonNumber(p.forwardGainDbi) : "null") +
-             ", \"front_to_back_db\": " + (p.solved ? jsonNumber(p.frontToBackDb) : "null") + ", \"elevation_deg\": " +
-             (p.solved ? jsonNumber(p.elevationDegrees) : "null") + ", \"solved\": " + flag(p.solved) + "}");
+             ", \"gain_dbi\": " + (p.solved ? jsonNumber(p.forwardGainDbi) : "null") + ", \"front_to_back_db\": " +
+             (p.solved ? jsonNumber(p.frontToBackDb) : "null") + ", \"fr_db\": " + jsonNumber(p.frontToRearDb) +
+             ", \"elevation_deg\": " + (p.solved ? jsonNumber(p.elevationDegrees) : "null") +
+             ", \"solved\": " + flag(p.solved) + "}");
     for (const std::string& note : check.notes) notes += (notes.empty() ? "" : ", ") + jsonString(note);
     for (const nec::PatternPoint& p : result.azimuthPattern)
         pattern += (pattern.empty() ? "" : ", ") + ("{\"azimuth_deg\": " + jsonNumber(p.azimuthDegrees) +
@@ -136,9 +183,11 @@ std::string necJson(const nec::CheckResult& result, const NecCheckRun& check) {
            ", \"swr_at_estimated_edges\": [" + jsonNumber(s.swrAtLowEdge) + ", " + jsonNumber(s.swrAtHighEdge) + "]" +
            ", \"gain_dbi\": " + jsonNumber(s.gainAtLockedDbi) +
            ", \"front_to_back_db\": " + jsonNumber(s.frontToBackAtLockedDb) +
+           ", \"fr_db\": " + jsonNumber(s.frontToRearAtLockedDb) + ", \"band\": " + bandJson(result) +
            ", \"elevation_deg\": " + jsonNumber(s.elevationDegrees) +
            ", \"segments\": " + std::to_string(result.segments) + ", \"pattern\": [" + pattern + "], \"notes\": [" +
-           notes + "], \"model\": " + modelJson(check.options) + "}";
+           notes + "], \"model\": " + modelJson(check.options) + ", \"feed\": " + feedJson(feed) +
+           ", \"verdict\": " + verdictJson(nec::judge(result, feed, check.design)) + "}";
 }
 
 }  // namespace loopbeam::cli

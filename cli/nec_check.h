@@ -10,6 +10,7 @@
 #include "cli/options.h"
 #include "design/calculated_design.h"
 #include "nec/check/check_result.h"
+#include "nec/check/feed_advice.h"
 #include "nec/model/nec_model.h"
 #include "nec/model/quad_design.h"
 
@@ -23,10 +24,17 @@ struct NecCheckRun {
     std::string deck;                    // when one was asked for
     std::optional<nec::NecModel> model;  // the model checked
     std::optional<nec::CheckResult> result;
-    std::optional<StepFailure> failure;  // step "nec"
+    std::optional<nec::FeedAdvice> feed;  // with the result, for the cable of --coax if any
+    std::optional<StepFailure> failure;   // step "nec"
 };
 
 NecCheckRun runNecCheck(const Options& options, const CalculatedDesign& design);
+
+// The velocity factor of the cable --coax chose, if any.
+std::optional<float> velocityFactor(const Options& options);
+
+// {"r_ohm", "x_ohm", "ideal_section_ohm", "options": [...], "recommended", "swr_below_2_mhz"}
+std::string feedJson(const nec::FeedAdvice& advice);
 
 // The failure the run reports: the design's own first, then the check's.
 inline std::optional<StepFailure> firstFailure(const DesignRun& run, const NecCheckRun* check) {
@@ -38,11 +46,12 @@ inline std::optional<StepFailure> firstFailure(const DesignRun& run, const NecCh
 std::string necReport(const NecCheckRun& run, const Options& options, const std::string& filesWritten);
 
 // The summary's lines, their values in one column.
-std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& design);
+std::string summaryText(const nec::CheckResult& result, const nec::QuadDesign& design, const nec::FeedAdvice& feed);
 
 // {"points": [...], "resonance_mhz", "resonances_mhz": [...], "min_swr_mhz", "min_swr_direct_mhz",
-//  "at_sweep_edge": {"min_swr", "min_swr_direct"}, "pattern": [...], ..., "notes": [...], "model": {...}}
-std::string necJson(const nec::CheckResult& result, const NecCheckRun& check);
+//  "at_sweep_edge": {"min_swr", "min_swr_direct"}, "pattern": [...], ..., "notes": [...], "model": {...},
+//  "feed": {...}, "verdict": {"works", "problems": [...], "warnings": [...]}}
+std::string necJson(const nec::CheckResult& result, const NecCheckRun& check, const nec::FeedAdvice& feed);
 
 // What was modelled: {"shape", "insulation_mm", "permittivity", "conductor", "soil", "boom_height_m"},
 // null for bare wire and for free space.

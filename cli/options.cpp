@@ -156,6 +156,8 @@ std::optional<std::string> severalBandsFault(const std::set<std::string_view>& g
                    ": each band is a two-element quad of the STANDARD HIGH GAIN rule for that band";
     for (const std::string_view name : {"--coax", "--touchstone", "--nec-deck"})
         if (given.count(name)) return str(name) + " is not offered with --bands yet";
+    if (given.count("--band"))
+        return str("--band is one band's range: with --bands each band is taken over its own estimated range");
     if (options.tune && *options.tune != nec::TuneGoal::Resonance)
         return str("--bands is tuned to resonance alone yet: --tune resonance");
     if (options.metric) return str("--bands reports in metres already: leave out --metric");
@@ -178,7 +180,7 @@ std::string usage() {
            "]\n"
            "                    [--coax NAME] [--metric] [--json] [--version]\n"
            "                    [--nec-deck FILE|-] [--simulate] [--touchstone FILE]\n"
-           "                    [--sweep-points N] [--solve-every-point]\n"
+           "                    [--sweep-points N] [--solve-every-point] [--band LOW:HIGH]\n"
            "                    [--ground HEIGHT_M] [--diamond] [--allow-large] [--tune " +
            nec::wordsOf(nec::kTuneGoals) +
            "]\n"
@@ -218,6 +220,11 @@ std::string usage() {
                      nec::printfText("solve every frequency with nec2c instead of fitting, for comparison (above %d "
                                      "points with --allow-large)",
                                      nec::kSweepPoints)) +
+           described("--band LOW:HIGH",
+                     nec::printfText("the band operated, in MHz (default: the estimated range; within %.0f%% of the "
+                                     "locked frequency): the lowest gain, F/B and F/R and the highest SWR over it, "
+                                     "from patterns solved at %d frequencies spread over it",
+                                     nec::kBandReach * 100, nec::kBandFrequencies)) +
            described("--ground HEIGHT_M",
                      "over the soil of --soil (default average), the boom at this height in metres (default: free "
                      "space)") +
@@ -285,7 +292,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
         if (isModelOption(name)) {
             if (auto error = readModelOption(name, *value, options.model)) return UsageError{*error};
         } else if (isSweepOption(name)) {
-            if (auto error = readSweepOption(*value, options.sweep)) return UsageError{*error};
+            if (auto error = readSweepOption(name, *value, options.sweep)) return UsageError{*error};
         } else if (name == "--freq") {
             if (!isValidUtf8(*value))
                 return UsageError{

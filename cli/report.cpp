@@ -84,8 +84,7 @@ std::string jsonReport(const DesignRun& run, const NecCheckRun* check, const Tun
         if (run.matchingMetric) matching += ", \"metric\": " + jsonObject(*run.matchingMetric);
         member("matching", matching + "}");
     }
-    if (check && check->result)
-        member("nec", tune ? calculatedNecJson(*check, *tune) : necJson(*check->result, *check));
+    if (check && check->result) member("nec", necJson(*check->result, *check, *check->feed));
     if (tune && tune->tuned) member("tuned", tunedJson(*check, *tune->tuned, tune->tunedFeed));
     const auto failure = firstFailure(run, check, tune);
     if (failure)

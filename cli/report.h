@@ -2,6 +2,7 @@
 // The two ways loopbeam-cli reports a design run.
 
 #include <string>
+#include <vector>
 
 #include "cli/design_run.h"
 #include "cli/nec_check.h"
@@ -22,5 +23,7 @@ std::string jsonString(std::string_view text);
 
 // The shortest text that reads back as the value; null where JSON has no number.
 std::string jsonNumber(double value);
+// [1, 2.5]
+std::string numbersJson(const std::vector<double>& values);
 
 }  // namespace loopbeam::cli

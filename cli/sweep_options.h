@@ -1,7 +1,8 @@
 #pragma once
 // The options that choose how the NEC-2 check sweeps: --sweep-points N, the
-// frequencies the fitted sweep gives, and --solve-every-point, each of them
-// solved directly instead, for comparison.
+// frequencies the fitted sweep gives, --solve-every-point, each of them
+// solved directly instead, for comparison, and --band LOW:HIGH, the span the
+// band's figures are taken over.
 
 #include <optional>
 #include <string>
@@ -15,17 +16,18 @@ namespace loopbeam::cli {
 struct SweepChoices {
     std::optional<int> points;
     bool solveEveryPoint = false;
+    std::optional<nec::Band> band;
 };
 
-// --sweep-points, which takes a value.
+// --sweep-points and --band, which take a value.
 bool isSweepOption(std::string_view name);
 // --solve-every-point, which takes none.
 bool* sweepFlagNamed(SweepChoices& choices, std::string_view name);
 
-// Reads --sweep-points; a usage error's message when it is not accepted.
-std::optional<std::string> readSweepOption(std::string_view value, SweepChoices& choices);
+// Reads one of them; a usage error's message when it is not accepted.
+std::optional<std::string> readSweepOption(std::string_view name, std::string_view value, SweepChoices& choices);
 
-// Both shape the check alone; every point of a sweep above kSweepPoints solved directly wants --allow-large.
+// All three shape the check alone; every point of a sweep above kSweepPoints solved directly wants --allow-large.
 std::optional<std::string> sweepChoicesFault(const SweepChoices& choices, bool runsCheck, bool allowLarge);
 
 void applySweepChoices(const SweepChoices& choices, nec::CheckOptions& options);

@@ -7,10 +7,10 @@
 #include "nec/check/feed_report.h"
 #include "nec/choice_table.h"
 #include "nec/cut/cut_lengths.h"
-#include "nec/cut/cut_loops.h"
 #include "nec/printf_text.h"
 #include "nec/text_table.h"
 #include "nec/tuning/comparison.h"
+#include "nec/tuning/tuned_lengths.h"
 
 namespace loopbeam::cli {
 namespace {
@@ -19,22 +19,29 @@ using nec::feetInchesText;
 using nec::metresText;
 using nec::printfText;
 
+std::vector<std::string> lengthRow(const nec::LengthChange& length, bool metric) {
+    if (!length.changed())
+        return {length.caption, feetInchesText(length.calculated), metresText(length.calculated), "unchanged"};
+    return {
+        length.caption,
+        feetInchesText(length.calculated),
+        metresText(length.calculated),
+        feetInchesText(length.tuned),
+        metresText(length.tuned),
+        nec::changeText(length.calculated, length.tuned, metric ? nec::CutUnits::Metres : nec::CutUnits::FeetInches)};
+}
+
+// The loops, the spacing (each gap where they differ) and the boom when it changed.
 std::string lengthsTable(const NecCheckRun& check, const nec::Tuned& tuned, bool metric) {
     std::vector<std::vector<std::string>> rows{{"", "CALCULATED", "", "TUNED", "", "CHANGE"}};
-    for (const nec::CutLoop& loop : nec::kCutLoops) {
-        const double calculated = check.model->loops[loop.loop].perimeterMetres;
-        const double cut = tuned.model.loops[loop.loop].perimeterMetres;
-        if (tuned.scales.*loop.scale == 1)
-            rows.push_back(
-                {std::string(loop.caption), feetInchesText(calculated), metresText(calculated), "unchanged"});
-        else
-            rows.push_back(
-                {std::string(loop.caption), feetInchesText(calculated), metresText(calculated), feetInchesText(cut),
-                 metresText(cut),
-                 nec::changeText(calculated, cut, metric ? nec::CutUnits::Metres : nec::CutUnits::FeetInches)});
-    }
-    const double spacing = check.design.spacingFeet * nec::kMetresPerFoot;
-    rows.push_back({std::string(kLengthRows[3].caption), feetInchesText(spacing), metresText(spacing), "unchanged"});
+    std::vector<nec::LengthChange> lengths = nec::loopChanges(*check.model, tuned.model);
+    if (const auto common = nec::commonSpacing(*check.model, tuned.model))
+        lengths.push_back(*common);
+    else
+        for (nec::LengthChange& gap : nec::spacingChanges(*check.model, tuned.model)) lengths.push_back(std::move(gap));
+    if (const nec::LengthChange boom = nec::boomChange(*check.model, tuned.model); boom.changed())
+        lengths.push_back(boom);
+    for (const nec::LengthChange& length : lengths) rows.push_back(lengthRow(length, metric));
     return nec::alignedTable(rows);
 }
 
@@ -62,6 +69,8 @@ std::string feedTable(const NecCheckRun& check, const TuneRun& tune) {
 }
 
 std::string sectionLine(const NecCheckRun& check, const TuneRun& tune, const Options& options) {
+    const nec::FeedAdvice& shown = tune.tuned ? tune.tunedFeed : tune.calculatedFeed;
+    if (shown.recommended == nec::FeedKind::Direct) return "Fed directly, it needs no quarter-wave section.\n";
     if (!tune.calculatedFeed.sectionMetres)
         return printfText(
             "No cable is chosen (--coax NAME chooses one): a quarter-wave section is 90 electrical degrees\n"
@@ -88,7 +97,7 @@ std::string tuneReport(const TuneRun& tune, const NecCheckRun& check, const Opti
     out += feedTable(check, tune) + sectionLine(check, tune, options);
     if (!tune.tuned) return out;
     out += filesWritten;
-    out += "\nThe tuned design checked with nec2c:\n" + summaryText(tune.tuned->check, check.design);
+    out += "\nThe tuned design checked with nec2c:\n" + summaryText(tune.tuned->check, check.design, tune.tunedFeed);
     if (options.simulate) out += "\n" + nec::sweepTable(tune.tuned->check, check.options.boomHeightMetres.has_value());
     return out;
 }

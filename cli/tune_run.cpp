@@ -5,19 +5,10 @@
 #include "nec/model/deck_writer.h"
 
 namespace loopbeam::cli {
-namespace {
-
-std::optional<float> velocityFactor(const Options& options) {
-    if (!options.coaxIndex) return std::nullopt;
-    return kCables[static_cast<std::size_t>(*options.coaxIndex)].velFactor;
-}
-
-}  // namespace
-
 TuneRun runTune(const Options& options, const NecCheckRun& check) {
     TuneRun run;
     const double locked = check.design.lockedMHz;
-    run.calculatedFeed = nec::adviseFeed(*check.result, locked, velocityFactor(options));
+    run.calculatedFeed = *check.feed;
     auto tuned = nec::tune(*check.model, *check.result, *options.tune);
     if (!tuned) {
         run.failure = StepFailure{"tune", tuned.error().message};

@@ -148,7 +148,10 @@ void TARNWELL::checkWithNec() {
     }
     const bool wasOpen = check_.get() && check_.get()->isVisible();
     check_.show();
-    if (!wasOpen) check_.get()->startCheck();
+    if (!wasOpen)
+        check_.get()->startCheck();
+    else
+        check_.get()->checkIfOutOfDate();
 }
 
 void TARNWELL::saveNecDeck() {

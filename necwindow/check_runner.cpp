@@ -33,6 +33,27 @@ void CheckRunner::startTune(nec::NecModel model, nec::CheckResult check, nec::Tu
            std::move(progress));
 }
 
+void CheckRunner::startCheckThenTune(nec::NecModel model, nec::TuneGoal goal, Progress progress,
+                                     Finished<CheckedAndTuned> finished) {
+    launch(
+        [model = std::move(model), goal, finished = std::move(finished)](const nec::RunControl& control) {
+            // The check takes the first half of the bar, the tuning the second.
+            const auto share = [&control](double from) {
+                nec::RunControl part = control;
+                if (control.progress)
+                    part.progress = [progress = control.progress, from](double f) { progress(from + f / 2); };
+                return part;
+            };
+            auto check = nec::runCheck(model, share(0));
+            if (!check) return handOver(nec::Outcome<CheckedAndTuned>(Refused{check.error()}), finished);
+            auto tuned = nec::tune(model, *check, goal, share(0.5));
+            if (!tuned) return handOver(nec::Outcome<CheckedAndTuned>(Refused{tuned.error()}), finished);
+            return handOver(nec::Outcome<CheckedAndTuned>(CheckedAndTuned{std::move(*check), std::move(*tuned)}),
+                            finished);
+        },
+        std::move(progress));
+}
+
 void CheckRunner::launch(std::function<std::function<void()>(const nec::RunControl&)> work, Progress progress) {
     if (running()) return;
     cancel_ = std::make_unique<nec::CancelHandle>();

@@ -33,6 +33,14 @@ public:
     // The calculated model, as checked, and its check.
     void startTune(nec::NecModel model, nec::CheckResult check, nec::TuneGoal goal, Progress progress,
                    Finished<nec::Tuned> finished);
+    // A check of the model and then its tuning, as one run on one progress
+    // bar: both or neither.
+    struct CheckedAndTuned {
+        nec::CheckResult check;
+        nec::Tuned tuned;
+    };
+    void startCheckThenTune(nec::NecModel model, nec::TuneGoal goal, Progress progress,
+                            Finished<CheckedAndTuned> finished);
     void cancel();
     bool running() const { return thread_.joinable(); }
 

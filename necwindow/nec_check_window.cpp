@@ -30,6 +30,7 @@
 #include "necwindow/charts/chart_parts.h"
 #include "necwindow/charts/chart_pictures.h"
 #include "necwindow/charts/elevation_chart.h"
+#include "necwindow/charts/gain_chart.h"
 #include "necwindow/charts/impedance_chart.h"
 #include "necwindow/charts/smith_chart.h"
 #include "necwindow/charts/swr_chart.h"
@@ -104,7 +105,9 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
     message_->setStyleSheet(QStringLiteral("background: #ffd6d6; color: black"));
     charts_->setObjectName(QStringLiteral("charts"));
     charts_->setAccessibleName(QStringLiteral("Results of the check"));
-    charts_->setUsesScrollButtons(false);  // every tab in view: the window is never narrower than they are
+    // Scroll buttons where the tabs do not all fit: the window keeps a minimum
+    // narrow enough to open beside the main window on a 1920-pixel screen.
+    charts_->setUsesScrollButtons(true);
     charts_->addTab(summary_, QStringLiteral("Summar&y"));  // its own tab: the charts keep their height
     charts_->addTab(cutList_, QStringLiteral("Cut &list"));
     // A page shown anew lays out its wrapped texts at the width it gets.
@@ -140,7 +143,13 @@ void NecCheckWindow::buildSaves(QBoxLayout& page) {
     const auto sweepFile =
         [this](const QString& extension, const QString& filter,
                std::function<void(std::ostream&, const nec::CheckResult&, const std::vector<std::string>&)> write) {
-            return [this, extension, filter, write](const QString& title) {
+            return [this, extension, filter, write](const QString& title) -> std::optional<QString> {
+                if (!optionsAreChecked()) {
+                    tell(
+                        QStringLiteral("The model's options shown are not those checked: press Check again "
+                                       "(or Tune) to check with them first, then save."));
+                    return std::nullopt;
+                }
                 return saveThroughDialog(
                     *this, title, ui::toQString(shownFileStem()) + QLatin1Char('.') + extension, filter,
                     [this, write](std::ostream& out) { write(out, shownCheck(), shownModel().comments); });
@@ -176,9 +185,11 @@ void NecCheckWindow::sayWhereSaved(const std::optional<QString>& path) {
 }
 
 std::optional<QString> NecCheckWindow::saveDeck(const QString& title) {
-    if (result_)
+    if (result_ && optionsAreChecked())
         return saveModelThroughDialog(*this, title, shownFileStem(), shownModel(),
                                       shownCheck().summary.elevationDegrees);
+    // Options changed since the check: the checked design, modelled as they say now.
+    if (result_) return saveDeckThroughDialog(*this, title, *checked_, model_->options());
     // Before any results: the design as last calculated, modelled as the options say.
     const std::optional<CalculatedDesign> design = source_.lastCalculated();
     if (!design) {
@@ -261,6 +272,10 @@ void NecCheckWindow::startCheck() {
         tell(check_entries::noDesignYet());
         return;
     }
+    if (const auto band = model_->band(); !band) {
+        tell(ui::toQString(band.error().message));
+        return;
+    }
     const nec::QuadDesign input = nec::quadDesignOf(*design);
     const nec::CheckOptions chosen = model_->options();
     auto model = nec::buildModel(input, chosen);
@@ -268,18 +283,7 @@ void NecCheckWindow::startCheck() {
         tell(ui::toQString(model.error().message));
         return;
     }
-    if (nec::needsConfirmation(*model)) {
-        const auto answer = QMessageBox::question(
-            this, windowTitle(),
-            QStringLiteral("This design has %1 segments: the check takes about %2 s and %3 MB for each frequency "
-                           "it solves, of at most %4, on every core. Run it?")
-                .arg(model->totalSegments())
-                .arg(nec::secondsPerFrequency(model->totalSegments(), model->boomHeightMetres.has_value()), 0, 'f', 0)
-                .arg(nec::megabytesPerRun(model->totalSegments()), 0, 'f', 0)
-                .arg(nec::mostSolves(*model, nec::SweepMethod::Fitted)));
-        activateWindow();  // some window managers give the focus elsewhere when the box goes
-        if (answer != QMessageBox::Yes) return;
-    }
+    if (!agreesToRun(*model)) return;
     // The results shown stay with their own design until this run has its own;
     // with none shown, the heading names the design being checked.
     const QString header = heading(*design, *model);
@@ -306,16 +310,66 @@ void NecCheckWindow::startCheck() {
 void NecCheckWindow::startTune() {
     if (runner_.running() || !result_) return;
     const nec::TuneGoal goal = tune_->goal();
+    const auto showProgress = [this](double fraction) {
+        progress_->setValue(static_cast<int>(fraction * kProgressSteps));
+    };
+    if (!optionsAreChecked()) {
+        // The options shown are those tuned with: the checked design is checked with them first.
+        const nec::CheckOptions chosen = model_->options();
+        auto model = nec::buildModel(checkedInput_, chosen);
+        if (!model) {
+            tell(ui::toQString(model.error().message));
+            return;
+        }
+        if (!agreesToRun(*model)) return;
+        startRun(QStringLiteral("Checking and tuning %1 for %2: %p%"), goal);
+        runner_.startCheckThenTune(
+            *model, goal, showProgress,
+            [this, chosen, model = *model](const nec::Outcome<CheckRunner::CheckedAndTuned>& outcome) {
+                if (outcome) {
+                    checkedOptions_ = chosen;
+                    checkedModel_ = model;
+                    result_ = outcome->check;
+                    design_->setText(heading(*checked_, model));
+                }
+                finishTune(outcome ? nec::Outcome<nec::Tuned>(outcome->tuned)
+                                   : nec::Outcome<nec::Tuned>(Refused{outcome.error()}));
+            });
+        return;
+    }
+    startRun(QStringLiteral("Tuning %1 for %2: %p%"), goal);
+    // On the snapshot of the results shown: what the main window does meanwhile makes them stale, no more.
+    runner_.startTune(*checkedModel_, *result_, goal, showProgress,
+                      [this](const nec::Outcome<nec::Tuned>& outcome) { finishTune(outcome); });
+}
+
+void NecCheckWindow::startRun(const QString& format, nec::TuneGoal goal) {
     message_->hide();
     progress_->setValue(0);
-    progress_->setFormat(QStringLiteral("Tuning %1 for %2: %p%").arg(ui::toQString(nameOf(*checked_)), goalWord(goal)));
+    progress_->setFormat(format.arg(ui::toQString(nameOf(*checked_)), goalWord(goal)));
     setRunning(true, QStringLiteral("tuning for %1").arg(goalWord(goal)));
-    // On the snapshot of the results shown: what the main window does meanwhile makes them stale, no more.
-    runner_.startTune(
-        *checkedModel_, *result_, goal,
-        [this](double fraction) { progress_->setValue(static_cast<int>(fraction * kProgressSteps)); },
-        [this](const nec::Outcome<nec::Tuned>& outcome) { finishTune(outcome); });
 }
+
+void NecCheckWindow::checkIfOutOfDate() {
+    if (runner_.running() || (result_ && source_.lastCalculated() == checked_)) return;
+    startCheck();
+}
+
+bool NecCheckWindow::agreesToRun(const nec::NecModel& model) {
+    if (!nec::needsConfirmation(model)) return true;
+    const auto answer = QMessageBox::question(
+        this, windowTitle(),
+        QStringLiteral("This design has %1 segments: the check takes about %2 s and %3 MB for each frequency "
+                       "it solves, of at most %4, on every core. Run it?")
+            .arg(model.totalSegments())
+            .arg(nec::secondsPerFrequency(model.totalSegments(), model.boomHeightMetres.has_value()), 0, 'f', 0)
+            .arg(nec::megabytesPerRun(model.totalSegments()), 0, 'f', 0)
+            .arg(nec::mostSolves(model, nec::SweepMethod::Fitted)));
+    activateWindow();  // some window managers give the focus elsewhere when the box goes
+    return answer == QMessageBox::Yes;
+}
+
+bool NecCheckWindow::optionsAreChecked() const { return model_->options() == checkedOptions_; }
 
 bool NecCheckWindow::startPendingCheck() {
     if (!std::exchange(checkWhenFree_, false)) return false;
@@ -367,8 +421,9 @@ nec::CutSheet NecCheckWindow::shownCutSheet() const {
 }
 
 QString NecCheckWindow::jobName(const QString& what) const {
-    QString name =
-        QStringLiteral("loopbeam %1 MHz %2 el").arg(chart_parts::lockedText(checkedInput_)).arg(checkedInput_.elements);
+    QString name = QStringLiteral("loopbeam %1 MHz %2 el")
+                       .arg(chart_parts::lockedText(checkedInput_))
+                       .arg(checkedInput_.elements());
     if (tuned_) name += QStringLiteral(" tuned for ") + goalWord(tuned_->goal);
     return name + QLatin1Char(' ') + what;
 }
@@ -435,6 +490,11 @@ void NecCheckWindow::showResult() {
                                         QStringLiteral("Feed resistance and reactance chart")),
                               QStringLiteral("R and X"), "r-and-x"),
                     QStringLiteral("&R and X"));
+    // No access key of its own: every letter of its name has one already.
+    charts_->addTab(chartPage(chartView(gainChart(drawn, design), QStringLiteral("gainChart"),
+                                        QStringLiteral("Forward gain, front-to-back and front-to-rear chart")),
+                              QStringLiteral("gain and F/R"), "gain-and-fr"),
+                    QStringLiteral("Gain and F/R"));
     auto* smith = new SmithChart(drawn, design);
     smith->setObjectName(QStringLiteral("smithChart"));
     smith->setMinimumSize(chart_parts::kMinimumChartSize);

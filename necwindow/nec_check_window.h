@@ -2,7 +2,7 @@
 // The NEC-2 check window: the design as last calculated, modelled as the
 // user chooses (ModelOptions: ground, loop shape, wire), run in the
 // background with progress and Cancel, then its summary, its cut list, the
-// SWR curve, R and X, the Smith chart, the azimuth and elevation patterns,
+// SWR curve, R and X, gain, F/B and F/R, the Smith chart, the azimuth and elevation patterns,
 // and the files to save. It tunes the checked design for a goal the same
 // way, and then shows the tuned design beside the calculated one. It says
 // when the main window no longer shows the design its results belong to.
@@ -61,7 +61,10 @@ public:
 
     // Checks the design as last calculated with the options shown.
     void startCheck();
-    // Tunes the checked design as calculated, never a tuned one, for the goal chosen.
+    // Checks it unless it is the design checked or being checked.
+    void checkIfOutOfDate();
+    // Tunes the checked design as calculated, never a tuned one, for the goal chosen, with the
+    // options shown: where they are not those checked, it checks with them first.
     void startTune();
 
     // The last check's figures, the tuning of that design, and the runner of both (for its children and files).
@@ -85,6 +88,10 @@ private:
     void removeCharts();
     std::string staleness() const;
     bool startPendingCheck();
+    // Asks before a large model; whether to run it.
+    bool agreesToRun(const nec::NecModel& model);
+    bool optionsAreChecked() const;
+    void startRun(const QString& format, nec::TuneGoal goal);
     void finish(const nec::Outcome<nec::CheckResult>& outcome);
     void finishTune(const nec::Outcome<nec::Tuned>& outcome);
     void showResult();

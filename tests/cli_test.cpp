@@ -167,6 +167,26 @@ TEST(CommandLine, RefusalsSayWhatIsWrong) {
          "--sweep-points must be a whole number from 41 to 2001, not 40"},
         {"--freq=14.2 --sweep-points 402 --solve-every-point --simulate", 2,
          "--solve-every-point with more than 401 points runs nec2c at every one of them: add --allow-large to run it"},
+        {"--freq=14.2 --band 14.35:14 --simulate", 2,
+         "--band must be LOW:HIGH, the band's edges in MHz, numbers above 0 with LOW below HIGH, not 14.35:14"},
+        {"--freq=14.2 --band 14:14 --simulate", 2,
+         "--band must be LOW:HIGH, the band's edges in MHz, numbers above 0 with LOW below HIGH, not 14:14"},
+        {"--freq=14.2 --band 14,0:14,35 --simulate", 2,
+         "--band must be LOW:HIGH, the band's edges in MHz, numbers above 0 with LOW below HIGH, not 14,0:14,35"},
+        {"--freq=14.2 --band 14MHz:14.35 --simulate", 2,
+         "--band must be LOW:HIGH, the band's edges in MHz, numbers above 0 with LOW below HIGH, not 14MHz:14.35"},
+        {"--freq=14.2 --band 14-14.35 --simulate", 2,
+         "--band must be LOW:HIGH, the band's edges in MHz, numbers above 0 with LOW below HIGH, not 14-14.35"},
+        {"--freq=14.2 --band -14:14.35 --simulate", 2,
+         "--band must be LOW:HIGH, the band's edges in MHz, numbers above 0 with LOW below HIGH, not -14:14.35"},
+        {"--freq=14.2 --band=: --simulate", 2,
+         "--band must be LOW:HIGH, the band's edges in MHz, numbers above 0 with LOW below HIGH, not :"},
+        {"--freq=14.2 --band 14:14.35", 2,
+         "--sweep-points, --solve-every-point and --band shape the NEC-2 check's sweep: add --simulate, --touchstone "
+         "or --tune"},
+        {"--freq=14.2 --band 14:17.1 --simulate", 1,
+         "The band must lie within 20% of the locked frequency, 11.36 to 17.04 MHz: the design is checked around the "
+         "frequency it was calculated for."},
         {"--freq=14.2 --elements 40 --simulate", 1,
          "The check of this design has 1768 segments: about 5 s and 52 MB for each frequency nec2c solves, of at "
          "most 80. Add "
@@ -338,24 +358,26 @@ TEST(CommandLineCheck, TheJsonAndTheTouchstoneAgree) {
         EXPECT_NEAR(z.imag(), x, 0.01 + 1e-4 * std::abs(x));
         ++compared;
     }
-    EXPECT_GE(compared, 403u);  // 401 over the locked frequency +-5%, and both estimated edges
+    EXPECT_GE(compared, 403u);  // 401 over the locked frequency +-5%, both estimated edges and the band's
     // Gain and F/B at the solved frequencies alone: a few, the locked one among them.
     std::size_t solved = 0, fitted = 0;
     for (at = run.out.find("\"solved\": true"); at != std::string::npos; at = run.out.find("\"solved\": true", at + 1))
         ++solved;
     const std::string none =
-        "\"gain_dbi\": null, \"front_to_back_db\": null, \"elevation_deg\": null, \"solved\": false}";
+        "\"gain_dbi\": null, \"front_to_back_db\": null, \"fr_db\": null, \"elevation_deg\": null, \"solved\": "
+        "false}";
     for (at = run.out.find(none); at != std::string::npos; at = run.out.find(none, at + 1)) ++fitted;
     EXPECT_EQ(solved + fitted, compared);
     EXPECT_GE(solved, 6u);
     EXPECT_LE(solved, 40u);
     // The locked frequency's, as nec2c gives them (Engine.TheCheckAgreesWithADeckWrittenByHand).
-    EXPECT_NE(run.out.find("\"gain_dbi\": 8.3, \"front_to_back_db\": 14.93, \"elevation_deg\": 0, \"solved\": true}"),
+    EXPECT_NE(run.out.find("\"gain_dbi\": 8.3, \"front_to_back_db\": 14.93, \"fr_db\": 14.93, \"elevation_deg\": 0, "
+                           "\"solved\": true}"),
               std::string::npos);
     EXPECT_NE(run.out.find("\"pattern\": [{\"azimuth_deg\": 0"), std::string::npos);
     EXPECT_NE(run.out.find("], \"notes\": [], \"model\": "), std::string::npos);
     EXPECT_NE(run.out.find("\"model\": {\"shape\": \"square\", \"insulation_mm\": null, \"permittivity\": null, "
-                           "\"conductor\": \"copper\", \"soil\": null, \"boom_height_m\": null}}"),
+                           "\"conductor\": \"copper\", \"soil\": null, \"boom_height_m\": null}, "),
               std::string::npos);
     // The summary's facts beside the keys that were there before: one resonance, neither minimum at an edge.
     for (const char* key :
@@ -407,7 +429,7 @@ TEST(CommandLineCheck, TheWireAndSoilGoIntoTheJsonAndTheTouchstoneHeader) {
         s1p);
     ASSERT_EQ(run.status, 0) << run.said;
     EXPECT_NE(run.out.find("\"model\": {\"shape\": \"diamond\", \"insulation_mm\": 0.5, \"permittivity\": 2.8, "
-                           "\"conductor\": \"aluminium\", \"soil\": \"sandy\", \"boom_height_m\": 12}}"),
+                           "\"conductor\": \"aluminium\", \"soil\": \"sandy\", \"boom_height_m\": 12}, "),
               std::string::npos)
         << run.out;
     EXPECT_NE(run.out.find("\"notes\": [\"DOUBLE REFLECTOR: one reflector is sized, and one is modelled.\"]"),

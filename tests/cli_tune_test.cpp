@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine_fakes.h"
+#include "nec/printf_text.h"
 #include "tests/cli_run.h"
 
 namespace loopbeam::cli {
@@ -59,6 +60,17 @@ TEST(CommandLineCheck, TheTunedDesignGoesIntoTheJsonTheDeckAndTheTouchstoneFile)
     EXPECT_EQ(json.find("\"element\": \"re", changed), std::string::npos);  // only the driven loop moved
     EXPECT_EQ(numberAfter(json, "\"tuned_m\": ", changed), driven);
     EXPECT_NE(json.find("\"swr_below_2_mhz\": [", json.find("\"feed\": {", changed)), std::string::npos);
+    // Every gap alike: the one spacing, 11.42892 ft, and the loops at 0, 1 and 2 of it.
+    const double spacing = numberAfter(json, "\"spacing_m\": ", tuned);
+    EXPECT_NEAR(spacing, 11.42892 * 0.3048, 1e-5);
+    const std::string gap = nec::shortestText(spacing), twice = nec::shortestText(spacing + spacing);
+    EXPECT_NE(
+        json.find(", \"directors\": [" + nec::shortestText(numberAfter(json, "\"director\": ", tuned)) +
+                      "]}, \"spacing_m\": " + gap + ", \"spacings_m\": [" + gap + ", " + gap +
+                      "], \"positions_m\": [0, " + gap + ", " + twice + "], \"boom_m\": " + twice + ", \"changed\": [",
+                  tuned),
+        std::string::npos)
+        << json;
 
     // The deck: its driven loop's bottom wire runs from -p/8 to p/8 (7 digits).
     const std::string cards = fileText(deck);

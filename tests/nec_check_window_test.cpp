@@ -16,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QImageReader>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -97,6 +98,45 @@ TEST(ModelOptions, TheControlsGiveTheOptionsAndSayWhenTheyChange) {
         c.choose(controls);
         EXPECT_TRUE(panel.options() == c.expected);
         EXPECT_GT(changes, 0);  // every choice is told, even one that leaves the model as it was
+    }
+}
+
+// Both edges typed are the band, none the estimated range; anything else is refused with what to do.
+TEST(ModelOptions, TheWorkingBandIsBothEdgesOrNone) {
+    struct Case {
+        const char* low;
+        const char* high;
+        std::optional<nec::Band> band;
+        const char* refused;  // the start of the message, or null
+    };
+    const Case cases[] = {
+        {"", "", std::nullopt, nullptr},
+        {" 14.0", "14.35 ", nec::Band{14.0, 14.35}, nullptr},
+        {"14.0", "", std::nullopt, "Give both edges of the band"},
+        {"14.35", "14.0", std::nullopt, "The band's edges must be"},
+        {"14,0", "14,35", std::nullopt, "The band's edges must be"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.low) + " to " + c.high);
+        ModelOptions panel;
+        QLineEdit *low = nullptr, *high = nullptr;
+        for (auto* edit : panel.findChildren<QLineEdit*>()) {
+            if (edit->accessibleName() == "Working band's low edge, MHz") low = edit;
+            if (edit->accessibleName() == "Working band's high edge, MHz") high = edit;
+        }
+        ASSERT_TRUE(low && high);
+        int changes = 0;
+        QObject::connect(&panel, &ModelOptions::changed, &panel, [&] { ++changes; });
+        QTest::keyClicks(low, c.low);
+        QTest::keyClicks(high, c.high);
+        const auto band = panel.band();
+        ASSERT_EQ(band.has_value(), c.refused == nullptr);
+        if (c.refused)
+            EXPECT_TRUE(band.error().message.starts_with(c.refused)) << band.error().message;
+        else
+            EXPECT_EQ(*band, c.band);
+        EXPECT_EQ(panel.options().band, c.refused ? std::nullopt : c.band);
+        EXPECT_EQ(changes > 0, std::string(c.low) + c.high != "");
     }
 }
 
@@ -186,7 +226,8 @@ TEST(NecCheckWindow, AtItsMinimumSizeEveryChartStaysReadable) {
             ModelControls(*check.findChild<ModelOptions*>()).pick("Soil under the antenna", "Salt water");
             QTest::mouseClick(child<QPushButton>(check, "run"), Qt::LeftButton);
             ASSERT_TRUE(QTest::qWaitFor([&] { return !check.runner().running(); }, 60000));
-            ASSERT_EQ(check.result()->elevationPattern.size(), 181u);  // the upper half: the check ran over ground
+            ASSERT_GT(check.result()->elevationPattern.size(),
+                      181u);  // the upper half and its fine window: over ground
             EXPECT_TRUE(
                 child<QLabel>(check, "elevationChartCaption")->text().contains("over salt water, the boom 15 m high"));
         }
@@ -194,12 +235,13 @@ TEST(NecCheckWindow, AtItsMinimumSizeEveryChartStaysReadable) {
 
         check.resize(1, 1);  // as small as it goes
         auto* tabs = child<QTabWidget>(check, "charts");
-        ASSERT_EQ(tabs->count(), 7);
+        ASSERT_EQ(tabs->count(), 8);
         for (int tab = 0; tab < tabs->count(); ++tab) {
             tabs->setCurrentIndex(tab);
             QApplication::processEvents();
             SCOPED_TRACE(tabs->tabText(tab).toStdString());
-            for (const char* name : {"swrChart", "impedanceChart", "smithChart", "azimuthChart", "elevationChart"}) {
+            for (const char* name :
+                 {"swrChart", "impedanceChart", "gainChart", "smithChart", "azimuthChart", "elevationChart"}) {
                 auto* chart = check.findChild<QWidget*>(name);
                 if (!chart || !chart->isVisible()) continue;
                 EXPECT_GE(chart->height(), 200) << name;
@@ -273,9 +315,10 @@ TEST(NecCheckWindow, EachChartSavesAsPicturesAndPrints) {
         const char* title;
     } charts[] = {{2, "swr", "SWR"},
                   {3, "r-and-x", "R and X"},
-                  {4, "smith-chart", "Smith chart"},
-                  {5, "azimuth", "azimuth pattern"},
-                  {6, "elevation", "elevation pattern"}};
+                  {4, "gain-and-fr", "gain and F/R"},
+                  {5, "smith-chart", "Smith chart"},
+                  {6, "azimuth", "azimuth pattern"},
+                  {7, "elevation", "elevation pattern"}};
     const QString stem = "quad-14.2MHz-3el-awg14-standard-high-gain-freespace-square-copper-bare-";
     for (const auto& c : charts) {
         SCOPED_TRACE(c.fileWord);
@@ -305,6 +348,31 @@ TEST(NecCheckWindow, EachChartSavesAsPicturesAndPrints) {
         EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
         EXPECT_EQ(child<QLabel>(check, "saved")->text(), "Saved as " + pdf);
     }
+}
+
+// With options other than those checked, the sweep's saves ask for a check
+// first, and the deck is the checked design modelled as the options say now.
+TEST(NecCheckWindow, TheSavesUseTheOptionsShown) {
+    testing::CheckedDesign design(3);
+    ASSERT_TRUE(design.check);
+    NecCheckWindow& check = *design.check;
+    ModelControls(*check.findChild<ModelOptions*>()).pick("Wire insulation", "PVC (3.5)");
+    QTemporaryDir folder;
+    for (const char* caption : {"Save &Touchstone...", "Save results as CS&V..."}) {
+        SCOPED_TRACE(caption);
+        auto* message = child<QLabel>(check, "message");
+        message->hide();
+        testing::buttonCaptioned(check, QLatin1String(caption))->click();  // no dialog: nothing to answer
+        EXPECT_TRUE(message->isVisibleTo(&check));
+        EXPECT_TRUE(message->text().contains("Check again"));
+    }
+    const QString path = folder.filePath("quad.nec");
+    const QString suggested =
+        testing::saveThroughDialog(*testing::buttonCaptioned(check, QStringLiteral("Save &deck...")), path);
+    EXPECT_TRUE(suggested.contains("pvc0.5mm")) << suggested.toStdString();
+    QFile deck(path);
+    ASSERT_TRUE(deck.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(deck.readAll().contains("\nLD 2 "));  // the insulation's loading
 }
 
 TEST(NecCheckWindow, OpensBesideTheMainWindowWhereTheScreenHasRoom) {
@@ -393,6 +461,23 @@ TEST(NecCheckWindow, TheEntriesSayWhatToDoBeforeADesign) {
     }
     EXPECT_EQ(entries, QStringList({check_entries::checkCaption(), check_entries::saveDeckCaption()}));
     EXPECT_EQ(window.checkWindow(), nullptr);
+}
+
+// The entry with the window open checks the design the main window calculated
+// since, and leaves a current check alone.
+TEST(NecCheckWindow, TheEntryWithTheWindowOpenChecksANewDesign) {
+    testing::CheckedDesign checked(3);
+    ASSERT_TRUE(checked.check);
+    const nec::CheckResult* before = &*checked.check->result();
+    const double gain = before->summary.gainAtLockedDbi;
+    checked.window.checkWithNec();  // the same design: nothing to run
+    EXPECT_FALSE(checked.check->runner().running());
+    calculate(checked.window, 4);
+    checked.window.checkWithNec();
+    EXPECT_TRUE(checked.check->runner().running());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !checked.check->runner().running(); }, 30000));
+    EXPECT_NE(checked.check->result()->summary.gainAtLockedDbi, gain);
+    EXPECT_TRUE(checked.check->findChild<QLabel*>(QStringLiteral("stale"))->isHidden());
 }
 
 }  // namespace

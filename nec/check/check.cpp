@@ -5,9 +5,12 @@
 #include <functional>
 
 #include "nec/check/check_summary.h"
+#include "nec/check/feed_advice.h"
 #include "nec/check/feed_match.h"
 #include "nec/check/pattern_figures.h"
+#include "nec/check/reference_dipole.h"
 #include "nec/check/sweep_progress.h"
+#include "nec/choice_table.h"
 #include "nec/engine/engine_solver.h"
 #include "nec/engine/forward_look.h"
 #include "nec/fit/adaptive_sweep.h"
@@ -17,9 +20,9 @@ namespace loopbeam::nec {
 
 namespace {
 
-// A fit usually settles within this many solves (10 to 20 for the designs
-// the program calculates, 34 for 25 elements, over ground up to 24).
-constexpr double kUsualFitSolves = 16;
+// A fit usually settles within this many solves (16 to 26 for the designs
+// the program calculates, the band's 11 among them, 34 for 25 elements).
+constexpr double kUsualFitSolves = 20;
 
 std::vector<FrequencyRequest> requestsOf(const SweepPlan& plan) {
     std::vector<FrequencyRequest> requests;
@@ -33,17 +36,18 @@ FrequencyPoint impedancePoint(std::complex<double> z, double mhz, double lockedM
     p.feedImpedance = z;
     p.swrThroughSection = swr(throughMatchingSection(z, mhz, lockedMHz));
     p.swrDirect = swr(z);
-    p.forwardGainDbi = p.frontToBackDb = p.elevationDegrees = NAN;
+    p.forwardGainDbi = p.frontToBackDb = p.frontToRearDb = p.elevationDegrees = NAN;
     p.solved = false;
     return p;
 }
 
 FrequencyPoint solvedPoint(const FrequencyOutput& out, double mhz, double lockedMHz) {
-    const ForwardLook look = forwardLook(out.patterns.front());
+    const ForwardLook look = forwardLook(out);
     FrequencyPoint p = impedancePoint(out.feedImpedance, mhz, lockedMHz);
     p.forwardGainDbi = look.forward;
-    p.frontToBackDb = std::round((look.forward - look.back) * 100) / 100;  // both printed to 0.01 dB
-    p.elevationDegrees = 90 - look.theta;
+    p.frontToBackDb = look.frontToBackDb();
+    p.frontToRearDb = look.frontToRearDb();
+    p.elevationDegrees = std::round((90 - look.theta) * 100) / 100;  // theta printed to 0.01 degree
     p.solved = true;
     return p;
 }
@@ -56,8 +60,25 @@ std::vector<PatternPoint> azimuthPattern(const std::vector<Direction>& pattern) 
     return points;
 }
 
-// Solved first by a fit; the direct sweep holds them too.
-std::vector<double> solvedFirst(const SweepPlan& plan) { return {plan.locked(), plan.lowEdge(), plan.highEdge()}; }
+// Solved first by a fit, the band's patterns all in the first round; the direct sweep holds them too.
+std::vector<double> solvedFirst(const SweepPlan& plan) {
+    std::vector<double> first{plan.locked(), plan.lowEdge(), plan.highEdge()};
+    for (double f : bandFrequencies(plan.band))
+        if (std::binary_search(plan.mhz.begin(), plan.mhz.end(), f)) first.push_back(f);
+    std::sort(first.begin(), first.end());
+    first.erase(std::unique(first.begin(), first.end()), first.end());
+    return first;
+}
+
+// The band's worst over the sweep: the patterns where solved, the SWR
+// through the feed recommended at the locked frequency everywhere.
+BandFigures bandOf(const std::vector<FrequencyPoint>& sweep, const SweepPlan& plan, FeedKind feed) {
+    std::vector<BandSample> samples;
+    for (const FrequencyPoint& p : sweep)
+        samples.push_back({p.mhz, p.forwardGainDbi, p.frontToBackDb, p.frontToRearDb,
+                           swrThrough(rowOf(kFeeds, feed), p.feedImpedance, p.mhz, plan.locked())});
+    return bandFigures(plan.band, samples);
+}
 
 // Solves taken from the direct sweep's frequencies where they serve, for a
 // fallback to reuse.
@@ -118,9 +139,14 @@ Outcome<CheckResult> runCheck(const NecModel& model, const RunControl& control, 
     }
     const FrequencyOutput& atLocked = solver.outputs().at(locked);
     result.azimuthPattern = azimuthPattern(atLocked.patterns.front());
-    result.elevationPattern = elevationPlane(atLocked.patterns.back());
+    result.elevationPattern = elevationPlane(withFineWindow(atLocked.patterns.back(), atLocked.fine));
     result.swept.solves = solver.outputs().size();
     result.summary = summarise(result.sweep, plan);
+    result.bandFeed = adviseFeed(result, locked, std::nullopt).recommended;
+    result.band = bandOf(result.sweep, plan, result.bandFeed);
+    auto dipole = dipoleGainDbi(model, control);
+    if (!dipole) return Refused{dipole.error()};
+    result.dipoleGainDbi = *dipole;
     progress.finished();
     return result;
 }

@@ -6,6 +6,9 @@
 #include <cstddef>
 #include <vector>
 
+#include "nec/band/band_figures.h"
+#include "nec/check/feed_match.h"
+
 namespace loopbeam::nec {
 
 // A frequency of the sweep. Its impedance and SWRs are NEC-2's own where it
@@ -18,6 +21,7 @@ struct FrequencyPoint {
     double swrDirect = 0;                // on 50 ohms, fed directly
     double forwardGainDbi = 0;
     double frontToBackDb = 0;     // forward gain minus the gain straight behind
+    double frontToRearDb = 0;     // forward gain minus the rear half's strongest; NaN where the rear was not asked
     double elevationDegrees = 0;  // where forward gain and F/B were taken: 0 in free space
     bool solved = true;           // by nec2c at this very frequency
 };
@@ -48,8 +52,8 @@ struct ElevationPoint {
     double gainDbi = 0;
 };
 
-// Where the SWR through the section stays below a threshold; an edge that is
-// the sweep's own says so: the span may go on beyond it.
+// Where an SWR stays below a threshold; an edge that is the sweep's own says
+// so: the span may go on beyond it.
 struct Span {
     double lowMHz = 0, highMHz = 0;
     bool lowIsSweepEdge = false, highIsSweepEdge = false;
@@ -70,6 +74,7 @@ struct CheckSummary {
     double swrAtLowEdge = 0, swrAtHighEdge = 0;  // through the section, at the estimated edges
     double gainAtLockedDbi = 0;
     double frontToBackAtLockedDb = 0;
+    double frontToRearAtLockedDb = 0;
     double elevationDegrees = 0;  // at the locked frequency
 };
 
@@ -80,6 +85,9 @@ struct CheckResult {
     std::vector<ElevationPoint> elevationPattern;  // at the locked frequency, by ascending elevation
     int segments = 0;
     SweepRecord swept;
+    BandFigures band;  // the SWR through the feed recommended at the locked frequency
+    FeedKind bandFeed = FeedKind::Direct;
+    double dipoleGainDbi = 0;  // a half-wave dipole's in the same setting, the gain to beat
 };
 
 }  // namespace loopbeam::nec

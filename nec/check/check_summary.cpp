@@ -17,8 +17,20 @@ double crossing(double f0, double v0, double f1, double v1, double level) {
 }  // namespace
 
 std::vector<Span> spansBelow(const std::vector<FrequencyPoint>& sweep, double swrThreshold) {
+    return spansBelow(
+        sweep, [](const FrequencyPoint& p) { return p.swrThroughSection; }, swrThreshold);
+}
+
+const Span* spanHolding(const std::vector<Span>& spans, double mhz) {
+    for (const Span& span : spans)
+        if (span.lowMHz <= mhz && mhz <= span.highMHz) return &span;
+    return nullptr;
+}
+
+std::vector<Span> spansBelow(const std::vector<FrequencyPoint>& sweep,
+                             const std::function<double(const FrequencyPoint&)>& swrOf, double swrThreshold) {
     std::vector<Span> spans;
-    const auto below = [&](std::size_t i) { return sweep[i].swrThroughSection < swrThreshold; };
+    const auto below = [&](std::size_t i) { return swrOf(sweep[i]) < swrThreshold; };
     for (std::size_t i = 0; i < sweep.size(); ++i) {
         if (!below(i)) continue;
         const std::size_t first = i;
@@ -28,12 +40,12 @@ std::vector<Span> spansBelow(const std::vector<FrequencyPoint>& sweep, double sw
         span.highIsSweepEdge = i + 1 == sweep.size();
         const FrequencyPoint& a = sweep[first];
         const FrequencyPoint& b = sweep[i];
-        span.lowMHz = span.lowIsSweepEdge ? a.mhz
-                                          : crossing(sweep[first - 1].mhz, sweep[first - 1].swrThroughSection, a.mhz,
-                                                     a.swrThroughSection, swrThreshold);
-        span.highMHz = span.highIsSweepEdge ? b.mhz
-                                            : crossing(b.mhz, b.swrThroughSection, sweep[i + 1].mhz,
-                                                       sweep[i + 1].swrThroughSection, swrThreshold);
+        span.lowMHz = span.lowIsSweepEdge
+                          ? a.mhz
+                          : crossing(sweep[first - 1].mhz, swrOf(sweep[first - 1]), a.mhz, swrOf(a), swrThreshold);
+        span.highMHz = span.highIsSweepEdge
+                           ? b.mhz
+                           : crossing(b.mhz, swrOf(b), sweep[i + 1].mhz, swrOf(sweep[i + 1]), swrThreshold);
         spans.push_back(span);
     }
     return spans;
@@ -74,6 +86,7 @@ CheckSummary summarise(const std::vector<FrequencyPoint>& sweep, const SweepPlan
     const FrequencyPoint& locked = sweep[plan.lockedIndex];
     s.gainAtLockedDbi = locked.forwardGainDbi;
     s.frontToBackAtLockedDb = locked.frontToBackDb;
+    s.frontToRearAtLockedDb = locked.frontToRearDb;
     s.elevationDegrees = locked.elevationDegrees;
     return s;
 }

@@ -8,13 +8,12 @@
 #include <complex>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "nec/check/check_result.h"
 #include "nec/check/feed_match.h"
 
 namespace loopbeam::nec {
-
-enum class FeedKind { Direct, QuarterWave75, QuarterWave37_5 };
 
 struct FeedRow {
     FeedKind key;
@@ -32,15 +31,26 @@ inline constexpr std::array<FeedRow, 3> kFeeds{{
 // A section's impedance: its cables in parallel.
 inline double sectionOhms(const FeedRow& feed) { return kSectionOhms / feed.cables; }
 
+// The SWR on 50 ohms through the feed, its section a quarter wave at the locked frequency.
+double swrThrough(const FeedRow& feed, std::complex<double> load, double mhz, double lockedMHz);
+
+// Its place in kFeeds.
+std::size_t feedIndex(FeedKind kind);
+
+// The same at a point of the sweep.
+double swrThrough(const FeedRow& feed, const FrequencyPoint& point, double lockedMHz);
+
 // Fed directly, nothing is cut: it wins a tie within this much SWR.
 inline constexpr double kDirectFeedTie = 0.05;
 
 struct FeedAdvice {
+    double lockedMHz = 0;
     std::complex<double> impedance;           // at the locked frequency
     double idealSectionOhms = 0;              // sqrt(50 R): the quarter wave that would match R
     std::array<double, kFeeds.size()> swr{};  // at the locked frequency, in kFeeds' order
     FeedKind recommended = FeedKind::Direct;  // the lowest SWR
-    std::optional<Span> swrBelow2;            // through the recommended feed, around the locked frequency
+    std::vector<Span> spansBelow2;            // through the recommended feed, over the sweep
+    std::optional<Span> swrBelow2;            // the one of them around the locked frequency
     std::optional<double> sectionMetres;      // a quarter wave in the cable chosen, as the matching window cuts it
 };
 

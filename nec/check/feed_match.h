@@ -6,6 +6,9 @@
 
 namespace loopbeam::nec {
 
+// 50-ohm coax fed directly, or a quarter-wave section of one 75-ohm cable or of two in parallel.
+enum class FeedKind { Direct, QuarterWave75, QuarterWave37_5 };
+
 inline constexpr double kSystemOhms = 50;
 inline constexpr double kSectionOhms = 75;
 

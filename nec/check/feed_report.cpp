@@ -7,12 +7,6 @@
 namespace loopbeam::nec {
 namespace {
 
-std::size_t indexOf(FeedKind kind) {
-    std::size_t i = 0;
-    while (i + 1 < kFeeds.size() && kFeeds[i].key != kind) ++i;
-    return i;
-}
-
 // "78.95 - j2.35 ohm"
 std::string impedanceText(std::complex<double> z) {
     return printfText("%.2f %s j%.2f ohm", z.real(), z.imag() < 0 ? "-" : "+", std::abs(z.imag()));
@@ -33,17 +27,31 @@ std::vector<TextRow> feedRows(const std::vector<const FeedAdvice*>& advice) {
         row("SWR, " + std::string(kFeeds[i].name), [&](const FeedAdvice& a) { return printfText("%.2f", a.swr[i]); });
     row("Ideal quarter wave, sqrt(50 R)",
         [](const FeedAdvice& a) { return printfText("%.1f ohm", a.idealSectionOhms); });
-    row("Recommended", [](const FeedAdvice& a) { return std::string(rowOf(kFeeds, a.recommended).name); });
-    row("SWR below 2 with it", [](const FeedAdvice& a) { return a.swrBelow2 ? spanText(*a.swrBelow2) : "none"; });
+    row("Recommended", [](const FeedAdvice& a) {
+        const std::string name(rowOf(kFeeds, a.recommended).name);
+        return a.swr[feedIndex(a.recommended)] < 2 ? name : "none below SWR 2 (nearest: " + name + ")";
+    });
+    row("SWR below 2 with it", [](const FeedAdvice& a) { return spansAround(a.spansBelow2, 2, a.lockedMHz); });
     return rows;
 }
 
 std::string recommendationText(const FeedAdvice& advice, double lockedMHz) {
-    const std::string below2 =
-        advice.swrBelow2 ? "below 2 from " + spanText(*advice.swrBelow2) : "nowhere below 2 around it";
-    return printfText("Recommended feed: %s, SWR %.2f at %g MHz, %s.",
-                      std::string(rowOf(kFeeds, advice.recommended).name).c_str(),
-                      advice.swr[indexOf(advice.recommended)], lockedMHz, below2.c_str());
+    const std::string name(rowOf(kFeeds, advice.recommended).name);
+    const double swr = advice.swr[feedIndex(advice.recommended)];
+    const std::string spans = spansAround(advice.spansBelow2, 2, lockedMHz);
+    if (!(swr < 2))
+        return printfText("No feed gives SWR below 2 at %g MHz: the %s comes nearest, SWR %.2f; below 2 with it: %s.",
+                          lockedMHz, name.c_str(), swr, spans.c_str());
+    return printfText("Recommended feed: %s, SWR %.2f at %g MHz; below 2 with it: %s.", name.c_str(), swr, lockedMHz,
+                      spans.c_str());
+}
+
+std::optional<std::string> matchingWindowDiffers(const FeedAdvice& advice, double lockedMHz) {
+    if (advice.recommended == FeedKind::QuarterWave75) return std::nullopt;
+    return printfText(
+        "Unlike the matching window's note (90 to 120 ohms, a 75-ohm quarter wave), this model gives %.1f ohms "
+        "at %g MHz: %s suits it better.",
+        advice.impedance.real(), lockedMHz, std::string(rowOf(kFeeds, advice.recommended).name).c_str());
 }
 
 std::string sectionLead(std::string_view cable, double velocityFactor) {

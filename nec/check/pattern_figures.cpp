@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "nec/model/pattern_grid.h"
+
 namespace loopbeam::nec {
 namespace {
 
@@ -76,6 +78,15 @@ std::vector<ElevationPoint> elevationPlane(const std::vector<Direction>& cut) {
     std::sort(plane.begin(), plane.end(),
               [](const ElevationPoint& a, const ElevationPoint& b) { return a.elevationDegrees < b.elevationDegrees; });
     return plane;
+}
+
+std::vector<Direction> withFineWindow(const std::vector<Direction>& cut, const std::vector<Direction>& fine) {
+    std::vector<Direction> merged = fine;
+    for (const Direction& d : cut)
+        if (std::none_of(fine.begin(), fine.end(),
+                         [&](const Direction& f) { return std::abs(f.theta - d.theta) < kElevationStepDegrees / 2; }))
+            merged.push_back(d);
+    return merged;
 }
 
 std::optional<HalfPowerLobe> forwardLobe(const std::vector<PatternPoint>& azimuth) {

@@ -14,6 +14,9 @@ namespace loopbeam::nec {
 // (phi 0 and 180), by ascending elevation.
 std::vector<ElevationPoint> elevationPlane(const std::vector<Direction>& cut);
 
+// The cut with the directions of the fine window in place of its own there.
+std::vector<Direction> withFineWindow(const std::vector<Direction>& cut, const std::vector<Direction>& fine);
+
 // Where a lobe stays within 3 dB of its peak, in the pattern's degrees; on
 // the azimuth circle `from` may be negative (-34 is 326).
 struct HalfPowerLobe {

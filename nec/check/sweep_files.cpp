@@ -1,5 +1,7 @@
 #include "nec/check/sweep_files.h"
 
+#include <cmath>
+
 #include "nec/check/feed_match.h"
 #include "nec/printf_text.h"
 
@@ -17,13 +19,14 @@ void writeTouchstone(std::ostream& out, const CheckResult& result, std::span<con
 
 void writeSweepCsv(std::ostream& out, const CheckResult& result) {
     out << "frequency_MHz,R_ohm,X_ohm,SWR_50ohm_through_75ohm_section,SWR_50ohm_direct,forward_gain_dBi,"
-           "front_to_back_dB,elevation_deg\n";
+           "front_to_back_dB,elevation_deg,front_to_rear_dB\n";
     for (const FrequencyPoint& p : result.sweep) {
         out << printfText("%.10g,%.6g,%.6g,%.4f,%.4f,", p.mhz, p.feedImpedance.real(), p.feedImpedance.imag(),
                           p.swrThroughSection, p.swrDirect);
-        // Gain and F/B come only from a solve: blank at a fitted frequency.
-        out << (p.solved ? printfText("%.2f,%.2f,%.0f\n", p.forwardGainDbi, p.frontToBackDb, p.elevationDegrees)
-                         : std::string(",,\n"));
+        // Gain and F/B come only from a solve: blank at a fitted frequency; F/R also where the rear was not asked.
+        out << (p.solved ? printfText("%.2f,%.2f,%.0f,", p.forwardGainDbi, p.frontToBackDb, p.elevationDegrees)
+                         : std::string(",,,"));
+        out << (p.solved && !std::isnan(p.frontToRearDb) ? printfText("%.2f\n", p.frontToRearDb) : std::string("\n"));
     }
 }
 

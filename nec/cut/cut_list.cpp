@@ -2,13 +2,14 @@
 
 #include <cmath>
 
-#include "nec/cut/cut_loops.h"
 #include "nec/printf_text.h"
+#include "nec/tuning/cut_loops.h"
 
 namespace loopbeam::nec {
 
-std::vector<CutRow> cutRows(const NecModel& calculated, const QuadDesign& design, const Tuned* tuned) {
+std::vector<CutRow> cutRows(const NecModel& calculated, const Tuned* tuned) {
     const NecModel& cut = tuned ? tuned->model : calculated;
+    const std::vector<double> positions = positionsAlong(cut.spacingsMetres);
     std::vector<CutRow> rows;
     for (std::size_t i = 0; i < cut.loops.size(); ++i) {
         const CutLoop& loop = cutLoopOf(i);
@@ -19,8 +20,9 @@ std::vector<CutRow> cutRows(const NecModel& calculated, const QuadDesign& design
         row.wireMetres = cut.loops[i].perimeterMetres;
         row.sideMetres = row.wireMetres / 4;
         row.armMetres = row.wireMetres / (4 * std::sqrt(2.0));
-        row.boomMetres = boomPositionMetres(design, static_cast<int>(i));
-        if (tuned && tuned->scales.*loop.scale != 1) row.calculatedWireMetres = calculated.loops[i].perimeterMetres;
+        row.boomMetres = positions[i];
+        if (tuned && row.wireMetres != calculated.loops[i].perimeterMetres)
+            row.calculatedWireMetres = calculated.loops[i].perimeterMetres;
         rows.push_back(std::move(row));
     }
     return rows;

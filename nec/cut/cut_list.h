@@ -3,15 +3,15 @@
 // then the driven element, then each director; the wire (the loop's
 // perimeter), a side (a quarter of it), the spreader arm from the hub to the
 // wire's corner (the perimeter over 4 times the square root of 2) and the
-// place along the boom from the reflector. For a tuned design, the loops the
-// tuning changed carry their calculated wire.
+// place along the boom from the reflector, each as the design or its tuning
+// has it. For a tuned design, the loops the tuning changed carry their
+// calculated wire.
 
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "nec/model/nec_model.h"
-#include "nec/model/quad_design.h"
 #include "nec/tuning/tune.h"
 
 namespace loopbeam::nec {
@@ -24,6 +24,6 @@ struct CutRow {
 };
 
 // The calculated design's list, or the tuned one's when there is one.
-std::vector<CutRow> cutRows(const NecModel& calculated, const QuadDesign& design, const Tuned* tuned);
+std::vector<CutRow> cutRows(const NecModel& calculated, const Tuned* tuned);
 
 }  // namespace loopbeam::nec

@@ -8,6 +8,7 @@
 #include "nec/text_table.h"
 #include "nec/tuning/comparison.h"
 #include "nec/tuning/driven_resonance.h"
+#include "nec/tuning/tuned_lengths.h"
 
 namespace loopbeam::nec {
 namespace {
@@ -17,12 +18,15 @@ constexpr const char* kArmNote =
     "the main window's spreader hole spacing, which is the driven loop's whole diagonal.";
 
 std::string sectionNote(const CutListFacts& facts, CutUnits units) {
+    if (facts.feed->recommended == FeedKind::Direct) return "Fed directly, it needs no quarter-wave section.";
     if (!facts.cable)
         return "No cable is chosen in the matching window: choose one there for the length of a quarter-wave "
                "section.";
     const std::string lead = sectionLead(facts.cable->entry, facts.cable->velFactor);
     if (!facts.feed->sectionMetres) return lead + "none at this frequency.";
-    return lead + lengthText(*facts.feed->sectionMetres, units) + "; " + std::string(kParallelSections);
+    const std::string length = lengthText(*facts.feed->sectionMetres, units);
+    if (facts.feed->recommended == FeedKind::QuarterWave75) return lead + length + ".";
+    return lead + length + "; " + std::string(kParallelSections);
 }
 
 std::string roundingNote(const CutListFacts& facts, CutUnits units) {
@@ -32,6 +36,16 @@ std::string roundingNote(const CutListFacts& facts, CutUnits units) {
     const auto clauses =
         roundingClauses(units, roundingEffect(units, cut.loops[kDrivenLoop].perimeterMetres, slope), locked);
     return clauses[0] + ", " + clauses[1] + ".";
+}
+
+// The boom a tuning lengthened or shortened, from the reflector to the last director.
+std::optional<std::string> boomNote(const CutListFacts& facts, CutUnits units) {
+    if (!facts.tuned) return std::nullopt;
+    const LengthChange boom = boomChange(*facts.calculated, facts.tuned->model);
+    if (!boom.changed()) return std::nullopt;
+    return "The boom from the reflector to the last director: " + lengthText(boom.tuned, units) + ", " +
+           lengthText(boom.calculated, units) + " as calculated (" + changeText(boom.calculated, boom.tuned, units) +
+           ").";
 }
 
 std::string csvField(const std::string& text) {
@@ -90,7 +104,7 @@ CutSheet cutSheet(const CutListFacts& facts, CutUnits units) {
     sheet.header = {"Element", "Wire (the loop)", "Side", "Spreader arm", "From the reflector"};
     if (facts.tuned) sheet.header.push_back("Change of the wire");
     sheet.tuned = facts.tuned != nullptr;
-    sheet.lengths = cutRows(*facts.calculated, *facts.design, facts.tuned);
+    sheet.lengths = cutRows(*facts.calculated, facts.tuned);
     for (const CutRow& row : sheet.lengths) {
         std::vector<std::string> texts{row.element, lengthText(row.wireMetres, units),
                                        lengthText(row.sideMetres, units), lengthText(row.armMetres, units),
@@ -103,6 +117,7 @@ CutSheet cutSheet(const CutListFacts& facts, CutUnits units) {
     sheet.notes = {kArmNote, wireFactorText(*facts.calculated, facts.tuned) + ".",
                    recommendationText(*facts.feed, facts.design->lockedMHz), sectionNote(facts, units),
                    roundingNote(facts, units)};
+    if (auto boom = boomNote(facts, units)) sheet.notes.insert(sheet.notes.begin(), std::move(*boom));
     return sheet;
 }
 

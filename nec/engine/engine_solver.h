@@ -2,7 +2,8 @@
 // Direct solves of a model through nec2c: a batch of frequencies split into
 // contiguous runs of nearly equal size, one nec2c each, as many at once as
 // there are cores; every frequency's whole output kept by the frequency asked
-// for, and never solved twice.
+// for, and never solved twice. The locked frequency and the band's pattern
+// frequencies are asked with the rear half, for front-to-rear.
 
 #include <complex>
 #include <cstddef>
@@ -39,6 +40,7 @@ private:
     RunControl control_;
     std::function<void(double)> solved_;
     std::map<double, FrequencyOutput> outputs_;
+    std::vector<double> band_;  // the band's pattern frequencies, ascending
 };
 
 }  // namespace loopbeam::nec

@@ -108,12 +108,21 @@ Outcome<FrequencyOutput> readBlock(Block block, const FrequencyRequest& request,
         return refuse(printfText("it gives %.5g MHz instead", *printed));
     auto impedance = feedImpedance(block, feed);
     if (!impedance) return Refused{impedance.error()};
-    FrequencyOutput out{*impedance, {}};
+    FrequencyOutput out{*impedance, {}, {}, {}};
     std::size_t from = 0;
-    for (const PatternGrid& cut : patternCuts(overGround, request.wholeAzimuth)) {
+    for (const PatternGrid& cut : requestedCuts(overGround, request)) {
         auto directions = pattern(block, cut, from);
         if (!directions) return Refused{directions.error()};
         out.patterns.push_back(std::move(*directions));
+    }
+    if (request.rearHalf) {
+        out.rearHalf = std::move(out.patterns.back());
+        out.patterns.pop_back();
+    }
+    if (request.refine) {
+        auto directions = pattern(block, fineCut(*request.refine), from);
+        if (!directions) return Refused{directions.error()};
+        out.fine = std::move(*directions);
     }
     return out;
 }

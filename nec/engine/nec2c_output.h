@@ -28,6 +28,8 @@ struct Direction {
 struct FrequencyOutput {
     std::complex<double> feedImpedance;
     std::vector<std::vector<Direction>> patterns;  // one a cut of patternCuts, in NEC-2's order: theta fastest
+    std::vector<Direction> rearHalf;               // rearHalfGrid's, where asked
+    std::vector<Direction> fine;                   // the refined window's, when one was asked
 };
 
 // Refuses output that ends early or does not answer the requests: another

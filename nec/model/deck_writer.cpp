@@ -45,11 +45,32 @@ std::string frequencyCards(double mhz, const std::vector<PatternGrid>& cuts) {
     return cards;
 }
 
+std::string metresList(const std::vector<double>& metres) {
+    std::string list;
+    for (const double m : metres) list += (list.empty() ? "" : ", ") + printfText("%.4f", m);
+    return list + " m";
+}
+
+// Unequal gaps or directors are read off the GW cards only with a calculator:
+// said in words, as a builder lays them out.
+std::string layoutComments(const NecModel& model) {
+    const BoomLayout layout = layoutOf(model);
+    // Loops not laid one after another (several bands on one spider) are told by the model's own comments.
+    if (layout.spacings.size() + 1 != layout.perimeters.size()) return {};
+    const std::vector<double> directors = directorsOf(layout);
+    std::string cards;
+    if (!allAlike(layout.spacings))
+        cards += commentCards("Spacings from the reflector: " + metresList(layout.spacings));
+    if (!allAlike(directors)) cards += commentCards("Director perimeters from the first: " + metresList(directors));
+    return cards;
+}
+
 // The comments, the wires, the ground, the loads and the feed: all but the
 // frequencies and the patterns.
 std::string structureCards(const NecModel& model, const std::vector<std::string>& moreComments) {
     std::string deck;
     for (const std::string& line : model.comments) deck += commentCards(line);
+    deck += layoutComments(model);
     for (const std::string& line : moreComments) deck += commentCards(line);
     deck += "CE\n";
     for (const Loop& loop : model.loops)
@@ -87,8 +108,11 @@ std::string writeDeck(const NecModel& model, std::span<const FrequencyRequest> f
     std::string deck = structureCards(model, {});
     const bool overGround = model.boomHeightMetres.has_value();
     deck += "PT -1 0 0 0\n";  // no current tables: the feed point and patterns are all we read
-    for (const FrequencyRequest& f : frequencies)
-        deck += frequencyCards(f.mhz, patternCuts(overGround, f.wholeAzimuth));
+    for (const FrequencyRequest& f : frequencies) {
+        std::vector<PatternGrid> cuts = requestedCuts(overGround, f);
+        if (f.refine) cuts.push_back(fineCut(*f.refine));  // read after the others
+        deck += frequencyCards(f.mhz, cuts);
+    }
     deck += "EN\n";
     return deck;
 }
@@ -127,8 +151,8 @@ std::string writePortableDeck(const NecModel& model, std::optional<double> figur
             " MHz) as frequencies of their own, fits the feed impedance "
             "over " +
             std::to_string(model.sweep.mhz.size()) +
-            " frequencies to a few solves, and over ground "
-            "looks for the elevation of most forward gain at each frequency."};
+            " frequencies to a few solves, reads front-to-rear over the working band, and over ground "
+            "looks for the elevation of most forward gain at each frequency, to 0.1 degree near the peak."};
     std::string deck = structureCards(model, about);
     deck += printfText("FR 0 %d 0 0 %s %s\n", count, deckFrequencyText(start).c_str(), deckFrequencyText(step).c_str());
     deck += printfText("RP 0 1 %d 1000 %.6g 0 0 %.9g\n", static_cast<int>(360 / kAzimuthStepDegrees), 90 - elevation,

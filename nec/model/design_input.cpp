@@ -7,11 +7,12 @@ namespace loopbeam::nec {
 
 QuadDesign quadDesignOf(const CalculatedDesign& design) {
     const EstimatedRange range = estimatedRange(design.freq);
-    return {design.freq,    design.elementCount,
-            design.wireDia, design.dirLen,
-            design.drvLen,  design.refLen,
-            design.spacing, range.lower,
-            range.upper,    {nameOf(design), "designed by loopbeam " LOOPBEAM_VERSION}};
+    return {design.freq,
+            design.wireDia,
+            evenLayout(design.elementCount, design.refLen, design.drvLen, design.dirLen, design.spacing),
+            range.lower,
+            range.upper,
+            {nameOf(design), "designed by loopbeam " LOOPBEAM_VERSION}};
 }
 
 std::vector<std::string> designNotes(const CalculatedDesign& design) {

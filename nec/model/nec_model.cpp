@@ -11,36 +11,23 @@ namespace loopbeam::nec {
 
 namespace {
 
-enum class LoopRole { Reflector, Driven, Director };
-
 bool positive(double value) { return std::isfinite(value) && value > 0; }
+
+bool allPositive(const std::vector<double>& values) { return std::all_of(values.begin(), values.end(), positive); }
 
 std::optional<std::string> designFault(const QuadDesign& d) {
     if (!positive(d.lockedMHz)) return "The design has no locked frequency. Lock a frequency and calculate first.";
-    if (d.elements < 3 || d.elements > 50)
-        return printfText("The design has %d elements; the check models 3 to 50.", d.elements);
-    if (!positive(d.wireDiameterInches) || !positive(d.directorLoopFeet) || !positive(d.drivenLoopFeet) ||
-        !positive(d.reflectorLoopFeet) || !positive(d.spacingFeet))
+    if (d.elements() < 3 || d.elements() > 50)
+        return printfText("The design has %d elements; the check models 3 to 50.", d.elements());
+    if (d.feet.spacings.size() + 1 != d.feet.perimeters.size())
+        return printfText("The design has %zu spacings for %d elements; it needs one between each two neighbours.",
+                          d.feet.spacings.size(), d.elements());
+    if (!positive(d.wireDiameterInches) || !allPositive(d.feet.perimeters) || !allPositive(d.feet.spacings))
         return "The design has no loop lengths, spacing or wire diameter yet. Calculate the design first.";
     if (!(d.estimatedLowMHz > 0 && d.estimatedLowMHz < d.lockedMHz && d.lockedMHz < d.estimatedHighMHz &&
           std::isfinite(d.estimatedHighMHz)))
         return "The design's estimated range does not enclose its locked frequency. Calculate the design again.";
     return std::nullopt;
-}
-
-double perimeterFeet(const QuadDesign& d, LoopRole role) {
-    switch (role) {
-        case LoopRole::Reflector: return d.reflectorLoopFeet;
-        case LoopRole::Driven: return d.drivenLoopFeet;
-        case LoopRole::Director: break;
-    }
-    return d.directorLoopFeet;
-}
-
-LoopRole roleAt(std::size_t element) {
-    return element == kReflectorLoop ? LoopRole::Reflector
-           : element == kDrivenLoop  ? LoopRole::Driven
-                                     : LoopRole::Director;
 }
 
 double feedWireLength(double perimeter, double wireRadius) {
@@ -111,8 +98,10 @@ std::optional<std::string> clearanceFault(const NecModel& model) {
         roundedUp(*model.boomHeightMetres - clearance + needed));
 }
 
-double boomPositionMetres(const QuadDesign& design, int element) {
-    return element * design.spacingFeet * kMetresPerFoot;
+BoomLayout layoutOf(const NecModel& model) {
+    BoomLayout layout{{}, model.spacingsMetres};
+    for (const Loop& loop : model.loops) layout.perimeters.push_back(loop.perimeterMetres);
+    return layout;
 }
 
 std::optional<std::string> optionsFault(const CheckOptions& options) {
@@ -134,6 +123,11 @@ Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& optio
     if (auto fault = designFault(design)) return refuse(*fault);
     if (auto fault = optionsFault(options)) return refuse(*fault);
 
+    const Band band = options.band.value_or(Band{design.estimatedLowMHz, design.estimatedHighMHz});
+    if (auto fault = bandFault(band)) return refuse(*fault);
+    if (options.band)
+        if (auto fault = bandReachFault(band, design.lockedMHz)) return refuse(*fault);
+
     NecModel model;
     model.shape = options.shape;
     model.wireRadiusMetres = design.wireDiameterInches * kMetresPerInch / 2;
@@ -141,20 +135,21 @@ Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& optio
     model.soil = options.soil;
     model.conductor = options.conductor;
     model.insulation = options.insulation;
-    model.sweep = planSweep(design.lockedMHz, design.estimatedLowMHz, design.estimatedHighMHz, options.sweepPoints);
+    model.sweep =
+        planSweep(design.lockedMHz, design.estimatedLowMHz, design.estimatedHighMHz, band, options.sweepPoints);
     const double centreZ = options.boomHeightMetres.value_or(0);
 
+    for (const double feet : design.feet.spacings) model.spacingsMetres.push_back(feet * kMetresPerFoot);
+    const std::vector<double> boomX = positionsAlong(model.spacingsMetres);
     int tag = 0;
-    for (int element = 0; element < design.elements; ++element) {
-        const LoopRole role = roleAt(static_cast<std::size_t>(element));
-        const double boomX = boomPositionMetres(design, element);
-        Loop loop{perimeterFeet(design, role) * kMetresPerFoot, {}};
+    for (std::size_t element = 0; element < design.feet.perimeters.size(); ++element) {
+        Loop loop{design.feet.perimeters[element] * kMetresPerFoot, {}};
         auto segments = segmentsPerSide(loop.perimeterMetres / 4, model.wireRadiusMetres, model.sweep.top(),
                                         options.segmentsPerWavelength);
         if (!segments) return Refused{segments.error()};
-        const bool fed = role == LoopRole::Driven;
-        LoopWires wires =
-            layLoop(options.shape, loop.perimeterMetres, *segments, boomX, centreZ, model.wireRadiusMetres, fed);
+        const bool fed = element == kDrivenLoop;
+        LoopWires wires = layLoop(options.shape, loop.perimeterMetres, *segments, boomX[element], centreZ,
+                                  model.wireRadiusMetres, fed);
         int before = model.totalSegments();
         for (std::size_t i = 0; i < wires.wires.size(); ++i) {
             wires.wires[i].tag = ++tag;

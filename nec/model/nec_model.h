@@ -41,13 +41,10 @@ struct FeedSegment {
     int number = 0;   // over the whole structure, as nec2c prints it
 };
 
-// The loops' order on the boom: the reflector at x = 0, the driven loop, then
-// the directors towards +x (forward).
-inline constexpr std::size_t kReflectorLoop = 0, kDrivenLoop = 1;
-
 struct NecModel {
     LoopShape shape = LoopShape::Square;
-    std::vector<Loop> loops;  // in the order above
+    std::vector<Loop> loops;             // in the order of the boom's layout
+    std::vector<double> spacingsMetres;  // between neighbouring loops, from the reflector forward
     double wireRadiusMetres = 0;
     FeedSegment feed;
     std::vector<FeedSegment> openFeeds;      // feeds left unconnected: kOpenFeedOhms on each
@@ -69,8 +66,8 @@ std::optional<std::string> optionsFault(const CheckOptions& options);
 // The model in comment cards: the loops' shape, the wire, the ground.
 std::vector<std::string> modelComments(const NecModel& model);
 
-// Where an element's loop stands along the boom, from the reflector's (element 0).
-double boomPositionMetres(const QuadDesign& design, int element);
+// The loops' perimeters and gaps, in metres.
+BoomLayout layoutOf(const NecModel& model);
 
 // One loop's wires at x along the boom around centreZ; a fed diamond gets its feed wire.
 LoopWires layLoop(LoopShape shape, double perimeter, int segmentsPerSide, double x, double centreZ, double wireRadius,

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "nec/model/boom_layout.h"
 #include "nec/model/soil.h"
 #include "nec/model/sweep_plan.h"
 #include "nec/model/wire.h"
@@ -14,15 +15,15 @@ namespace loopbeam::nec {
 
 struct QuadDesign {
     double lockedMHz = 0;  // centre frequency the design was calculated for
-    int elements = 0;      // 3..50: one reflector, one driven element, elements-2 directors
     double wireDiameterInches = 0;
-    double directorLoopFeet = 0;  // loop perimeters
-    double drivenLoopFeet = 0;
-    double reflectorLoopFeet = 0;
-    double spacingFeet = 0;  // between adjacent elements along the boom
+    // The loops' perimeters and gaps in feet: 3..50 loops, one reflector,
+    // one driven element, the rest directors.
+    BoomLayout feet;
     double estimatedLowMHz = 0;
     double estimatedHighMHz = 0;
     std::vector<std::string> description;  // comment lines naming the design
+
+    int elements() const { return static_cast<int>(feet.perimeters.size()); }
 };
 
 enum class LoopShape { Square, Diamond };
@@ -39,6 +40,7 @@ struct CheckOptions {
     Conductor conductor = Conductor::Copper;
     std::optional<Insulation> insulation = std::nullopt;  // bare wire without
     int sweepPoints = kSweepPoints;                       // kMinSweepPoints to kMaxSweepPoints
+    std::optional<Band> band = std::nullopt;              // the estimated range without
 
     bool operator==(const CheckOptions&) const = default;
 };

@@ -5,6 +5,7 @@
 #include "nec/check/feed_report.h"
 #include "nec/choice_table.h"
 #include "nec/printf_text.h"
+#include "nec/tuning/tuned_lengths.h"
 
 namespace loopbeam::nec {
 
@@ -38,10 +39,22 @@ std::string wireFactorText(const NecModel& model, const Tuned* tuned) {
     return text;
 }
 
+std::optional<TextRow> boomRow(const NecModel& calculated, const NecModel& tuned) {
+    const LengthChange boom = boomChange(calculated, tuned);
+    if (!boom.changed()) return std::nullopt;
+    const double change = boom.tuned - boom.calculated;
+    return TextRow{boom.caption,
+                   {printfText("%.3f m", boom.calculated),
+                    printfText("%.3f m (%+.3f m, %+.2f%%)", boom.tuned, change, change / boom.calculated * 100)}};
+}
+
 std::vector<TextRow> comparisonRows(const QuadDesign& design, const NecModel& calculated, const CheckResult& check,
                                     const FeedAdvice& feed, const Tuned* tuned, const FeedAdvice* tunedFeed) {
-    std::vector<TextRow> rows = sideBySide(summaryLines(check, design),
-                                           tuned ? summaryLines(tuned->check, design) : std::vector<SummaryLine>{});
+    std::vector<TextRow> rows =
+        sideBySide(summaryLines(check, design, feed),
+                   tuned && tunedFeed ? summaryLines(tuned->check, design, *tunedFeed) : std::vector<SummaryLine>{});
+    if (tuned)
+        if (auto boom = boomRow(calculated, tuned->model)) rows.push_back(std::move(*boom));
     rows.push_back({feedHeading(design.lockedMHz), {}});
     TextRow wire{"Wire factor", {wireFactorValue(calculated, nullptr)}};
     std::vector<const FeedAdvice*> feeds{&feed};
@@ -51,6 +64,12 @@ std::vector<TextRow> comparisonRows(const QuadDesign& design, const NecModel& ca
     }
     rows.push_back(std::move(wire));
     for (TextRow& row : feedRows(feeds)) rows.push_back(std::move(row));
+    TextRow unlike{"Against the matching window", {}};
+    for (const FeedAdvice* advice : feeds)
+        unlike.values.push_back(matchingWindowDiffers(*advice, design.lockedMHz).value_or("as it says"));
+    if (std::any_of(feeds.begin(), feeds.end(),
+                    [&](const FeedAdvice* a) { return matchingWindowDiffers(*a, design.lockedMHz).has_value(); }))
+        rows.push_back(std::move(unlike));
     return rows;
 }
 

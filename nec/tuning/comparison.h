@@ -2,6 +2,7 @@
 // The calculated design beside the tuned one, in words: the check's summary
 // lines side by side, the wire's factor, and the feed advised for each.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,12 @@ std::string wireFactorValue(const NecModel& model, const Tuned* tuned);
 // "Wire factor: 0.97537, every loop times it (a lone loop ... resonates at ...)"
 std::string wireFactorText(const NecModel& model, const Tuned* tuned);
 
+// "Boom length" calculated and tuned, when the tuning moved the last director.
+std::optional<TextRow> boomRow(const NecModel& calculated, const NecModel& tuned);
+
 // The summary's rows for the calculated design and, when there is one, the
-// tuned one: the check's lines, then under the feed's heading the wire
+// tuned one: the check's lines (and the boom's length when the tuning changed
+// it), then under the feed's heading the wire
 // factor and the feed advice.
 std::vector<TextRow> comparisonRows(const QuadDesign& design, const NecModel& calculated, const CheckResult& check,
                                     const FeedAdvice& feed, const Tuned* tuned, const FeedAdvice* tunedFeed);

@@ -11,20 +11,15 @@ namespace loopbeam::nec {
 double Evaluation::backOverForward() const { return std::pow(10.0, -frontToBackDb / 10); }
 
 Outcome<std::vector<Evaluation>> solveSideBySide(std::span<const Probe> probes, const RunControl& control) {
-    std::vector<std::array<FrequencyRequest, 1>> requests;
-    std::vector<EngineJob> jobs;
-    for (const Probe& probe : probes) {
-        requests.push_back({FrequencyRequest{probe.mhz, false}});  // forward and back only
-        jobs.push_back(jobFor(*probe.model, requests.back()));
-    }
-    auto printed = runNec2c(jobs, control);
-    if (!printed) return Refused{printed.error()};
+    std::vector<ModelRequests> jobs;
+    for (const Probe& probe : probes)
+        jobs.push_back({probe.model, {FrequencyRequest{probe.mhz, false}}});  // forward and back only
+    auto solved = solveModels(jobs, control);
+    if (!solved) return Refused{solved.error()};
     std::vector<Evaluation> evaluations;
-    for (std::size_t i = 0; i < probes.size(); ++i) {
-        auto read = readJob((*printed)[i], *probes[i].model, requests[i]);
-        if (!read) return Refused{read.error()};
-        const ForwardLook look = forwardLook(read->front().patterns.front());
-        evaluations.push_back({read->front().feedImpedance, look.forward, look.forward - look.back});
+    for (const std::vector<FrequencyOutput>& read : *solved) {
+        const ForwardLook look = forwardLook(read.front());
+        evaluations.push_back({read.front().feedImpedance, look.forward, look.forward - look.back});
     }
     return evaluations;
 }

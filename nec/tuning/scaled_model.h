@@ -1,11 +1,13 @@
 #pragma once
-// A built model with other loop lengths. Each loop is laid again with its new
-// perimeter at the same place on the boom and with the same segments a side,
-// so that the feed, the loads and the ground stay the calculated model's, and
-// the tuned design's check solves the very model the search solved.
+// A built model with other loop lengths or gaps. Each loop is laid again with
+// its new perimeter at its new place on the boom and with the same segments a
+// side, so that the feed, the loads and the ground stay the calculated
+// model's, and the tuned design's check solves the very model the search
+// solved.
 
 #include <compare>
 
+#include "nec/model/boom_layout.h"
 #include "nec/model/nec_model.h"
 #include "nec/outcome.h"
 
@@ -18,7 +20,12 @@ struct LoopScales {
     auto operator<=>(const LoopScales&) const = default;
 };
 
-// Refuses only where a longer loop would come too close to the ground.
+// Any perimeter and any gap, in metres. Refuses a layout of another count of
+// loops or with a length that is none, and where a longer loop would come too
+// close to the ground.
+Outcome<NecModel> relaidModel(const NecModel& calculated, const BoomLayout& metres);
+
+// The calculated gaps, the perimeters scaled.
 Outcome<NecModel> scaledModel(const NecModel& calculated, const LoopScales& scales);
 
 }  // namespace loopbeam::nec

@@ -40,8 +40,9 @@ QString lockedText(const nec::QuadDesign& design) {
     return ui::toQString(singleText(static_cast<float>(design.lockedMHz)).view());
 }
 
-QChartView* chartView(QChart* chart, const QString& objectName, const QString& accessibleName) {
-    auto* view = new QChartView(chart);
+QChartView* chartView(QChart* chart, const QString& objectName, const QString& accessibleName, QChartView* view) {
+    if (!view) view = new QChartView;
+    view->setChart(chart);
     view->setObjectName(objectName);
     view->setAccessibleName(accessibleName);
     view->setRenderHint(QPainter::Antialiasing);

@@ -51,7 +51,8 @@ std::vector<Drawn> drawnChecks(const nec::CheckResult& calculated, const nec::Ch
 QString lockedText(const nec::QuadDesign& design);
 
 // The chart in a view of that name, at least kMinimumChartSize.
-QChartView* chartView(QChart* chart, const QString& objectName, const QString& accessibleName);
+QChartView* chartView(QChart* chart, const QString& objectName, const QString& accessibleName,
+                      QChartView* view = nullptr);
 
 // A chart without a title (its tab and its axes say what it shows) whose
 // legend, beside it, draws each series as it looks, dashes and markers included.

@@ -40,10 +40,11 @@ QWidget* elevationPage(const nec::CheckResult& result, const nec::QuadDesign& de
     angle->setLabelsVisible(false);  // its values are not elevations: the rim says those
     PatternChart chart(angle, gains);
     std::vector<PolarLabel> rim;
-    for (double elevation = 0; elevation <= 180; elevation += 30)
+    // Over ground the upper half-plane; in free space the whole circle, below the horizon negative.
+    for (double elevation = options.boomHeightMetres ? 0 : -150; elevation <= 180; elevation += 30)
         rim.push_back({degreesText(elevation), chartAngle(elevation)});
     chart.labelRim(rim);
-    if (options.boomHeightMetres) chart.setRingLabelAngle(90);  // in the ground, where nothing radiates
+    if (options.boomHeightMetres) chart.showUpperHalf();
 
     const double takeOff = result.summary.elevationDegrees;
     chart.addRadial(chartAngle(takeOff), QPen(QColor(0, 130, 0), 1.5));

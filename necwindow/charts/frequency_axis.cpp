@@ -16,17 +16,24 @@ using namespace chart_parts;
 
 QValueAxis* frequencyAxis(QChart& chart, const std::vector<nec::FrequencyPoint>& sweep, const nec::QuadDesign& design,
                           QValueAxis* valueAxis) {
+    return frequencyAxis(chart, sweep, design, valueAxis,
+                         {design.estimatedLowMHz, design.estimatedHighMHz, QStringLiteral("Estimated range"),
+                          QStringLiteral("estimatedRange")});
+}
+
+QValueAxis* frequencyAxis(QChart& chart, const std::vector<nec::FrequencyPoint>& sweep, const nec::QuadDesign& design,
+                          QValueAxis* valueAxis, const ShadedSpan& shaded) {
     const double first = sweep.front().mhz, last = sweep.back().mhz;
     QValueAxis* x = roundAxis(QStringLiteral("MHz"), first, last, Ends::AsGiven, Qt::AlignBottom, chart);
     const double bottom = valueAxis->min(), top = valueAxis->max();
 
     auto* estimatedTop = new QLineSeries(&chart);
     auto* estimatedBottom = new QLineSeries(&chart);
-    *estimatedTop << QPointF(design.estimatedLowMHz, top) << QPointF(design.estimatedHighMHz, top);
-    *estimatedBottom << QPointF(design.estimatedLowMHz, bottom) << QPointF(design.estimatedHighMHz, bottom);
+    *estimatedTop << QPointF(shaded.lowMHz, top) << QPointF(shaded.highMHz, top);
+    *estimatedBottom << QPointF(shaded.lowMHz, bottom) << QPointF(shaded.highMHz, bottom);
     auto* estimated = new QAreaSeries(estimatedTop, estimatedBottom);
-    estimated->setName(QStringLiteral("Estimated range"));
-    estimated->setObjectName(QStringLiteral("estimatedRange"));
+    estimated->setName(shaded.name);
+    estimated->setObjectName(shaded.objectName);
     estimated->setColor(kEstimatedFill);
     estimated->setBorderColor(kEstimatedBorder);
     attach(chart, estimated, x, valueAxis);

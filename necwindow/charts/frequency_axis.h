@@ -14,9 +14,18 @@ class QValueAxis;
 
 namespace loopbeam {
 
+// A span shaded across the chart, named in the legend.
+struct ShadedSpan {
+    double lowMHz = 0, highMHz = 0;
+    QString name, objectName;
+};
+
 // Adds the frequency axis and draws the frame across the whole height of the
-// value axis, already on the chart; returns the frequency axis.
+// value axis, already on the chart; returns the frequency axis. The
+// estimated range is shaded, or the span given.
 QValueAxis* frequencyAxis(QChart& chart, const std::vector<nec::FrequencyPoint>& sweep, const nec::QuadDesign& design,
                           QValueAxis* valueAxis);
+QValueAxis* frequencyAxis(QChart& chart, const std::vector<nec::FrequencyPoint>& sweep, const nec::QuadDesign& design,
+                          QValueAxis* valueAxis, const ShadedSpan& shaded);
 
 }  // namespace loopbeam

@@ -9,6 +9,7 @@
 #include <QPainterPathStroker>
 #include <QPen>
 #include <QPolarChart>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
@@ -27,14 +28,16 @@ constexpr double kSpokeDegrees = 30;  // the angular axis's grid
 double betweenSpokes(double angle) { return (std::floor(angle / kSpokeDegrees) + 0.5) * kSpokeDegrees; }
 
 // The middle of the sector between two spokes where the pattern reaches least
-// far out: the ring labels there keep clear of the lobes.
-double quietestSector(const std::vector<QPointF>& gains) {
+// far out: the ring labels there keep clear of the lobes. Above the horizon
+// alone, the upper half of a chart whose angle runs clockwise from its top.
+double quietestSector(const std::vector<QPointF>& gains, bool aboveHorizon = false) {
     const double first = betweenSpokes(gains.front().x());
     double best = first, bestReach = std::numeric_limits<double>::infinity();
     for (double middle = first; middle < gains.front().x() + 360; middle += kSpokeDegrees) {
         double reach = -std::numeric_limits<double>::infinity();
         for (const QPointF& p : gains)
             if (std::abs(p.x() - middle) <= kSpokeDegrees / 2) reach = std::max(reach, p.y());
+        if (aboveHorizon && std::fmod(middle + 360, 360) < 180) continue;
         if (reach < bestReach) {
             best = middle;
             bestReach = reach;
@@ -82,13 +85,34 @@ void leaveOutCoveredLabels(QPolarChart& chart, QLineSeries& series, const std::v
     }
 }
 
+// Over ground nothing radiates below the horizon: the chart stands twice as
+// tall as the view less the room of the horizon's labels, and the view shows
+// its upper half.
+class UpperHalfView : public QChartView {
+public:
+    using QChartView::QChartView;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QChartView::resizeEvent(event);
+        constexpr int kBelowHorizon = 16;
+        const QSize size = event->size();
+        chart()->resize(size.width(), 2 * (size.height() - kBelowHorizon));
+        setSceneRect(0, 0, size.width(), size.height());
+    }
+};
+
 }  // namespace
 
 QString captioned(const QString& whose, const QString& caption) {
     return whose.isEmpty() ? caption : whose + QStringLiteral(": ") + caption;
 }
 
-QString degreesText(double value) { return QStringLiteral("%1\u00B0").arg(value, 0, 'f', 0); }
+QString degreesText(double value) {
+    QString text = QString::number(value, 'f', 1);  // over ground the take-off is read to 0.1 degree
+    if (text.endsWith(QStringLiteral(".0"))) text.chop(2);
+    return text + QChar(0x00B0);
+}
 
 PatternChart::PatternChart(QAbstractAxis* angular, const std::vector<QPointF>& gains)
     : chart_(new QPolarChart),
@@ -97,6 +121,7 @@ PatternChart::PatternChart(QAbstractAxis* angular, const std::vector<QPointF>& g
     peak_ = std::max_element(gains.begin(), gains.end(), [](const QPointF& a, const QPointF& b) {
                 return a.y() < b.y();
             })->y();
+    gains_ = gains;
     const double quietest = quietestSector(gains);
     for (const QPointF& p : gains) gain_->append(p.x(), std::max(p.y() - peak_, -kPatternDepthDb));
     gain_->setPen(QPen(chart_parts::kPattern, 2));
@@ -139,9 +164,11 @@ void PatternChart::labelRim(const std::vector<PolarLabel>& labels) {
         labels_->push_back({new QGraphicsSimpleTextItem(label.text, chart_), label.angle, 0, true});
 }
 
-void PatternChart::setRingLabelAngle(double angle) {
+void PatternChart::showUpperHalf() {
+    upperHalf_ = true;
+    const double quietest = quietestSector(gains_, true);
     for (Placed& label : *labels_)
-        if (!label.outsideRim) label.angle = betweenSpokes(angle);
+        if (!label.outsideRim) label.angle = quietest;
 }
 
 QWidget* PatternChart::page(const QString& caption, const QString& viewName, const QString& accessibleName) {
@@ -152,7 +179,8 @@ QWidget* PatternChart::page(const QString& caption, const QString& viewName, con
     figures->setWordWrap(true);
     figures->setTextInteractionFlags(Qt::TextSelectableByMouse);
     figures->setObjectName(viewName + QStringLiteral("Caption"));
-    QChartView* view = chart_parts::chartView(chart_, viewName, accessibleName);
+    QChartView* view =
+        chart_parts::chartView(chart_, viewName, accessibleName, upperHalf_ ? new UpperHalfView : nullptr);
     view->setAccessibleDescription(caption);
     rows->addWidget(figures);
     rows->addWidget(view, 1);

@@ -42,8 +42,9 @@ public:
     // Labels just outside the rim, for an angular axis that shows none of its own.
     void labelRim(const std::vector<PolarLabel>& labels);
 
-    // The ring labels in the sector of this angle rather than the quietest one.
-    void setRingLabelAngle(double angle);
+    // Over ground: the view shows the upper half-plane at full size, the ring
+    // labels in its quietest sector.
+    void showUpperHalf();
 
     double peakDbi() const { return peak_; }
 
@@ -62,6 +63,8 @@ private:
     QLineSeries* gain_;
     std::shared_ptr<std::vector<Placed>> labels_;
     double peak_ = 0;
+    std::vector<QPointF> gains_;
+    bool upperHalf_ = false;
 };
 
 }  // namespace loopbeam

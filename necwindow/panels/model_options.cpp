@@ -5,9 +5,11 @@
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "nec/band/band_text.h"
 #include "nec/choice_table.h"
 #include "nec/model/nec_model.h"
 #include "ui/point_spin_box.h"
@@ -52,12 +54,15 @@ ModelOptions::ModelOptions()
       conductor_(new QComboBox),
       insulation_(new QComboBox),
       thickness_(new ui::PointSpinBox),
-      permittivity_(new ui::PointSpinBox) {
+      permittivity_(new ui::PointSpinBox),
+      bandLow_(new QLineEdit),
+      bandHigh_(new QLineEdit) {
     auto* rows = new QVBoxLayout(this);
     rows->setContentsMargins(0, 0, 0, 0);
     buildGroundRow();
     buildShapeRow();
     buildWireRow();
+    buildBandRow();
     showInsulation();
     for (QButtonGroup* group : {ground_, shape_})
         connect(group, &QButtonGroup::idClicked, this, &ModelOptions::changed);
@@ -66,6 +71,7 @@ ModelOptions::ModelOptions()
     for (QComboBox* box : {soil_, conductor_, insulation_})
         connect(box, &QComboBox::currentIndexChanged, this, &ModelOptions::changed);
     connect(insulation_, &QComboBox::currentIndexChanged, this, &ModelOptions::showInsulation);
+    for (QLineEdit* edge : {bandLow_, bandHigh_}) connect(edge, &QLineEdit::textChanged, this, &ModelOptions::changed);
 }
 
 void ModelOptions::buildGroundRow() {
@@ -132,6 +138,35 @@ void ModelOptions::buildWireRow() {
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
 }
 
+void ModelOptions::buildBandRow() {
+    auto* row = new QHBoxLayout;
+    for (QLineEdit* edge : {bandLow_, bandHigh_}) {
+        edge->setPlaceholderText(QStringLiteral("estimated"));
+        edge->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.0000")) + 16);
+    }
+    addLabelled(*row, QStringLiteral("Wor&king band from"), bandLow_, QStringLiteral("Working band's low edge, MHz"));
+    addLabelled(*row, QStringLiteral("to"), bandHigh_, QStringLiteral("Working band's high edge, MHz"));
+    // Short, so that the window still fits beside the main window; the
+    // placeholders say what empty fields mean.
+    auto* unit = new QLabel(QStringLiteral("MHz"));
+    unit->setToolTip(
+        QStringLiteral("The lowest gain, F/B and F/R and the highest SWR are taken over this band; "
+                       "empty: the estimated range"));
+    row->addWidget(unit);
+    row->addStretch();
+    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+}
+
+nec::Outcome<std::optional<nec::Band>> ModelOptions::band() const {
+    const std::string low = bandLow_->text().trimmed().toStdString(), high = bandHigh_->text().trimmed().toStdString();
+    if (low.empty() && high.empty()) return std::optional<nec::Band>();
+    if (low.empty() || high.empty())
+        return nec::refuse("Give both edges of the band in MHz, or leave both empty for the estimated range.");
+    auto band = nec::bandOfTexts(low, high);
+    if (!band) return nec::refuse(band.error().message);
+    return std::optional(*band);
+}
+
 void ModelOptions::showInsulation() {
     const int chosen = insulation_->currentData().toInt();
     thickness_->setEnabled(chosen != kBare);
@@ -155,6 +190,7 @@ nec::CheckOptions ModelOptions::options() const {
         chosen.insulation = nec::Insulation{thickness_->value(), permittivity_->value()};
     if (insulation >= 0)
         chosen.insulation = nec::insulationOf(thickness_->value(), static_cast<nec::Dielectric>(insulation));
+    if (const auto typed = band()) chosen.band = *typed;
     return chosen;
 }
 

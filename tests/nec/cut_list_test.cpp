@@ -47,7 +47,9 @@ struct Listed {
         check.sweep = {{.mhz = 14.0, .feedImpedance = {70, -50}}, {.mhz = 14.4, .feedImpedance = {70, 50}}};
         feed.swr = {1.4, 1.2, 2.5};
         feed.recommended = FeedKind::QuarterWave75;
-        feed.swrBelow2 = Span{14.05, 14.35};
+        feed.lockedMHz = 14.2;
+        feed.spansBelow2 = {Span{14.05, 14.35}};
+        feed.swrBelow2 = feed.spansBelow2.front();
         feed.sectionMetres = 3.48502;
     }
     // The driven loop 1% longer, as a tuning for resonance leaves it.
@@ -77,10 +79,21 @@ TEST(CutList, TheCalculatedDesignInFeetAndInchesAndInMetres) {
     };
     EXPECT_EQ(feet.rows, rows);
     EXPECT_EQ(feet.notes[2],
-              "Recommended feed: 75-ohm quarter wave, SWR 1.20 at 14.2 MHz, below 2 from 14.050 to 14.350 MHz.");
+              "Recommended feed: 75-ohm quarter wave, SWR 1.20 at 14.2 MHz; below 2 with it: 14.050 to 14.350 MHz, "
+              "around 14.2 MHz.");
     EXPECT_EQ(feet.notes[3],
               "A quarter-wave section in RG-11 (velocity factor 0.66), as the matching window cuts it: 11 ft 5 3/16 "
-              "in; for 37.5 ohms, two such lengths in parallel.");
+              "in.");
+    // Fed directly, nothing to cut; no feed below 2, it says so rather than recommend.
+    listed.feed.recommended = FeedKind::Direct;
+    EXPECT_EQ(cutSheet(listed.facts(nullptr), CutUnits::FeetInches).notes[3],
+              "Fed directly, it needs no quarter-wave section.");
+    listed.feed.swr = {2.4, 2.2, 2.5};
+    listed.feed.recommended = FeedKind::QuarterWave75;
+    listed.feed.spansBelow2 = {Span{14.25, 14.35}};
+    EXPECT_EQ(cutSheet(listed.facts(nullptr), CutUnits::FeetInches).notes[2],
+              "No feed gives SWR below 2 at 14.2 MHz: the 75-ohm quarter wave comes nearest, SWR 2.20; below 2 with "
+              "it: none at 14.2 MHz: below 2 from 14.250 to 14.350 MHz.");
     // 1/32 in of 21.572 m is 0.0037%, times 3550 ohms 0.13 ohm; 0.5 mm 0.0023%, 0.08 ohm.
     EXPECT_EQ(feet.notes[4],
               "Cut to the nearest 1/16 inch, a loop is at most 1/32 inch off: 0.0037% of the driven "

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "nec/check/feed_advice.h"
+#include "nec/check/feed_report.h"
 
 namespace loopbeam::nec {
 namespace {
@@ -59,6 +62,23 @@ TEST(FeedAdvice, TheSectionIsCutAsTheMatchingWindowCutsIt) {
     check.sweep.push_back({.mhz = 14.2, .feedImpedance = 75});
     // 492 / 14.2 x 0.66 / 2 = 11.43380 ft of RG-11.
     EXPECT_NEAR(*adviseFeed(check, 14.2, 0.66f).sectionMetres, 3.48502, 1e-5);
+}
+
+// Where no feed gives SWR below 2, the rows and the sentence say so rather than recommend one.
+TEST(FeedAdvice, NoFeedBelow2IsSaid) {
+    FeedAdvice advice;
+    advice.lockedMHz = 14.2;
+    advice.recommended = FeedKind::QuarterWave75;
+    for (const auto& [swr, said] :
+         {std::pair{1.9, "75-ohm quarter wave"}, std::pair{2.2, "none below SWR 2 (nearest: 75-ohm quarter wave)"}}) {
+        advice.swr = {2.5, swr, 3};
+        const std::vector<TextRow> rows = feedRows({&advice});
+        const auto recommended =
+            std::find_if(rows.begin(), rows.end(), [](const TextRow& r) { return r.label == "Recommended"; });
+        ASSERT_NE(recommended, rows.end());
+        EXPECT_EQ(recommended->values, std::vector<std::string>{said});
+        EXPECT_EQ(recommendationText(advice, 14.2).starts_with("No feed"), swr >= 2);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 
 #include "common/checked_output.h"
@@ -75,13 +76,14 @@ TEST(SweepFiles, TouchstoneAndCsvCarryTheSweepAndWriteFailuresAreReported) {
     const std::string table = csv.str();
     EXPECT_EQ(table.substr(0, table.find('\n')),
               "frequency_MHz,R_ohm,X_ohm,SWR_50ohm_through_75ohm_section,SWR_50ohm_direct,forward_gain_dBi,"
-              "front_to_back_dB,elevation_deg");
+              "front_to_back_dB,elevation_deg,front_to_rear_dB");
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 3);
-    // A fitted frequency has no gain, F/B or elevation of its own: blank.
+    // A fitted frequency has no gain, F/B, elevation or F/R of its own: blank; a solve without the rear half, no F/R.
+    result.sweep[0].frontToRearDb = NAN;
     result.sweep[1].solved = false;
     std::ostringstream fitted;
     writeSweepCsv(fitted, result);
-    EXPECT_TRUE(fitted.str().ends_with("\n14.35,50,50,1.0000,0.0000,,,\n")) << fitted.str();
+    EXPECT_TRUE(fitted.str().ends_with(",0,\n14.35,50,50,1.0000,0.0000,,,,\n")) << fitted.str();
 
     const auto full = writeFile("/dev/full", table);
     ASSERT_TRUE(full);

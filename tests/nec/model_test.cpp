@@ -26,16 +26,14 @@ TEST_P(ModelGeometry, LoopsKeepTheirLengthsOnTheBoomAndTheFeedSitsLowestCentre) 
     const QuadDesign design = sampleDesigns()[std::get<0>(GetParam())];
     const auto model = buildModel(design, {std::get<1>(GetParam()), std::nullopt});
     ASSERT_TRUE(model) << model.error().message;
-    ASSERT_EQ(model->loops.size(), static_cast<std::size_t>(design.elements));
+    ASSERT_EQ(model->loops.size(), static_cast<std::size_t>(design.elements()));
 
     int segmentsBefore = 0;
     std::optional<int> feedNumber;
     for (std::size_t i = 0; i < model->loops.size(); ++i) {
         SCOPED_TRACE("loop " + std::to_string(i));
         const Loop& loop = model->loops[i];
-        const double feet = i == 0   ? design.reflectorLoopFeet
-                            : i == 1 ? design.drivenLoopFeet
-                                     : design.directorLoopFeet;
+        const double feet = design.feet.perimeters[i];
         double total = 0;
         for (std::size_t k = 0; k < loop.wires.size(); ++k) {
             const Wire& w = loop.wires[k];
@@ -44,7 +42,7 @@ TEST_P(ModelGeometry, LoopsKeepTheirLengthsOnTheBoomAndTheFeedSitsLowestCentre) 
             EXPECT_EQ(w.to.x, next.from.x);  // joined exactly, or NEC-2 sees no junction
             EXPECT_EQ(w.to.y, next.from.y);
             EXPECT_EQ(w.to.z, next.from.z);
-            EXPECT_NEAR(w.from.x, i * design.spacingFeet * 0.3048, 1e-12);
+            EXPECT_NEAR(w.from.x, i * design.feet.spacings.front() * 0.3048, 1e-12);
             EXPECT_EQ(w.segments % 2, 1);
             EXPECT_GE(length(w) / w.segments, 8 * model->wireRadiusMetres);
             if (w.tag == model->feed.tag) {
@@ -77,9 +75,7 @@ TEST(Model, SegmentRuleAndConfirmationForTheReferenceDesign) {
     ASSERT_TRUE(model);
     EXPECT_EQ(model->totalSegments(), 4 * 13 + 8 * 11);
     EXPECT_FALSE(needsConfirmation(*model));
-    QuadDesign large = quad14MHz();
-    large.elements = 50;
-    EXPECT_TRUE(needsConfirmation(*buildModel(large, {})));
+    EXPECT_TRUE(needsConfirmation(*buildModel(quadOfMinutes(), {})));
 }
 
 TEST(Model, OverGroundTheLoopsAreCentredOnTheBoomHeight) {
@@ -96,9 +92,9 @@ TEST(Model, RefusesWhatTheThinWireModelCannotHoldAndSaysWhatToDo) {
         const char* says;
     };
     QuadDesign thick = sampleDesigns()[2], huge = sampleDesigns()[2], few = quad14MHz();
-    thick.wireDiameterInches = 12;                                               // 8 radii: 1.2 m, a side is 0.54 m
-    huge.directorLoopFeet = huge.drivenLoopFeet = huge.reflectorLoopFeet = 200;  // sides 7.6 wavelengths
-    few.elements = 2;
+    thick.wireDiameterInches = 12;                                  // 8 radii: 1.2 m, a side is 0.54 m
+    huge.feet.perimeters.assign(huge.feet.perimeters.size(), 200);  // sides 7.6 wavelengths
+    few = withElements(few, 2);
     const Case cases[] = {
         {"thick wire", thick, {}, "too thick for a NEC-2 thin-wire model"},
         {"loops out of scale", huge, {}, "longer than 0.1 wavelength"},

@@ -5,12 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
 #include "design/frequency_lock.h"
 #include "nec/check/check_report.h"
 #include "nec/check/check_summary.h"
+#include "nec/check/feed_advice.h"
 
 namespace loopbeam::nec {
 namespace {
@@ -63,11 +66,20 @@ TEST(Summary, EveryResonanceAndTheLowestSwrOfACapturedSweep) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         const EstimatedRange range = estimatedRange(c.lockedMHz);
-        const SweepPlan plan = planSweep(c.lockedMHz, range.lower, range.upper);
         CheckResult result;
         result.sweep = capturedSweep(c.file);
-        ASSERT_EQ(result.sweep.size(), plan.mhz.size());
-        for (std::size_t i = 0; i < plan.mhz.size(); ++i) ASSERT_NEAR(result.sweep[i].mhz, plan.mhz[i], 1e-6);
+        // Captured before the band's frequencies joined the plan: the grid, the locked frequency and the edges.
+        SweepPlan plan;
+        for (const FrequencyPoint& p : result.sweep) plan.mhz.push_back(p.mhz);
+        const auto at = [&](double mhz) {
+            const auto found =
+                std::find_if(plan.mhz.begin(), plan.mhz.end(), [&](double f) { return std::abs(f - mhz) < 1e-6; });
+            return static_cast<std::size_t>(found - plan.mhz.begin());
+        };
+        plan.lockedIndex = at(c.lockedMHz);
+        plan.lowEdgeIndex = at(range.lower);
+        plan.highEdgeIndex = at(range.upper);
+        ASSERT_LT(std::max({plan.lockedIndex, plan.lowEdgeIndex, plan.highEdgeIndex}), plan.mhz.size());
         result.summary = summarise(result.sweep, plan);
         const CheckSummary& s = result.summary;
 
@@ -82,12 +94,13 @@ TEST(Summary, EveryResonanceAndTheLowestSwrOfACapturedSweep) {
 
         QuadDesign design;
         design.lockedMHz = c.lockedMHz;
-        const auto lines = summaryLines(result, design);
-        ASSERT_GE(lines.size(), 3u);
-        EXPECT_EQ(lines[0].label, c.resonances.size() > 1 ? "Resonances (X = 0), nearest first" : "Resonance (X = 0)");
-        EXPECT_EQ(lines[0].value, c.resonanceLine);
-        EXPECT_EQ(lines[1].value, c.sectionLine);
-        EXPECT_EQ(lines[2].label, "Lowest SWR fed directly");
+        const auto lines = summaryLines(result, design, adviseFeed(result, c.lockedMHz, std::nullopt));
+        ASSERT_GE(lines.size(), 4u);
+        EXPECT_EQ(lines[0].label, "Verdict");
+        EXPECT_EQ(lines[1].label, c.resonances.size() > 1 ? "Resonances (X = 0), nearest first" : "Resonance (X = 0)");
+        EXPECT_EQ(lines[1].value, c.resonanceLine);
+        EXPECT_EQ(lines[2].value, c.sectionLine);
+        EXPECT_EQ(lines[3].label, "Lowest SWR fed directly");
     }
 }
 
@@ -103,14 +116,29 @@ TEST(Summary, TheWordsFollowTheFigures) {
     result.summary.elevationDegrees = 1;
     QuadDesign design;
     design.lockedMHz = 14.2;
-    const auto lines = summaryLines(result, design);
-    ASSERT_EQ(lines.size(), 10u);  // the last says how the sweep was found
-    EXPECT_EQ(lines[3].label, "SWR below 1.5 through the 75-ohm section");
-    EXPECT_EQ(lines[4].label, "SWR below 2 through the 75-ohm section");
-    EXPECT_EQ(lines[8].value, "1 degree");
-    const std::string row = "   14.2000 |    75.00 |   -10.00 |       0.000 |      0.000 |     0.00 |    0.0";
-    EXPECT_TRUE(sweepTable(result, false).ends_with("| F/B dB\n" + row + "\n"));
-    EXPECT_TRUE(sweepTable(result, true).ends_with("| F/B dB | Elevation deg\n" + row + " |             1\n"));
+    const auto lines = summaryLines(result, design, adviseFeed(result, 14.2, std::nullopt));
+    ASSERT_EQ(lines.size(), 17u);  // the verdict first, the last says how the sweep was found
+    EXPECT_EQ(lines[4].label, "SWR below 1.5 through the 75-ohm section");
+    EXPECT_EQ(lines[5].label, "SWR below 2 through the 75-ohm section");
+    EXPECT_EQ(lines[15].value, "1 degree");
+    const std::string row = "   14.2000 |    75.00 |   -10.00 |       0.000 |      0.000 |     0.00 |    0.0 |    0.0";
+    EXPECT_TRUE(sweepTable(result, false).ends_with("| F/R dB\n" + row + "\n"));
+    EXPECT_TRUE(sweepTable(result, true).ends_with("| F/R dB | Elevation deg\n" + row + " |           1.0\n"));
+}
+
+// Spans told against the locked frequency: the one around it first, or none there and where they are.
+TEST(Summary, SpansAreToldAgainstTheLockedFrequency) {
+    const Span low{13.67, 14.174}, around{14.1, 14.3}, high{14.5, 14.6, false, true};
+    const struct {
+        std::vector<Span> spans;
+        const char* said;
+    } cases[] = {
+        {{}, "none in the sweep"},
+        {{low}, "none at 14.2 MHz: below 2 from 13.670 to 14.174 MHz"},
+        {{low, high}, "none at 14.2 MHz: below 2 from 13.670 to 14.174 MHz and from 14.500 to 14.600 (sweep end) MHz"},
+        {{around, high}, "14.100 to 14.300 MHz, around 14.2 MHz; also from 14.500 to 14.600 (sweep end) MHz"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(spansAround(c.spans, 2, 14.2), c.said);
 }
 
 }  // namespace

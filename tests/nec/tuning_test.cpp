@@ -97,7 +97,7 @@ TEST(EngineTuning, TheWireFactorAgreesWithLoneLoopsWrittenByHand) {
     for (int insulated = 0; insulated < 2; ++insulated) {
         int tag = 0;
         const std::string deck = "CM lone loop, written by hand\nCE\n" +
-                                 squareLoopCards(tag, d.drivenLoopFeet * kMetresPerFootByHand, 11, 0, radiusOf(d)) +
+                                 squareLoopCards(tag, d.feet.perimeters[1] * kMetresPerFootByHand, 11, 0, radiusOf(d)) +
                                  "GE 0\nLD 5 0 0 0 5.8E7\n" + (insulated ? band.insulationCard : "") +
                                  printfText("EX 0 1 6 0 1 0\nPT -1 0 0 0\nFR 0 91 0 0 %g %g\nXQ\nEN\n", kStart, kStep);
         const auto output = runNec2c({{deck, 91, 60}}, {});
@@ -127,12 +127,13 @@ TEST(EngineTuning, TheResonanceGoalsLengthsAreResonantInADeckWrittenByHand) {
         // reflector and 11 on the others (1/40 wavelength at the sweep's top).
         int tag = 0;
         std::string deck = "CM tuned lengths, written by hand\nCE\n";
-        for (int element = 0; element < d.elements; ++element) {
-            const double feet = element == 0   ? d.reflectorLoopFeet * tuned.scales.reflector
-                                : element == 1 ? d.drivenLoopFeet * tuned.scales.driven
-                                               : d.directorLoopFeet * tuned.scales.directors;
-            deck += squareLoopCards(tag, feet * kMetresPerFootByHand, element == 0 ? 13 : 11,
-                                    element * d.spacingFeet * kMetresPerFootByHand, radiusOf(d));
+        for (int element = 0; element < d.elements(); ++element) {
+            const double scale = element == 0   ? tuned.scales.reflector
+                                 : element == 1 ? tuned.scales.driven
+                                                : tuned.scales.directors;
+            deck +=
+                squareLoopCards(tag, d.feet.perimeters[element] * scale * kMetresPerFootByHand, element == 0 ? 13 : 11,
+                                element * d.feet.spacings.front() * kMetresPerFootByHand, radiusOf(d));
         }
         deck += std::string("GE 0\nLD 5 0 0 0 5.8E7\n") + band.insulationCard +
                 printfText("EX 0 5 6 0 1 0\nPT -1 0 0 0\nFR 0 1 0 0 %.9g 0\nXQ\nEN\n", d.lockedMHz);

@@ -1,6 +1,6 @@
 #pragma once
-// The loops a builder cuts, one length each (every director alike), along the
-// boom from the back, as the model and the JSON list them.
+// The loops of a design as calculated, one length each (every director
+// alike), along the boom from the back, as the model and the JSON list them.
 
 #include <array>
 #include <cstddef>
@@ -8,7 +8,6 @@
 
 #include "design/result_rows.h"
 #include "nec/model/nec_model.h"
-#include "nec/tuning/scaled_model.h"
 
 namespace loopbeam::nec {
 
@@ -16,13 +15,12 @@ struct CutLoop {
     std::string_view word;     // as the JSON names it
     std::string_view caption;  // as the main window names it
     std::size_t loop;          // the first such loop in the model
-    double LoopScales::*scale;
 };
 
 inline constexpr std::array<CutLoop, 3> kCutLoops{{
-    {"reflector", kLengthRows[2].caption, kReflectorLoop, &LoopScales::reflector},
-    {"driven", kLengthRows[1].caption, kDrivenLoop, &LoopScales::driven},
-    {"directors", kLengthRows[0].caption, kDrivenLoop + 1, &LoopScales::directors},
+    {"reflector", kLengthRows[2].caption, kReflectorLoop},
+    {"driven", kLengthRows[1].caption, kDrivenLoop},
+    {"directors", kLengthRows[0].caption, kDrivenLoop + 1},
 }};
 
 // The row a loop of the model is cut by.
