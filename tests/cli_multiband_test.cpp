@@ -95,8 +95,23 @@ TEST(CommandLineCheck, EachBandsFeedAgreesWithADeckWrittenByHandFromTheLoops) {
             ASSERT_EQ(reference.size(), 1u);
             EXPECT_NEAR(r, reference[0].r, 0.001 * std::abs(reference[0].r));
             EXPECT_NEAR(x, reference[0].x, 0.001 * std::hypot(reference[0].r, reference[0].x));
+            // The band's own worst figures over its own range, and a verdict on them.
+            const std::size_t band = run.out.find("\"band\": {\"low_mhz\": ", point);
+            const double mhz = std::stod(mhzText), low = numberAfter(run.out, "\"low_mhz\": ", band),
+                         high = numberAfter(run.out, "\"high_mhz\": ", band);
+            EXPECT_LT(low, mhz);
+            EXPECT_GT(high, mhz);
+            EXPECT_LT(high - low, 0.05 * mhz);
+            EXPECT_LE(numberAfter(run.out, "\"min_gain_dbi\": ", band), numberAfter(run.out, "\"gain_dbi\": ", point));
+            EXPECT_GE(numberAfter(run.out, "\"max_swr\": ", band), numberAfter(run.out, "\"swr_section\": ", point));
+            EXPECT_NE(run.out.find("\"verdict\": {\"works\": ", band), std::string::npos);
         }
         EXPECT_EQ(bands, 3);
+        // Judged over each band's own range, some band resonates inside it: of no range, none would.
+        int notResonant = 0;
+        for (std::size_t at = 0; (at = run.out.find("not-resonant-in-range", at)) != std::string::npos; ++at)
+            ++notResonant;
+        EXPECT_LT(notResonant, 3);
     }
 }
 
@@ -143,6 +158,7 @@ TEST(CommandLine, BandListsThatCannotShareASpiderAreRefused) {
         {"--bands 14.2,21.2 --unused-feeds shorted", 2, "--unused-feeds must be closed or open, not shorted"},
         {"--freq 14.2 --unused-feeds open", 2, "--unused-feeds is for a quad of several bands"},
         {"--bands 14.2,21.2 --tune front-to-back", 2, "--bands is tuned to resonance alone yet"},
+        {"--bands 14.2,21.2 --band 14:14.3", 2, "--band is one band's range"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments);
