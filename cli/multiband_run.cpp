@@ -166,6 +166,26 @@ std::string tunedReport(const MultibandRun& run) {
     return out;
 }
 
+// {"title", "tuned", "arm_angle_deg", "back_arm_m", "front_arm_m", "notes": [...], "rows": [{"band_mhz",
+//  "element", "wire_m", "side_m", "arm_m", "position_m", "calculated_wire_m"}]}
+std::string cutListJson(const nec::SpiderCutSheet& sheet) {
+    const nec::SpiderCut& cut = sheet.cut;
+    std::string rows, notes;
+    for (const nec::SpiderCutRow& row : cut.rows)
+        rows +=
+            (rows.empty() ? "" : ", ") +
+            ("{\"band_mhz\": " + jsonNumber(row.bandMHz) + ", \"element\": \"" + kElementWords[row.driven] +
+             "\", \"wire_m\": " + jsonNumber(row.wireMetres) + ", \"side_m\": " + jsonNumber(row.sideMetres) +
+             ", \"arm_m\": " + jsonNumber(row.armMetres) + ", \"position_m\": " + jsonNumber(row.positionMetres) +
+             ", \"calculated_wire_m\": " + (row.calculatedWireMetres ? jsonNumber(*row.calculatedWireMetres) : "null") +
+             "}");
+    for (const std::string& note : sheet.notes) notes += (notes.empty() ? "" : ", ") + jsonString(note);
+    return "{\"title\": " + jsonString(sheet.title) + ", \"tuned\": " + (cut.tuned ? "true" : "false") +
+           ", \"arm_angle_deg\": " + jsonNumber(cut.armAngleDegrees) +
+           ", \"back_arm_m\": " + jsonNumber(cut.back.metres) + ", \"front_arm_m\": " + jsonNumber(cut.front.metres) +
+           ", \"notes\": [" + notes + "], \"rows\": [" + rows + "]}";
+}
+
 }  // namespace
 
 MultibandRun runMultiband(const Options& options) {
@@ -204,7 +224,12 @@ MultibandRun runMultiband(const Options& options) {
     return run;
 }
 
-std::string multibandReport(const MultibandRun& run) {
+nec::SpiderCutSheet cutSheetOf(const MultibandRun& run) {
+    const nec::SpiderCut cut = nec::spiderCut(*run.design, *run.spider, run.tuned ? &run.tuned->spider : nullptr);
+    return nec::spiderCutSheet(*run.design, cut, run.models.empty() ? "" : nec::conditionsOf(run.models.front()));
+}
+
+std::string multibandReport(const MultibandRun& run, const std::string& filesWritten) {
     if (!run.design || !run.spider) return "";
     const nec::MultibandDesign& design = *run.design;
     const nec::Spider& spider = *run.spider;
@@ -224,7 +249,8 @@ std::string multibandReport(const MultibandRun& run) {
                nec::recommendationText(run.feeds[band], mhz) + "\n\n" +
                nec::sweepTable(result, run.options.boomHeightMetres.has_value());
     }
-    return run.tuned ? out + tunedReport(run) : out;
+    if (run.tuned) out += tunedReport(run);
+    return out + "\n" + filesWritten + nec::spiderCutText(cutSheetOf(run));
 }
 
 std::string multibandJson(const MultibandRun& run) {
@@ -254,6 +280,7 @@ std::string multibandJson(const MultibandRun& run) {
             member("tuning", nec::printfText("{\"goal\": \"resonance\", \"rounds\": %d, \"solves\": %d, \"loops\": ",
                                              run.tuned->rounds, run.tuned->solves) +
                                  loopsJson(*run.design, run.tuned->spider) + "}");
+        member("cut_list", cutListJson(cutSheetOf(run)));
     }
     if (run.failure)
         member("error", "{\"step\": " + jsonString(run.failure->step) +

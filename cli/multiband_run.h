@@ -13,6 +13,7 @@
 #include "nec/model/nec_model.h"
 #include "nec/multiband/band_design.h"
 #include "nec/multiband/spider.h"
+#include "nec/multiband/spider_cut_sheet.h"
 #include "nec/multiband/spider_tuning.h"
 
 namespace loopbeam::cli {
@@ -34,13 +35,17 @@ struct MultibandRun {
 // --tune resonance the spider tuned and every band checked again.
 MultibandRun runMultiband(const Options& options);
 
-// The loops and where they stand, then each band's summary, feed and sweep.
-std::string multibandReport(const MultibandRun& run);
+// The whole quad's cut list: the tuned spider's once tuned, else the calculated one's.
+nec::SpiderCutSheet cutSheetOf(const MultibandRun& run);
+
+// The loops and where they stand, then each band's summary, feed and sweep,
+// the lines naming the files written, and the cut list.
+std::string multibandReport(const MultibandRun& run, const std::string& filesWritten);
 
 // {"bands": [{"mhz", "spacing_rule_m", "spacing_m", "nec", "tuned"}], "loops": [{"band_mhz", "element",
 //  "perimeter_m", "position_m", "segments_per_side", "fed"}], "geometry": {...}, "model": {...},
-//  "tuning": {"goal", "rounds", "solves", "loops": [...]}, "error"}; a band's "tuned": {"perimeter_m",
-//  "position_m", "change_percent", "nec"} once tuned
+//  "tuning": {"goal", "rounds", "solves", "loops": [...]}, "cut_list": {...}, "error"}; a band's "tuned":
+//  {"perimeter_m", "position_m", "change_percent", "nec"} once tuned
 std::string multibandJson(const MultibandRun& run);
 
 }  // namespace loopbeam::cli

@@ -193,7 +193,8 @@ std::string usage() {
            "       loopbeam-cli --bands F1,F2,... [--awg N] [--unused-feeds " +
            nec::wordsOf(nec::kUnusedFeeds) +
            "] [--json] [--simulate]\n"
-           "                    [--tune resonance] [the check's options above but --touchstone and --nec-deck]\n"
+           "                    [--tune resonance] [--cut-list-csv FILE]\n"
+           "                    [the check's options above but --touchstone and --nec-deck]\n"
            "\n"
            "  --freq TEXT      centre frequency in MHz, locked as typed (at most " +
            number(kFrequencyBoxMaxLength) +
@@ -249,7 +250,10 @@ std::string usage() {
                      nec::printfText("with --bands: each band's driven loop to X = 0 at its centre with every loop "
                                      "present, band after band, in rounds until no loop moves by more than %g%% "
                                      "(at most %d rounds); its corners stay on the arms",
-                                     nec::kSettledFraction * 100, nec::kMostRounds));
+                                     nec::kSettledFraction * 100, nec::kMostRounds)) +
+           described("--cut-list-csv FILE",
+                     "with --bands: write the whole quad's cut list (the tuned one with --tune) as CSV, lengths in "
+                     "metres and inches");
 }
 
 std::string versionText() { return "loopbeam-cli " LOOPBEAM_VERSION "\n"; }
@@ -274,13 +278,14 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
         }
         if (name != "--freq" && name != "--elements" && name != "--awg" && name != "--type" && name != "--coax" &&
             name != "--nec-deck" && name != "--touchstone" && name != "--ground" && name != "--tune" &&
-            name != "--bands" && name != "--unused-feeds" && !isModelOption(name) && !isSweepOption(name))
+            name != "--bands" && name != "--unused-feeds" && name != "--cut-list-csv" && !isModelOption(name) &&
+            !isSweepOption(name))
             return UsageError{"unknown option " + str(args[i])};
         if (!given.insert(name).second) return UsageError{str(name) + " is given twice"};
         if (!value) {
             // A dash alone is standard output for the deck; a negative number is a value (and refused as one).
-            const bool standardOutput =
-                (name == "--nec-deck" || name == "--touchstone") && i + 1 < args.size() && args[i + 1] == "-";
+            const bool standardOutput = (name == "--nec-deck" || name == "--touchstone" || name == "--cut-list-csv") &&
+                                        i + 1 < args.size() && args[i + 1] == "-";
             const bool negative = name != "--freq" && i + 1 < args.size() && args[i + 1].size() > 1 &&
                                   args[i + 1][0] == '-' &&
                                   (std::isdigit(static_cast<unsigned char>(args[i + 1][1])) || args[i + 1][1] == '.');
@@ -325,6 +330,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
             options.tune = goal->key;
         } else if (name == "--bands") {
             options.bands = commaSeparated(*value);
+        } else if (name == "--cut-list-csv") {
+            if (value->empty() || *value == "-")
+                return UsageError{"--cut-list-csv needs a file name: standard output carries the report"};
+            options.cutListCsv = str(*value);
         } else if (name == "--unused-feeds") {
             const auto* row = nec::rowOfWord(nec::kUnusedFeeds, *value);
             if (!row) return UsageError{mustBeOneOf(name, nec::kUnusedFeeds, *value)};
@@ -343,8 +352,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
     }
     if (given.count("--bands")) {
         if (auto error = severalBandsFault(given, options)) return UsageError{*error};
-    } else if (given.count("--unused-feeds")) {
-        return UsageError{"--unused-feeds is for a quad of several bands: add --bands F1,F2,..."};
+    } else if (given.count("--unused-feeds") || given.count("--cut-list-csv")) {
+        return UsageError{str(given.count("--unused-feeds") ? "--unused-feeds" : "--cut-list-csv") +
+                          " is for a quad of several bands: add --bands F1,F2,..."};
     } else if (!haveFreq) {
         return UsageError{"--freq is required (or --bands for a quad of several bands)"};
     }

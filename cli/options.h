@@ -39,6 +39,7 @@ struct Options {
     // A quad for several bands on one spider instead of one band's design.
     std::vector<std::string> bands;  // centre frequencies as typed
     nec::UnusedFeeds unusedFeeds = nec::UnusedFeeds::Closed;
+    std::optional<std::string> cutListCsv;  // a file: the whole quad's cut list
 
     bool runsCheck() const { return simulate || touchstone.has_value() || tune.has_value(); }
     // A deck or a check needs the NEC-2 model of the design.

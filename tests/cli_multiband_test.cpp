@@ -13,6 +13,7 @@
 #include "nec/engine/engine_run.h"
 #include "nec/nec2c_printout.h"
 #include "tests/cli_run.h"
+#include "tests/scratch_folder.h"
 
 namespace loopbeam::cli {
 namespace {
@@ -137,6 +138,32 @@ TEST(CommandLineCheck, AfterResonanceTuningEachDrivenLoopResonatesInADeckWritten
     }
 }
 
+TEST(CommandLine, TheWholeQuadsCutListGoesToItsFileAndEndsTheReport) {
+    const ScratchFolder folder;
+    const std::string path = folder / "cut.csv";
+    const CliRun run = runCli("--bands 14.2,21.2 --awg 14 --cut-list-csv " + path);
+    ASSERT_EQ(run.status, 0) << run.said;
+    EXPECT_NE(run.out.find("\nCut list written to " + path + "\nCut list: two-element quad for 14.2 and 21.2 MHz"),
+              std::string::npos)
+        << run.out;
+    EXPECT_TRUE(run.out.ends_with("a common feed is not offered.\n")) << run.out;
+    const std::string csv = fileText(path);
+    const std::size_t header = csv.find("\nband_mhz,element,wire_m,");
+    ASSERT_NE(header, std::string::npos) << csv;
+    // The same rows as the JSON's list, whose arms reach the loops' corners.
+    const CliRun json = runCli("--bands 14.2,21.2 --awg 14 --json");
+    std::size_t row = csv.find('\n', header + 1), at = json.out.find("\"cut_list\": ");
+    for (int i = 0; i < 4; ++i, row = csv.find('\n', row + 1)) {
+        ASSERT_NE(row, std::string::npos);
+        at = json.out.find("\"arm_m\": ", at + 1);
+        std::vector<std::string> fields;
+        for (std::size_t from = row + 1, comma; fields.size() < 9; from = comma + 1)
+            fields.push_back(csv.substr(from, (comma = csv.find(',', from)) - from));
+        EXPECT_NEAR(std::stod(fields[8]), numberAfter(json.out, "\"arm_m\": ", at), 1e-6);
+    }
+    EXPECT_EQ(csv.find('\n', row + 1), std::string::npos);
+}
+
 TEST(CommandLine, BandListsThatCannotShareASpiderAreRefused) {
     struct Case {
         std::string arguments;
@@ -159,6 +186,9 @@ TEST(CommandLine, BandListsThatCannotShareASpiderAreRefused) {
         {"--freq 14.2 --unused-feeds open", 2, "--unused-feeds is for a quad of several bands"},
         {"--bands 14.2,21.2 --tune front-to-back", 2, "--bands is tuned to resonance alone yet"},
         {"--bands 14.2,21.2 --band 14:14.3", 2, "--band is one band's range"},
+        {"--freq 14.2 --cut-list-csv cut.csv", 2, "--cut-list-csv is for a quad of several bands"},
+        {"--bands 14.2,21.2 --cut-list-csv -", 2, "--cut-list-csv needs a file name"},
+        {"--bands 14.2,21.2 --cut-list-csv /dev/stdout", 2, "standard output and --cut-list-csv would write the same"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments);

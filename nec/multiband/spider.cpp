@@ -76,6 +76,10 @@ void resizeLoop(Spider& spider, std::size_t index, double perimeterMetres) {
     placeOnArms(loop, cornerRadius(loop.wires, spider.centreZMetres), armCotangent(spider));
 }
 
+double cornerRadiusMetres(const Spider& spider, const SpiderLoop& loop) {
+    return cornerRadius(loop.wires, spider.centreZMetres);
+}
+
 std::size_t loopIndex(const Spider& spider, std::size_t band, bool driven) {
     const auto at = std::find_if(spider.loops.begin(), spider.loops.end(),
                                  [&](const SpiderLoop& l) { return l.band == band && l.driven == driven; });

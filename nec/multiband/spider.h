@@ -57,6 +57,9 @@ void resizeLoop(Spider& spider, std::size_t loop, double perimeterMetres);
 // Where a band's reflector or driven loop stands in the spider's loops.
 std::size_t loopIndex(const Spider& spider, std::size_t band, bool driven);
 
+// How far the loop's corners stand from the boom, where they meet the arms.
+double cornerRadiusMetres(const Spider& spider, const SpiderLoop& loop);
+
 // A band's spacing on the spider, reflector to driven loop.
 double spiderSpacingMetres(const Spider& spider, std::size_t band);
 

@@ -97,6 +97,8 @@ TEST(SeveralBands, EachBandIsFedOnItsOwnDrivenLoopAndTheOthersAreOpenOrClosed) {
             for (const FeedSegment& open : model->openFeeds) EXPECT_NE(open.tag, model->feed.tag);
             const std::string deck = writeDeck(*model, std::vector<FrequencyRequest>{{design->bands[band].mhz, false}});
             EXPECT_EQ(deck.find("LD 0 ") != std::string::npos, unused == UnusedFeeds::Open);
+            // Loops band by band are no boom of directors: the deck names none.
+            EXPECT_EQ(deck.find("Director"), std::string::npos);
         }
     }
 }
