@@ -162,7 +162,7 @@ void SeveralBandsResonanceAgainstOneRun(benchmark::State& bench) {
     timeAgainstOneRun(bench, quad->models.front(), "tune_s", [&] {
         if (auto checked = checkBands(quad->models, {}, SweepMethod::Fitted); !checked)
             return bench.SkipWithError(checked.error().message.c_str());
-        auto tuned = tuneSpiderResonance(quad->design, quad->spider, {}, {});
+        auto tuned = tuneSpider(quad->design, quad->spider, {}, {}, TuneGoal::Resonance);
         if (!tuned) return bench.SkipWithError(tuned.error().message.c_str());
         const auto models = bandModels(bench, quad->design, tuned->spider);
         if (!models) return;

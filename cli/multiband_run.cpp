@@ -97,8 +97,8 @@ std::vector<nec::FeedAdvice> feedAdvice(const nec::MultibandDesign& design,
 }
 
 // The tuned spider's check, band by band as the calculated one's.
-void tuneAndCheck(MultibandRun& run, nec::SweepMethod method) {
-    auto tuned = nec::tuneSpiderResonance(*run.design, *run.spider, run.options, {});
+void tuneAndCheck(MultibandRun& run, nec::SweepMethod method, nec::TuneGoal goal) {
+    auto tuned = nec::tuneSpider(*run.design, *run.spider, run.options, {}, goal);
     if (!tuned) {
         run.failure = StepFailure{"tune", tuned.error().message};
         return;
@@ -135,27 +135,34 @@ std::string tunedBandJson(const MultibandRun& run, std::size_t band, const NecCh
     if (!run.tuned || band >= run.tunedResults.size()) return "null";
     const std::size_t loop = nec::loopIndex(run.tuned->spider, band, true);
     const nec::SpiderLoop& driven = run.tuned->spider.loops[loop];
+    const std::size_t reflector = nec::loopIndex(run.tuned->spider, band, false);
     return "{\"perimeter_m\": " + jsonNumber(driven.perimeterMetres) +
            ", \"position_m\": " + jsonNumber(driven.positionMetres) +
            ", \"change_percent\": " + jsonNumber(changePercent(*run.spider, run.tuned->spider, loop)) +
+           ", \"reflector_perimeter_m\": " + jsonNumber(run.tuned->spider.loops[reflector].perimeterMetres) +
+           ", \"reflector_change_percent\": " + jsonNumber(changePercent(*run.spider, run.tuned->spider, reflector)) +
            ", \"nec\": " + necJson(run.tunedResults[band], check, run.tunedFeeds[band]) + "}";
 }
 
 std::string tunedReport(const MultibandRun& run) {
     const nec::MultibandDesign& design = *run.design;
     const nec::SpiderTuned& tuned = *run.tuned;
+    const bool reflectors = tuned.goal == nec::TuneGoal::FrontToBack;
     std::string out = nec::printfText(
-        "\nTuned to resonance with every loop present: %d rounds of the bands (%d nec2c solves), the last moving "
-        "no driven loop by more than %g%%; each driven loop's corners stay on the arms:\n",
-        tuned.rounds, tuned.solves, nec::kSettledFraction * 100);
-    std::vector<std::vector<std::string>> rows{{"Band", "Driven loop", "Change", "From the hub"}};
-    for (std::size_t band = 0; band < design.bands.size(); ++band) {
-        const std::size_t loop = nec::loopIndex(tuned.spider, band, true);
-        rows.push_back({nec::printfText("%g MHz", design.bands[band].mhz),
-                        nec::printfText("%.3f m", tuned.spider.loops[loop].perimeterMetres),
-                        nec::printfText("%+.2f%%", changePercent(*run.spider, tuned.spider, loop)),
-                        nec::printfText("%+.3f m", tuned.spider.loops[loop].positionMetres)});
-    }
+        "\nTuned for %s with every loop present: %d rounds of the bands (%d nec2c solves), the last moving "
+        "no loop by more than %g%%; each loop's corners stay on the arms:\n",
+        std::string(nec::rowOf(nec::kTuneGoals, tuned.goal).word).c_str(), tuned.rounds, tuned.solves,
+        nec::kSettledFraction * 100);
+    std::vector<std::vector<std::string>> rows{{"Band", "Loop", "Perimeter", "Change", "From the hub"}};
+    for (std::size_t band = 0; band < design.bands.size(); ++band)
+        for (const bool driven : {false, true}) {
+            if (!driven && !reflectors) continue;
+            const std::size_t loop = nec::loopIndex(tuned.spider, band, driven);
+            rows.push_back({nec::printfText("%g MHz", design.bands[band].mhz), kElementWords[driven],
+                            nec::printfText("%.3f m", tuned.spider.loops[loop].perimeterMetres),
+                            nec::printfText("%+.2f%%", changePercent(*run.spider, tuned.spider, loop)),
+                            nec::printfText("%+.3f m", tuned.spider.loops[loop].positionMetres)});
+        }
     out += nec::alignedTable(rows);
     for (std::size_t band = 0; band < run.tunedResults.size(); ++band) {
         const double mhz = design.bands[band].mhz;
@@ -220,12 +227,12 @@ MultibandRun runMultiband(const Options& options) {
     }
     run.results = std::move(*results);
     run.feeds = feedAdvice(*run.design, run.results);
-    if (options.tune) tuneAndCheck(run, method);
+    if (options.tune) tuneAndCheck(run, method, *options.tune);
     return run;
 }
 
 nec::SpiderCutSheet cutSheetOf(const MultibandRun& run) {
-    const nec::SpiderCut cut = nec::spiderCut(*run.design, *run.spider, run.tuned ? &run.tuned->spider : nullptr);
+    const nec::SpiderCut cut = nec::spiderCut(*run.design, *run.spider, run.tuned ? &*run.tuned : nullptr);
     return nec::spiderCutSheet(*run.design, cut, run.models.empty() ? "" : nec::conditionsOf(run.models.front()));
 }
 
@@ -277,8 +284,9 @@ std::string multibandJson(const MultibandRun& run) {
         member("geometry", geometryJson(*run.spider));
         member("model", modelJson(run.options));
         if (run.tuned)
-            member("tuning", nec::printfText("{\"goal\": \"resonance\", \"rounds\": %d, \"solves\": %d, \"loops\": ",
-                                             run.tuned->rounds, run.tuned->solves) +
+            member("tuning", "{\"goal\": " + jsonString(nec::rowOf(nec::kTuneGoals, run.tuned->goal).word) +
+                                 nec::printfText(", \"rounds\": %d, \"solves\": %d, \"loops\": ", run.tuned->rounds,
+                                                 run.tuned->solves) +
                                  loopsJson(*run.design, run.tuned->spider) + "}");
         member("cut_list", cutListJson(cutSheetOf(run)));
     }

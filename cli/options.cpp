@@ -158,8 +158,6 @@ std::optional<std::string> severalBandsFault(const std::set<std::string_view>& g
         if (given.count(name)) return str(name) + " is not offered with --bands yet";
     if (given.count("--band"))
         return str("--band is one band's range: with --bands each band is taken over its own estimated range");
-    if (options.tune && *options.tune != nec::TuneGoal::Resonance)
-        return str("--bands is tuned to resonance alone yet: --tune resonance");
     if (options.metric) return str("--bands reports in metres already: leave out --metric");
     return std::nullopt;
 }
@@ -193,7 +191,7 @@ std::string usage() {
            "       loopbeam-cli --bands F1,F2,... [--awg N] [--unused-feeds " +
            nec::wordsOf(nec::kUnusedFeeds) +
            "] [--json] [--simulate]\n"
-           "                    [--tune resonance] [--cut-list-csv FILE]\n"
+           "                    [--tune resonance|front-to-back] [--cut-list-csv FILE]\n"
            "                    [the check's options above but --touchstone and --nec-deck]\n"
            "\n"
            "  --freq TEXT      centre frequency in MHz, locked as typed (at most " +
@@ -251,6 +249,8 @@ std::string usage() {
                                      "present, band after band, in rounds until no loop moves by more than %g%% "
                                      "(at most %d rounds); its corners stay on the arms",
                                      nec::kSettledFraction * 100, nec::kMostRounds)) +
+           described("--tune front-to-back",
+                     "with --bands: the same rounds, each band's reflector first to the greatest F/B at its centre") +
            described("--cut-list-csv FILE",
                      "with --bands: write the whole quad's cut list (the tuned one with --tune) as CSV, lengths in "
                      "metres and inches");

@@ -138,6 +138,24 @@ TEST(CommandLineCheck, AfterResonanceTuningEachDrivenLoopResonatesInADeckWritten
     }
 }
 
+TEST(CommandLineCheck, FrontToBackTuningRaisesEveryBandsFrontToBack) {
+    const CliRun run = runCli("--bands 14.2,21.2 --awg 14 --tune front-to-back --json");
+    ASSERT_EQ(run.status, 0) << run.said;
+    EXPECT_NE(run.out.find("\"tuning\": {\"goal\": \"front-to-back\""), std::string::npos);
+    EXPECT_NE(run.out.find("tuned for front-to-back with nec2c"), std::string::npos);
+    // A check's own F/B follows its estimated edges: each band's calculated check, then its tuned one.
+    std::size_t at = 0;
+    for (int band = 0; band < 2; ++band) {
+        SCOPED_TRACE(band);
+        at = run.out.find("\"swr_at_estimated_edges\"", at + 1);
+        const double calculated = numberAfter(run.out, "\"front_to_back_db\": ", at);
+        const std::size_t tuned = run.out.find("\"reflector_change_percent\": ", at);
+        EXPECT_NE(numberAfter(run.out, "\"reflector_change_percent\": ", tuned), 0);
+        at = run.out.find("\"swr_at_estimated_edges\"", tuned);
+        EXPECT_GT(numberAfter(run.out, "\"front_to_back_db\": ", at), calculated + 3);
+    }
+}
+
 TEST(CommandLine, TheWholeQuadsCutListGoesToItsFileAndEndsTheReport) {
     const ScratchFolder folder;
     const std::string path = folder / "cut.csv";
@@ -184,7 +202,6 @@ TEST(CommandLine, BandListsThatCannotShareASpiderAreRefused) {
         {"--bands 14.2,21.2 --type double", 2, "--bands replaces --type"},
         {"--bands 14.2,21.2 --unused-feeds shorted", 2, "--unused-feeds must be closed or open, not shorted"},
         {"--freq 14.2 --unused-feeds open", 2, "--unused-feeds is for a quad of several bands"},
-        {"--bands 14.2,21.2 --tune front-to-back", 2, "--bands is tuned to resonance alone yet"},
         {"--bands 14.2,21.2 --band 14:14.3", 2, "--band is one band's range"},
         {"--freq 14.2 --cut-list-csv cut.csv", 2, "--cut-list-csv is for a quad of several bands"},
         {"--bands 14.2,21.2 --cut-list-csv -", 2, "--cut-list-csv needs a file name"},

@@ -4,11 +4,12 @@
 
 namespace loopbeam::nec {
 
-SpiderCut spiderCut(const MultibandDesign& design, const Spider& calculated, const Spider* tuned) {
-    const Spider& cut = tuned ? *tuned : calculated;
+SpiderCut spiderCut(const MultibandDesign& design, const Spider& calculated, const SpiderTuned* tuned) {
+    const Spider& cut = tuned ? tuned->spider : calculated;
     SpiderCut list;
     list.armAngleDegrees = cut.armAngleDegrees;
     list.tuned = tuned != nullptr;
+    if (tuned) list.goal = tuned->goal;
     for (std::size_t i = 0; i < cut.loops.size(); ++i) {
         const SpiderLoop& loop = cut.loops[i];
         SpiderCutRow row;

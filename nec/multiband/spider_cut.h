@@ -10,6 +10,7 @@
 
 #include "nec/multiband/band_design.h"
 #include "nec/multiband/spider.h"
+#include "nec/multiband/spider_tuning.h"
 
 namespace loopbeam::nec {
 
@@ -32,9 +33,10 @@ struct SpiderCut {
     SpreaderArm back, front;         // behind the hub the reflectors, in front the driven loops
     double armAngleDegrees = 0;
     bool tuned = false;
+    TuneGoal goal = TuneGoal::Resonance;  // once tuned
 };
 
 // The calculated spider's list, or the tuned one's when there is one.
-SpiderCut spiderCut(const MultibandDesign& design, const Spider& calculated, const Spider* tuned);
+SpiderCut spiderCut(const MultibandDesign& design, const Spider& calculated, const SpiderTuned* tuned);
 
 }  // namespace loopbeam::nec

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "nec/choice_table.h"
 #include "nec/cut/csv_fields.h"
 #include "nec/cut/cut_lengths.h"
 #include "nec/model/nec_model.h"
@@ -64,7 +65,8 @@ SpiderCutSheet spiderCutSheet(const MultibandDesign& design, const SpiderCut& cu
     SpiderCutSheet sheet;
     sheet.title = "Cut list: two-element quad for " + bandsText(design) +
                   printfText(" on one spider, AWG %d, ", design.gauge) +
-                  (cut.tuned ? "tuned for resonance with nec2c" : "as calculated");
+                  (cut.tuned ? "tuned for " + std::string(rowOf(kTuneGoals, cut.goal).word) + " with nec2c"
+                             : std::string("as calculated"));
     if (!conditions.empty()) sheet.notes.push_back("NEC-2 model: " + conditions);
     sheet.notes.push_back(armsNote(cut));
     sheet.notes.push_back("Each band has a feed line of its own on its driven loop: a common feed is not offered.");

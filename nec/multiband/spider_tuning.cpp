@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "nec/multiband/band_check.h"
 #include "nec/printf_text.h"
@@ -13,6 +14,8 @@ namespace {
 // The first probes stand this far either side of the driven loop's length.
 constexpr double kFirstStep = 0.005;
 constexpr int kMostSteps = 10;
+// Narrower windows for a reflector once it has been found: 1% either side.
+constexpr double kPassWindow = 0.01;
 
 struct Point {
     double perimeter, reactance;
@@ -24,12 +27,13 @@ public:
                int& solves)
         : design_(design), options_(options), control_(control), band_(band), solves_(solves) {}
 
-    // X at the band's centre, the band's driven loop at each perimeter, solved side by side.
-    Outcome<std::vector<double>> reactances(const Spider& spider, const std::vector<double>& perimeters) {
+    // The band's centre, one of its loops at each perimeter, solved side by side.
+    Outcome<std::vector<Evaluation>> evaluations(const Spider& spider, bool driven,
+                                                 const std::vector<double>& perimeters) {
         std::vector<NecModel> models;
         for (const double perimeter : perimeters) {
             Spider resized = spider;
-            resizeLoop(resized, loopIndex(spider, band_, true), perimeter);
+            resizeLoop(resized, loopIndex(spider, band_, driven), perimeter);
             auto model = bandModel(design_, resized, options_, band_);
             if (!model) return Refused{model.error()};
             models.push_back(std::move(*model));
@@ -39,9 +43,45 @@ public:
         auto solved = solveSideBySide(probes, control_);
         if (!solved) return Refused{solved.error()};
         solves_ += static_cast<int>(probes.size());
+        return solved;
+    }
+
+    // X at the band's centre, the band's driven loop at each perimeter.
+    Outcome<std::vector<double>> reactances(const Spider& spider, const std::vector<double>& perimeters) {
+        auto solved = evaluations(spider, true, perimeters);
+        if (!solved) return Refused{solved.error()};
         std::vector<double> out;
         for (const Evaluation& e : *solved) out.push_back(e.feedImpedance.imag());
         return out;
+    }
+
+    // The band's reflector for the greatest F/B at its centre, every other loop as it is:
+    // the single band's search on the reflector's scale of its calculated length.
+    Outcome<double> bestReflectorPerimeter(const Spider& spider, double calculated, bool firstRound) {
+        const double now = spider.loops[loopIndex(spider, band_, false)].perimeterMetres / calculated;
+        const Window range{kReflectorLowest, kReflectorHighest};
+        const Window window = firstRound ? range
+                                         : Window{std::max(range.low, now * (1 - kPassWindow)),
+                                                  std::min(range.high, now * (1 + kPassWindow))};
+        std::map<double, double> known;
+        const auto solve = [&](const std::vector<double>& scales) {
+            std::vector<double> unknown, perimeters;
+            for (const double scale : scales)
+                if (!known.count(scale)) unknown.push_back(scale), perimeters.push_back(scale * calculated);
+            if (!unknown.empty()) {
+                auto solved = evaluations(spider, false, perimeters);
+                if (!solved) throw SearchStopped{solved.error().message};
+                for (std::size_t i = 0; i < unknown.size(); ++i) known[unknown[i]] = (*solved)[i].backOverForward();
+            }
+            std::vector<double> out;
+            for (const double scale : scales) out.push_back(known.at(scale));
+            return out;
+        };
+        try {
+            return bestReflectorScale(solve, window, range) * calculated;
+        } catch (const SearchStopped& stopped) {
+            return refuse(printfText("At %g MHz with every loop present: ", design_.bands[band_].mhz) + stopped.why);
+        }
     }
 
     // Secant steps from a pair either side of the present length.
@@ -79,9 +119,9 @@ private:
 
 }  // namespace
 
-Outcome<SpiderTuned> tuneSpiderResonance(const MultibandDesign& design, const Spider& spider,
-                                         const CheckOptions& options, const RunControl& control) {
-    SpiderTuned tuned{spider, 0, 0};
+Outcome<SpiderTuned> tuneSpider(const MultibandDesign& design, const Spider& spider, const CheckOptions& options,
+                                const RunControl& control, TuneGoal goal) {
+    SpiderTuned tuned{spider, 0, 0, goal};
     double moved = INFINITY;
     while (moved > kSettledFraction) {
         if (tuned.rounds == kMostRounds)
@@ -92,6 +132,16 @@ Outcome<SpiderTuned> tuneSpiderResonance(const MultibandDesign& design, const Sp
         ++tuned.rounds;
         moved = 0;
         for (std::size_t band = 0; band < design.bands.size(); ++band) {
+            if (goal == TuneGoal::FrontToBack) {
+                const std::size_t reflector = loopIndex(tuned.spider, band, false);
+                const double before = tuned.spider.loops[reflector].perimeterMetres;
+                auto best = BandSearch(design, options, control, band, tuned.solves)
+                                .bestReflectorPerimeter(tuned.spider, spider.loops[reflector].perimeterMetres,
+                                                        tuned.rounds == 1);
+                if (!best) return Refused{best.error()};
+                resizeLoop(tuned.spider, reflector, *best);
+                moved = std::max(moved, std::abs(*best - before) / before);
+            }
             const std::size_t loop = loopIndex(tuned.spider, band, true);
             const double before = tuned.spider.loops[loop].perimeterMetres;
             auto perimeter = BandSearch(design, options, control, band, tuned.solves)

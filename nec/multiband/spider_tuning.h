@@ -1,7 +1,8 @@
 #pragma once
-// The spider tuned to resonance band by band: each band's driven loop to
-// X = 0 at its centre with every loop present, the bands taken in turn, and
-// the rounds repeated until no driven loop moves by more than kSettledFraction.
+// The spider tuned band by band with every loop present: each band's driven
+// loop to X = 0 at its centre (and first, for front-to-back, its reflector),
+// the bands taken in turn, and the rounds repeated until no loop moves by
+// more than kSettledFraction.
 // A loop's corners stay on the arms, so its place follows its length.
 
 #include <vector>
@@ -11,6 +12,7 @@
 #include "nec/outcome.h"
 #include "nec/tuning/driven_resonance.h"
 #include "nec/tuning/reflector_search.h"
+#include "nec/tuning/tune.h"
 
 namespace loopbeam::nec {
 
@@ -23,11 +25,15 @@ struct SpiderTuned {
     Spider spider;
     int rounds = 0;
     int solves = 0;
+    TuneGoal goal = TuneGoal::Resonance;
 };
 
-// Refuses, naming the band, when a driven loop finds no resonance within its
-// range, and when the rounds have not settled after kMostRounds.
-Outcome<SpiderTuned> tuneSpiderResonance(const MultibandDesign& design, const Spider& spider,
-                                         const CheckOptions& options, const RunControl& control);
+// Resonance: each band's driven loop in turn. Front-to-back: each band's
+// reflector to the greatest F/B at its centre (the single band's search),
+// then its driven loop to resonance. Refuses, naming the band, when a loop
+// finds no resonance or no maximum within its range, and when the rounds have
+// not settled after kMostRounds.
+Outcome<SpiderTuned> tuneSpider(const MultibandDesign& design, const Spider& spider, const CheckOptions& options,
+                                const RunControl& control, TuneGoal goal);
 
 }  // namespace loopbeam::nec

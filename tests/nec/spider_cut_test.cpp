@@ -60,8 +60,8 @@ TEST(SpiderCut, ATunedListCarriesTheCalculatedWireAndReadsBackAsNumbers) {
     ASSERT_TRUE(design);
     const auto calculated = buildSpider(*design, {}, UnusedFeeds::Closed);
     ASSERT_TRUE(calculated);
-    Spider tuned = *calculated;
-    resizeLoop(tuned, 3, calculated->loops[3].perimeterMetres * 0.98);
+    SpiderTuned tuned{*calculated, 1, 2, TuneGoal::Resonance};
+    resizeLoop(tuned.spider, 3, calculated->loops[3].perimeterMetres * 0.98);
     const SpiderCut cut = spiderCut(*design, *calculated, &tuned);
     for (std::size_t i = 0; i < cut.rows.size(); ++i)
         EXPECT_EQ(cut.rows[i].calculatedWireMetres.has_value(), i == 3) << i;
