@@ -11,6 +11,7 @@
 #include "cli/design_run.h"
 #include "cli/measured_report.h"
 #include "cli/measured_run.h"
+#include "cli/multiband_run.h"
 #include "cli/nec_check.h"
 #include "cli/options.h"
 #include "cli/output_files.h"
@@ -115,6 +116,44 @@ int usageError(const std::string& message) {
     return kUsageError;
 }
 
+// --cut-list-csv: the tuned quad's list with --tune, none when the tuning failed.
+FilesWritten writeCutList(const Options& options, OutputFiles& outputs, const MultibandRun& run) {
+    FilesWritten written;
+    if (!outputs.cutListCsv || !run.spider || (options.tune && !run.tuned)) return written;
+    if (auto problem = writeOutput(*outputs.cutListCsv, loopbeam::nec::spiderCutCsv(cutSheetOf(run))))
+        written.problems.push_back(std::move(*problem));
+    else
+        written.lines = std::string("Cut list") + (run.tuned ? " of the tuned quad" : "") + " written to " +
+                        loopbeam::shownFileName(*options.cutListCsv) + "\n";
+    return written;
+}
+
+// --bands: its own design and check, and its own reports.
+int severalBands(const Options& options) {
+    if (const auto clash = outputsShareAFile(options)) return usageError(*clash);
+    auto outputs = openOutputFiles(options);
+    if (!outputs) {
+        sayProblem(outputs.error());
+        return kOutputError;
+    }
+    const MultibandRun run = runMultiband(options);
+    if (const auto status = signalExitStatus()) return *status;
+    FilesWritten written = writeCutList(options, *outputs, run);
+    if (const auto problem =
+            writeStandardOutput(options.json ? multibandJson(run) : multibandReport(run, written.lines)))
+        written.problems.push_back(*problem);
+    if (const auto status = signalExitStatus()) return *status;
+    if (!written.problems.empty()) {
+        for (const std::string& problem : written.problems) sayProblem(problem);
+        return kOutputError;
+    }
+    if (run.failure) {
+        sayProblem(run.failure->message);
+        return kRefused;
+    }
+    return kDone;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -133,6 +172,7 @@ int main(int argc, char** argv) {
     }
     if (const auto* error = std::get_if<UsageError>(&parsed)) return usageError(error->message);
     const Options& options = std::get<Options>(parsed);
+    if (!options.bands.empty()) return severalBands(options);
     if (const auto clash = outputsShareAFile(options)) return usageError(*clash);
     // A file that cannot be written, or a FIFO nobody reads, fails now, not after a check of minutes.
     auto outputs = openOutputFiles(options);

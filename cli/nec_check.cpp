@@ -18,7 +18,8 @@ namespace {
 
 std::string optionalNumber(const std::optional<double>& value) { return value ? jsonNumber(*value) : "null"; }
 
-// What was modelled: null for bare wire and for free space.
+}  // namespace
+
 std::string modelJson(const nec::CheckOptions& options) {
     const auto& insulation = options.insulation;
     const bool overGround = options.boomHeightMetres.has_value();
@@ -30,6 +31,8 @@ std::string modelJson(const nec::CheckOptions& options) {
            ", \"soil\": " + (overGround ? jsonString(nec::rowOf(nec::kSoils, options.soil).word) : "null") +
            ", \"boom_height_m\": " + optionalNumber(options.boomHeightMetres) + "}";
 }
+
+namespace {
 
 std::string flag(bool value) { return value ? "true" : "false"; }
 
@@ -56,6 +59,8 @@ std::string verdictJson(const nec::Verdict& verdict) {
            ", \"warnings\": " + words(verdict.warnings) + "}";
 }
 
+}  // namespace
+
 std::string tooLarge(const nec::NecModel& model, nec::SweepMethod method) {
     const int segments = model.totalSegments();
     return nec::printfText(
@@ -64,8 +69,6 @@ std::string tooLarge(const nec::NecModel& model, nec::SweepMethod method) {
         segments, nec::secondsPerFrequency(segments, model.boomHeightMetres.has_value()),
         nec::megabytesPerRun(segments), nec::mostSolves(model, method));
 }
-
-}  // namespace
 
 std::string feedJson(const nec::FeedAdvice& advice) {
     std::string options;

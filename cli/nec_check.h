@@ -53,4 +53,11 @@ std::string necJson(const nec::CheckResult& result, const NecCheckRun& check, co
 // [[low, high], ...].
 std::string spansJson(const std::vector<nec::Span>& spans);
 
+// What was modelled: {"shape", "insulation_mm", "permittivity", "conductor", "soil", "boom_height_m"},
+// null for bare wire and for free space.
+std::string modelJson(const nec::CheckOptions& options);
+
+// Why a check this large waits for --allow-large: its segments, time and memory.
+std::string tooLarge(const nec::NecModel& model, nec::SweepMethod method);
+
 }  // namespace loopbeam::cli

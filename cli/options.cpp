@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <charconv>
@@ -12,6 +13,7 @@
 #include "design/cables.h"
 #include "nec/choice_table.h"
 #include "nec/model/nec_model.h"
+#include "nec/multiband/spider_tuning.h"
 #include "nec/printf_text.h"
 
 namespace loopbeam::cli {
@@ -155,6 +157,30 @@ std::string measuredHelp() {
                      "matching window cuts it");
 }
 
+std::vector<std::string> commaSeparated(std::string_view text) {
+    std::vector<std::string> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        parts.push_back(str(text.substr(start, comma - start)));
+        if (comma == text.size()) return parts;
+        start = comma + 1;
+    }
+}
+
+// --bands designs its own loops from each band's rule; what only one band's design has is refused.
+std::optional<std::string> severalBandsFault(const std::set<std::string_view>& given, const Options& options) {
+    for (const std::string_view name : {"--freq", "--elements", "--type"})
+        if (given.count(name))
+            return "--bands replaces " + str(name) +
+                   ": each band is a two-element quad of the STANDARD HIGH GAIN rule for that band";
+    for (const std::string_view name : {"--coax", "--touchstone", "--nec-deck", "--measured"})
+        if (given.count(name)) return str(name) + " is not offered with --bands yet";
+    if (given.count("--band"))
+        return str("--band is one band's range: with --bands each band is taken over its own estimated range");
+    if (options.metric) return str("--bands reports in metres already: leave out --metric");
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::string notValue(std::string_view value) { return value.empty() ? "not an empty value" : "not " + str(value); }
@@ -188,6 +214,11 @@ std::string usage() {
            "] [--soil SOIL]\n"
            "                    [--measured FILE [--feedline LENGTH_M (--feedline-cable NAME | --feedline-z0 OHM\n"
            "                     --feedline-vf VF) [--feedline-loss-db DB]] [--through-section]]\n"
+           "       loopbeam-cli --bands F1,F2,... [--awg N] [--unused-feeds " +
+           nec::wordsOf(nec::kUnusedFeeds) +
+           "] [--json] [--simulate]\n"
+           "                    [--tune resonance|front-to-back] [--cut-list-csv FILE]\n"
+           "                    [the check's options above but --touchstone and --nec-deck]\n"
            "\n"
            "  --freq TEXT      centre frequency in MHz, locked as typed (at most " +
            number(kFrequencyBoxMaxLength) +
@@ -229,7 +260,26 @@ std::string usage() {
                      "resonance: the driven loop to X = 0 at the locked frequency; front-to-back: the reflector for "
                      "the greatest F/B, then the driven loop to resonance), and report the lengths to cut, the feed "
                      "and the tuned design's check; --nec-deck and --touchstone then write the tuned design's") +
-           modelHelp() + measuredHelp();
+           modelHelp() + measuredHelp() + "\nA two-element quad for several bands on one spider:\n" +
+           described("--bands F1,F2,...",
+                     nec::printfText("%zu to %zu centre frequencies in MHz, each locked as --freq is, at least "
+                                     "%g%% apart: each band's reflector, driven loop and spacing from its "
+                                     "STANDARD HIGH GAIN rule, on arms at one angle; with --simulate each band is "
+                                     "checked with every loop present",
+                                     nec::kMinBands, nec::kMaxBands, nec::kMinBandSeparation * 100)) +
+           described("--unused-feeds F",
+                     "the driven loops of the bands not fed: closed (default) or open, 1 Mohm across their feeds; "
+                     "each band has its own feed line, a common feed is not offered") +
+           described("--tune resonance",
+                     nec::printfText("with --bands: each band's driven loop to X = 0 at its centre with every loop "
+                                     "present, band after band, in rounds until no loop moves by more than %g%% "
+                                     "(at most %d rounds); its corners stay on the arms",
+                                     nec::kSettledFraction * 100, nec::kMostRounds)) +
+           described("--tune front-to-back",
+                     "with --bands: the same rounds, each band's reflector first to the greatest F/B at its centre") +
+           described("--cut-list-csv FILE",
+                     "with --bands: write the whole quad's cut list (the tuned one with --tune) as CSV, lengths in "
+                     "metres and inches");
 }
 
 std::string versionText() { return "loopbeam-cli " LOOPBEAM_VERSION "\n"; }
@@ -254,13 +304,14 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
         }
         if (name != "--freq" && name != "--elements" && name != "--awg" && name != "--type" && name != "--coax" &&
             name != "--nec-deck" && name != "--touchstone" && name != "--ground" && name != "--tune" &&
-            !isModelOption(name) && !isSweepOption(name) && !isMeasuredOption(name))
+            name != "--bands" && name != "--unused-feeds" && name != "--cut-list-csv" && !isModelOption(name) &&
+            !isSweepOption(name) && !isMeasuredOption(name))
             return UsageError{"unknown option " + str(args[i])};
         if (!given.insert(name).second) return UsageError{str(name) + " is given twice"};
         if (!value) {
             // A dash alone is standard output for the deck; a negative number is a value (and refused as one).
-            const bool standardOutput =
-                (name == "--nec-deck" || name == "--touchstone") && i + 1 < args.size() && args[i + 1] == "-";
+            const bool standardOutput = (name == "--nec-deck" || name == "--touchstone" || name == "--cut-list-csv") &&
+                                        i + 1 < args.size() && args[i + 1] == "-";
             const bool negative = name != "--freq" && i + 1 < args.size() && args[i + 1].size() > 1 &&
                                   args[i + 1][0] == '-' &&
                                   (std::isdigit(static_cast<unsigned char>(args[i + 1][1])) || args[i + 1][1] == '.');
@@ -305,6 +356,16 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
             const auto* goal = nec::rowOfWord(nec::kTuneGoals, *value);
             if (!goal) return UsageError{mustBeOneOf(name, nec::kTuneGoals, *value)};
             options.tune = goal->key;
+        } else if (name == "--bands") {
+            options.bands = commaSeparated(*value);
+        } else if (name == "--cut-list-csv") {
+            if (value->empty() || *value == "-")
+                return UsageError{"--cut-list-csv needs a file name: standard output carries the report"};
+            options.cutListCsv = str(*value);
+        } else if (name == "--unused-feeds") {
+            const auto* row = nec::rowOfWord(nec::kUnusedFeeds, *value);
+            if (!row) return UsageError{mustBeOneOf(name, nec::kUnusedFeeds, *value)};
+            options.unusedFeeds = row->key;
         } else if (name == "--type") {
             const auto type = designType(*value);
             if (!type) return UsageError{mustBeOneOf(name, kTypeWords, *value)};
@@ -317,7 +378,14 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
             options.coaxIndex = index;
         }
     }
-    if (!haveFreq) return UsageError{"--freq is required"};
+    if (given.count("--bands")) {
+        if (auto error = severalBandsFault(given, options)) return UsageError{*error};
+    } else if (given.count("--unused-feeds") || given.count("--cut-list-csv")) {
+        return UsageError{str(given.count("--unused-feeds") ? "--unused-feeds" : "--cut-list-csv") +
+                          " is for a quad of several bands: add --bands F1,F2,..."};
+    } else if (!haveFreq) {
+        return UsageError{"--freq is required (or --bands for a quad of several bands)"};
+    }
     if ((options.groundHeightMetres || options.diamond) && !options.modelsDesign())
         return UsageError{"--ground and --diamond shape the NEC-2 check: add --simulate, --touchstone or --nec-deck"};
     if (options.allowLarge && !options.runsCheck())

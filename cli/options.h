@@ -14,6 +14,7 @@
 #include "common/choice_list.h"
 #include "design/design_types.h"
 #include "design/selectors.h"
+#include "nec/multiband/spider.h"
 #include "nec/tuning/tune.h"
 
 namespace loopbeam::cli {
@@ -37,10 +38,15 @@ struct Options {
     SweepChoices sweep;                 // the sweep's points, fitted or each solved
     std::optional<nec::TuneGoal> tune;  // tune the checked design with NEC-2
     MeasuredChoices measured;           // an analyser's sweep beside the model
+    // A quad for several bands on one spider instead of one band's design.
+    std::vector<std::string> bands;  // centre frequencies as typed
+    nec::UnusedFeeds unusedFeeds = nec::UnusedFeeds::Closed;
+    std::optional<std::string> cutListCsv;  // a file: the whole quad's cut list
 
     bool runsCheck() const { return simulate || touchstone.has_value() || tune.has_value(); }
     // A deck or a check needs the NEC-2 model of the design.
-    bool modelsDesign() const { return necDeck || runsCheck(); }
+    // Several bands are always modelled: their spider's shape comes from the model.
+    bool modelsDesign() const { return necDeck || runsCheck() || !bands.empty(); }
 };
 
 struct HelpRequested {};

@@ -19,6 +19,7 @@ std::vector<std::pair<std::string, std::string>> fileOutputs(const Options& opti
     std::vector<std::pair<std::string, std::string>> files;
     if (options.necDeck && *options.necDeck != "-") files.emplace_back("--nec-deck", *options.necDeck);
     if (options.touchstone) files.emplace_back("--touchstone", *options.touchstone);
+    if (options.cutListCsv) files.emplace_back("--cut-list-csv", *options.cutListCsv);
     return files;
 }
 
@@ -62,7 +63,10 @@ BasicOutcome<OutputFiles, std::string> openOutputFiles(const Options& options) {
     for (const auto& [option, path] : fileOutputs(options)) {
         auto file = OutputFile::open(path);
         if (!file) return Refused{file.error()};
-        (option == "--nec-deck" ? files.necDeck : files.touchstone).emplace(std::move(*file));
+        (option == "--nec-deck"     ? files.necDeck
+         : option == "--touchstone" ? files.touchstone
+                                    : files.cutListCsv)
+            .emplace(std::move(*file));
     }
     return files;
 }

@@ -14,11 +14,11 @@ namespace loopbeam::cli {
 // file of any kind but a character device.
 std::optional<std::string> outputsShareAFile(const Options& options);
 
-// --nec-deck's and --touchstone's files, opened as far as they can be before
+// --nec-deck's, --touchstone's and --cut-list-csv's files, opened as far as they can be before
 // the work (a FIFO once its reader has come); or "cannot write PATH: REASON"
 // for the first that cannot be written.
 struct OutputFiles {
-    std::optional<OutputFile> necDeck, touchstone;
+    std::optional<OutputFile> necDeck, touchstone, cutListCsv;
 };
 BasicOutcome<OutputFiles, std::string> openOutputFiles(const Options& options);
 

@@ -3,6 +3,7 @@
 #include "nec/check/check_report.h"
 #include "nec/check/feed_report.h"
 #include "nec/choice_table.h"
+#include "nec/cut/csv_fields.h"
 #include "nec/cut/cut_list.h"
 #include "nec/printf_text.h"
 #include "nec/text_table.h"
@@ -48,31 +49,11 @@ std::optional<std::string> boomNote(const CutListFacts& facts, CutUnits units) {
            ").";
 }
 
-std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
-std::string csvLine(const std::vector<std::string>& fields) {
-    std::string line;
-    for (const std::string& field : fields) line += (line.empty() ? "" : ",") + csvField(field);
-    return line + "\n";
-}
-
-// A length in metres to the micrometre, in inches to the thousandth, and as cut.
-std::vector<std::string> lengthFields(double metres) {
-    return {printfText("%.6f", metres), printfText("%.3f", metres / kMetresPerInch), feetInchesText(metres)};
-}
-
 std::vector<std::string> csvHeader(bool tuned) {
     std::vector<std::string> header{"element"};
     for (const char* length : {"wire", "side", "arm", "position"})
         for (const char* unit : {"_m", "_in", "_feet_inches"}) header.push_back(length + std::string(unit));
-    if (tuned)
-        for (const char* change : {"calculated_wire_m", "change_m", "change_in", "change_percent"})
-            header.push_back(change);
+    if (tuned) header.insert(header.end(), std::begin(kChangeColumns), std::end(kChangeColumns));
     return header;
 }
 
@@ -83,12 +64,8 @@ std::vector<std::string> csvRow(const CutRow& row, bool tuned) {
         fields.insert(fields.end(), texts.begin(), texts.end());
     }
     if (tuned) {
-        const double calculated = row.calculatedWireMetres.value_or(row.wireMetres);
-        const double change = row.wireMetres - calculated;
-        fields.push_back(printfText("%.6f", calculated));
-        fields.push_back(printfText("%.6f", change));
-        fields.push_back(printfText("%.3f", change / kMetresPerInch));
-        fields.push_back(printfText("%.4f", change / calculated * 100));
+        const auto change = changeFields(row.calculatedWireMetres.value_or(row.wireMetres), row.wireMetres);
+        fields.insert(fields.end(), change.begin(), change.end());
     }
     return fields;
 }

@@ -55,6 +55,8 @@ std::string metresList(const std::vector<double>& metres) {
 // said in words, as a builder lays them out.
 std::string layoutComments(const NecModel& model) {
     const BoomLayout layout = layoutOf(model);
+    // Loops not laid one after another (several bands on one spider) are told by the model's own comments.
+    if (layout.spacings.size() + 1 != layout.perimeters.size()) return {};
     const std::vector<double> directors = directorsOf(layout);
     std::string cards;
     if (!allAlike(layout.spacings))
@@ -80,6 +82,8 @@ std::string structureCards(const NecModel& model, const std::vector<std::string>
     // capacitance left blank is none.
     if (model.insulation)
         deck += printfText("LD 2 0 0 0 0 %.6g\n", seriesInductancePerMetre(model.wireRadiusMetres, *model.insulation));
+    for (const FeedSegment& open : model.openFeeds)
+        deck += printfText("LD 0 %d %d %d %g 0 0\n", open.tag, open.segment, open.segment, kOpenFeedOhms);
     // Sommerfeld-Norton: accurate for horizontal wires at any practical height.
     if (overGround) {
         const SoilRow& soil = rowOf(kSoils, model.soil);

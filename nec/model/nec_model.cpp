@@ -30,7 +30,25 @@ std::optional<std::string> designFault(const QuadDesign& d) {
     return std::nullopt;
 }
 
-// The model in comment cards: the loops and where they stand, the wire, the ground.
+double feedWireLength(double perimeter, double wireRadius) {
+    return std::max(perimeter * kFeedWirePerimeters, kFeedWireSegments * kMinSegmentRadii * wireRadius);
+}
+
+// Up to the 4 significant digits a message gives: the height it asks for is enough.
+double roundedUp(double value) {
+    const double unit = std::pow(10.0, std::floor(std::log10(value)) - 3);
+    return std::ceil(value / unit) * unit;
+}
+
+double lowestZ(const NecModel& m) {
+    double lowest = INFINITY;
+    for (const Loop& loop : m.loops)
+        for (const Wire& w : loop.wires) lowest = std::min({lowest, w.from.z, w.to.z});
+    return lowest;
+}
+
+}  // namespace
+
 std::vector<std::string> modelComments(const NecModel& m) {
     const char* shape = m.shape == LoopShape::Square ? "square" : "diamond";
     const SoilRow& soil = rowOf(kSoils, m.soil);
@@ -52,25 +70,6 @@ std::vector<std::string> modelComments(const NecModel& m) {
                                    std::string(soil.name).c_str(), soil.permittivity, soil.conductivity));
     return lines;
 }
-
-double feedWireLength(double perimeter, double wireRadius) {
-    return std::max(perimeter * kFeedWirePerimeters, kFeedWireSegments * kMinSegmentRadii * wireRadius);
-}
-
-// Up to the 4 significant digits a message gives: the height it asks for is enough.
-double roundedUp(double value) {
-    const double unit = std::pow(10.0, std::floor(std::log10(value)) - 3);
-    return std::ceil(value / unit) * unit;
-}
-
-double lowestZ(const NecModel& m) {
-    double lowest = INFINITY;
-    for (const Loop& loop : m.loops)
-        for (const Wire& w : loop.wires) lowest = std::min({lowest, w.from.z, w.to.z});
-    return lowest;
-}
-
-}  // namespace
 
 int NecModel::totalSegments() const {
     int total = 0;
@@ -105,20 +104,24 @@ BoomLayout layoutOf(const NecModel& model) {
     return layout;
 }
 
+std::optional<std::string> optionsFault(const CheckOptions& options) {
+    if (options.insulation)
+        if (auto fault = insulationFault(*options.insulation)) return fault;
+    if (options.boomHeightMetres && !positive(*options.boomHeightMetres))
+        return "The boom height over ground must be a length above 0 m.";
+    if (options.boomHeightMetres && *options.boomHeightMetres > kMaxBoomHeightMetres)
+        return printfText(
+            "The boom height over ground must be at most %.0f m: higher, the ground no longer "
+            "shapes the pattern; check in free space instead.",
+            kMaxBoomHeightMetres);
+    if (options.sweepPoints < kMinSweepPoints || options.sweepPoints > kMaxSweepPoints)
+        return printfText("The sweep must have %d to %d points.", kMinSweepPoints, kMaxSweepPoints);
+    return std::nullopt;
+}
+
 Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& options) {
     if (auto fault = designFault(design)) return refuse(*fault);
-    if (options.insulation)
-        if (auto fault = insulationFault(*options.insulation)) return refuse(*fault);
-    if (options.boomHeightMetres && !positive(*options.boomHeightMetres))
-        return refuse("The boom height over ground must be a length above 0 m.");
-    if (options.boomHeightMetres && *options.boomHeightMetres > kMaxBoomHeightMetres)
-        return refuse(
-            printfText("The boom height over ground must be at most %.0f m: higher, the ground no longer "
-                       "shapes the pattern; check in free space instead.",
-                       kMaxBoomHeightMetres));
-
-    if (options.sweepPoints < kMinSweepPoints || options.sweepPoints > kMaxSweepPoints)
-        return refuse(printfText("The sweep must have %d to %d points.", kMinSweepPoints, kMaxSweepPoints));
+    if (auto fault = optionsFault(options)) return refuse(*fault);
 
     const Band band = options.band.value_or(Band{design.estimatedLowMHz, design.estimatedHighMHz});
     if (auto fault = bandFault(band)) return refuse(*fault);

@@ -27,6 +27,9 @@ inline constexpr double kMinClearanceWavelengths = 0.001;
 // segmentation leaves the shape alone, and its segments never under 8 radii.
 inline constexpr double kFeedWirePerimeters = 1.0 / 44;
 
+// An open feed as NEC-2 models it: a resistance no current passes to speak of.
+inline constexpr double kOpenFeedOhms = 1e6;
+
 struct Loop {
     double perimeterMetres = 0;  // as calculated
     std::vector<Wire> wires;
@@ -44,6 +47,7 @@ struct NecModel {
     std::vector<double> spacingsMetres;  // between neighbouring loops, from the reflector forward
     double wireRadiusMetres = 0;
     FeedSegment feed;
+    std::vector<FeedSegment> openFeeds;      // feeds left unconnected: kOpenFeedOhms on each
     std::optional<double> boomHeightMetres;  // over the soil; free space without
     Soil soil = Soil::Average;
     Conductor conductor = Conductor::Copper;  // on every wire: the skin-effect loss of a real quad
@@ -55,6 +59,12 @@ struct NecModel {
 };
 
 Outcome<NecModel> buildModel(const QuadDesign& design, const CheckOptions& options);
+
+// What is wrong with the insulation, the boom's height or the sweep's points.
+std::optional<std::string> optionsFault(const CheckOptions& options);
+
+// The model in comment cards: the loops' shape, the wire, the ground.
+std::vector<std::string> modelComments(const NecModel& model);
 
 // The loops' perimeters and gaps, in metres.
 BoomLayout layoutOf(const NecModel& model);

@@ -15,20 +15,28 @@ constexpr int kBits = 14;
 }  // namespace
 
 LoopScales bestReflector(TuningSolver& solver, LoopScales scales, Window window, Window range) {
-    const auto behindOverForward = [&](double reflector) {
-        LoopScales candidate = scales;
-        candidate.reflector = reflector;
-        return solver.atLocked(candidate).backOverForward();
+    const auto solve = [&](const std::vector<double>& reflectors) {
+        std::vector<LoopScales> candidates;
+        for (const double reflector : reflectors) {
+            candidates.push_back(scales);
+            candidates.back().reflector = reflector;
+        }
+        std::vector<double> out;
+        for (const Evaluation& e : solver.atLocked(candidates)) out.push_back(e.backOverForward());
+        return out;
     };
+    scales.reflector = bestReflectorScale(solve, window, range);
+    return scales;
+}
+
+double bestReflectorScale(const BehindOverForward& solve, Window window, Window range) {
+    const auto behindOverForward = [&](double reflector) { return solve({reflector}).front(); };
     // Boost's Brent solves the window's long end first, then the golden
     // section's point back from it, as Boost computes it: both known before
     // it starts, so solved side by side. (Should Boost change its steps, the
     // second solve is merely spare.)
     constexpr double kBoostGolden = 0.3819660f;
-    LoopScales end = scales, golden = scales;
-    end.reflector = window.high;
-    golden.reflector = window.high + kBoostGolden * (window.low - window.high);
-    solver.atLocked({end, golden});
+    solve({window.high, window.high + kBoostGolden * (window.low - window.high)});
     std::uintmax_t iterations = kReflectorSolves - 1;
     const double best =
         boost::math::tools::brent_find_minima(behindOverForward, window.low, window.high, kBits, iterations).first;
@@ -40,8 +48,7 @@ LoopScales bestReflector(TuningSolver& solver, LoopScales scales, Window window,
             "F/B has no maximum inside the reflector's range: it rises towards the range's %s end (%.3g of the "
             "calculated length)",
             best - range.low < band ? "short" : "long", best - range.low < band ? range.low : range.high)};
-    scales.reflector = best;
-    return scales;
+    return best;
 }
 
 }  // namespace loopbeam::nec

@@ -5,6 +5,9 @@
 // Boost's Brent minimiser on the power behind over the power forward (the
 // same optimum as F/B's, but smooth where F/B peaks sharply) to 0.05%.
 
+#include <functional>
+#include <vector>
+
 #include "nec/tuning/tuning_solver.h"
 
 namespace loopbeam::nec {
@@ -22,5 +25,12 @@ struct Window {
 // Throws SearchStopped when the best lies at an end of the range (not of a
 // narrower window): F/B has no maximum inside it.
 LoopScales bestReflector(TuningSolver& solver, LoopScales scales, Window window, Window range);
+
+// The power behind over the power forward with the reflector at each scale,
+// solved side by side; a scale asked twice is best solved once.
+using BehindOverForward = std::function<std::vector<double>(const std::vector<double>& reflectorScales)>;
+
+// The same search on any model: the reflector's best scale.
+double bestReflectorScale(const BehindOverForward& solve, Window window, Window range);
 
 }  // namespace loopbeam::nec

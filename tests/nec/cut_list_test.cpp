@@ -6,10 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
-#include "../scratch_folder.h"
-
+#include "csv_read_back.h"
 #include "nec/cut/cut_sheet.h"
 #include "nec/tuning/comparison.h"
 #include "sample_designs.h"
@@ -104,19 +101,6 @@ TEST(CutList, TheCalculatedDesignInFeetAndInchesAndInMetres) {
     EXPECT_EQ(metres.notes[4],
               "Cut to the nearest millimetre, a loop is at most 0.5 mm off: 0.0023% of the driven "
               "loop, which moves X at 14.2 MHz by up to 0.08 ohm.");
-}
-
-// The CSV as a spreadsheet reads it (Python's csv module): every length a
-// number, the same whichever units the window shows.
-std::string readBack(const std::string& csv) {
-    const ScratchFolder folder;
-    putFile(folder / "cut.csv", csv);
-    const std::string command = "python3 " NEC_TEST_SCRIPTS "/read_cut_csv.py < " + (folder / "cut.csv") + " 2>&1";
-    std::FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    for (char buffer[4096]; const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe);) out.append(buffer, n);
-    EXPECT_EQ(pclose(pipe), 0) << out;
-    return out;
 }
 
 TEST(CutList, TheCsvReadsBackAsNumbers) {

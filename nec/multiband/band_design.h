@@ -1,0 +1,43 @@
+#pragma once
+// A two-element quad for several bands on one set of spreaders: each band's
+// reflector, driven loop and spacing as the single-band rules give them for
+// that band alone (STANDARD HIGH GAIN at 3 elements, without its director).
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "design/refusal.h"
+#include "nec/outcome.h"
+
+namespace loopbeam::nec {
+
+inline constexpr std::size_t kMinBands = 2, kMaxBands = 5;
+// Closer than this (|f1 - f2| over the lower), two bands' loops would all but touch.
+inline constexpr double kMinBandSeparation = 0.10;
+
+struct BandRule {
+    double mhz = 0;  // as locked
+    double reflectorFeet = 0, drivenFeet = 0;
+    double spacingFeet = 0;  // the single-band rule's, reflector to driven loop
+    double estimatedLowMHz = 0, estimatedHighMHz = 0;
+    std::string name;  // "14.2 MHz, 3 elements, AWG 14, STANDARD HIGH GAIN"
+};
+
+struct MultibandDesign {
+    std::vector<BandRule> bands;  // ascending frequency
+    std::int16_t gauge = 0;
+    double wireDiameterInches = 0;
+};
+
+// A refusal of the lock or the calculation in the words of the front end.
+using RefusalWords = std::function<std::string(const Refusal&)>;
+
+// Each text locked as the main window's frequency box locks it; refuses fewer
+// than kMinBands or more than kMaxBands, a text the lock refuses, a frequency
+// not above 0 and two bands closer than kMinBandSeparation.
+Outcome<MultibandDesign> designBands(const std::vector<std::string>& typed, std::int16_t gauge,
+                                     const RefusalWords& words);
+
+}  // namespace loopbeam::nec

@@ -1,0 +1,39 @@
+#pragma once
+// The spider tuned band by band with every loop present: each band's driven
+// loop to X = 0 at its centre (and first, for front-to-back, its reflector),
+// the bands taken in turn, and the rounds repeated until no loop moves by
+// more than kSettledFraction.
+// A loop's corners stay on the arms, so its place follows its length.
+
+#include <vector>
+
+#include "nec/engine/run_control.h"
+#include "nec/multiband/spider.h"
+#include "nec/outcome.h"
+#include "nec/tuning/driven_resonance.h"
+#include "nec/tuning/reflector_search.h"
+#include "nec/tuning/tune.h"
+
+namespace loopbeam::nec {
+
+// A round settles as a single band's tuning does (kSettledFraction); each
+// driven loop keeps within kDrivenLowest to kDrivenHighest of its calculated
+// length and counts as resonant within kResonantOhms, as a single band's does.
+inline constexpr int kMostRounds = 8;
+
+struct SpiderTuned {
+    Spider spider;
+    int rounds = 0;
+    int solves = 0;
+    TuneGoal goal = TuneGoal::Resonance;
+};
+
+// Resonance: each band's driven loop in turn. Front-to-back: each band's
+// reflector to the greatest F/B at its centre (the single band's search),
+// then its driven loop to resonance. Refuses, naming the band, when a loop
+// finds no resonance or no maximum within its range, and when the rounds have
+// not settled after kMostRounds.
+Outcome<SpiderTuned> tuneSpider(const MultibandDesign& design, const Spider& spider, const CheckOptions& options,
+                                const RunControl& control, TuneGoal goal);
+
+}  // namespace loopbeam::nec
