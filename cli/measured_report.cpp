@@ -1,6 +1,7 @@
 #include "cli/measured_report.h"
 
 #include "cli/report.h"
+#include "cli/trim_report.h"
 #include "common/shown_name.h"
 #include "nec/printf_text.h"
 #include "nec/text_table.h"
@@ -72,7 +73,7 @@ std::string measuredReport(const MeasuredRun& run) {
         {"SWR at the low estimated edge", swrText(m.swrAtLowEdge), swrText(a.swrAtLowEdge)},
         {"SWR at the high estimated edge", swrText(m.swrAtHighEdge), swrText(a.swrAtHighEdge)},
     };
-    return out + nec::alignedTable(rows) + fitText(run);
+    return out + nec::alignedTable(rows) + fitText(run) + (run.trim ? trimReport(*run.trim) : "");
 }
 
 std::string measuredJson(const MeasuredRun& run) {

@@ -1,0 +1,32 @@
+#include "nec/measured/trim.h"
+
+#include <cmath>
+
+namespace loopbeam::nec {
+namespace {
+
+double scaleOf(const LoopScales& scales, std::size_t loop) {
+    return loop == kReflectorLoop ? scales.reflector : loop == kDrivenLoop ? scales.driven : scales.directors;
+}
+
+}  // namespace
+
+Outcome<Trim> trimToFit(const NecModel& asCut, const CheckResult& check, const LoopScales& fitted, TuneGoal goal,
+                        const RunControl& control) {
+    auto behaves = scaledModel(asCut, fitted);
+    if (!behaves) return refuse(behaves.error().message);
+    auto tuned = tune(*behaves, check, goal, control, false);
+    if (!tuned) return refuse(tuned.error().message);
+    Trim trim;
+    trim.goal = goal;
+    for (std::size_t i = 0; i < asCut.loops.size(); ++i)
+        trim.loops.push_back(
+            {loopWord(i), asCut.loops[i].perimeterMetres, tuned->model.loops[i].perimeterMetres / scaleOf(fitted, i)});
+    const CheckSummary& s = tuned->check.summary;
+    trim.resonanceMHz = s.resonancesMHz.empty() ? NAN : s.resonancesMHz.front();
+    trim.minSwr = s.lowestDirect.swr;
+    trim.minFrDb = tuned->check.band.frontToRearDb.value;
+    return trim;
+}
+
+}  // namespace loopbeam::nec
