@@ -45,10 +45,19 @@ std::string fitText(const MeasuredRun& run) {
                            "this design: the wrong band, a missing choke at the feed or a bad connector? No trims are "
                            "given.\n",
                            fit.factor, nec::kFitErrorLimit);
-    return error + nec::printfText(
-                       "The model fits with every loop x %.4f: as built, the loops act %.1f%% %s than "
-                       "the design's.\n",
-                       fit.factor, std::abs(fit.factor - 1) * 100, fit.factor >= 1 ? "longer" : "shorter");
+    const std::string driven =
+        fit.drivenFactor ? nec::printfText(
+                               "With k alone the error was %.3f: the driven loop is fitted with a factor of its own, "
+                               "x %.4f of the others (%.1f%% %s), as if cut or joined differently.\n",
+                               fit.factorAloneError, *fit.drivenFactor, std::abs(*fit.drivenFactor - 1) * 100,
+                               *fit.drivenFactor >= 1 ? "longer" : "shorter")
+                         : "";
+    return error +
+           nec::printfText(
+               "The model fits with every loop x %.4f: as built, the loops act %.1f%% %s than "
+               "they were cut.\n",
+               fit.factor, std::abs(fit.factor - 1) * 100, fit.factor >= 1 ? "longer" : "shorter") +
+           driven;
 }
 
 std::string edgesJson(const nec::MeasuredSummary& s) {
@@ -86,7 +95,8 @@ std::string measuredJson(const MeasuredRun& run) {
            ", \"min_swr\": " + (any ? jsonNumber(s.lowest.swr) : "null") +
            ", \"min_swr_mhz\": " + (any ? jsonNumber(s.lowest.mhz) : "null") +
            ", \"swr_below_2_mhz\": " + spansJson(s.below2) + ", \"swr_at_estimated_edges\": " + edgesJson(s) +
-           ", \"wire_factor\": " + fitted(run.fit ? run.fit->factor : 0) + ", \"driven_factor\": null" +
+           ", \"wire_factor\": " + fitted(run.fit ? run.fit->factor : 0) +
+           ", \"driven_factor\": " + (run.fit && run.fit->drivenFactor ? jsonNumber(*run.fit->drivenFactor) : "null") +
            ", \"fit_error\": " + fitted(run.fit ? run.fit->error : 0) +
            ", \"fit_points\": " + (run.fit ? std::to_string(run.fit->points) : "null") +
            ", \"fits\": " + (run.fit ? (run.fit->fits() ? "true" : "false") : "null") + "}";

@@ -87,8 +87,7 @@ MeasuredRun runMeasured(const Options& options, const NecCheckRun& check, const 
     }
     run.fit = *fit;
     if (!fit->fits()) return run;
-    const double k = fit->factor;
-    auto trim = nec::trimToFit(*cut, *check.result, {k, k, k}, options.tune.value_or(nec::TuneGoal::Resonance));
+    auto trim = nec::trimToFit(*cut, *check.result, fit->scales(), options.tune.value_or(nec::TuneGoal::Resonance));
     if (!trim)
         run.failure = StepFailure{"measured", "no trims: " + trim.error().message};
     else

@@ -32,6 +32,7 @@ constexpr int kSegments[3] = {13, 11, 11};  // a side, as the program lays quad1
 struct Build {
     double longer = 1;
     double henriesPerMetre = 0;
+    double drivenLonger = 1;  // besides, the driven loop alone: joined differently
 };
 
 std::string squareLoop(int firstTag, int segments, double x, double perimeter) {
@@ -54,7 +55,7 @@ std::string deck(const std::vector<double>& cut, const Build& build, double from
     const bool lone = cut.size() == 1;
     for (std::size_t i = 0; i < cut.size(); ++i)
         out << squareLoop(static_cast<int>(4 * i + 1), kSegments[lone ? 1 : i], kSpacing * static_cast<double>(i),
-                          cut[i] * build.longer);
+                          cut[i] * build.longer * (i == 1 ? build.drivenLonger : 1));
     out << "GE 0\nLD 5 0 0 0 5.8E7\n";
     if (build.henriesPerMetre > 0) out << "LD 2 0 0 0 0 " << build.henriesPerMetre << " 0\n";
     out << "EX 0 " << (lone ? 1 : 5) << " 6 0 1 0\nFR 0 " << count << " 0 0 " << fromMHz << ' ' << stepMHz
@@ -79,8 +80,9 @@ double resonance(const std::vector<Figures>& figures, double fromMHz, double ste
 // The lone driven loop's resonance, bare as designed over as built: what the build does to a loop.
 double loneLoopFactor(double driven, const Build& build) {
     const double from = 13.8, step = 0.05;
+    const Build others{build.longer, build.henriesPerMetre, 1};
     const double bare = resonance(solved(deck({driven}, {}, from, step, 40), 40), from, step);
-    const double built = resonance(solved(deck({driven}, build, from, step, 40), 40), from, step);
+    const double built = resonance(solved(deck({driven}, others, from, step, 40), 40), from, step);
     return bare / built;
 }
 
@@ -112,9 +114,12 @@ TEST(EngineTrim, TrimmedLoopsResonateWhereLocked) {
         std::vector<double> asCut;  // empty: cut as designed
     };
     const Case cases[] = {
-        {"wire 2.5% long", {1.025, 0}, {}},
-        {"wire 1% long, a thin covering", {1.01, 4e-8}, {}},
-        {"the driven loop cut 1% short, a thin covering", {1.0, 3e-8}, {designed[0], designed[1] * 0.99, designed[2]}},
+        {"wire 2.5% long", {1.025, 0, 1}, {}},
+        {"wire 1% long, a thin covering", {1.01, 4e-8, 1}, {}},
+        {"the driven loop cut 1% short, a thin covering",
+         {1.0, 3e-8, 1},
+         {designed[0], designed[1] * 0.99, designed[2]}},
+        {"wire 1% long, the driven loop joined 3% longer still", {1.01, 0, 1.03}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -137,9 +142,13 @@ TEST(EngineTrim, TrimmedLoopsResonateWhereLocked) {
         const double truth = loneLoopFactor(designed[1], c.build);
         EXPECT_NEAR(fit->factor / truth, 1, 0.005) << fit->factor << " against " << truth;
         ASSERT_TRUE(fit->fits()) << fit->error;
+        // Only where the driven loop was built otherwise has it a factor of its own.
+        EXPECT_EQ(fit->drivenFactor.has_value(), c.build.drivenLonger != 1);
+        if (fit->drivenFactor) {
+            EXPECT_NEAR(*fit->drivenFactor / c.build.drivenLonger, 1, 0.005);
+        }
 
-        const double k = fit->factor;
-        const auto trim = trimToFit(*asCut, *check, {k, k, k}, TuneGoal::Resonance);
+        const auto trim = trimToFit(*asCut, *check, fit->scales(), TuneGoal::Resonance);
         ASSERT_TRUE(trim) << trim.error().message;
         std::vector<double> trimmed;
         for (const TrimLoop& loop : trim->loops) trimmed.push_back(loop.cutToMetres);
