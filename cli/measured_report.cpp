@@ -3,29 +3,12 @@
 #include "cli/report.h"
 #include "cli/trim_report.h"
 #include "common/shown_name.h"
+#include "nec/measured/measured_rows.h"
 #include "nec/printf_text.h"
 #include "nec/text_table.h"
 
 namespace loopbeam::cli {
 namespace {
-
-std::string resonanceText(const nec::MeasuredSummary& s) {
-    return s.resonancesMHz.empty() ? "none in the span" : nec::printfText("%.3f MHz", s.resonancesMHz.front());
-}
-
-std::string lowestText(const nec::MeasuredSummary& s) {
-    return nec::printfText("%.2f at %.3f MHz%s", s.lowest.swr, s.lowest.mhz,
-                           s.lowest.atSweepEdge ? " (the span's edge)" : "");
-}
-
-std::string spansText(const nec::MeasuredSummary& s) {
-    std::string out;
-    for (const nec::Span& span : s.below2)
-        out += (out.empty() ? "" : ", ") + nec::printfText("%.3f-%.3f MHz", span.lowMHz, span.highMHz);
-    return out.empty() ? "none" : out;
-}
-
-std::string swrText(const std::optional<double>& swr) { return swr ? nec::printfText("%.2f", *swr) : "not measured"; }
 
 std::string fitText(const MeasuredRun& run) {
     if (!run.fit) return {};
@@ -73,15 +56,9 @@ std::string measuredReport(const MeasuredRun& run) {
     std::string out = "\nMeasured: " + shownFileName(run.file) +
                       nec::printfText(", %zu point%s in the model's sweep", run.points, run.points == 1 ? "" : "s");
     out += run.path.empty() ? ", at the feed point\n" : ", moved back to the feed point through " + run.path + "\n";
-    const nec::MeasuredSummary &m = run.model, &a = run.measured;
-    const std::vector<std::vector<std::string>> rows = {
-        {"", "Model", "Measured"},
-        {"Resonance (X = 0)", resonanceText(m), resonanceText(a)},
-        {"Lowest SWR (50 ohm)", lowestText(m), lowestText(a)},
-        {"SWR below 2 (50 ohm)", spansText(m), spansText(a)},
-        {"SWR at the low estimated edge", swrText(m.swrAtLowEdge), swrText(a.swrAtLowEdge)},
-        {"SWR at the high estimated edge", swrText(m.swrAtHighEdge), swrText(a.swrAtHighEdge)},
-    };
+    std::vector<std::vector<std::string>> rows = {{"", "Model", "Measured"}};
+    for (const nec::TextRow& row : nec::measuredRows({&run.model, &run.measured}))
+        rows.push_back({row.label, row.values[0], row.values[1]});
     return out + nec::alignedTable(rows) + fitText(run) + (run.trim ? trimReport(*run.trim) : "");
 }
 
