@@ -79,19 +79,16 @@ MeasuredRun runMeasured(const Options& options, const NecCheckRun& check, const 
         run.failure = StepFailure{"measured", cut.error().message};
         return run;
     }
-    auto fit = nec::fitModel(*cut, atFeed);
-    if (!fit) {
-        run.failure =
-            StepFailure{"measured", "the model could not be fitted to the measurement: " + fit.error().message};
+    auto fitted = nec::fitAndTrim(*cut, *check.result, atFeed, options.tune.value_or(nec::TuneGoal::Resonance));
+    if (!fitted) {
+        run.failure = StepFailure{"measured", fitted.error().message};
         return run;
     }
-    run.fit = *fit;
-    if (!fit->fits()) return run;
-    auto trim = nec::trimToFit(*cut, *check.result, fit->scales(), options.tune.value_or(nec::TuneGoal::Resonance));
-    if (!trim)
-        run.failure = StepFailure{"measured", "no trims: " + trim.error().message};
-    else
-        run.trim = std::move(*trim);
+    run.fit = fitted->fit;
+    if (fitted->trim && !*fitted->trim)
+        run.failure = StepFailure{"measured", "no trims: " + fitted->trim->error().message};
+    else if (fitted->trim)
+        run.trim = std::move(**fitted->trim);
     return run;
 }
 

@@ -25,6 +25,7 @@
 #include "nec/choice_table.h"
 #include "nec/measured/measured_rows.h"
 #include "nec/measured/measurement_file.h"
+#include "nec/measured/trim_notes.h"
 #include "nec/model/design_input.h"
 #include "nec/model/file_stem.h"
 #include "nec/model/run_cost.h"
@@ -220,9 +221,35 @@ bool NecCheckWindow::openMeasurement(const QString& path) {
         return false;
     }
     measured_ = std::move(*read);
+    trim_.reset();
     message_->hide();
     if (result_) showResult();
+    startFitAndTrim();
     return true;
+}
+
+void NecCheckWindow::startFitAndTrim() {
+    if (runner_.running() || !result_ || !measured_ || !optionsAreChecked()) return;
+    nec::MeasuredSweep within = chart_parts::measuredWithin(&*measured_, *result_);
+    if (within.empty()) return;
+    const nec::TuneGoal goal = tuned_ ? tuned_->goal : nec::TuneGoal::Resonance;
+    message_->hide();
+    progress_->setValue(0);
+    progress_->setFormat(QStringLiteral("Fitting the measurement: %p%"));
+    setRunning(true, QStringLiteral("fitting the measurement"));
+    // As cut: the design shown.
+    runner_.startFitAndTrim(
+        shownModel(), *result_, std::move(within), goal,
+        [this](double fraction) { progress_->setValue(static_cast<int>(fraction * kProgressSteps)); },
+        [this](const nec::Outcome<nec::FittedTrim>& outcome) {
+            setRunning(false);
+            if (!outcome) {
+                if (outcome.error().message != nec::kCancelledMessage) tell(ui::toQString(outcome.error().message));
+                return;
+            }
+            trim_ = *outcome;
+            showCutList();
+        });
 }
 
 void NecCheckWindow::sayWhereSaved(const std::optional<QString>& path) {
@@ -286,6 +313,7 @@ void NecCheckWindow::buildOptions() {
 void NecCheckWindow::reload() {
     result_.reset();
     tuned_.reset();
+    trim_.reset();
     checked_.reset();
     design_->clear();  // the next check names its own design
     removeCharts();
@@ -436,6 +464,7 @@ void NecCheckWindow::finish(const nec::Outcome<nec::CheckResult>& outcome) {
         return;
     }
     result_ = *outcome;
+    trim_.reset();  // of the design shown before
     setRunning(false);
     progress_->setValue(kProgressSteps);
     showResult();
@@ -454,6 +483,7 @@ void NecCheckWindow::finishTune(const nec::Outcome<nec::Tuned>& outcome) {
     }
     progress_->setValue(kProgressSteps);
     tuned_ = *outcome;
+    trim_.reset();  // of the design shown before
     showResult();
     showStaleness();
 }
@@ -464,7 +494,10 @@ nec::CutSheet NecCheckWindow::shownCutSheet() const {
     const nec::FeedAdvice feed = nec::adviseFeed(shownCheck(), checkedInput_.lockedMHz, velocityFactor);
     const nec::CutListFacts facts{
         nameOf(*checked_), &checkedInput_, &*checkedModel_, &*result_, tuned_ ? &*tuned_ : nullptr, &feed, cable};
-    return nec::cutSheet(facts, cutList_->units());
+    nec::CutSheet sheet = nec::cutSheet(facts, cutList_->units());
+    if (trim_)
+        for (std::string& note : nec::trimNotes(*trim_, cutList_->units())) sheet.notes.push_back(std::move(note));
+    return sheet;
 }
 
 QString NecCheckWindow::jobName(const QString& what) const {

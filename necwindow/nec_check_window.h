@@ -17,6 +17,7 @@
 #include "design/calculated_design.h"
 #include "nec/check/check_result.h"
 #include "nec/measured/measured_sweep.h"
+#include "nec/measured/trim.h"
 #include "nec/model/nec_model.h"
 #include "nec/tuning/tune.h"
 #include "necwindow/check_runner.h"
@@ -76,7 +77,9 @@ public:
     // An analyser's sweep at the feed point, drawn beside the model and summed
     // up in the summary's Measured column; a file that cannot be read is
     // refused with the reader's message and the measurement shown before stays.
+    // The design shown is then fitted to it on the runner, and the cut list gets the trims.
     bool openMeasurement(const QString& path);
+    const std::optional<nec::FittedTrim>& trim() const { return trim_; }
 
 public slots:
     // Says whether the main window still shows the checked design.
@@ -100,6 +103,7 @@ private:
     void startRun(const QString& format, nec::TuneGoal goal);
     void finish(const nec::Outcome<nec::CheckResult>& outcome);
     void finishTune(const nec::Outcome<nec::Tuned>& outcome);
+    void startFitAndTrim();
     void showResult();
     void showCutList();
     void showUnitsOfMainWindow();
@@ -128,6 +132,7 @@ private:
     std::optional<nec::CheckResult> result_;
     std::optional<nec::Tuned> tuned_;  // of the checked design
     std::optional<nec::MeasuredSweep> measured_;
+    std::optional<nec::FittedTrim> trim_;  // of the design shown, to measured_
 
     QLabel* design_;
     QLabel* stale_;

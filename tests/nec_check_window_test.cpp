@@ -26,9 +26,11 @@
 #include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <fstream>
 #include <functional>
 
 #include "mainwindow/tarnwell.h"
+#include "nec/check/sweep_files.h"
 #include "necwindow/check_entries.h"
 #include "necwindow/opening_place.h"
 #include "necwindow/panels/model_options.h"
@@ -320,6 +322,25 @@ TEST(NecCheckWindow, OpensAMeasurementBesideTheModel) {
     EXPECT_TRUE(summary.contains("Measured"));
     EXPECT_TRUE(summary.contains("1.00 at 14.200 MHz"));
     EXPECT_TRUE(summary.contains("14.000-14.400 MHz"));
+    // Fitted on the runner: no model of this design is that flat, so no trims.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !check.runner().running(); }, 60000));
+    ASSERT_TRUE(check.trim());
+    EXPECT_FALSE(check.trim()->fit.fits());
+
+    // The model's own sweep fits it, and the cut list gets the trims.
+    const QString own = folder.filePath("own.s1p");
+    {
+        std::ofstream out(own.toStdString());
+        nec::writeTouchstone(out, *check.result(), {});
+    }
+    ASSERT_TRUE(check.openMeasurement(own));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !check.runner().running(); }, 60000));
+    ASSERT_TRUE(check.trim() && check.trim()->trim && *check.trim()->trim);
+    EXPECT_NEAR(check.trim()->fit.factor, 1, 0.001);
+    QStringList notes;
+    for (const auto* label : child<CutListPanel>(check, "cutList")->findChildren<QLabel*>()) notes << label->text();
+    EXPECT_TRUE(notes.join('\n').contains("Trims for resonance:")) << notes.join('\n').toStdString();
+    EXPECT_TRUE(notes.join('\n').contains("driven: as cut ")) << notes.join('\n').toStdString();
 }
 
 // A save aimed at a FIFO is refused at once, even with a reader there: the

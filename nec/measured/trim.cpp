@@ -29,4 +29,13 @@ Outcome<Trim> trimToFit(const NecModel& asCut, const CheckResult& check, const L
     return trim;
 }
 
+Outcome<FittedTrim> fitAndTrim(const NecModel& asCut, const CheckResult& check, const MeasuredSweep& atFeed,
+                               TuneGoal goal, const RunControl& control) {
+    auto fit = fitModel(asCut, atFeed, control);
+    if (!fit) return refuse("the model could not be fitted to the measurement: " + fit.error().message);
+    FittedTrim fitted{*fit, std::nullopt};
+    if (fit->fits()) fitted.trim = trimToFit(asCut, check, fit->scales(), goal, control);
+    return fitted;
+}
+
 }  // namespace loopbeam::nec

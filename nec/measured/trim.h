@@ -4,11 +4,13 @@
 // fitted). The goal is tuned on that model, its loops as they stand, and each
 // length it settles on is taken back to real wire by the same factor.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "nec/check/check_result.h"
 #include "nec/engine/run_control.h"
+#include "nec/measured/model_fit.h"
 #include "nec/model/nec_model.h"
 #include "nec/outcome.h"
 #include "nec/tuning/scaled_model.h"
@@ -33,5 +35,13 @@ struct Trim {
 // its sweep method and the reactance's first estimate.
 Outcome<Trim> trimToFit(const NecModel& asCut, const CheckResult& check, const LoopScales& fitted, TuneGoal goal,
                         const RunControl& control = {});
+
+// The fit, and the trims where it is trusted; refused where the fit fails.
+struct FittedTrim {
+    ModelFit fit;
+    std::optional<Outcome<Trim>> trim;  // none where the fit is not trusted
+};
+Outcome<FittedTrim> fitAndTrim(const NecModel& asCut, const CheckResult& check, const MeasuredSweep& atFeed,
+                               TuneGoal goal, const RunControl& control = {});
 
 }  // namespace loopbeam::nec
