@@ -13,9 +13,10 @@ double scaleOf(const LoopScales& scales, std::size_t loop) {
 
 Outcome<Trim> trimToFit(const NecModel& asCut, const CheckResult& check, const LoopScales& fitted, TuneGoal goal,
                         const RunControl& control) {
-    auto behaves = scaledModel(asCut, fitted);
-    if (!behaves) return refuse(behaves.error().message);
-    auto tuned = tune(*behaves, check, goal, control, false);
+    // Real wire of a model length divided by the fitted factor behaves as the
+    // model: the as-cut lengths so divided behave as the design that was meant
+    // to be cut, and the goal is tuned from there.
+    auto tuned = tune(asCut, check, goal, control, false);
     if (!tuned) return refuse(tuned.error().message);
     Trim trim;
     trim.goal = goal;

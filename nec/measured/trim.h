@@ -1,8 +1,11 @@
 #pragma once
-// What to trim: the as-cut design's loops behave as the fitted model's (every
-// loop times the fitted factor, the driven loop times its own where one was
-// fitted). The goal is tuned on that model, its loops as they stand, and each
-// length it settles on is taken back to real wire by the same factor.
+// What to trim: the as-cut design's loops behave as the model's times the
+// fitted factor (the driven loop's times its own where one was fitted), so
+// real wire of a model length over that factor behaves as the model. The goal
+// is tuned on the as-cut model, its loops as they stand (no wire factor: the
+// fit holds it), and each length it settles on is taken to real wire by
+// dividing by the factor: every loop moves by the fit, the goal's loops by
+// the tuning besides.
 
 #include <optional>
 #include <string>
