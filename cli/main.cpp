@@ -190,6 +190,15 @@ int main(int argc, char** argv) {
         }
         measuredSweep = std::move(*read);
     }
+    std::optional<std::vector<loopbeam::nec::AsCutLength>> asCut;
+    if (options.measured.asCut) {
+        auto read = loopbeam::nec::readAsCut(*options.measured.asCut);
+        if (!read) {
+            sayProblem("--as-cut: " + read.error().message);
+            return kRefused;
+        }
+        asCut = std::move(*read);
+    }
     loopbeam::DesignState state;
     const DesignRun run = runDesign(options, state);
     std::optional<NecCheckRun> check;
@@ -198,7 +207,8 @@ int main(int argc, char** argv) {
     std::optional<TuneRun> tune;
     if (check && check->result && options.tune) tune = runTune(options, *check);
     std::optional<MeasuredRun> measured;
-    if (check && check->result && measuredSweep) measured = runMeasured(options, *check, *measuredSweep);
+    if (check && check->result && measuredSweep)
+        measured = runMeasured(options, *check, *measuredSweep, asCut, tune ? &*tune : nullptr);
     if (const auto status = signalExitStatus()) return *status;
     const std::vector<std::string> problems = writeOutputs(options, *outputs, run, check, tune, measured);
     if (const auto status = signalExitStatus()) return *status;

@@ -27,7 +27,7 @@ std::string numberText(double value) { return nec::printfText("%g", value); }
 }  // namespace
 
 bool isMeasuredOption(std::string_view name) {
-    if (name == "--measured" || name == "--feedline-cable") return true;
+    if (name == "--measured" || name == "--feedline-cable" || name == "--as-cut") return true;
     for (const Bounds& bounds : kNumbers)
         if (bounds.name == name) return true;
     return false;
@@ -41,6 +41,11 @@ std::optional<std::string> readMeasuredOption(std::string_view name, std::string
     if (name == "--measured") {
         if (value.empty()) return "--measured needs a file name";
         choices.file = std::string(value);
+        return std::nullopt;
+    }
+    if (name == "--as-cut") {
+        if (value.empty()) return "--as-cut needs the cut list's CSV or reflector=M,driven=M,director=M";
+        choices.asCut = std::string(value);
         return std::nullopt;
     }
     if (name == "--feedline-cable") {
@@ -66,6 +71,7 @@ std::optional<std::string> readMeasuredOption(std::string_view name, std::string
 
 std::optional<std::string> measuredChoicesFault(const MeasuredChoices& choices, bool simulatesOrTunes) {
     const bool lineDetail = choices.cable || choices.z0 || choices.velocityFactor || choices.lossDb;
+    if (!choices.file && choices.asCut) return "--as-cut says what was measured: add --measured FILE";
     if (!choices.file && (choices.feedlineMetres || lineDetail || choices.throughSection))
         return "--feedline and --through-section describe the way to a measurement: add --measured FILE";
     if (choices.file && !simulatesOrTunes)

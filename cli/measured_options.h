@@ -2,7 +2,8 @@
 // The options that set an analyser's measurement beside the model: --measured
 // FILE, and the lines it went through: --feedline LENGTH_M with
 // --feedline-cable NAME or --feedline-z0 OHM and --feedline-vf VF,
-// --feedline-loss-db DB, and --through-section.
+// --feedline-loss-db DB, and --through-section; --as-cut FILE|LENGTHS for the
+// trims.
 
 #include <optional>
 #include <string>
@@ -19,6 +20,7 @@ struct MeasuredChoices {
     std::optional<double> z0, velocityFactor;
     std::optional<double> lossDb;  // at the locked frequency
     bool throughSection = false;
+    std::optional<std::string> asCut;  // a cut list's CSV or element=metres pairs
 };
 
 // The options that take a value.

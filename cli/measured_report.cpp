@@ -1,30 +1,14 @@
 #include "cli/measured_report.h"
 
 #include "cli/report.h"
+#include "cli/trim_report.h"
 #include "common/shown_name.h"
+#include "nec/measured/measured_rows.h"
 #include "nec/printf_text.h"
 #include "nec/text_table.h"
 
 namespace loopbeam::cli {
 namespace {
-
-std::string resonanceText(const nec::MeasuredSummary& s) {
-    return s.resonancesMHz.empty() ? "none in the span" : nec::printfText("%.3f MHz", s.resonancesMHz.front());
-}
-
-std::string lowestText(const nec::MeasuredSummary& s) {
-    return nec::printfText("%.2f at %.3f MHz%s", s.lowest.swr, s.lowest.mhz,
-                           s.lowest.atSweepEdge ? " (the span's edge)" : "");
-}
-
-std::string spansText(const nec::MeasuredSummary& s) {
-    std::string out;
-    for (const nec::Span& span : s.below2)
-        out += (out.empty() ? "" : ", ") + nec::printfText("%.3f-%.3f MHz", span.lowMHz, span.highMHz);
-    return out.empty() ? "none" : out;
-}
-
-std::string swrText(const std::optional<double>& swr) { return swr ? nec::printfText("%.2f", *swr) : "not measured"; }
 
 std::string fitText(const MeasuredRun& run) {
     if (!run.fit) return {};
@@ -44,10 +28,19 @@ std::string fitText(const MeasuredRun& run) {
                            "this design: the wrong band, a missing choke at the feed or a bad connector? No trims are "
                            "given.\n",
                            fit.factor, nec::kFitErrorLimit);
-    return error + nec::printfText(
-                       "The model fits with every loop x %.4f: as built, the loops act %.1f%% %s than "
-                       "the design's.\n",
-                       fit.factor, std::abs(fit.factor - 1) * 100, fit.factor >= 1 ? "longer" : "shorter");
+    const std::string driven =
+        fit.drivenFactor ? nec::printfText(
+                               "With k alone the error was %.3f: the driven loop is fitted with a factor of its own, "
+                               "x %.4f of the others (%.1f%% %s), as if cut or joined differently.\n",
+                               fit.factorAloneError, *fit.drivenFactor, std::abs(*fit.drivenFactor - 1) * 100,
+                               *fit.drivenFactor >= 1 ? "longer" : "shorter")
+                         : "";
+    return error +
+           nec::printfText(
+               "The model fits with every loop x %.4f: as built, the loops act %.1f%% %s than "
+               "they were cut.\n",
+               fit.factor, std::abs(fit.factor - 1) * 100, fit.factor >= 1 ? "longer" : "shorter") +
+           driven;
 }
 
 std::string edgesJson(const nec::MeasuredSummary& s) {
@@ -63,16 +56,10 @@ std::string measuredReport(const MeasuredRun& run) {
     std::string out = "\nMeasured: " + shownFileName(run.file) +
                       nec::printfText(", %zu point%s in the model's sweep", run.points, run.points == 1 ? "" : "s");
     out += run.path.empty() ? ", at the feed point\n" : ", moved back to the feed point through " + run.path + "\n";
-    const nec::MeasuredSummary &m = run.model, &a = run.measured;
-    const std::vector<std::vector<std::string>> rows = {
-        {"", "Model", "Measured"},
-        {"Resonance (X = 0)", resonanceText(m), resonanceText(a)},
-        {"Lowest SWR (50 ohm)", lowestText(m), lowestText(a)},
-        {"SWR below 2 (50 ohm)", spansText(m), spansText(a)},
-        {"SWR at the low estimated edge", swrText(m.swrAtLowEdge), swrText(a.swrAtLowEdge)},
-        {"SWR at the high estimated edge", swrText(m.swrAtHighEdge), swrText(a.swrAtHighEdge)},
-    };
-    return out + nec::alignedTable(rows) + fitText(run);
+    std::vector<std::vector<std::string>> rows = {{"", "Model", "Measured"}};
+    for (const nec::TextRow& row : nec::measuredRows({&run.model, &run.measured}))
+        rows.push_back({row.label, row.values[0], row.values[1]});
+    return out + nec::alignedTable(rows) + fitText(run) + (run.trim ? trimReport(*run.trim) : "");
 }
 
 std::string measuredJson(const MeasuredRun& run) {
@@ -85,7 +72,8 @@ std::string measuredJson(const MeasuredRun& run) {
            ", \"min_swr\": " + (any ? jsonNumber(s.lowest.swr) : "null") +
            ", \"min_swr_mhz\": " + (any ? jsonNumber(s.lowest.mhz) : "null") +
            ", \"swr_below_2_mhz\": " + spansJson(s.below2) + ", \"swr_at_estimated_edges\": " + edgesJson(s) +
-           ", \"wire_factor\": " + fitted(run.fit ? run.fit->factor : 0) + ", \"driven_factor\": null" +
+           ", \"wire_factor\": " + fitted(run.fit ? run.fit->factor : 0) +
+           ", \"driven_factor\": " + (run.fit && run.fit->drivenFactor ? jsonNumber(*run.fit->drivenFactor) : "null") +
            ", \"fit_error\": " + fitted(run.fit ? run.fit->error : 0) +
            ", \"fit_points\": " + (run.fit ? std::to_string(run.fit->points) : "null") +
            ", \"fits\": " + (run.fit ? (run.fit->fits() ? "true" : "false") : "null") + "}";

@@ -33,9 +33,19 @@ nec::MeasuredSweep modelOver(const nec::CheckResult& result, double lowMHz, doub
     return sweep;
 }
 
+// The model of what was cut: the lengths given on the design's boom, or the design shown.
+nec::Outcome<nec::NecModel> asCutModel(const NecCheckRun& check,
+                                       const std::optional<std::vector<nec::AsCutLength>>& asCut, const TuneRun* tune) {
+    if (!asCut) return tune && tune->tuned ? tune->tuned->model : *check.model;
+    auto layout = nec::asCutLayout(nec::layoutOf(*check.model), *asCut);
+    if (!layout) return nec::refuse(layout.error().message);
+    return nec::relaidModel(*check.model, *layout);
+}
+
 }  // namespace
 
-MeasuredRun runMeasured(const Options& options, const NecCheckRun& check, const nec::MeasuredSweep& read) {
+MeasuredRun runMeasured(const Options& options, const NecCheckRun& check, const nec::MeasuredSweep& read,
+                        const std::optional<std::vector<nec::AsCutLength>>& asCut, const TuneRun* tune) {
     MeasuredRun run;
     run.file = *options.measured.file;
     const nec::SweepPlan& plan = check.model->sweep;
@@ -64,12 +74,21 @@ MeasuredRun runMeasured(const Options& options, const NecCheckRun& check, const 
     run.measured = nec::summariseMeasurement(atFeed, check.design);
     run.model =
         nec::summariseMeasurement(modelOver(*check.result, atFeed.front().mhz, atFeed.back().mhz), check.design);
-    auto fit = nec::fitModel(*check.model, atFeed);
-    if (!fit)
-        run.failure =
-            StepFailure{"measured", "the model could not be fitted to the measurement: " + fit.error().message};
-    else
-        run.fit = *fit;
+    const auto cut = asCutModel(check, asCut, tune);
+    if (!cut) {
+        run.failure = StepFailure{"measured", cut.error().message};
+        return run;
+    }
+    auto fitted = nec::fitAndTrim(*cut, *check.result, atFeed, options.tune.value_or(nec::TuneGoal::Resonance));
+    if (!fitted) {
+        run.failure = StepFailure{"measured", fitted.error().message};
+        return run;
+    }
+    run.fit = fitted->fit;
+    if (fitted->trim && !*fitted->trim)
+        run.failure = StepFailure{"measured", "no trims: " + fitted->trim->error().message};
+    else if (fitted->trim)
+        run.trim = std::move(**fitted->trim);
     return run;
 }
 

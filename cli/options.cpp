@@ -154,7 +154,11 @@ std::string measuredHelp() {
                      "(default: lossless)") +
            described("--through-section",
                      "measured through the quarter-wave section the check advises too, in the cable of --coax as the "
-                     "matching window cuts it");
+                     "matching window cuts it") +
+           described("--as-cut FILE|LENGTHS",
+                     "what was cut, for the trims: the cut list's CSV, or reflector=M,driven=M,director=M in metres "
+                     "(director 1=M,director 2=M,... where they differ); default: the design shown, tuned with "
+                     "--tune");
 }
 
 std::vector<std::string> commaSeparated(std::string_view text) {
@@ -213,7 +217,8 @@ std::string usage() {
            nec::wordsOf(nec::kConductors) +
            "] [--soil SOIL]\n"
            "                    [--measured FILE [--feedline LENGTH_M (--feedline-cable NAME | --feedline-z0 OHM\n"
-           "                     --feedline-vf VF) [--feedline-loss-db DB]] [--through-section]]\n"
+           "                     --feedline-vf VF) [--feedline-loss-db DB]] [--through-section]\n"
+           "                     [--as-cut FILE|LENGTHS]]\n"
            "       loopbeam-cli --bands F1,F2,... [--awg N] [--unused-feeds " +
            nec::wordsOf(nec::kUnusedFeeds) +
            "] [--json] [--simulate]\n"

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/measured_report.h"
+#include "cli/trim_report.h"
 #include "cli/tune_json.h"
 #include "design/result_rows.h"
 #include "design/units.h"
@@ -88,7 +89,10 @@ std::string jsonReport(const DesignRun& run, const NecCheckRun* check, const Tun
     }
     if (check && check->result) member("nec", necJson(*check->result, *check, *check->feed));
     if (tune && tune->tuned) member("tuned", tunedJson(*check, *tune->tuned, tune->tunedFeed));
-    if (measured && measured->points > 0) member("measured", measuredJson(*measured));
+    if (measured && measured->points > 0) {
+        member("measured", measuredJson(*measured));
+        member("trim", measured->trim ? trimJson(*measured->trim) : "null");
+    }
     const auto failure = firstFailure(run, check, tune, measured);
     if (failure)
         member("error",

@@ -33,6 +33,16 @@ void CheckRunner::startTune(nec::NecModel model, nec::CheckResult check, nec::Tu
            std::move(progress));
 }
 
+void CheckRunner::startFitAndTrim(nec::NecModel asCut, nec::CheckResult check, nec::MeasuredSweep atFeed,
+                                  nec::TuneGoal goal, Progress progress, Finished<nec::FittedTrim> finished) {
+    launch(
+        [asCut = std::move(asCut), check = std::move(check), atFeed = std::move(atFeed), goal,
+         finished = std::move(finished)](const nec::RunControl& control) {
+            return handOver(nec::fitAndTrim(asCut, check, atFeed, goal, control), finished);
+        },
+        std::move(progress));
+}
+
 void CheckRunner::startCheckThenTune(nec::NecModel model, nec::TuneGoal goal, Progress progress,
                                      Finished<CheckedAndTuned> finished) {
     launch(

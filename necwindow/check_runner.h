@@ -15,6 +15,7 @@
 
 #include "nec/check/check.h"
 #include "nec/engine/cancel_handle.h"
+#include "nec/measured/trim.h"
 #include "nec/tuning/tune.h"
 
 namespace loopbeam {
@@ -41,6 +42,9 @@ public:
     };
     void startCheckThenTune(nec::NecModel model, nec::TuneGoal goal, Progress progress,
                             Finished<CheckedAndTuned> finished);
+    // The model as cut fitted to a measurement at the feed point, and trimmed for the goal.
+    void startFitAndTrim(nec::NecModel asCut, nec::CheckResult check, nec::MeasuredSweep atFeed, nec::TuneGoal goal,
+                         Progress progress, Finished<nec::FittedTrim> finished);
     void cancel();
     bool running() const { return thread_.joinable(); }
 

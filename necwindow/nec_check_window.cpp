@@ -3,6 +3,7 @@
 #include <QChartView>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,6 +23,9 @@
 #include "nec/check/check_report.h"
 #include "nec/check/sweep_files.h"
 #include "nec/choice_table.h"
+#include "nec/measured/measured_rows.h"
+#include "nec/measured/measurement_file.h"
+#include "nec/measured/trim_notes.h"
 #include "nec/model/design_input.h"
 #include "nec/model/file_stem.h"
 #include "nec/model/run_cost.h"
@@ -58,6 +62,28 @@ QString heading(const CalculatedDesign& design, const nec::NecModel& model) {
     std::string text = nameOf(design) + " - " + nec::conditionsOf(model);
     for (const std::string& note : nec::designNotes(design)) text += "\n" + note;
     return ui::toQString(text);
+}
+
+// The measured figures under a heading of their own, in a Measured column
+// beside the model's: SWR on 50 ohms at the feed point, fed directly.
+void addMeasuredColumn(QStringList& headings, std::vector<nec::TextRow>& rows, const nec::MeasuredSweep& within,
+                       const nec::QuadDesign& design) {
+    const std::size_t models = static_cast<std::size_t>(headings.size());
+    headings << QStringLiteral("Measured");
+    for (nec::TextRow& row : rows)
+        if (!row.values.empty()) row.values.resize(models + 1);
+    if (within.empty()) {
+        rows.push_back({"Measured", {}});
+        rows.push_back({"The measurement", std::vector<std::string>(models, "")});
+        rows.back().values.push_back("no point within the sweep");
+        return;
+    }
+    const nec::MeasuredSummary summary = nec::summariseMeasurement(within, design);
+    rows.push_back({"Measured (50 ohm, at the feed point)", {}});
+    for (nec::TextRow& row : nec::measuredRows({&summary})) {
+        row.values.insert(row.values.begin(), models, "");
+        rows.push_back(std::move(row));
+    }
 }
 
 QString goalWord(nec::TuneGoal goal) { return ui::toQString(nec::rowOf(nec::kTuneGoals, goal).word); }
@@ -168,6 +194,16 @@ void NecCheckWindow::buildSaves(QBoxLayout& page) {
                   [](std::ostream& out, const nec::CheckResult& result, const std::vector<std::string>& comments) {
                       nec::writeTouchstone(out, result, comments);
                   })));
+    // Every access key is taken: the button is reached with Tab.
+    auto* measurement = new QPushButton(QStringLiteral("Open measurement..."));
+    measurement->setObjectName(QStringLiteral("openMeasurement"));
+    connect(measurement, &QPushButton::clicked, this, [this] {
+        const QString path =
+            QFileDialog::getOpenFileName(this, QStringLiteral("Open measurement"), QString(),
+                                         QStringLiteral("Analyser sweeps (*.s1p *.ts *.csv);;All files (*)"));
+        if (!path.isEmpty()) openMeasurement(path);
+    });
+    files->addWidget(measurement);
     files->addStretch();
     page.addLayout(files);
     saved_->setObjectName(QStringLiteral("saved"));
@@ -176,6 +212,44 @@ void NecCheckWindow::buildSaves(QBoxLayout& page) {
     saved_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     saved_->hide();
     page.addWidget(saved_);
+}
+
+bool NecCheckWindow::openMeasurement(const QString& path) {
+    auto read = nec::readMeasurementFile(QDir::toNativeSeparators(path).toStdString());
+    if (!read) {
+        tell(ui::toQString(read.error().message));
+        return false;
+    }
+    measured_ = std::move(*read);
+    trim_.reset();
+    message_->hide();
+    if (result_) showResult();
+    startFitAndTrim();
+    return true;
+}
+
+void NecCheckWindow::startFitAndTrim() {
+    if (runner_.running() || !result_ || !measured_ || !optionsAreChecked()) return;
+    nec::MeasuredSweep within = chart_parts::measuredWithin(&*measured_, *result_);
+    if (within.empty()) return;
+    const nec::TuneGoal goal = tuned_ ? tuned_->goal : nec::TuneGoal::Resonance;
+    message_->hide();
+    progress_->setValue(0);
+    progress_->setFormat(QStringLiteral("Fitting the measurement: %p%"));
+    setRunning(true, QStringLiteral("fitting the measurement"));
+    // As cut: the design shown.
+    runner_.startFitAndTrim(
+        shownModel(), *result_, std::move(within), goal,
+        [this](double fraction) { progress_->setValue(static_cast<int>(fraction * kProgressSteps)); },
+        [this](const nec::Outcome<nec::FittedTrim>& outcome) {
+            setRunning(false);
+            if (!outcome) {
+                if (outcome.error().message != nec::kCancelledMessage) tell(ui::toQString(outcome.error().message));
+                return;
+            }
+            trim_ = *outcome;
+            showCutList();
+        });
 }
 
 void NecCheckWindow::sayWhereSaved(const std::optional<QString>& path) {
@@ -239,6 +313,7 @@ void NecCheckWindow::buildOptions() {
 void NecCheckWindow::reload() {
     result_.reset();
     tuned_.reset();
+    trim_.reset();
     checked_.reset();
     design_->clear();  // the next check names its own design
     removeCharts();
@@ -389,6 +464,7 @@ void NecCheckWindow::finish(const nec::Outcome<nec::CheckResult>& outcome) {
         return;
     }
     result_ = *outcome;
+    trim_.reset();  // of the design shown before
     setRunning(false);
     progress_->setValue(kProgressSteps);
     showResult();
@@ -407,6 +483,7 @@ void NecCheckWindow::finishTune(const nec::Outcome<nec::Tuned>& outcome) {
     }
     progress_->setValue(kProgressSteps);
     tuned_ = *outcome;
+    trim_.reset();  // of the design shown before
     showResult();
     showStaleness();
 }
@@ -417,7 +494,10 @@ nec::CutSheet NecCheckWindow::shownCutSheet() const {
     const nec::FeedAdvice feed = nec::adviseFeed(shownCheck(), checkedInput_.lockedMHz, velocityFactor);
     const nec::CutListFacts facts{
         nameOf(*checked_), &checkedInput_, &*checkedModel_, &*result_, tuned_ ? &*tuned_ : nullptr, &feed, cable};
-    return nec::cutSheet(facts, cutList_->units());
+    nec::CutSheet sheet = nec::cutSheet(facts, cutList_->units());
+    if (trim_)
+        for (std::string& note : nec::trimNotes(*trim_, cutList_->units())) sheet.notes.push_back(std::move(note));
+    return sheet;
 }
 
 QString NecCheckWindow::jobName(const QString& what) const {
@@ -473,8 +553,10 @@ void NecCheckWindow::showResult() {
     if (tuned_) tunedFeed = nec::adviseFeed(tuned_->check, locked, std::nullopt);
     QStringList headings{QStringLiteral("Calculated")};
     if (tuned_) headings << ui::toQString(nec::tunedHeading(tuned_->goal));
-    summary_->setRows(headings, nec::comparisonRows(checkedInput_, *checkedModel_, *result_, feed,
-                                                    tuned_ ? &*tuned_ : nullptr, tunedFeed ? &*tunedFeed : nullptr));
+    std::vector<nec::TextRow> rows = nec::comparisonRows(
+        checkedInput_, *checkedModel_, *result_, feed, tuned_ ? &*tuned_ : nullptr, tunedFeed ? &*tunedFeed : nullptr);
+    if (measured_) addMeasuredColumn(headings, rows, chart_parts::measuredWithin(&*measured_, *result_), checkedInput_);
+    summary_->setRows(headings, rows);
     showCutList();
 
     const int shownTab = charts_->currentIndex();  // a new check keeps the tab the user was reading
@@ -482,11 +564,12 @@ void NecCheckWindow::showResult() {
     using chart_parts::chartView;
     const nec::QuadDesign& design = checkedInput_;
     const std::vector<chart_parts::Drawn> drawn = chart_parts::drawnChecks(*result_, tuned_ ? &tuned_->check : nullptr);
-    charts_->addTab(
-        chartPage(chartView(swrChart(drawn, design), QStringLiteral("swrChart"), QStringLiteral("SWR chart")),
-                  QStringLiteral("SWR"), "swr"),
-        QStringLiteral("&SWR"));
-    charts_->addTab(chartPage(chartView(impedanceChart(drawn, design), QStringLiteral("impedanceChart"),
+    const nec::MeasuredSweep* measuredShown = measured_ ? &*measured_ : nullptr;
+    charts_->addTab(chartPage(chartView(swrChart(drawn, design, measuredShown), QStringLiteral("swrChart"),
+                                        QStringLiteral("SWR chart")),
+                              QStringLiteral("SWR"), "swr"),
+                    QStringLiteral("&SWR"));
+    charts_->addTab(chartPage(chartView(impedanceChart(drawn, design, measuredShown), QStringLiteral("impedanceChart"),
                                         QStringLiteral("Feed resistance and reactance chart")),
                               QStringLiteral("R and X"), "r-and-x"),
                     QStringLiteral("&R and X"));
@@ -495,7 +578,7 @@ void NecCheckWindow::showResult() {
                                         QStringLiteral("Forward gain, front-to-back and front-to-rear chart")),
                               QStringLiteral("gain and F/R"), "gain-and-fr"),
                     QStringLiteral("Gain and F/R"));
-    auto* smith = new SmithChart(drawn, design);
+    auto* smith = new SmithChart(drawn, design, measuredShown);
     smith->setObjectName(QStringLiteral("smithChart"));
     smith->setMinimumSize(chart_parts::kMinimumChartSize);
     charts_->addTab(chartPage(smith, QStringLiteral("Smith chart"), "smith-chart"), QStringLiteral("S&mith chart"));

@@ -3,9 +3,9 @@
 // user chooses (ModelOptions: ground, loop shape, wire), run in the
 // background with progress and Cancel, then its summary, its cut list, the
 // SWR curve, R and X, gain, F/B and F/R, the Smith chart, the azimuth and elevation patterns,
-// and the files to save. It tunes the checked design for a goal the same
-// way, and then shows the tuned design beside the calculated one. It says
-// when the main window no longer shows the design its results belong to.
+// and the files to save, and an analyser's measurement beside the model. It tunes the checked design for a goal the
+// same way, and then shows the tuned design beside the calculated one. It says when the main window no longer shows the
+// design its results belong to.
 
 #include <QWidget>
 #include <functional>
@@ -16,6 +16,8 @@
 #include "design/cables.h"
 #include "design/calculated_design.h"
 #include "nec/check/check_result.h"
+#include "nec/measured/measured_sweep.h"
+#include "nec/measured/trim.h"
 #include "nec/model/nec_model.h"
 #include "nec/tuning/tune.h"
 #include "necwindow/check_runner.h"
@@ -72,6 +74,13 @@ public:
     const std::optional<nec::Tuned>& tuned() const { return tuned_; }
     const CheckRunner& runner() const { return runner_; }
 
+    // An analyser's sweep at the feed point, drawn beside the model and summed
+    // up in the summary's Measured column; a file that cannot be read is
+    // refused with the reader's message and the measurement shown before stays.
+    // The design shown is then fitted to it on the runner, and the cut list gets the trims.
+    bool openMeasurement(const QString& path);
+    const std::optional<nec::FittedTrim>& trim() const { return trim_; }
+
 public slots:
     // Says whether the main window still shows the checked design.
     void showStaleness();
@@ -94,6 +103,7 @@ private:
     void startRun(const QString& format, nec::TuneGoal goal);
     void finish(const nec::Outcome<nec::CheckResult>& outcome);
     void finishTune(const nec::Outcome<nec::Tuned>& outcome);
+    void startFitAndTrim();
     void showResult();
     void showCutList();
     void showUnitsOfMainWindow();
@@ -121,6 +131,8 @@ private:
     std::optional<nec::NecModel> checkedModel_;
     std::optional<nec::CheckResult> result_;
     std::optional<nec::Tuned> tuned_;  // of the checked design
+    std::optional<nec::MeasuredSweep> measured_;
+    std::optional<nec::FittedTrim> trim_;  // of the design shown, to measured_
 
     QLabel* design_;
     QLabel* stale_;

@@ -31,6 +31,8 @@ TEST(CommandLine, MeasuredOptionsSayWhatIsMissing) {
         {{"--simulate", "--measured", "a.s1p", "--feedline-loss-db", "-1"}, "0 to 100, not -1"},
         {{"--simulate", "--measured", "a.s1p", "--feedline-cable", "RG-9"}, "or RG-213, not RG-9"},
         {{"--simulate", "--measured="}, "--measured needs a file name"},
+        {{"--simulate", "--as-cut", "reflector=22"}, "--as-cut says what was measured: add --measured FILE"},
+        {{"--simulate", "--measured", "a.s1p", "--as-cut="}, "--as-cut needs the cut list's CSV"},
     };
     for (const Case& c : cases) {
         std::vector<std::string_view> arguments = {"--freq", "14.2"};
@@ -74,6 +76,13 @@ TEST(CommandLineCheck, TheModelsOwnSweepFitsItself) {
     const CliRun text = runCli(design + "--measured " + folder / "model.s1p");
     EXPECT_NE(text.out.find("Measured: "), std::string::npos);
     EXPECT_NE(text.out.find("The model fits with every loop x 1.000"), std::string::npos) << text.out;
+    // The driven loop alone trimmed to X = 0 at 14.2 MHz, the others left as they are.
+    EXPECT_NE(text.out.find("Trims for resonance"), std::string::npos) << text.out;
+    EXPECT_NE(run.out.find("\"trim\": {\"goal\": \"resonance\", \"loops\": [{\"element\": \"reflector\""),
+              std::string::npos);
+    EXPECT_NE(text.out.find("director 1  20.620 m (67 ft 7 13/16 in)  20.620 m (67 ft 7 13/16 in)  0 mm (0 in)"),
+              std::string::npos);
+    EXPECT_NE(text.out.find("predicts X = 0 at 14.200 MHz"), std::string::npos);
 
     // Another band: refused after the check, naming both spans.
     const CliRun elsewhere = runCli("--freq 7.1 --awg 14 --simulate --measured " + folder / "model.s1p");

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,9 +26,11 @@
 #include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <fstream>
 #include <functional>
 
 #include "mainwindow/tarnwell.h"
+#include "nec/check/sweep_files.h"
 #include "necwindow/check_entries.h"
 #include "necwindow/opening_place.h"
 #include "necwindow/panels/model_options.h"
@@ -274,6 +277,70 @@ TEST(NecCheckWindow, ASaveIsNamedForTheModelAndSaysWhereItWent) {
     auto* saved = child<QLabel>(check, "saved");
     EXPECT_TRUE(saved->isVisibleTo(&check));
     EXPECT_EQ(saved->text(), "Saved as " + path);
+}
+
+// An analyser's sweep beside the model: a broken file is refused with the
+// reader's message and draws nothing; a good one draws its SWR on the chart
+// and fills the summary's Measured column.
+TEST(NecCheckWindow, OpensAMeasurementBesideTheModel) {
+    testing::CheckedDesign design(3);
+    ASSERT_TRUE(design.check);
+    NecCheckWindow& check = *design.check;
+    ASSERT_NE(check.findChild<QPushButton*>("openMeasurement"), nullptr);
+    QTemporaryDir folder;
+    const auto put = [&](const char* name, const char* text) {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return folder.filePath(name);
+    };
+    EXPECT_FALSE(check.openMeasurement(put("broken.s1p", "# MHz S RI R 50\n14.2 0.1\n")));
+    auto* message = child<QLabel>(check, "message");
+    EXPECT_TRUE(message->isVisibleTo(&check));
+    EXPECT_TRUE(message->text().contains("broken.s1p: line 2: a one-port data line")) << message->text().toStdString();
+    const auto drawsMeasured = [&] {
+        const auto series = child<QChartView>(check, "swrChart")->chart()->series();
+        return std::any_of(series.begin(), series.end(), [](auto* s) { return s->objectName() == "swrMeasured"; });
+    };
+    EXPECT_FALSE(drawsMeasured());
+
+    // 50 ohms at 14.2 MHz, SWR 2 at 14.0 and 14.4 MHz; the point outside the sweep is left off.
+    ASSERT_TRUE(check.openMeasurement(
+        put("good.s1p", "# MHz Z RI R 50\n1.0 1 0\n14.0 2 0\n14.1 1.5 0\n14.2 1 0\n14.3 0.8 0\n14.4 0.5 0\n")));
+    EXPECT_FALSE(message->isVisibleTo(&check));
+    const QList<QPointF> swr = pointsOf(check, "swrChart", "swrMeasured");
+    ASSERT_EQ(swr.size(), 5);
+    EXPECT_NEAR(swr[0].y(), 2, 1e-9);
+    EXPECT_NEAR(swr[2].y(), 1, 1e-9);
+    EXPECT_NEAR(swr[4].y(), 2, 1e-9);
+    EXPECT_EQ(pointsOf(check, "impedanceChart", "reactanceMeasured").size(), 5);
+    const QStringList summary = [&] {
+        QStringList texts;
+        for (const auto* label : check.findChildren<QLabel*>()) texts << label->text();
+        return texts;
+    }();
+    EXPECT_TRUE(summary.contains("Measured"));
+    EXPECT_TRUE(summary.contains("1.00 at 14.200 MHz"));
+    EXPECT_TRUE(summary.contains("14.000-14.400 MHz"));
+    // Fitted on the runner: no model of this design is that flat, so no trims.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !check.runner().running(); }, 60000));
+    ASSERT_TRUE(check.trim());
+    EXPECT_FALSE(check.trim()->fit.fits());
+
+    // The model's own sweep fits it, and the cut list gets the trims.
+    const QString own = folder.filePath("own.s1p");
+    {
+        std::ofstream out(own.toStdString());
+        nec::writeTouchstone(out, *check.result(), {});
+    }
+    ASSERT_TRUE(check.openMeasurement(own));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !check.runner().running(); }, 60000));
+    ASSERT_TRUE(check.trim() && check.trim()->trim && *check.trim()->trim);
+    EXPECT_NEAR(check.trim()->fit.factor, 1, 0.001);
+    QStringList notes;
+    for (const auto* label : child<CutListPanel>(check, "cutList")->findChildren<QLabel*>()) notes << label->text();
+    EXPECT_TRUE(notes.join('\n').contains("Trims for resonance:")) << notes.join('\n').toStdString();
+    EXPECT_TRUE(notes.join('\n').contains("driven: as cut ")) << notes.join('\n').toStdString();
 }
 
 // A save aimed at a FIFO is refused at once, even with a reader there: the

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <iterator>
 
 #include "common/shown_name.h"
 #include "nec/measured/csv_sweep_reader.h"
+#include "nec/measured/text_file.h"
 #include "nec/measured/touchstone_reader.h"
 #include "nec/printf_text.h"
 
@@ -38,18 +38,11 @@ bool looksLikeTouchstone(const std::string& text) {
 
 Outcome<MeasuredSweep> readMeasurementFile(const std::string& path) {
     const std::string name = shownFileName(path);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return refuse(name + ": cannot be opened; check its name and that it may be read");
-    std::string text;
-    text.resize(kMaxMeasurementBytes + 1);
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (in.bad()) return refuse(name + ": cannot be read");
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    if (text.size() > kMaxMeasurementBytes)
-        return refuse(name + printfText(": larger than %zu MB, more than any analyser's sweep; save a shorter one",
-                                        kMaxMeasurementBytes >> 20));
-    // A byte-order mark, as some spreadsheets write one, is no part of the first line.
-    if (text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
+    auto read = readTextFile(
+        path, kMaxMeasurementBytes,
+        printfText("%zu MB, more than any analyser's sweep; save a shorter one", kMaxMeasurementBytes >> 20));
+    if (!read) return refuse(read.error().message);
+    const std::string& text = *read;
     const std::string extension = extensionOf(path);
     const bool touchstone = extension != "csv" && (namedTouchstone(extension) || looksLikeTouchstone(text));
     auto sweep = touchstone ? readTouchstone(text) : readCsvSweep(text);

@@ -40,9 +40,9 @@ public:
         for (const MeasuredPoint& p : fitted) mhz_.push_back(p.mhz);
     }
 
-    double operator()(double factor) {
+    double operator()(const LoopScales& scales) {
         ++steps_;
-        const auto model = scaledModel(calculated_, {factor, factor, factor});
+        const auto model = scaledModel(calculated_, scales);
         if (!model) return kWorstError;
         EngineSolver solver(*model, control_);
         AdaptiveSweepRequest request;
@@ -96,11 +96,39 @@ Outcome<ModelFit> fitModel(const NecModel& calculated, const MeasuredSweep& atFe
                        "the model to (is the antenna connected, and the band the design's?)",
                        kFitSwrLimit));
     FitObjective objective(calculated, fitted, control);
-    std::uintmax_t iterations = kMostFitSteps;
+    using boost::math::tools::brent_find_minima;
     try {
-        const auto [factor, error] = boost::math::tools::brent_find_minima(std::ref(objective), kLowestFactor,
-                                                                           kHighestFactor, kFactorBits, iterations);
-        return ModelFit{factor, error, fitted.size(), objective.steps()};
+        std::uintmax_t iterations = kMostFitSteps;
+        const auto [factor, error] = brent_find_minima(
+            [&](double k) {
+                return objective({k, k, k});
+            },
+            kLowestFactor, kHighestFactor, kFactorBits, iterations);
+        ModelFit fit{factor, std::nullopt, error, error, fitted.size(), 0};
+        if (error > kDrivenFitError) {
+            // The best driven loop for each k; the outer search sees its error.
+            const auto bestDriven = [&](double k) {
+                std::uintmax_t steps = kMostDrivenSteps;
+                return brent_find_minima(
+                    [&](double d) {
+                        return objective({k, k * d, k});
+                    },
+                    kLowestDrivenFactor, kHighestDrivenFactor, kDrivenFactorBits, steps);
+            };
+            std::uintmax_t outer = kMostFitSteps;
+            const auto [k, bothError] = brent_find_minima([&](double k) { return bestDriven(k).second; }, kLowestFactor,
+                                                          kHighestFactor, kFactorBits, outer);
+            const double d = bestDriven(k).first;
+            // A driven factor at an end of its bracket is no better trusted than none.
+            const bool atEnd = d < kLowestDrivenFactor * 1.001 || d > kHighestDrivenFactor / 1.001;
+            if (!atEnd && bothError < error) {
+                fit.factor = k;
+                fit.drivenFactor = d;
+                fit.error = bothError;
+            }
+        }
+        fit.steps = objective.steps();
+        return fit;
     } catch (const FitStopped& stopped) {
         return refuse(stopped.why);
     }

@@ -95,7 +95,8 @@ int solveBudget(TuneGoal goal) {
     return kWireFactorSolves + (goal == TuneGoal::Resonance ? kResonanceSolves : kTunePasses * kPass);
 }
 
-Outcome<Tuned> tune(const NecModel& calculated, const CheckResult& check, TuneGoal goal, const RunControl& control) {
+Outcome<Tuned> tune(const NecModel& calculated, const CheckResult& check, TuneGoal goal, const RunControl& control,
+                    bool withWireFactor) {
     double reported = 0;
     const auto report = [&](double fraction) {
         if (control.progress && fraction > reported) control.progress(reported = fraction);
@@ -106,7 +107,7 @@ Outcome<Tuned> tune(const NecModel& calculated, const CheckResult& check, TuneGo
         TuningSolver solver(calculated, control, solveBudget(goal), [&](int solves) {
             report(kSearchShare * std::min(0.95, solves / usualSolves(calculated, goal)));
         });
-        tuned.wire = wireFactor(solver);
+        if (withWireFactor) tuned.wire = wireFactor(solver);
         const double k = tuned.wire.factor;
         const double locked = solver.lockedMHz();
         const Resonant resonant = goal == TuneGoal::Resonance

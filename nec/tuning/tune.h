@@ -68,7 +68,9 @@ struct Tuned {
     double reactanceSlope = 0;  // ohms of X at the locked frequency per unit of the driven loop's scale
 };
 
-Outcome<Tuned> tune(const NecModel& calculated, const CheckResult& check, TuneGoal goal,
-                    const RunControl& control = {});
+// withWireFactor false: the model's loops already behave as the wire built
+// (a model fitted to a measurement), and the search starts from them as they are.
+Outcome<Tuned> tune(const NecModel& calculated, const CheckResult& check, TuneGoal goal, const RunControl& control = {},
+                    bool withWireFactor = true);
 
 }  // namespace loopbeam::nec

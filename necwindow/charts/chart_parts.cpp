@@ -31,6 +31,14 @@ void setTicks(QValueAxis& axis, int maxTicks) {
 
 }  // namespace
 
+nec::MeasuredSweep measuredWithin(const nec::MeasuredSweep* measured, const nec::CheckResult& check) {
+    nec::MeasuredSweep within;
+    if (!measured || check.sweep.empty()) return within;
+    for (const nec::MeasuredPoint& p : *measured)
+        if (p.mhz >= check.sweep.front().mhz && p.mhz <= check.sweep.back().mhz) within.push_back(p);
+    return within;
+}
+
 std::vector<Drawn> drawnChecks(const nec::CheckResult& calculated, const nec::CheckResult* tuned) {
     if (!tuned) return {{&calculated, {}, {}, Qt::SolidLine}};
     return {{&calculated, QStringLiteral("calculated"), {}, Qt::DashLine},

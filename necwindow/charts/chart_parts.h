@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "nec/check/check_result.h"
+#include "nec/measured/measured_sweep.h"
 #include "nec/model/quad_design.h"
 
 class QAbstractSeries;
@@ -27,6 +28,8 @@ inline const QColor kEstimatedBorder(255, 160, 0);
 // The SWR 1.5 line dashed, the SWR 2 line (and circle) dotted.
 inline const QColor kSwr1_5(0, 130, 0);
 inline const QColor kSwr2(150, 90, 0);
+// An analyser's measurement, beside the model's curves.
+inline const QColor kMeasured(0, 150, 150);
 
 // However small the window, a chart stays readable: 200 pixels tall, and
 // wide enough for its legend beside a plot with its labels whole.
@@ -44,6 +47,9 @@ struct Drawn {
     QString named(const QString& what) const { return whose.isEmpty() ? what : what + QStringLiteral(", ") + whose; }
     QString objectName(const QString& name) const { return name + objectSuffix; }
 };
+
+// The measured points within the check's sweep: the charts' frequency axes are the sweep's.
+nec::MeasuredSweep measuredWithin(const nec::MeasuredSweep* measured, const nec::CheckResult& check);
 
 std::vector<Drawn> drawnChecks(const nec::CheckResult& calculated, const nec::CheckResult* tuned);
 

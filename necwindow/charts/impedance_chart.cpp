@@ -12,7 +12,8 @@ namespace loopbeam {
 
 using namespace chart_parts;
 
-QChart* impedanceChart(const std::vector<Drawn>& checks, const nec::QuadDesign& design) {
+QChart* impedanceChart(const std::vector<Drawn>& checks, const nec::QuadDesign& design,
+                       const nec::MeasuredSweep* measured) {
     QChart* chart = lineChart();
     std::vector<QLineSeries*> curves;
     double low = 0, high = 0;
@@ -29,6 +30,19 @@ QChart* impedanceChart(const std::vector<Drawn>& checks, const nec::QuadDesign& 
         }
         resistance->setPen(QPen(QColor(0, 110, 0), 2, check.style));
         reactance->setPen(QPen(QColor(140, 0, 160), 2, check.style));
+        curves.insert(curves.end(), {resistance, reactance});
+    }
+    const nec::MeasuredSweep within = measuredWithin(measured, *checks.front().result);
+    if (!within.empty()) {
+        // On the model's axes: a measurement far off the model runs out of the plot rather than flatten it.
+        QLineSeries* resistance = lineSeries(QStringLiteral("R measured (ohms)"), QStringLiteral("resistanceMeasured"));
+        QLineSeries* reactance = lineSeries(QStringLiteral("X measured (ohms)"), QStringLiteral("reactanceMeasured"));
+        for (const nec::MeasuredPoint& p : within) {
+            resistance->append(p.mhz, p.impedance.real());
+            reactance->append(p.mhz, p.impedance.imag());
+        }
+        resistance->setPen(QPen(kMeasured, 2));
+        reactance->setPen(QPen(kMeasured, 2, Qt::DashDotLine));
         curves.insert(curves.end(), {resistance, reactance});
     }
     const std::vector<nec::FrequencyPoint>& sweep = checks.front().result->sweep;

@@ -1,7 +1,7 @@
 #pragma once
 // The feed resistance and reactance against frequency, with a line at X = 0
 // where the antenna resonates; the tuned design beside the calculated one,
-// when there is one.
+// when there is one, and a measurement beside them.
 
 #include <vector>
 
@@ -12,6 +12,8 @@ class QChart;
 
 namespace loopbeam {
 
-QChart* impedanceChart(const std::vector<chart_parts::Drawn>& checks, const nec::QuadDesign& design);
+// measured: an analyser's sweep at the feed point, drawn on the model's axes.
+QChart* impedanceChart(const std::vector<chart_parts::Drawn>& checks, const nec::QuadDesign& design,
+                       const nec::MeasuredSweep* measured = nullptr);
 
 }  // namespace loopbeam

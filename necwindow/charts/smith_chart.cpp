@@ -103,11 +103,15 @@ void drawLocus(QPainter& painter, const Disc& disc, const SmithChart::Locus& loc
 
 QPen directPen(Qt::PenStyle style) { return QPen(chart_parts::kDirect, 1.5, style); }
 QPen sectionPen(Qt::PenStyle style) { return QPen(chart_parts::kThroughSection, 2, style); }
+QPen measuredPen() { return QPen(chart_parts::kMeasured, 2); }
 
 }  // namespace
 
-SmithChart::SmithChart(const std::vector<chart_parts::Drawn>& checks, const nec::QuadDesign& design)
+SmithChart::SmithChart(const std::vector<chart_parts::Drawn>& checks, const nec::QuadDesign& design,
+                       const nec::MeasuredSweep* measured)
     : lockedText_(QStringLiteral("Locked %1 MHz").arg(chart_parts::lockedText(design))) {
+    for (const nec::MeasuredPoint& p : chart_parts::measuredWithin(measured, *checks.front().result))
+        measured_.push_back(nec::smithPoint(p.impedance));
     for (const chart_parts::Drawn& check : checks)
         curves_.push_back({locusOf(*check.result, design, fedDirectly),
                            locusOf(*check.result, design, nec::throughMatchingSection),
@@ -126,7 +130,7 @@ void SmithChart::paintEvent(QPaintEvent*) {
     const QString keys[] = {QStringLiteral("SWR 2"), lockedText_, QStringLiteral("Estimated range's edges")};
     int keyWidth = metrics.horizontalAdvance(title);
     for (const Curves& c : curves_)
-        for (const QString& text : {c.directName, c.sectionName})
+        for (const QString& text : {c.directName, c.sectionName, QStringLiteral("Measured")})
             keyWidth = std::max(keyWidth, kSwatchWidth + metrics.horizontalAdvance(text));
     for (const QString& text : keys) keyWidth = std::max(keyWidth, kSwatchWidth + metrics.horizontalAdvance(text));
     keyWidth += 2 * kKeyMargin;
@@ -142,6 +146,11 @@ void SmithChart::paintEvent(QPaintEvent*) {
         drawLocus(painter, disc, c.direct, directPen(c.style));
         drawLocus(painter, disc, c.section, sectionPen(c.style));
     }
+    QPolygonF measuredLine;
+    for (const std::complex<double>& gamma : measured_) measuredLine << disc.at(gamma);
+    painter.setPen(measuredPen());
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(measuredLine);
 
     const int row = metrics.height() + 2;
     QPointF at(kKeyMargin, kKeyMargin + metrics.ascent());
@@ -164,6 +173,7 @@ void SmithChart::paintEvent(QPaintEvent*) {
         key(c.directName, line(directPen(c.style)));
         key(c.sectionName, line(sectionPen(c.style)));
     }
+    if (!measured_.empty()) key(QStringLiteral("Measured"), line(measuredPen()));
     key(keys[0], line(QPen(chart_parts::kSwr2, 1.5, Qt::DotLine)));
     key(keys[1], [&](QPointF p) {
         painter.setPen(Qt::black);

@@ -17,7 +17,9 @@ namespace loopbeam {
 
 class SmithChart : public QWidget {
 public:
-    SmithChart(const std::vector<chart_parts::Drawn>& checks, const nec::QuadDesign& design);
+    // measured: an analyser's sweep at the feed point, beside the model's curves.
+    SmithChart(const std::vector<chart_parts::Drawn>& checks, const nec::QuadDesign& design,
+               const nec::MeasuredSweep* measured = nullptr);
 
     struct Locus {
         std::vector<std::complex<double>> points;  // reflection coefficients, by ascending frequency
@@ -34,6 +36,7 @@ private:
         Qt::PenStyle style;
     };
     std::vector<Curves> curves_;
+    std::vector<std::complex<double>> measured_;  // reflection coefficients, by ascending frequency
     QString lockedText_;
 };
 

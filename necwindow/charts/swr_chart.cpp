@@ -7,6 +7,7 @@
 #include <QValueAxis>
 #include <cmath>
 
+#include "nec/check/feed_match.h"
 #include "necwindow/charts/frequency_axis.h"
 
 namespace loopbeam {
@@ -42,7 +43,7 @@ void markLeavingTheTop(QScatterSeries& marks, const std::vector<nec::FrequencyPo
 
 }  // namespace
 
-QChart* swrChart(const std::vector<Drawn>& checks, const nec::QuadDesign& design) {
+QChart* swrChart(const std::vector<Drawn>& checks, const nec::QuadDesign& design, const nec::MeasuredSweep* measured) {
     QChart* chart = lineChart();
     QValueAxis* y = roundAxis(QStringLiteral("SWR on 50 ohms"), 1, kSwrChartTop, Ends::AsGiven, Qt::AlignLeft, *chart);
     const std::vector<nec::FrequencyPoint>& sweep = checks.front().result->sweep;
@@ -71,6 +72,13 @@ QChart* swrChart(const std::vector<Drawn>& checks, const nec::QuadDesign& design
         markLeavingTheTop(*leaving, check.result->sweep, &nec::FrequencyPoint::swrThroughSection);
         markLeavingTheTop(*leaving, check.result->sweep, &nec::FrequencyPoint::swrDirect);
         series.insert(series.end(), {section, direct});
+    }
+    const nec::MeasuredSweep within = measuredWithin(measured, *checks.front().result);
+    if (!within.empty()) {
+        QLineSeries* swrMeasured = lineSeries(QStringLiteral("Measured"), QStringLiteral("swrMeasured"));
+        for (const nec::MeasuredPoint& p : within) swrMeasured->append(p.mhz, std::min(nec::swr(p.impedance), 1e6));
+        swrMeasured->setPen(QPen(kMeasured, 2));
+        series.push_back(swrMeasured);
     }
     const double first = sweep.front().mhz, last = sweep.back().mhz;
     series.insert(series.end(),

@@ -13,6 +13,8 @@ class QChart;
 
 namespace loopbeam {
 
-QChart* swrChart(const std::vector<chart_parts::Drawn>& checks, const nec::QuadDesign& design);
+// measured: an analyser's sweep at the feed point, SWR on 50 ohms beside the model's fed directly.
+QChart* swrChart(const std::vector<chart_parts::Drawn>& checks, const nec::QuadDesign& design,
+                 const nec::MeasuredSweep* measured = nullptr);
 
 }  // namespace loopbeam
