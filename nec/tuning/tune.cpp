@@ -26,8 +26,7 @@ constexpr int kUsualWireSolves = 13, kUsualResonanceSolves = 3, kUsualFrontToBac
 
 double usualSolves(const NecModel& calculated, TuneGoal goal) {
     return (calculated.insulation ? kUsualWireSolves : 0) +
-           (goal == TuneGoal::Resonance ? kUsualResonanceSolves : kUsualFrontToBackSolves) *
-               (goal == TuneGoal::Band ? 1 / kBandSearchShare : 1);
+           (goal == TuneGoal::Resonance ? kUsualResonanceSolves : kUsualFrontToBackSolves);
 }
 
 // Narrower windows for the reflector once it has been found: 1% either side.
@@ -125,7 +124,9 @@ Outcome<Tuned> tune(const NecModel& calculated, const CheckResult& check, TuneGo
     tuned.goal = goal;
     try {
         TuningSolver solver(calculated, control, solveBudget(goal), [&](int solves) {
-            report(kSearchShare * std::min(0.95, solves / usualSolves(calculated, goal)));
+            // The band goal's front-to-back rounds take the first part of the search's share.
+            report(kSearchShare * (goal == TuneGoal::Band ? 1 - kBandSearchShare : 1) *
+                   std::min(0.95, solves / usualSolves(calculated, goal)));
         });
         tuned.wire = wireFactor(solver);
         const double k = tuned.wire.factor;

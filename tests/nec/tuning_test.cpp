@@ -194,5 +194,30 @@ TEST(EngineTuning, CancelEndsItAsItEndsACheck) {
     EXPECT_TRUE(test::allGoneWithin(engines, 10s));
 }
 
+// Cancelled within the band goal's own search, after front-to-back's rounds.
+TEST(EngineTuning, CancelDuringTheBandGoalLeavesNothing) {
+    test::adoptOrphans();
+    const Checked& c = checkedOf(kBands[0]);
+    CancelHandle handle;
+    RunControl control;
+    control.cancel = &handle;
+    bool searching = false;
+    control.progress = [&](double fraction) { searching = fraction > 0.2; };
+    std::vector<pid_t> engines;
+    std::vector<std::string> folders;
+    control.started = [&](const std::vector<pid_t>& children, const std::string& folder) {
+        engines.insert(engines.end(), children.begin(), children.end());
+        folders.push_back(folder);
+        if (searching) handle.cancel();
+    };
+    const auto tuned = tune(c.model, c.check, TuneGoal::Band, control);
+    ASSERT_FALSE(tuned);
+    EXPECT_EQ(tuned.error().message, kCancelledMessage);
+    ASSERT_FALSE(folders.empty());
+    EXPECT_TRUE(searching);
+    for (const std::string& folder : folders) EXPECT_FALSE(test::fs::exists(folder)) << folder;
+    EXPECT_TRUE(test::allGoneWithin(engines, 10s));
+}
+
 }  // namespace
 }  // namespace loopbeam::nec
