@@ -17,6 +17,7 @@
 #include "nec/engine/engine_run.h"
 #include "nec/printf_text.h"
 #include "tests/cli_run.h"
+#include "tests/nec/hand_deck.h"
 #include "tests/nec/nec2c_printout.h"
 
 namespace loopbeam::cli {
@@ -42,17 +43,6 @@ std::vector<double> listAfter(const std::string& text, const std::string& key, s
     return numbers;
 }
 
-// A square loop's four wires around (x, 0, 0): bottom, right, top, left.
-std::string squareLoop(int& tag, double perimeter, int segments, double x, double radius) {
-    const double h = perimeter / 8;
-    const double corners[5][2] = {{-h, -h}, {h, -h}, {h, h}, {-h, h}, {-h, -h}};
-    std::string cards;
-    for (int side = 0; side < 4; ++side)
-        cards += printfText("GW %d %d %.9g %.9g %.9g %.9g %.9g %.9g %.9g\n", ++tag, segments, x, corners[side][0],
-                            corners[side][1], x, corners[side + 1][0], corners[side + 1][1], radius);
-    return cards;
-}
-
 struct HandFigures {
     std::complex<double> z;
     double forward = NAN, rear = -999;
@@ -63,15 +53,9 @@ HandFigures handFigures(const std::string& output) {
     HandFigures f;
     const std::vector<nec::Figures> input = nec::referenceFigures(output);
     if (input.size() == 1) f.z = {input[0].r, input[0].x};
-    std::istringstream in(output.substr(output.find("RADIATION PATTERNS")));
-    std::string line;
-    for (int i = 0; i < 5; ++i) std::getline(in, line);
-    while (std::getline(in, line)) {
-        std::istringstream row(line);
-        double theta = 0, phi = 0, vertical = 0, horizontal = 0, total = 0;
-        if (!(row >> theta >> phi >> vertical >> horizontal >> total)) break;
-        if (phi == 0) f.forward = total;
-        if (phi >= 90 && phi <= 270) f.rear = std::max(f.rear, total);
+    for (const auto& [phi, gain] : nec::horizon(output)) {
+        if (phi == 0) f.forward = gain;
+        if (phi >= 90 && phi <= 270) f.rear = std::max(f.rear, gain);
     }
     return f;
 }
@@ -120,7 +104,7 @@ TEST(CommandLineCheck, TheBandGoalBeatsFrontToBackOverTheBandWithinItsLimits) {
         int tag = 0;
         std::string wires;
         for (std::size_t i = 0; i < perimeters.size(); ++i)
-            wires += squareLoop(tag, perimeters[i], i == 0 ? 13 : 11, positions[i], kRadius);
+            wires += nec::squareLoopCards(tag, perimeters[i], i == 0 ? 13 : 11, positions[i], kRadius);
         const double low = numberAfter(json, "\"low_mhz\": ", bandFigures);
         const double high = numberAfter(json, "\"high_mhz\": ", bandFigures);
         std::vector<nec::EngineJob> jobs;
