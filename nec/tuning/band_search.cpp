@@ -166,7 +166,7 @@ void searchFrom(Search& search, const Variables& variables, std::vector<double> 
     opt.set_upper_bounds(high);
     opt.set_initial_step(variables.steps());
     opt.set_maxeval(kBandEvaluationsPerStart);
-    opt.set_xtol_abs(1e-4);
+    opt.set_xtol_abs(5e-4);  // 0.05% of a length, 0.0005 wavelength of a gap
     std::exception_ptr failure;
     Callback objective{&search, &failure, 0}, swr{&search, &failure, 1}, gain{&search, &failure, 2};
     opt.set_min_objective(figureOf, &objective);

@@ -22,7 +22,7 @@ namespace loopbeam::nec {
 inline constexpr double kBandLengthReach = 0.08;                                // either side of the starting lengths
 inline constexpr double kBandSpacingLowest = 0.08, kBandSpacingHighest = 0.30;  // wavelengths
 inline constexpr double kBandGainGiven = 0.5;                                   // dB below the calculated design's
-inline constexpr int kBandEvaluationsPerStart = 60;
+inline constexpr int kBandEvaluationsPerStart = 45;
 
 struct BandConstraints {
     FeedKind feed = FeedKind::Direct;
