@@ -176,6 +176,7 @@ Outcome<Tuned> tune(const NecModel& calculated, const CheckResult& check, TuneGo
     if (goal == TuneGoal::Band) {
         // The band's figures through the feed held over the search, proved by the full check.
         tuned.check.bandFeed = tuned.bandFeed;
+        tuned.check.bandFeedHeld = true;
         tuned.check.band = bandOf(tuned.check.sweep, tuned.model.sweep, tuned.bandFeed);
         tuned.missed = missedConstraints(tuned.check.band, {tuned.bandFeed, tuned.maxSwr, tuned.leastGainDbi});
         tuned.feasible = tuned.missed.empty();
