@@ -13,7 +13,7 @@ PACKAGES := cmake make g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-charts
             dpkg-dev desktop-file-utils appstream pkg-config libxcb1-dev clang-format \
             fonts-liberation fonts-dejavu-core fonts-comic-neue openbox icewm x11-utils nec2c \
             dbus at-spi2-core python3-pyatspi libeigen3-dev libboost-dev locales \
-            python3-scikit-rf
+            python3-scikit-rf libnlopt-cxx-dev
 
 MAKEFLAGS += --no-print-directory
 

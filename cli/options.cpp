@@ -11,6 +11,7 @@
 #include "common/utf8.h"
 #include "design/boxes.h"
 #include "design/cables.h"
+#include "nec/check/feed_advice.h"
 #include "nec/choice_table.h"
 #include "nec/model/nec_model.h"
 #include "nec/multiband/spider_tuning.h"
@@ -182,6 +183,7 @@ std::optional<std::string> severalBandsFault(const std::set<std::string_view>& g
     if (given.count("--band"))
         return str("--band is one band's range: with --bands each band is taken over its own estimated range");
     if (options.metric) return str("--bands reports in metres already: leave out --metric");
+    if (options.tune == nec::TuneGoal::Band) return str("--tune band is not offered with --bands yet");
     return std::nullopt;
 }
 
@@ -263,8 +265,14 @@ std::string usage() {
            described("--tune GOAL",
                      "run the check, then tune the design with NEC-2 (every loop by the wire's factor, then "
                      "resonance: the driven loop to X = 0 at the locked frequency; front-to-back: the reflector for "
-                     "the greatest F/B, then the driven loop to resonance), and report the lengths to cut, the feed "
+                     "the greatest F/B, then the driven loop to resonance; band: the best lowest F/R over the band "
+                     "with NLopt's COBYLA, each loop and the first two spacings, the band's SWR and gain held), "
+                     "and report the lengths to cut, the feed "
                      "and the tuned design's check; --nec-deck and --touchstone then write the tuned design's") +
+           described("--max-swr X", "with --tune band, the band's highest SWR allowed (default 2)") +
+           described("--feed FEED",
+                     "with --tune band, the feed the SWR is taken through: direct-50, quarter-wave-75 or "
+                     "quarter-wave-37.5 (default: the one recommended after the wire factor)") +
            modelHelp() + measuredHelp() + "\nA two-element quad for several bands on one spider:\n" +
            described("--bands F1,F2,...",
                      nec::printfText("%zu to %zu centre frequencies in MHz, each locked as --freq is, at least "
@@ -309,8 +317,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
         }
         if (name != "--freq" && name != "--elements" && name != "--awg" && name != "--type" && name != "--coax" &&
             name != "--nec-deck" && name != "--touchstone" && name != "--ground" && name != "--tune" &&
-            name != "--bands" && name != "--unused-feeds" && name != "--cut-list-csv" && !isModelOption(name) &&
-            !isSweepOption(name) && !isMeasuredOption(name))
+            name != "--bands" && name != "--unused-feeds" && name != "--cut-list-csv" && name != "--max-swr" &&
+            name != "--feed" && !isModelOption(name) && !isSweepOption(name) && !isMeasuredOption(name))
             return UsageError{"unknown option " + str(args[i])};
         if (!given.insert(name).second) return UsageError{str(name) + " is given twice"};
         if (!value) {
@@ -371,6 +379,16 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
             const auto* row = nec::rowOfWord(nec::kUnusedFeeds, *value);
             if (!row) return UsageError{mustBeOneOf(name, nec::kUnusedFeeds, *value)};
             options.unusedFeeds = row->key;
+        } else if (name == "--max-swr") {
+            const auto swr = strictParse(*value);
+            if (!swr || !(*swr > 1 && *swr <= 100))
+                return UsageError{"--max-swr must be the band's highest SWR, above 1 and at most 100, " +
+                                  notValue(*value)};
+            options.bandLimits.maxSwr = *swr;
+        } else if (name == "--feed") {
+            const auto* feed = nec::rowOfWord(nec::kFeeds, *value);
+            if (!feed) return UsageError{mustBeOneOf(name, nec::kFeeds, *value)};
+            options.bandLimits.feed = feed->key;
         } else if (name == "--type") {
             const auto type = designType(*value);
             if (!type) return UsageError{mustBeOneOf(name, kTypeWords, *value)};
@@ -391,6 +409,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
     } else if (!haveFreq) {
         return UsageError{"--freq is required (or --bands for a quad of several bands)"};
     }
+    if ((given.count("--max-swr") || given.count("--feed")) && options.tune != nec::TuneGoal::Band)
+        return UsageError{"--max-swr and --feed hold the band goal's SWR: add --tune band"};
     if ((options.groundHeightMetres || options.diamond) && !options.modelsDesign())
         return UsageError{"--ground and --diamond shape the NEC-2 check: add --simulate, --touchstone or --nec-deck"};
     if (options.allowLarge && !options.runsCheck())

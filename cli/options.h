@@ -37,6 +37,7 @@ struct Options {
     ModelChoices model;                 // the wire and the soil
     SweepChoices sweep;                 // the sweep's points, fitted or each solved
     std::optional<nec::TuneGoal> tune;  // tune the checked design with NEC-2
+    nec::BandLimits bandLimits;         // --max-swr and --feed, for the band goal
     MeasuredChoices measured;           // an analyser's sweep beside the model
     // A quad for several bands on one spider instead of one band's design.
     std::vector<std::string> bands;  // centre frequencies as typed

@@ -1,11 +1,27 @@
 #include "cli/tune_json.h"
 
 #include "cli/report.h"
+#include "nec/check/feed_advice.h"
 #include "nec/choice_table.h"
 #include "nec/tuning/cut_loops.h"
 #include "nec/tuning/tuned_lengths.h"
 
 namespace loopbeam::cli {
+namespace {
+
+// The band goal's search: its evaluations, what it held, and what it missed.
+std::string bandGoalJson(const nec::Tuned& tuned) {
+    if (tuned.goal != nec::TuneGoal::Band) return "";
+    std::string missed;
+    for (const std::string& m : tuned.missed) missed += (missed.empty() ? "" : ", ") + jsonString(m);
+    return ", \"band_goal\": {\"evaluations\": " + std::to_string(tuned.evaluations) +
+           ", \"feed\": " + jsonString(nec::rowOf(nec::kFeeds, tuned.bandFeed).word) +
+           ", \"max_swr\": " + jsonNumber(tuned.maxSwr) + ", \"least_gain_dbi\": " + jsonNumber(tuned.leastGainDbi) +
+           ", \"missed\": [" + missed + "]}";
+}
+
+}  // namespace
+
 std::string tunedJson(const NecCheckRun& check, const nec::Tuned& tuned, const nec::FeedAdvice& feed) {
     const nec::NecModel& calculated = *check.model;
     const nec::BoomLayout layout = nec::layoutOf(tuned.model);
@@ -35,7 +51,8 @@ std::string tunedJson(const NecCheckRun& check, const nec::Tuned& tuned, const n
            ", \"spacings_m\": " + numbersJson(layout.spacings) +
            ", \"positions_m\": " + numbersJson(nec::positionsAlong(layout.spacings)) +
            ", \"boom_m\": " + jsonNumber(nec::boomLength(layout.spacings)) + ", \"changed\": [" + changed +
-           "], \"feed\": " + feedJson(feed) + ", \"nec\": " + necJson(tuned.check, check, feed) + "}";
+           "], \"feasible\": " + (tuned.feasible ? "true" : "false") + bandGoalJson(tuned) +
+           ", \"feed\": " + feedJson(feed) + ", \"nec\": " + necJson(tuned.check, check, feed) + "}";
 }
 
 }  // namespace loopbeam::cli

@@ -4,6 +4,7 @@
 
 #include "design/cables.h"
 #include "nec/check/check_report.h"
+#include "nec/check/feed_advice.h"
 #include "nec/check/feed_report.h"
 #include "nec/choice_table.h"
 #include "nec/cut/cut_lengths.h"
@@ -82,6 +83,15 @@ std::string sectionLine(const NecCheckRun& check, const TuneRun& tune, const Opt
            std::string(nec::kParallelSections) + "\n";
 }
 
+// The band goal's evaluations, and whether its lengths are to be cut.
+std::string bandGoalLine(const nec::Tuned& tuned) {
+    if (tuned.goal != nec::TuneGoal::Band) return "";
+    return printfText("%d evaluations of the band; SWR at most %g through %s, gain at least %.2f dBi.%s\n",
+                      tuned.evaluations, tuned.maxSwr,
+                      std::string(nec::rowOf(nec::kFeeds, tuned.bandFeed).name).c_str(), tuned.leastGainDbi,
+                      tuned.feasible ? "" : " No design met these: the least violating below, NOT lengths to cut.");
+}
+
 }  // namespace
 
 std::string tuneReport(const TuneRun& tune, const NecCheckRun& check, const Options& options,
@@ -91,8 +101,8 @@ std::string tuneReport(const TuneRun& tune, const NecCheckRun& check, const Opti
         const nec::Tuned& tuned = *tune.tuned;
         out += printfText("Tuned with nec2c for %s (%d single-frequency solves, then the full check):\n",
                           std::string(nec::rowOf(nec::kTuneGoals, tuned.goal).word).c_str(), tuned.solves) +
-               nec::wireFactorText(tuned.model, &tuned) + "\n\n" + lengthsTable(check, tuned, options.metric) +
-               roundingLine(check, tuned) + "\n";
+               nec::wireFactorText(tuned.model, &tuned) + "\n" + bandGoalLine(tuned) + "\n" +
+               lengthsTable(check, tuned, options.metric) + roundingLine(check, tuned) + "\n";
     }
     out += feedTable(check, tune) + sectionLine(check, tune, options);
     if (!tune.tuned) return out;

@@ -482,6 +482,15 @@ void NecCheckWindow::finishTune(const nec::Outcome<nec::Tuned>& outcome) {
         return;
     }
     progress_->setValue(kProgressSteps);
+    if (!outcome->feasible) {  // the least violating design is no length to cut
+        QString missed;
+        for (const std::string& m : outcome->missed)
+            missed += (missed.isEmpty() ? QString() : QStringLiteral("; ")) + ui::toQString(m);
+        tell(QStringLiteral("Tuning for band found no design within the bounds that meets its constraints (%1). "
+                            "The results shown are those of before the tuning.")
+                 .arg(missed));
+        return;
+    }
     tuned_ = *outcome;
     trim_.reset();  // of the design shown before
     showResult();

@@ -162,10 +162,24 @@ TEST(CommandLineCheck, OutputNoAntennaGivesIsRefusedAndStopsATuning) {
     }
 }
 
-TEST(CommandLine, AnUnknownTuningGoalIsAUsageError) {
-    const CliRun run = runCli("--freq 14.2 --tune sideways");
-    EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.said.find("--tune must be resonance or front-to-back, not sideways"), std::string::npos) << run.said;
+TEST(CommandLine, AnUnknownTuningGoalOrBandLimitIsAUsageError) {
+    const struct {
+        const char* arguments;
+        const char* says;
+    } cases[] = {
+        {"--tune sideways", "--tune must be resonance, front-to-back or band, not sideways"},
+        {"--tune front-to-back --max-swr 2.5", "--max-swr and --feed hold the band goal's SWR: add --tune band"},
+        {"--feed direct-50", "--max-swr and --feed hold the band goal's SWR: add --tune band"},
+        {"--tune band --max-swr 1", "--max-swr must be the band's highest SWR, above 1 and at most 100"},
+        {"--tune band --max-swr nan", "--max-swr must be the band's highest SWR"},
+        {"--tune band --feed sideways", "--feed must be direct-50, quarter-wave-75 or quarter-wave-37.5"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const CliRun run = runCli(std::string("--freq 14.2 ") + c.arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.said.find(c.says), std::string::npos) << run.said;
+    }
 }
 
 }  // namespace

@@ -70,16 +70,6 @@ std::vector<double> solvedFirst(const SweepPlan& plan) {
     return first;
 }
 
-// The band's worst over the sweep: the patterns where solved, the SWR
-// through the feed recommended at the locked frequency everywhere.
-BandFigures bandOf(const std::vector<FrequencyPoint>& sweep, const SweepPlan& plan, FeedKind feed) {
-    std::vector<BandSample> samples;
-    for (const FrequencyPoint& p : sweep)
-        samples.push_back({p.mhz, p.forwardGainDbi, p.frontToBackDb, p.frontToRearDb,
-                           swrThrough(rowOf(kFeeds, feed), p.feedImpedance, p.mhz, plan.locked())});
-    return bandFigures(plan.band, samples);
-}
-
 // Solves taken from the direct sweep's frequencies where they serve, for a
 // fallback to reuse.
 AdaptiveSweepRequest fitRequest(const SweepPlan& plan, unsigned processes) {
@@ -94,6 +84,16 @@ AdaptiveSweepRequest fitRequest(const SweepPlan& plan, unsigned processes) {
 }
 
 }  // namespace
+
+// The band's worst over the sweep: the patterns where solved, the SWR
+// through the feed recommended at the locked frequency everywhere.
+BandFigures bandOf(const std::vector<FrequencyPoint>& sweep, const SweepPlan& plan, FeedKind feed) {
+    std::vector<BandSample> samples;
+    for (const FrequencyPoint& p : sweep)
+        samples.push_back({p.mhz, p.forwardGainDbi, p.frontToBackDb, p.frontToRearDb,
+                           swrThrough(rowOf(kFeeds, feed), p.feedImpedance, p.mhz, plan.locked())});
+    return bandFigures(plan.band, samples);
+}
 
 std::size_t mostSolves(const NecModel& model, SweepMethod method) {
     if (method == SweepMethod::SolveEveryPoint) return model.sweep.mhz.size();

@@ -29,6 +29,10 @@ Outcome<CheckResult> runCheck(const NecModel& model, const RunControl& control =
 // The most frequencies the check may solve: a fit's kMaxFitSolves and then
 // the direct sweep's others (the locked frequency and the estimated edges are
 // solved first), or every frequency of the sweep.
+// The band's worst over the sweep: the patterns where solved, the SWR
+// through this feed everywhere.
+BandFigures bandOf(const std::vector<FrequencyPoint>& sweep, const SweepPlan& plan, FeedKind feed);
+
 std::size_t mostSolves(const NecModel& model, SweepMethod method);
 
 // The engine's working deck of the direct sweep (kGridPoints) in one run; the deck given to

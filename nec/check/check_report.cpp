@@ -64,8 +64,9 @@ std::vector<SummaryLine> bandLines(const CheckResult& result, const QuadDesign& 
         {"Lowest forward gain over the band", worstText(b.gainDbi, "%.2f dBi")},
         {"Lowest front-to-back over the band", worstText(b.frontToBackDb, "%.1f dB")},
         {"Lowest front-to-rear over the band", worstText(b.frontToRearDb, "%.1f dB")},
-        {"Highest SWR over the band",
-         worstText(b.swr, "%.2f") + ", " + std::string(rowOf(kFeeds, result.bandFeed).name) + " (recommended)"},
+        {"Highest SWR over the band", worstText(b.swr, "%.2f") + ", " +
+                                          std::string(rowOf(kFeeds, result.bandFeed).name) +
+                                          (result.bandFeedHeld ? " (held by the tuning)" : " (recommended)")},
     };
 }
 

@@ -87,7 +87,8 @@ struct CheckResult {
     SweepRecord swept;
     BandFigures band;  // the SWR through the feed recommended at the locked frequency
     FeedKind bandFeed = FeedKind::Direct;
-    double dipoleGainDbi = 0;  // a half-wave dipole's in the same setting, the gain to beat
+    bool bandFeedHeld = false;  // the feed a band tuning held, rather than the one recommended
+    double dipoleGainDbi = 0;   // a half-wave dipole's in the same setting, the gain to beat
 };
 
 }  // namespace loopbeam::nec

@@ -16,7 +16,7 @@ Outcome<Trim> trimToFit(const NecModel& asCut, const CheckResult& check, const L
     // Real wire of a model length divided by the fitted factor behaves as the
     // model: the as-cut lengths so divided behave as the design that was meant
     // to be cut, and the goal is tuned from there.
-    auto tuned = tune(asCut, check, goal, control, false);
+    auto tuned = tune(asCut, check, goal, control, {}, false);
     if (!tuned) return refuse(tuned.error().message);
     Trim trim;
     trim.goal = goal;

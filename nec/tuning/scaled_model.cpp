@@ -38,13 +38,17 @@ Outcome<NecModel> relaidModel(const NecModel& calculated, const BoomLayout& metr
     return model;
 }
 
-Outcome<NecModel> scaledModel(const NecModel& calculated, const LoopScales& scales) {
+BoomLayout scaledLayout(const NecModel& calculated, const LoopScales& scales) {
     BoomLayout metres = layoutOf(calculated);
     for (std::size_t i = 0; i < metres.perimeters.size(); ++i)
         metres.perimeters[i] *= i == kReflectorLoop ? scales.reflector
                                 : i == kDrivenLoop  ? scales.driven
                                                     : scales.directors;
-    return relaidModel(calculated, metres);
+    return metres;
+}
+
+Outcome<NecModel> scaledModel(const NecModel& calculated, const LoopScales& scales) {
+    return relaidModel(calculated, scaledLayout(calculated, scales));
 }
 
 }  // namespace loopbeam::nec

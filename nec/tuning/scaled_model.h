@@ -26,6 +26,7 @@ struct LoopScales {
 Outcome<NecModel> relaidModel(const NecModel& calculated, const BoomLayout& metres);
 
 // The calculated gaps, the perimeters scaled.
+BoomLayout scaledLayout(const NecModel& calculated, const LoopScales& scales);
 Outcome<NecModel> scaledModel(const NecModel& calculated, const LoopScales& scales);
 
 }  // namespace loopbeam::nec

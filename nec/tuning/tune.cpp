@@ -5,8 +5,10 @@
 #include <stdexcept>
 
 #include "nec/check/check.h"
+#include "nec/check/feed_advice.h"
 #include "nec/choice_table.h"
 #include "nec/printf_text.h"
+#include "nec/tuning/band_search.h"
 #include "nec/tuning/driven_resonance.h"
 #include "nec/tuning/reflector_search.h"
 #include "nec/tuning/tuning_solver.h"
@@ -18,6 +20,8 @@ namespace {
 // The search's share of the progress bar, and the solves it usually takes
 // (measured on designs from 3.75 to 432 MHz): the wire factor's, then the goal's.
 constexpr double kSearchShare = 0.5;
+// Of the search's share, what the band goal's own search takes.
+constexpr double kBandSearchShare = 0.7;
 constexpr int kUsualWireSolves = 13, kUsualResonanceSolves = 3, kUsualFrontToBackSolves = 17;
 
 double usualSolves(const NecModel& calculated, TuneGoal goal) {
@@ -63,6 +67,9 @@ Resonant frontToBack(TuningSolver& solver, const CheckResult& check, double k) {
 }
 
 std::string tunedComment(const Tuned& t) {
+    if (t.goal == TuneGoal::Band)
+        return printfText("Tuned with nec2c for band: each loop and the first two spacings (wire factor %.6f)",
+                          t.wire.factor);
     return printfText(
         "Tuned with nec2c for %s: reflector x%.6f, driven x%.6f, directors x%.6f of the calculated lengths "
         "(wire factor %.6f)",
@@ -83,6 +90,18 @@ std::string stopped(TuneGoal goal, std::string why) {
            ". Nothing was tuned: the calculated lengths stand.";
 }
 
+// The feed of the lowest SWR at the locked frequency; fed directly, nothing is cut, within a tie.
+FeedKind recommendedFeed(const Evaluation& e, double locked) {
+    FeedKind best = FeedKind::Direct;
+    const double direct = swrThrough(rowOf(kFeeds, FeedKind::Direct), e.feedImpedance, locked, locked);
+    double lowest = direct - kDirectFeedTie;
+    for (const FeedRow& feed : kFeeds) {
+        const double swr = swrThrough(feed, e.feedImpedance, locked, locked);
+        if (swr < lowest) lowest = swr, best = feed.key;
+    }
+    return best;
+}
+
 }  // namespace
 
 std::string tunedFileStem(const std::string& checkStem, TuneGoal goal) {
@@ -96,7 +115,7 @@ int solveBudget(TuneGoal goal) {
 }
 
 Outcome<Tuned> tune(const NecModel& calculated, const CheckResult& check, TuneGoal goal, const RunControl& control,
-                    bool withWireFactor) {
+                    const BandLimits& limits, bool withWireFactor) {
     double reported = 0;
     const auto report = [&](double fraction) {
         if (control.progress && fraction > reported) control.progress(reported = fraction);
@@ -105,16 +124,35 @@ Outcome<Tuned> tune(const NecModel& calculated, const CheckResult& check, TuneGo
     tuned.goal = goal;
     try {
         TuningSolver solver(calculated, control, solveBudget(goal), [&](int solves) {
-            report(kSearchShare * std::min(0.95, solves / usualSolves(calculated, goal)));
+            // The band goal's front-to-back rounds take the first part of the search's share.
+            report(kSearchShare * (goal == TuneGoal::Band ? 1 - kBandSearchShare : 1) *
+                   std::min(0.95, solves / usualSolves(calculated, goal)));
         });
         if (withWireFactor) tuned.wire = wireFactor(solver);
         const double k = tuned.wire.factor;
         const double locked = solver.lockedMHz();
+        // The band goal starts from front-to-back's result too.
         const Resonant resonant = goal == TuneGoal::Resonance
                                       ? resonantDriven(solver, {k, k, k}, reactanceFromSweep(check, locked, k), k)
                                       : frontToBack(solver, check, k);
         tuned.scales = resonant.scales;
         tuned.reactanceSlope = resonant.slope;
+        if (goal == TuneGoal::Band) {
+            tuned.bandFeed = limits.feed.value_or(recommendedFeed(solver.atLocked(LoopScales{k, k, k}), locked));
+            tuned.maxSwr = limits.maxSwr;
+            tuned.leastGainDbi = check.band.gainDbi.value - kBandGainGiven;
+            const BandConstraints constraints{tuned.bandFeed, tuned.maxSwr, tuned.leastGainDbi};
+            const double before = kSearchShare * (1 - kBandSearchShare);
+            const BandFound found =
+                bestOverBand(calculated, scaledLayout(calculated, {k, k, k}),
+                             {scaledLayout(calculated, {k, k, k}), scaledLayout(calculated, tuned.scales)}, constraints,
+                             control, [&](int evaluations) {
+                                 report(before + kSearchShare * kBandSearchShare *
+                                                     std::min(0.95, evaluations / (2.0 * kBandEvaluationsPerStart)));
+                             });
+            tuned.layout = found.layout;
+            tuned.evaluations = found.evaluations;
+        }
         tuned.solves = solver.solves();
     } catch (const SearchStopped& stop) {
         if (stop.why == kCancelledMessage) return refuse(kCancelledMessage);
@@ -123,7 +161,8 @@ Outcome<Tuned> tune(const NecModel& calculated, const CheckResult& check, TuneGo
         return refuse(stopped(goal, error.what()));
     }
 
-    auto model = scaledModel(calculated, tuned.scales);
+    auto model =
+        goal == TuneGoal::Band ? relaidModel(calculated, *tuned.layout) : scaledModel(calculated, tuned.scales);
     if (!model) return refuse(stopped(goal, model.error().message));
     tuned.model = std::move(*model);
     tuned.model.comments.push_back(tunedComment(tuned));
@@ -134,6 +173,15 @@ Outcome<Tuned> tune(const NecModel& calculated, const CheckResult& check, TuneGo
         return refuse(result.error().message == kCancelledMessage ? kCancelledMessage
                                                                   : stopped(goal, result.error().message));
     tuned.check = std::move(*result);
+    if (goal == TuneGoal::Band) {
+        // The band's figures through the feed held over the search, proved by the full check.
+        tuned.check.bandFeed = tuned.bandFeed;
+        tuned.check.bandFeedHeld = true;
+        tuned.check.band = bandOf(tuned.check.sweep, tuned.model.sweep, tuned.bandFeed);
+        tuned.missed = missedConstraints(tuned.check.band, {tuned.bandFeed, tuned.maxSwr, tuned.leastGainDbi});
+        tuned.feasible = tuned.missed.empty();
+        return tuned;
+    }
 
     const double locked = calculated.sweep.locked();
     const auto at = std::find_if(tuned.check.sweep.begin(), tuned.check.sweep.end(),

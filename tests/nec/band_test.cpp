@@ -16,6 +16,7 @@
 #include "nec/engine/forward_look.h"
 #include "nec/engine/model_job.h"
 #include "nec/model/deck_writer.h"
+#include "nec2c_printout.h"
 #include "sample_designs.h"
 
 namespace loopbeam::nec {
@@ -52,21 +53,6 @@ EN
 )";
 
 QuadDesign fourElements() { return sampleDesigns()[3]; }
-
-// The total gain by azimuth, from the pattern lines of nec2c's output.
-std::vector<std::pair<double, double>> horizon(const std::string& output) {
-    std::vector<std::pair<double, double>> gains;
-    std::istringstream in(output.substr(output.find("RADIATION PATTERNS")));
-    std::string line;
-    for (int i = 0; i < 5; ++i) std::getline(in, line);
-    while (std::getline(in, line)) {
-        std::istringstream row(line);
-        double theta = 0, phi = 0, vertical = 0, horizontal = 0, total = 0;
-        if (!(row >> theta >> phi >> vertical >> horizontal >> total)) break;
-        gains.push_back({phi, total});
-    }
-    return gains;
-}
 
 TEST(EngineBand, FrontToRearAgreesWithADeckWrittenByHandAndItsWholeHorizon) {
     const auto output = runNec2c({{kFourElementDeck, 1, 60}}, {});

@@ -4,6 +4,7 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace loopbeam::nec {
@@ -34,6 +35,21 @@ inline std::vector<Figures> referenceFigures(const std::string& output) {
         }
     }
     return figures;
+}
+
+// The total gain by azimuth, from the first pattern's lines.
+inline std::vector<std::pair<double, double>> horizon(const std::string& output) {
+    std::vector<std::pair<double, double>> gains;
+    std::istringstream in(output.substr(output.find("RADIATION PATTERNS")));
+    std::string line;
+    for (int i = 0; i < 5; ++i) std::getline(in, line);
+    while (std::getline(in, line)) {
+        std::istringstream row(line);
+        double theta = 0, phi = 0, vertical = 0, horizontal = 0, total = 0;
+        if (!(row >> theta >> phi >> vertical >> horizontal >> total)) break;
+        gains.push_back({phi, total});
+    }
+    return gains;
 }
 
 }  // namespace loopbeam::nec

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "../engine_fakes.h"
+#include "hand_deck.h"
 #include "nec/check/check.h"
 #include "nec/engine/engine_run.h"
 #include "nec/printf_text.h"
@@ -62,17 +63,6 @@ Tuned tunedOf(const Band& band, TuneGoal goal) {
     auto tuned = tune(c.model, c.check, goal);
     EXPECT_TRUE(tuned) << tuned.error().message;
     return tuned ? *tuned : Tuned{};
-}
-
-// A square loop's four wires around (x, 0, 0), by hand: bottom, right, top, left.
-std::string squareLoopCards(int& tag, double perimeter, int segments, double x, double radius) {
-    const double h = perimeter / 8;
-    const double corners[5][2] = {{-h, -h}, {h, -h}, {h, h}, {-h, h}, {-h, -h}};
-    std::string cards;
-    for (int side = 0; side < 4; ++side)
-        cards += printfText("GW %d %d %.9g %.9g %.9g %.9g %.9g %.9g %.9g\n", ++tag, segments, x, corners[side][0],
-                            corners[side][1], x, corners[side + 1][0], corners[side + 1][1], radius);
-    return cards;
 }
 
 double radiusOf(const QuadDesign& d) { return d.wireDiameterInches * 0.0254 / 2; }
@@ -191,6 +181,31 @@ TEST(EngineTuning, CancelEndsItAsItEndsACheck) {
     EXPECT_EQ(tuned.error().message, kCancelledMessage);
     ASSERT_EQ(folders.size(), 1u);
     EXPECT_FALSE(test::fs::exists(folders.front()));
+    EXPECT_TRUE(test::allGoneWithin(engines, 10s));
+}
+
+// Cancelled within the band goal's own search, after front-to-back's rounds.
+TEST(EngineTuning, CancelDuringTheBandGoalLeavesNothing) {
+    test::adoptOrphans();
+    const Checked& c = checkedOf(kBands[0]);
+    CancelHandle handle;
+    RunControl control;
+    control.cancel = &handle;
+    bool searching = false;
+    control.progress = [&](double fraction) { searching = fraction > 0.2; };
+    std::vector<pid_t> engines;
+    std::vector<std::string> folders;
+    control.started = [&](const std::vector<pid_t>& children, const std::string& folder) {
+        engines.insert(engines.end(), children.begin(), children.end());
+        folders.push_back(folder);
+        if (searching) handle.cancel();
+    };
+    const auto tuned = tune(c.model, c.check, TuneGoal::Band, control);
+    ASSERT_FALSE(tuned);
+    EXPECT_EQ(tuned.error().message, kCancelledMessage);
+    ASSERT_FALSE(folders.empty());
+    EXPECT_TRUE(searching);
+    for (const std::string& folder : folders) EXPECT_FALSE(test::fs::exists(folder)) << folder;
     EXPECT_TRUE(test::allGoneWithin(engines, 10s));
 }
 
