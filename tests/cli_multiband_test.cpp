@@ -203,6 +203,8 @@ TEST(CommandLine, BandListsThatCannotShareASpiderAreRefused) {
         {"--bands 14.2,21.2 --unused-feeds shorted", 2, "--unused-feeds must be closed or open, not shorted"},
         {"--freq 14.2 --unused-feeds open", 2, "--unused-feeds is for a quad of several bands"},
         {"--bands 14.2,21.2 --band 14:14.3", 2, "--band is one band's range"},
+        {"--bands 14.2,21.2 --measured sweep.s1p", 2, "--measured is not offered with --bands yet"},
+        {"--bands 14.2,21.2 --tune band", 2, "--tune band is not offered with --bands yet"},
         {"--freq 14.2 --cut-list-csv cut.csv", 2, "--cut-list-csv is for a quad of several bands"},
         {"--bands 14.2,21.2 --cut-list-csv -", 2, "--cut-list-csv needs a file name"},
         {"--bands 14.2,21.2 --cut-list-csv /dev/stdout", 2, "standard output and --cut-list-csv would write the same"},
