@@ -1,5 +1,7 @@
 #include "nec/cut/csv_fields.h"
 
+#include <cmath>
+
 #include "nec/cut/cut_lengths.h"
 #include "nec/model/nec_model.h"
 #include "nec/printf_text.h"
@@ -22,14 +24,17 @@ std::string csvLine(const std::vector<std::string>& fields) {
     return line + "\n";
 }
 
-std::vector<std::string> changeFields(double calculatedMetres, double tunedMetres) {
+void addChangeFields(std::vector<std::string>& fields, double calculatedMetres, double tunedMetres) {
     const double change = tunedMetres - calculatedMetres;
-    return {printfText("%.6f", calculatedMetres), printfText("%.6f", change),
-            printfText("%.3f", change / kMetresPerInch), printfText("%.4f", change / calculatedMetres * 100)};
+    fields.insert(fields.end(),
+                  {printfText("%.6f", calculatedMetres), printfText("%.6f", change),
+                   printfText("%.3f", change / kMetresPerInch), printfText("%.4f", change / calculatedMetres * 100)});
 }
 
-std::vector<std::string> lengthFields(double metres) {
-    return {printfText("%.6f", metres), printfText("%.3f", metres / kMetresPerInch), feetInchesText(metres)};
+void addLengthFields(std::vector<std::string>& fields, std::initializer_list<double> metres) {
+    for (const double length : metres)
+        fields.insert(fields.end(), {printfText("%.6f", length), printfText("%.3f", length / kMetresPerInch),
+                                     (length < 0 ? "-" : "") + feetInchesText(std::abs(length))});
 }
 
 }  // namespace loopbeam::nec

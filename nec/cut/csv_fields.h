@@ -2,6 +2,7 @@
 // The fields of the cut lists' CSV: quoted only where a field needs it, and a
 // length as plain numbers beside the text a builder reads off a tape.
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -12,9 +13,10 @@ std::string csvLine(const std::vector<std::string>& fields);
 
 // A tuned wire against its calculated one: the columns' names and their fields.
 inline constexpr const char* kChangeColumns[] = {"calculated_wire_m", "change_m", "change_in", "change_percent"};
-std::vector<std::string> changeFields(double calculatedMetres, double tunedMetres);
+void addChangeFields(std::vector<std::string>& fields, double calculatedMetres, double tunedMetres);
 
-// A length in metres to the micrometre, in inches to the thousandth, and as cut.
-std::vector<std::string> lengthFields(double metres);
+// Each length in metres to the micrometre, in inches to the thousandth, and as
+// cut (a length behind the hub signed), after the fields already there.
+void addLengthFields(std::vector<std::string>& fields, std::initializer_list<double> metres);
 
 }  // namespace loopbeam::nec

@@ -59,14 +59,8 @@ std::vector<std::string> csvHeader(bool tuned) {
 
 std::vector<std::string> csvRow(const CutRow& row, bool tuned) {
     std::vector<std::string> fields{row.key};
-    for (const double metres : {row.wireMetres, row.sideMetres, row.armMetres, row.boomMetres}) {
-        const auto texts = lengthFields(metres);
-        fields.insert(fields.end(), texts.begin(), texts.end());
-    }
-    if (tuned) {
-        const auto change = changeFields(row.calculatedWireMetres.value_or(row.wireMetres), row.wireMetres);
-        fields.insert(fields.end(), change.begin(), change.end());
-    }
+    addLengthFields(fields, {row.wireMetres, row.sideMetres, row.armMetres, row.boomMetres});
+    if (tuned) addChangeFields(fields, row.calculatedWireMetres.value_or(row.wireMetres), row.wireMetres);
     return fields;
 }
 

@@ -45,17 +45,8 @@ std::vector<std::string> csvHeader(bool tuned) {
 
 std::vector<std::string> csvRow(const SpiderCutRow& row, bool tuned) {
     std::vector<std::string> fields{printfText("%g", row.bandMHz), loopWordOf(row)};
-    for (const double metres : {row.wireMetres, row.sideMetres, row.armMetres}) {
-        const auto texts = lengthFields(metres);
-        fields.insert(fields.end(), texts.begin(), texts.end());
-    }
-    auto position = lengthFields(row.positionMetres);
-    position.back() = (row.positionMetres < 0 ? "-" : "") + feetInchesText(std::abs(row.positionMetres));
-    fields.insert(fields.end(), position.begin(), position.end());
-    if (tuned) {
-        const auto change = changeFields(row.calculatedWireMetres.value_or(row.wireMetres), row.wireMetres);
-        fields.insert(fields.end(), change.begin(), change.end());
-    }
+    addLengthFields(fields, {row.wireMetres, row.sideMetres, row.armMetres, row.positionMetres});
+    if (tuned) addChangeFields(fields, row.calculatedWireMetres.value_or(row.wireMetres), row.wireMetres);
     return fields;
 }
 

@@ -11,6 +11,7 @@
 #include "../engine_fakes.h"
 #include "hand_deck.h"
 #include "nec/check/check.h"
+#include "nec/choice_table.h"
 #include "nec/engine/engine_run.h"
 #include "nec/printf_text.h"
 #include "nec/tuning/tune.h"
@@ -163,50 +164,36 @@ TEST(Tuning, AStopReadsAsOneSentence) {
         << tuned.error().message;
 }
 
+// Cancelled in front-to-back's first round, and within the band goal's own
+// search after front-to-back's rounds: no folder and no engine is left.
 TEST(EngineTuning, CancelEndsItAsItEndsACheck) {
     test::adoptOrphans();
     const Checked& c = checkedOf(kBands[0]);
-    CancelHandle handle;
-    RunControl control;
-    control.cancel = &handle;
-    std::vector<pid_t> engines;
-    std::vector<std::string> folders;
-    control.started = [&](const std::vector<pid_t>& children, const std::string& folder) {
-        engines.insert(engines.end(), children.begin(), children.end());
-        folders.push_back(folder);
-        handle.cancel();  // in the middle of the search's first round
-    };
-    const auto tuned = tune(c.model, c.check, TuneGoal::FrontToBack, control);
-    ASSERT_FALSE(tuned);
-    EXPECT_EQ(tuned.error().message, kCancelledMessage);
-    ASSERT_EQ(folders.size(), 1u);
-    EXPECT_FALSE(test::fs::exists(folders.front()));
-    EXPECT_TRUE(test::allGoneWithin(engines, 10s));
-}
-
-// Cancelled within the band goal's own search, after front-to-back's rounds.
-TEST(EngineTuning, CancelDuringTheBandGoalLeavesNothing) {
-    test::adoptOrphans();
-    const Checked& c = checkedOf(kBands[0]);
-    CancelHandle handle;
-    RunControl control;
-    control.cancel = &handle;
-    bool searching = false;
-    control.progress = [&](double fraction) { searching = fraction > 0.2; };
-    std::vector<pid_t> engines;
-    std::vector<std::string> folders;
-    control.started = [&](const std::vector<pid_t>& children, const std::string& folder) {
-        engines.insert(engines.end(), children.begin(), children.end());
-        folders.push_back(folder);
-        if (searching) handle.cancel();
-    };
-    const auto tuned = tune(c.model, c.check, TuneGoal::Band, control);
-    ASSERT_FALSE(tuned);
-    EXPECT_EQ(tuned.error().message, kCancelledMessage);
-    ASSERT_FALSE(folders.empty());
-    EXPECT_TRUE(searching);
-    for (const std::string& folder : folders) EXPECT_FALSE(test::fs::exists(folder)) << folder;
-    EXPECT_TRUE(test::allGoneWithin(engines, 10s));
+    for (const auto& [goal, from] : {std::pair{TuneGoal::FrontToBack, 0.0}, {TuneGoal::Band, 0.2}}) {
+        SCOPED_TRACE(rowOf(kTuneGoals, goal).word);
+        CancelHandle handle;
+        RunControl control;
+        control.cancel = &handle;
+        bool searching = from == 0;
+        control.progress = [&](double fraction) { searching = searching || fraction > from; };
+        std::vector<pid_t> engines;
+        std::vector<std::string> folders;
+        control.started = [&](const std::vector<pid_t>& children, const std::string& folder) {
+            engines.insert(engines.end(), children.begin(), children.end());
+            folders.push_back(folder);
+            if (searching) handle.cancel();
+        };
+        const auto tuned = tune(c.model, c.check, goal, control);
+        ASSERT_FALSE(tuned);
+        EXPECT_EQ(tuned.error().message, kCancelledMessage);
+        ASSERT_FALSE(folders.empty());
+        EXPECT_TRUE(searching);
+        if (goal == TuneGoal::FrontToBack) {
+            EXPECT_EQ(folders.size(), 1u);  // in the first round
+        }
+        for (const std::string& folder : folders) EXPECT_FALSE(test::fs::exists(folder)) << folder;
+        EXPECT_TRUE(test::allGoneWithin(engines, 10s));
+    }
 }
 
 }  // namespace
