@@ -16,10 +16,13 @@ struct Bounds {
 };
 
 constexpr Bounds kNumbers[] = {
-    {"--feedline", 0, 10000, "the feed line's length in metres", false, &MeasuredChoices::feedlineMetres},
-    {"--feedline-z0", 0, 1000, "the feed line's characteristic impedance in ohms", false, &MeasuredChoices::z0},
+    {"--feedline", 0, nec::kMaxFeedlineMetres, "the feed line's length in metres", false,
+     &MeasuredChoices::feedlineMetres},
+    {"--feedline-z0", 0, nec::kMaxLineOhms, "the feed line's characteristic impedance in ohms", false,
+     &MeasuredChoices::z0},
     {"--feedline-vf", 0, 1, "the feed line's velocity factor", false, &MeasuredChoices::velocityFactor},
-    {"--feedline-loss-db", 0, 100, "the feed line's matched loss in dB", true, &MeasuredChoices::lossDb},
+    {"--feedline-loss-db", 0, nec::kMaxLineLossDb, "the feed line's matched loss in dB", true,
+     &MeasuredChoices::lossDb},
 };
 
 std::string numberText(double value) { return nec::printfText("%g", value); }

@@ -23,8 +23,6 @@
 #include "nec/check/check_report.h"
 #include "nec/check/sweep_files.h"
 #include "nec/choice_table.h"
-#include "nec/measured/measured_rows.h"
-#include "nec/measured/measurement_file.h"
 #include "nec/measured/trim_notes.h"
 #include "nec/model/design_input.h"
 #include "nec/model/file_stem.h"
@@ -51,7 +49,6 @@
 namespace loopbeam {
 namespace {
 
-constexpr int kProgressSteps = 1000;
 constexpr QSize kPreferredSize(880, 720);
 constexpr int kFixedTabs = 2;  // the summary and the cut list; the charts come and go with the results
 
@@ -62,28 +59,6 @@ QString heading(const CalculatedDesign& design, const nec::NecModel& model) {
     std::string text = nameOf(design) + " - " + nec::conditionsOf(model);
     for (const std::string& note : nec::designNotes(design)) text += "\n" + note;
     return ui::toQString(text);
-}
-
-// The measured figures under a heading of their own, in a Measured column
-// beside the model's: SWR on 50 ohms at the feed point, fed directly.
-void addMeasuredColumn(QStringList& headings, std::vector<nec::TextRow>& rows, const nec::MeasuredSweep& within,
-                       const nec::QuadDesign& design) {
-    const std::size_t models = static_cast<std::size_t>(headings.size());
-    headings << QStringLiteral("Measured");
-    for (nec::TextRow& row : rows)
-        if (!row.values.empty()) row.values.resize(models + 1);
-    if (within.empty()) {
-        rows.push_back({"Measured", {}});
-        rows.push_back({"The measurement", std::vector<std::string>(models, "")});
-        rows.back().values.push_back("no point within the sweep");
-        return;
-    }
-    const nec::MeasuredSummary summary = nec::summariseMeasurement(within, design);
-    rows.push_back({"Measured (50 ohm, at the feed point)", {}});
-    for (nec::TextRow& row : nec::measuredRows({&summary})) {
-        row.values.insert(row.values.begin(), models, "");
-        rows.push_back(std::move(row));
-    }
 }
 
 QString goalWord(nec::TuneGoal goal) { return ui::toQString(nec::rowOf(nec::kTuneGoals, goal).word); }
@@ -102,6 +77,8 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
       tune_(new TunePanel),
       summary_(new SummaryPanel),
       cutList_(new CutListPanel),
+      feedLine_(new FeedLinePanel),
+      feedLineBox_(new QGroupBox(QStringLiteral("The measurement was taken through"))),
       charts_(new QTabWidget),
       saved_(new QLabel) {
     ui::installAccessibility();
@@ -139,6 +116,7 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
     // A page shown anew lays out its wrapped texts at the width it gets.
     connect(charts_, &QTabWidget::currentChanged, this, [this] { ui::reserveWrappedLines(*this); });
     connect(cutList_, &CutListPanel::unitsChanged, this, &NecCheckWindow::showCutList);
+    connect(cutList_, &CutListPanel::asCutTyped, this, &NecCheckWindow::takeAsCut);
     connect(cutList_, &CutListPanel::printAsked, this, [this] {
         sayWhereSaved(printThroughDialog(
             *this, cutList_->sheet(),
@@ -206,50 +184,16 @@ void NecCheckWindow::buildSaves(QBoxLayout& page) {
     files->addWidget(measurement);
     files->addStretch();
     page.addLayout(files);
+    (new QVBoxLayout(feedLineBox_))->addWidget(feedLine_);
+    feedLineBox_->hide();
+    page.addWidget(feedLineBox_);
+    connect(feedLine_, &FeedLinePanel::changed, this, &NecCheckWindow::takeFeedLine);
     saved_->setObjectName(QStringLiteral("saved"));
     saved_->setWordWrap(true);
     saved_->setTextFormat(Qt::PlainText);  // a file's name is never markup
     saved_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     saved_->hide();
     page.addWidget(saved_);
-}
-
-bool NecCheckWindow::openMeasurement(const QString& path) {
-    auto read = nec::readMeasurementFile(QDir::toNativeSeparators(path).toStdString());
-    if (!read) {
-        tell(ui::toQString(read.error().message));
-        return false;
-    }
-    measured_ = std::move(*read);
-    trim_.reset();
-    message_->hide();
-    if (result_) showResult();
-    startFitAndTrim();
-    return true;
-}
-
-void NecCheckWindow::startFitAndTrim() {
-    if (runner_.running() || !result_ || !measured_ || !optionsAreChecked()) return;
-    nec::MeasuredSweep within = chart_parts::measuredWithin(&*measured_, *result_);
-    if (within.empty()) return;
-    const nec::TuneGoal goal = tuned_ ? tuned_->goal : nec::TuneGoal::Resonance;
-    message_->hide();
-    progress_->setValue(0);
-    progress_->setFormat(QStringLiteral("Fitting the measurement: %p%"));
-    setRunning(true, QStringLiteral("fitting the measurement"));
-    // As cut: the design shown.
-    runner_.startFitAndTrim(
-        shownModel(), *result_, std::move(within), goal,
-        [this](double fraction) { progress_->setValue(static_cast<int>(fraction * kProgressSteps)); },
-        [this](const nec::Outcome<nec::FittedTrim>& outcome) {
-            setRunning(false);
-            if (!outcome) {
-                if (outcome.error().message != nec::kCancelledMessage) tell(ui::toQString(outcome.error().message));
-                return;
-            }
-            trim_ = *outcome;
-            showCutList();
-        });
 }
 
 void NecCheckWindow::sayWhereSaved(const std::optional<QString>& path) {
@@ -314,6 +258,7 @@ void NecCheckWindow::reload() {
     result_.reset();
     tuned_.reset();
     trim_.reset();
+    asCutTyped_.clear();
     checked_.reset();
     design_->clear();  // the next check names its own design
     removeCharts();
@@ -371,6 +316,7 @@ void NecCheckWindow::startCheck() {
         *model, [this](double fraction) { progress_->setValue(static_cast<int>(fraction * kProgressSteps)); },
         [this, design, input, chosen, header, model = *model](const nec::Outcome<nec::CheckResult>& outcome) {
             if (outcome) {
+                if (checked_ != design) asCutTyped_.clear();  // what was cut of another design
                 checked_ = design;
                 checkedInput_ = input;
                 checkedOptions_ = chosen;
@@ -469,6 +415,7 @@ void NecCheckWindow::finish(const nec::Outcome<nec::CheckResult>& outcome) {
     progress_->setValue(kProgressSteps);
     showResult();
     showStaleness();
+    startFitAndTrim();  // the measurement open, fitted to the design now shown
 }
 
 void NecCheckWindow::finishTune(const nec::Outcome<nec::Tuned>& outcome) {
@@ -495,14 +442,17 @@ void NecCheckWindow::finishTune(const nec::Outcome<nec::Tuned>& outcome) {
     trim_.reset();  // of the design shown before
     showResult();
     showStaleness();
+    startFitAndTrim();
 }
 
 nec::CutSheet NecCheckWindow::shownCutSheet() const {
     const std::optional<CableType> cable = source_.cable ? source_.cable() : std::nullopt;
     const std::optional<float> velocityFactor = cable ? std::optional<float>(cable->velFactor) : std::optional<float>();
     const nec::FeedAdvice feed = nec::adviseFeed(shownCheck(), checkedInput_.lockedMHz, velocityFactor);
-    const nec::CutListFacts facts{
+    nec::CutListFacts facts{
         nameOf(*checked_), &checkedInput_, &*checkedModel_, &*result_, tuned_ ? &*tuned_ : nullptr, &feed, cable};
+    const std::vector<double> asCut = asCutMetres();
+    if (measured_) facts.asCutMetres = &asCut;
     nec::CutSheet sheet = nec::cutSheet(facts, cutList_->units());
     if (trim_)
         for (std::string& note : nec::trimNotes(*trim_, cutList_->units())) sheet.notes.push_back(std::move(note));
@@ -564,7 +514,8 @@ void NecCheckWindow::showResult() {
     if (tuned_) headings << ui::toQString(nec::tunedHeading(tuned_->goal));
     std::vector<nec::TextRow> rows = nec::comparisonRows(
         checkedInput_, *checkedModel_, *result_, feed, tuned_ ? &*tuned_ : nullptr, tunedFeed ? &*tunedFeed : nullptr);
-    if (measured_) addMeasuredColumn(headings, rows, chart_parts::measuredWithin(&*measured_, *result_), checkedInput_);
+    const std::optional<MovedMeasurement> moved = measurementToShow();
+    if (moved) addMeasuredRows(headings, rows, *moved);
     summary_->setRows(headings, rows);
     showCutList();
 
@@ -573,7 +524,7 @@ void NecCheckWindow::showResult() {
     using chart_parts::chartView;
     const nec::QuadDesign& design = checkedInput_;
     const std::vector<chart_parts::Drawn> drawn = chart_parts::drawnChecks(*result_, tuned_ ? &tuned_->check : nullptr);
-    const nec::MeasuredSweep* measuredShown = measured_ ? &*measured_ : nullptr;
+    const nec::MeasuredSweep* measuredShown = moved ? &moved->atFeed : nullptr;
     charts_->addTab(chartPage(chartView(swrChart(drawn, design, measuredShown), QStringLiteral("swrChart"),
                                         QStringLiteral("SWR chart")),
                               QStringLiteral("SWR"), "swr"),
@@ -658,7 +609,8 @@ void NecCheckWindow::openBesideMainWindow() {
 }
 
 void NecCheckWindow::closeEvent(QCloseEvent* event) {
-    runner_.cancel();  // closing the window ends its check or its tuning
+    runner_.cancel();  // closing the window ends its check, its tuning or its fit
+    fitWhenFree_ = false;
     QWidget::closeEvent(event);
 }
 

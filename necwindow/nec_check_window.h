@@ -22,6 +22,7 @@
 #include "nec/tuning/tune.h"
 #include "necwindow/check_runner.h"
 #include "necwindow/panels/cut_list_panel.h"
+#include "necwindow/panels/feed_line_panel.h"
 #include "necwindow/panels/model_options.h"
 #include "necwindow/panels/summary_panel.h"
 #include "necwindow/panels/tune_panel.h"
@@ -74,10 +75,12 @@ public:
     const std::optional<nec::Tuned>& tuned() const { return tuned_; }
     const CheckRunner& runner() const { return runner_; }
 
-    // An analyser's sweep at the feed point, drawn beside the model and summed
-    // up in the summary's Measured column; a file that cannot be read is
-    // refused with the reader's message and the measurement shown before stays.
-    // The design shown is then fitted to it on the runner, and the cut list gets the trims.
+    // An analyser's sweep, moved back to the feed point through the feed-line
+    // fields' lines, drawn beside the model and summed up in the summary's
+    // Measured column beside the model's figures over its span; a file that
+    // cannot be read is refused with the reader's message and the measurement
+    // shown before stays. The design as cut (the cut list's As cut column) is
+    // then fitted to it on the runner, and the cut list gets the trims.
     bool openMeasurement(const QString& path);
     const std::optional<nec::FittedTrim>& trim() const { return trim_; }
 
@@ -91,6 +94,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    static constexpr int kProgressSteps = 1000;
+
     void buildOptions();
     void buildSaves(QBoxLayout& page);
     void openBesideMainWindow();
@@ -104,6 +109,22 @@ private:
     void finish(const nec::Outcome<nec::CheckResult>& outcome);
     void finishTune(const nec::Outcome<nec::Tuned>& outcome);
     void startFitAndTrim();
+    // The fit again, of the measurement moved anew or of other lengths as cut.
+    void refit();
+    void takeFeedLine();
+    void takeAsCut(int loop, const QString& text);
+    struct MovedMeasurement {
+        nec::MeasuredSweep atFeed;  // within the check's sweep
+        std::string through;        // the lines taken out, in words; empty at the feed point
+    };
+    nec::Outcome<MovedMeasurement> movedMeasurement() const;
+    // None without a measurement, or where it cannot be moved back: then it says why.
+    std::optional<MovedMeasurement> measurementToShow();
+    // The summary's Measured rows: the model's figures over the measured span beside the measurement's.
+    void addMeasuredRows(QStringList& headings, std::vector<nec::TextRow>& rows, const MovedMeasurement& moved) const;
+    // Each loop as cut: as typed, else the design shown.
+    std::vector<double> asCutMetres() const;
+    nec::Outcome<nec::NecModel> asCutModel(const std::vector<double>& metres) const;
     void showResult();
     void showCutList();
     void showUnitsOfMainWindow();
@@ -132,7 +153,10 @@ private:
     std::optional<nec::CheckResult> result_;
     std::optional<nec::Tuned> tuned_;  // of the checked design
     std::optional<nec::MeasuredSweep> measured_;
-    std::optional<nec::FittedTrim> trim_;  // of the design shown, to measured_
+    std::optional<nec::FittedTrim> trim_;            // of the design shown, to measured_
+    std::vector<std::optional<double>> asCutTyped_;  // a loop's each, in metres
+    bool fitting_ = false;
+    bool fitWhenFree_ = false;  // the fit's inputs changed while it ran
 
     QLabel* design_;
     QLabel* stale_;
@@ -144,6 +168,8 @@ private:
     TunePanel* tune_;
     SummaryPanel* summary_;
     CutListPanel* cutList_;
+    FeedLinePanel* feedLine_;
+    QWidget* feedLineBox_;  // shown with a measurement
     QTabWidget* charts_;
     std::vector<QPushButton*> saves_;  // those that save results; Save deck is always there
     QLabel* saved_;

@@ -13,12 +13,16 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QXYSeries>
 #include <cerrno>
+#include <fstream>
 
 #include "mainwindow/tarnwell.h"
+#include "nec/check/sweep_files.h"
 #include "tests/window_test_support.h"
 
 namespace loopbeam::testing {
@@ -101,6 +105,27 @@ inline QString saveThroughDialog(QPushButton& button, const QString& path) {
 inline QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Once what the window was asked has started (a queued edit too), until its run ends.
+inline bool runEnds(const NecCheckWindow& check) {
+    QCoreApplication::processEvents();
+    return QTest::qWaitFor([&] { return !check.runner().running(); }, 60000);
+}
+
+// The check's own sweep, as an analyser would give it: a measurement the model fits with every loop x 1.
+inline QString ownSweepFile(const NecCheckWindow& check, const QTemporaryDir& folder) {
+    const QString path = folder.filePath(QStringLiteral("own.s1p"));
+    std::ofstream out(path.toStdString());
+    nec::writeTouchstone(out, *check.result(), {});
+    return path;
+}
+
+// The texts of the labels within, a line each: what the user reads there.
+inline QString labelTexts(const QWidget& widget) {
+    QStringList texts;
+    for (const auto* label : widget.findChildren<QLabel*>()) texts << label->text();
+    return texts.join(QLatin1Char('\n'));
 }
 
 inline bool gone(pid_t pid) { return kill(pid, 0) == -1 && errno == ESRCH; }

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
@@ -25,16 +26,21 @@
 #include <QScrollBar>
 #include <QSvgRenderer>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <fstream>
 #include <functional>
 
 #include "mainwindow/tarnwell.h"
 #include "nec/check/sweep_files.h"
+#include "nec/cut/cut_lengths.h"
+#include "nec/measured/as_cut.h"
 #include "necwindow/check_entries.h"
 #include "necwindow/opening_place.h"
 #include "necwindow/panels/model_options.h"
 #include "tests/check_window_support.h"
+#include "tests/cli_run.h"
+#include "tests/nec/measured_builds.h"
 
 namespace loopbeam {
 namespace {
@@ -44,9 +50,9 @@ using testing::checkedWindow;
 using testing::child;
 using testing::pointsOf;
 
-// The panel's controls, found by the names a screen reader speaks.
+// A panel's controls, found by the names a screen reader speaks.
 struct ModelControls {
-    explicit ModelControls(const ModelOptions& panel) {
+    explicit ModelControls(const QWidget& panel) {
         for (auto* box : panel.findChildren<QAbstractSpinBox*>()) spins[box->accessibleName()] = box;
         for (auto* box : panel.findChildren<QComboBox*>()) combos[box->accessibleName()] = box;
         for (auto* button : panel.findChildren<QRadioButton*>()) radios[button->text().remove('&')] = button;
@@ -322,18 +328,19 @@ TEST(NecCheckWindow, OpensAMeasurementBesideTheModel) {
     EXPECT_TRUE(summary.contains("Measured"));
     EXPECT_TRUE(summary.contains("1.00 at 14.200 MHz"));
     EXPECT_TRUE(summary.contains("14.000-14.400 MHz"));
+    // Beside it the model's figure over the measured span, which holds the model's own lowest SWR.
+    const nec::LowestSwr& model = check.result()->summary.lowestDirect;
+    QStringList modelCells;
+    for (const auto* label : check.findChildren<QLabel*>())
+        if (label->accessibleName().startsWith("Calculated, Lowest SWR (50 ohm):")) modelCells << label->text();
+    EXPECT_EQ(modelCells, QStringList{QString::asprintf("%.2f at %.3f MHz", model.swr, model.mhz)});
     // Fitted on the runner: no model of this design is that flat, so no trims.
     ASSERT_TRUE(QTest::qWaitFor([&] { return !check.runner().running(); }, 60000));
     ASSERT_TRUE(check.trim());
     EXPECT_FALSE(check.trim()->fit.fits());
 
     // The model's own sweep fits it, and the cut list gets the trims.
-    const QString own = folder.filePath("own.s1p");
-    {
-        std::ofstream out(own.toStdString());
-        nec::writeTouchstone(out, *check.result(), {});
-    }
-    ASSERT_TRUE(check.openMeasurement(own));
+    ASSERT_TRUE(check.openMeasurement(testing::ownSweepFile(check, folder)));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !check.runner().running(); }, 60000));
     ASSERT_TRUE(check.trim() && check.trim()->trim && *check.trim()->trim);
     EXPECT_NEAR(check.trim()->fit.factor, 1, 0.001);
@@ -341,6 +348,127 @@ TEST(NecCheckWindow, OpensAMeasurementBesideTheModel) {
     for (const auto* label : child<CutListPanel>(check, "cutList")->findChildren<QLabel*>()) notes << label->text();
     EXPECT_TRUE(notes.join('\n').contains("Trims for resonance:")) << notes.join('\n').toStdString();
     EXPECT_TRUE(notes.join('\n').contains("driven: as cut ")) << notes.join('\n').toStdString();
+}
+
+// nec2c's sweep of the design built 2.5% long, read at the shack end of 10 m
+// of RG-58: the feed-line fields move it back as the command line's options
+// do, and the fit finds the same factor; a change of the fields fits again.
+TEST(NecCheckWindow, TheFeedLineFieldsFitAsTheCommandLineDoes) {
+    QTemporaryDir folder;
+    const std::string measured = folder.filePath("shack.s1p").toStdString();
+    const double from = 13.6, step = 0.05;
+    std::ofstream(measured) << nec::throughRg58(
+        nec::solved(nec::deck(nec::designedLoops(), {1.025, 0, 1}, from, step, 27), 27), from, step);
+    const cli::CliRun cli = cli::runCli("--freq 14.2 --awg 14 --simulate --json --measured " + measured +
+                                        " --feedline 10 --feedline-cable RG-58");
+    ASSERT_EQ(cli.status, 0) << cli.said;
+    double cliFactor = 0;
+    const std::size_t at = cli.out.find("\"wire_factor\": ");
+    ASSERT_NE(at, std::string::npos) << cli.out;
+    ASSERT_EQ(std::sscanf(cli.out.c_str() + at + 15, "%lf", &cliFactor), 1);
+
+    testing::CheckedDesign design(3);
+    ASSERT_TRUE(design.check);
+    NecCheckWindow& check = *design.check;
+    auto* fields = check.findChild<FeedLinePanel*>("feedLine");
+    ASSERT_NE(fields, nullptr);
+    EXPECT_FALSE(fields->isVisibleTo(&check));  // shown with a measurement
+    // Taken as at the feed point, the line's half wave and more turns it round: no fit.
+    ASSERT_TRUE(check.openMeasurement(QString::fromStdString(measured)));
+    EXPECT_TRUE(fields->isVisibleTo(&check));
+    ASSERT_TRUE(testing::runEnds(check));
+    ASSERT_TRUE(check.trim());
+    EXPECT_FALSE(check.trim()->fit.fits());
+
+    ModelControls controls(*fields);
+    controls.spin("Feed line's length, metres", 10);
+    QComboBox* cable = controls.combos.value("Feed line's cable");
+    cable->setCurrentIndex(cable->findText("RG-58", Qt::MatchStartsWith));
+    ASSERT_TRUE(testing::runEnds(check));
+    ASSERT_TRUE(check.trim());
+    EXPECT_NEAR(check.trim()->fit.factor, cliFactor, 1e-6);
+    EXPECT_NEAR(check.trim()->fit.factor, 1.025, 0.005);
+    EXPECT_TRUE(check.trim()->fit.fits());
+    EXPECT_TRUE(testing::labelTexts(*child<QWidget>(check, "summary")).contains("10 m of 50-ohm line"));
+
+    // A section the check cannot give: refused, the box left unticked, the fit kept.
+    auto* section = child<QCheckBox>(check, "throughSection");
+    section->setChecked(true);
+    EXPECT_FALSE(section->isChecked());
+    EXPECT_TRUE(child<QLabel>(check, "message")->text().contains("choose its cable in the matching window"))
+        << child<QLabel>(check, "message")->text().toStdString();
+    EXPECT_FALSE(check.runner().running());
+    ASSERT_TRUE(check.trim());
+    EXPECT_NEAR(check.trim()->fit.factor, cliFactor, 1e-6);
+}
+
+// The As cut column: by default the design shown; a length typed in the
+// units shown is what the fit and the trims start from and what the CSV
+// saves; a text that is no length is refused and the length before stays.
+TEST(NecCheckWindow, TheLengthsTypedAsCutGiveTheTrims) {
+    testing::CheckedDesign design(3);
+    ASSERT_TRUE(design.check);
+    NecCheckWindow& check = *design.check;
+    QTemporaryDir folder;
+    ASSERT_TRUE(check.openMeasurement(testing::ownSweepFile(check, folder)));
+    ASSERT_TRUE(testing::runEnds(check));
+    auto* table = child<QTableWidget>(check, "cutTable");
+    ASSERT_EQ(table->horizontalHeaderItem(2)->text(), "As cut");
+    EXPECT_EQ(table->item(1, 2)->text(), table->item(1, 1)->text());
+    auto* units = child<QComboBox>(check, "cutUnits");
+    auto* message = child<QLabel>(check, "message");
+    constexpr double kInch = 0.0254;
+    struct Case {
+        const char* name;
+        int unitsIndex;  // feet and inches, metres
+        int row;         // reflector, driven, director
+        const char* typed;
+        double metres;     // 0: refused
+        const char* said;  // in the cell, or in the message where refused
+        const char* note;  // the trim's
+    };
+    const Case cases[] = {
+        {"feet and inches, as the list shows them", 0, 1, "70 ft 9 in", (70 * 12 + 9) * kInch, "70 ft 9 in",
+         "driven: as cut 70 ft 9 in, cut to "},
+        {"metres, a bare number", 1, 0, "22.51", 22.51, "22.510 m", "reflector: as cut 22.510 m, cut to "},
+        {"a decimal comma", 1, 2, "20,6", 0, "\"20,6\" is no length", ""},
+        {"feet without their unit", 0, 2, "67 7", 0, "as in 70 ft 9 5/16 in", ""},
+        {"no length at all", 1, 2, "0", 0, "above 0", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        units->setCurrentIndex(c.unitsIndex);
+        const QString before = table->item(c.row, 2)->text();
+        const std::optional<nec::FittedTrim> trimBefore = check.trim();
+        table->item(c.row, 2)->setText(QString::fromLatin1(c.typed));
+        ASSERT_TRUE(testing::runEnds(check));
+        ASSERT_TRUE(check.trim() && check.trim()->trim && *check.trim()->trim);
+        const nec::TrimLoop& loop = (*check.trim()->trim)->loops[static_cast<std::size_t>(c.row)];
+        if (c.metres == 0) {
+            EXPECT_TRUE(message->isVisibleTo(&check));
+            EXPECT_TRUE(message->text().contains(c.said)) << message->text().toStdString();
+            EXPECT_EQ(table->item(c.row, 2)->text(), before);
+            EXPECT_EQ(loop.cutToMetres, (*trimBefore->trim)->loops[static_cast<std::size_t>(c.row)].cutToMetres);
+            continue;
+        }
+        EXPECT_FALSE(message->isVisibleTo(&check));
+        EXPECT_EQ(table->item(c.row, 2)->text(), c.said);
+        EXPECT_NEAR(loop.asCutMetres, c.metres, 1e-9);
+        EXPECT_TRUE(testing::labelTexts(*child<QWidget>(check, "cutList")).contains(c.note));
+    }
+
+    // The CSV saves what was cut, and reads back as the command line's --as-cut.
+    const QString path = folder.filePath("cut.csv");
+    testing::saveThroughDialog(*testing::buttonCaptioned(*child<QWidget>(check, "cutList"), "Save as CSV..."), path);
+    const QByteArray csv = testing::fileBytes(path);
+    EXPECT_TRUE(csv.contains(",as_cut_m,as_cut_in,as_cut_feet_inches\n")) << csv.toStdString();
+    EXPECT_TRUE(csv.contains("# driven: as cut 21.565 m, cut to ")) << csv.toStdString();
+    const auto read = nec::readAsCutCsv(csv.toStdString());
+    ASSERT_TRUE(read) << read.error().message;
+    ASSERT_EQ(read->size(), 3u);
+    EXPECT_NEAR((*read)[0].metres, 22.51, 1e-6);
+    EXPECT_NEAR((*read)[1].metres, (70 * 12 + 9) * kInch, 1e-6);
+    EXPECT_NEAR((*read)[2].metres, (*check.trim()->trim)->loops[2].asCutMetres, 1e-6);  // as designed
 }
 
 // A save aimed at a FIFO is refused at once, even with a reader there: the

@@ -11,12 +11,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <fstream>
+#include <sstream>
 
 #include "design/design_state.h"
 #include "mainwindow/tarnwell.h"
+#include "nec/check/sweep_files.h"
 #include "ui/font_substitutions.h"
 
 namespace {
@@ -132,5 +137,25 @@ int main(int argc, char** argv) {
     if (!QTest::qWaitFor([&] { return check.result() && check.result()->summary.elevationDegrees > 0; }, 60000))
         return 1;
     everyTab(QStringLiteral("ground"));
+    // Over ground, the model's own sweep opened as a measurement: the summary's Measured
+    // rows beside the model's, the feed-line fields, the cut list's As cut
+    // column and the trims.
+    {
+        QTemporaryDir measurements;
+        const QString own = measurements.filePath(QStringLiteral("own.s1p"));
+        std::ofstream(own.toStdString()) << [&] {
+            std::ostringstream text;
+            loopbeam::nec::writeTouchstone(text, *check.result(), {});
+            return text.str();
+        }();
+        if (!check.openMeasurement(own)) return 1;
+        if (!QTest::qWaitFor([&] { return !check.runner().running(); }, 60000)) return 1;
+        auto* summary = check.findChild<QWidget*>(QStringLiteral("summary"))->findChild<QScrollArea*>();
+        summary->verticalScrollBar()->setValue(summary->verticalScrollBar()->maximum());  // the Measured rows
+        saved = save(check, folder + QStringLiteral("/nec-measured-summary.png")) && saved;
+        charts->setCurrentIndex(1);
+        saved = save(check, folder + QStringLiteral("/nec-measured-cut.png")) && saved;
+        charts->setCurrentIndex(0);
+    }
     return saved ? 0 : 1;
 }

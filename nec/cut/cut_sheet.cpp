@@ -49,18 +49,22 @@ std::optional<std::string> boomNote(const CutListFacts& facts, CutUnits units) {
            ").";
 }
 
-std::vector<std::string> csvHeader(bool tuned) {
+std::vector<std::string> csvHeader(const CutSheet& sheet) {
     std::vector<std::string> header{"element"};
     for (const char* length : {"wire", "side", "arm", "position"})
         for (const char* unit : {"_m", "_in", "_feet_inches"}) header.push_back(length + std::string(unit));
-    if (tuned) header.insert(header.end(), std::begin(kChangeColumns), std::end(kChangeColumns));
+    if (sheet.tuned) header.insert(header.end(), std::begin(kChangeColumns), std::end(kChangeColumns));
+    if (!sheet.asCutMetres.empty())
+        for (const char* unit : {"_m", "_in", "_feet_inches"}) header.push_back("as_cut" + std::string(unit));
     return header;
 }
 
-std::vector<std::string> csvRow(const CutRow& row, bool tuned) {
+std::vector<std::string> csvRow(const CutSheet& sheet, std::size_t r) {
+    const CutRow& row = sheet.lengths[r];
     std::vector<std::string> fields{row.key};
     addLengthFields(fields, {row.wireMetres, row.sideMetres, row.armMetres, row.boomMetres});
-    if (tuned) addChangeFields(fields, row.calculatedWireMetres.value_or(row.wireMetres), row.wireMetres);
+    if (sheet.tuned) addChangeFields(fields, row.calculatedWireMetres.value_or(row.wireMetres), row.wireMetres);
+    if (!sheet.asCutMetres.empty()) addLengthFields(fields, {sheet.asCutMetres[r]});
     return fields;
 }
 
@@ -76,13 +80,20 @@ CutSheet cutSheet(const CutListFacts& facts, CutUnits units) {
     if (facts.tuned) sheet.header.push_back("Change of the wire");
     sheet.tuned = facts.tuned != nullptr;
     sheet.lengths = cutRows(*facts.calculated, facts.tuned);
-    for (const CutRow& row : sheet.lengths) {
+    if (facts.asCutMetres) {
+        sheet.asCutMetres = *facts.asCutMetres;
+        sheet.header.insert(sheet.header.begin() + CutSheet::kAsCutColumn, "As cut");
+    }
+    for (std::size_t r = 0; r < sheet.lengths.size(); ++r) {
+        const CutRow& row = sheet.lengths[r];
         std::vector<std::string> texts{row.element, lengthText(row.wireMetres, units),
                                        lengthText(row.sideMetres, units), lengthText(row.armMetres, units),
                                        lengthText(row.boomMetres, units)};
         if (facts.tuned)
             texts.push_back(row.calculatedWireMetres ? changeText(*row.calculatedWireMetres, row.wireMetres, units)
                                                      : "unchanged");
+        if (facts.asCutMetres)
+            texts.insert(texts.begin() + CutSheet::kAsCutColumn, lengthText(sheet.asCutMetres[r], units));
         sheet.rows.push_back(std::move(texts));
     }
     sheet.notes = {kArmNote, wireFactorText(*facts.calculated, facts.tuned) + ".",
@@ -104,8 +115,8 @@ std::string csvText(const CutSheet& sheet) {
     std::string text;
     for (const std::string& note : {sheet.title, sheet.model}) text += "# " + note + "\n";
     for (const std::string& note : sheet.notes) text += "# " + note + "\n";
-    text += csvLine(csvHeader(sheet.tuned));
-    for (const CutRow& row : sheet.lengths) text += csvLine(csvRow(row, sheet.tuned));
+    text += csvLine(csvHeader(sheet));
+    for (std::size_t r = 0; r < sheet.lengths.size(); ++r) text += csvLine(csvRow(sheet, r));
     return text;
 }
 

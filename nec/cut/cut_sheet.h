@@ -26,6 +26,8 @@ struct CutListFacts {
     const Tuned* tuned = nullptr;        // none before a tuning
     const FeedAdvice* feed = nullptr;    // of the design listed
     std::optional<CableType> cable;      // chosen in the matching window
+    // Each loop as the builder cut it, beside a measurement: a column of its own.
+    const std::vector<double>* asCutMetres = nullptr;
 };
 
 struct CutSheet {
@@ -35,6 +37,8 @@ struct CutSheet {
     std::vector<std::string> notes;
     std::vector<CutRow> lengths;  // the rows' numbers
     bool tuned = false;
+    std::vector<double> asCutMetres;  // a row's each, where the sheet has the column
+    static constexpr std::size_t kAsCutColumn = 2;
 };
 
 CutSheet cutSheet(const CutListFacts& facts, CutUnits units);

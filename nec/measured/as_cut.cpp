@@ -9,6 +9,7 @@
 #include "nec/measured/number_fields.h"
 #include "nec/measured/text_file.h"
 #include "nec/printf_text.h"
+#include "nec/tuning/scaled_model.h"
 
 namespace loopbeam::nec {
 namespace {
@@ -88,10 +89,14 @@ Outcome<std::vector<AsCutLength>> readAsCutCsv(std::string_view text) {
         // The cut list's fields are numbers and names without commas: no quoting to undo here.
         const std::vector<std::string_view> fields = splitOn(line, ',');
         if (!header) {
+            // What was cut, where the window saved it beside the design's wire.
+            std::size_t asCut = std::string_view::npos;
             for (std::size_t i = 0; i < fields.size(); ++i) {
                 if (trimmed(fields[i]) == "element") element = i;
                 if (trimmed(fields[i]) == "wire_m") wire = i;
+                if (trimmed(fields[i]) == "as_cut_m") asCut = i;
             }
+            if (asCut != std::string_view::npos) wire = asCut;
             if (element == std::string_view::npos || wire == std::string_view::npos)
                 return refuse(onLine(lineNumber,
                                      "the header has no element and wire_m columns: save the cut list "
@@ -151,6 +156,12 @@ Outcome<BoomLayout> asCutLayout(const BoomLayout& design, const std::vector<AsCu
             return refuse("the lengths as cut leave out the " +
                           (loop == kDrivenLoop ? std::string("driven loop") : loopWord(loop)) + ": give every loop");
     return cut;
+}
+
+Outcome<NecModel> asCutModel(const NecModel& design, const std::vector<AsCutLength>& lengths) {
+    auto layout = asCutLayout(layoutOf(design), lengths);
+    if (!layout) return refuse(layout.error().message);
+    return relaidModel(design, *layout);
 }
 
 }  // namespace loopbeam::nec

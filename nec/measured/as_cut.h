@@ -1,6 +1,7 @@
 #pragma once
 // What the builder cut, to fit the measurement to: the cut-list CSV the
-// program saved (its element and wire_m columns, "#" lines skipped), or
+// program saved (its element and wire_m columns, or as_cut_m where the window
+// saved what was cut; "#" lines skipped), or
 // "reflector=M,driven=M,director=M" in metres, with "director 1=M,director
 // 2=M,..." where the directors differ. Either is laid on the design's boom.
 
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "nec/model/boom_layout.h"
+#include "nec/model/nec_model.h"
 #include "nec/outcome.h"
 
 namespace loopbeam::nec {
@@ -26,5 +28,7 @@ Outcome<std::vector<AsCutLength>> readAsCut(const std::string& argument);
 // The design's gaps with the perimeters cut; refuses a loop the lengths leave
 // out, a director the design does not have, or one given twice.
 Outcome<BoomLayout> asCutLayout(const BoomLayout& design, const std::vector<AsCutLength>& lengths);
+// The design's model with its loops as cut, on its boom.
+Outcome<NecModel> asCutModel(const NecModel& design, const std::vector<AsCutLength>& lengths);
 
 }  // namespace loopbeam::nec

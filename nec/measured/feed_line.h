@@ -30,6 +30,9 @@ inline constexpr std::array<LineCable, kCables.size() + 3> kLineCables = [] {
     return rows;
 }();
 
+// The most a feed line's fields take: its length, impedance and matched loss.
+inline constexpr double kMaxFeedlineMetres = 10000, kMaxLineOhms = 1000, kMaxLineLossDb = 100;
+
 // Spelled as listed; nothing for a name not listed.
 const LineCable* lineCableNamed(std::string_view name);
 // "RG-6, RG-11, ... or RG-213", names with blanks quoted.

@@ -40,4 +40,18 @@ MeasuredSummary summariseMeasurement(const MeasuredSweep& sweep, const QuadDesig
     return summary;
 }
 
+MeasuredSummary summariseModelOver(const CheckResult& model, const MeasuredSweep& span, const QuadDesign& design) {
+    const auto& points = model.sweep;
+    const double lowMHz = span.front().mhz, highMHz = span.back().mhz;
+    auto first = std::upper_bound(points.begin(), points.end(), lowMHz,
+                                  [](double f, const FrequencyPoint& p) { return f < p.mhz; });
+    if (first != points.begin()) --first;
+    auto last = std::lower_bound(points.begin(), points.end(), highMHz,
+                                 [](const FrequencyPoint& p, double f) { return p.mhz < f; });
+    if (last != points.end()) ++last;
+    MeasuredSweep sweep;
+    for (auto p = first; p < last; ++p) sweep.push_back({p->mhz, p->feedImpedance});
+    return summariseMeasurement(sweep, design);
+}
+
 }  // namespace loopbeam::nec

@@ -22,4 +22,9 @@ struct MeasuredSummary {
 // Of an empty sweep, nothing.
 MeasuredSummary summariseMeasurement(const MeasuredSweep& sweep, const QuadDesign& design);
 
+// The model's figures over the measured span (not empty): its points from the
+// one at or below the span's low end to the one at or above its high end, so
+// that even a measurement of one frequency has a point beside it.
+MeasuredSummary summariseModelOver(const CheckResult& model, const MeasuredSweep& span, const QuadDesign& design);
+
 }  // namespace loopbeam::nec

@@ -29,6 +29,7 @@ QLabel* wrapped(QWidget* parent) {
 
 CutListPanel::CutListPanel()
     : units_(new QComboBox),
+      asCutHint_(new QLabel(QStringLiteral("Type in the As cut column the lengths you cut: the trims follow."))),
       sheet_(new QWidget),
       title_(wrapped(sheet_)),
       table_(new QTableWidget(sheet_)),
@@ -44,6 +45,12 @@ CutListPanel::CutListPanel()
     auto* unitsLabel = new QLabel(QStringLiteral("Sho&w lengths in"));
     unitsLabel->setBuddy(units_);
     connect(units_, &QComboBox::currentIndexChanged, this, &CutListPanel::unitsChanged);
+    connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (filling_) return;
+        // Queued: the window shows the list anew, which replaces this very item.
+        QMetaObject::invokeMethod(
+            this, [this, row = item->row(), text = item->text()] { emit asCutTyped(row, text); }, Qt::QueuedConnection);
+    });
 
     // The sheet: white as the paper it prints on, as tall as its rows.
     sheet_->setObjectName(QStringLiteral("cutListSheet"));
@@ -54,7 +61,9 @@ CutListPanel::CutListPanel()
     title_->setFont(bold);
     table_->setObjectName(QStringLiteral("cutTable"));
     table_->setAccessibleName(QStringLiteral("Cut list"));
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Only the As cut column's cells take an edit.
+    table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::AnyKeyPressed);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setTabKeyNavigation(false);  // Tab goes on to the buttons
     table_->verticalHeader()->hide();
@@ -71,7 +80,9 @@ CutListPanel::CutListPanel()
     auto* top = new QHBoxLayout;
     top->addWidget(unitsLabel);
     top->addWidget(units_);
-    top->addStretch();
+    asCutHint_->setWordWrap(true);  // never widens the window
+    top->addSpacing(12);
+    top->addWidget(asCutHint_, 1);
     auto* buttons = new QHBoxLayout;
     save_->setShortcut(QKeySequence::Save);  // on this page only: its buttons are hidden on the others
     print_->setShortcut(QKeySequence::Print);
@@ -97,16 +108,25 @@ void CutListPanel::setUnits(nec::CutUnits units) { units_->setCurrentIndex(units
 void CutListPanel::show(const nec::CutSheet& sheet) {
     text_ = nec::plainText(sheet);
     title_->setText(ui::toQString(sheet.title + "\n" + sheet.model));
+    filling_ = true;  // the items set here are no edit
     table_->clear();
     table_->setColumnCount(static_cast<int>(sheet.header.size()));
     table_->setRowCount(static_cast<int>(sheet.rows.size()));
     QStringList header;
     for (const std::string& text : sheet.header) header << ui::toQString(text);
     table_->setHorizontalHeaderLabels(header);
+    const bool asCut = !sheet.asCutMetres.empty();
+    asCutHint_->setVisible(asCut);
     for (std::size_t r = 0; r < sheet.rows.size(); ++r)
-        for (std::size_t c = 0; c < sheet.rows[r].size(); ++c)
-            table_->setItem(static_cast<int>(r), static_cast<int>(c),
-                            new QTableWidgetItem(ui::toQString(sheet.rows[r][c])));
+        for (std::size_t c = 0; c < sheet.rows[r].size(); ++c) {
+            auto* item = new QTableWidgetItem(ui::toQString(sheet.rows[r][c]));
+            if (asCut && c == nec::CutSheet::kAsCutColumn)
+                item->setToolTip(QStringLiteral("Type the length you cut: the trims follow from it"));
+            else
+                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            table_->setItem(static_cast<int>(r), static_cast<int>(c), item);
+        }
+    filling_ = false;
     fitTable();
     clearNotes();
     for (const std::string& note : sheet.notes) {
@@ -119,6 +139,7 @@ void CutListPanel::show(const nec::CutSheet& sheet) {
 
 void CutListPanel::clear() {
     text_.clear();
+    asCutHint_->hide();
     title_->setText(QStringLiteral("The cut list shows once the check has its results."));
     table_->setRowCount(0);
     table_->setColumnCount(0);

@@ -1,7 +1,8 @@
 #pragma once
 // The cut list's tab: the units it is shown in, the list as the core words
 // it (nec/cut/cut_sheet.h) on a sheet that prints whole, and its ways out:
-// save as CSV and print (the window asks where), copy as plain text.
+// save as CSV and print (the window asks where), copy as plain text. Its As
+// cut column, where the sheet has one, takes the lengths the builder cut.
 
 #include <QWidget>
 
@@ -33,6 +34,8 @@ public:
 
 signals:
     void unitsChanged();
+    // Typed into the As cut column: the row's text, said once the table is done with it.
+    void asCutTyped(int row, const QString& text);
     void saveAsked();
     void printAsked();
 
@@ -41,6 +44,7 @@ private:
     void clearNotes();
 
     QComboBox* units_;
+    QLabel* asCutHint_;  // with the As cut column: the sheet prints without it
     QWidget* sheet_;
     QLabel* title_;
     QTableWidget* table_;
@@ -49,6 +53,7 @@ private:
     QPushButton* print_;
     QPushButton* copy_;
     std::string text_;  // as copied
+    bool filling_ = false;
 };
 
 }  // namespace loopbeam

@@ -8,6 +8,7 @@
 
 #include "csv_read_back.h"
 #include "nec/cut/cut_sheet.h"
+#include "nec/cut/typed_length.h"
 #include "nec/tuning/comparison.h"
 #include "sample_designs.h"
 
@@ -32,6 +33,42 @@ TEST(CutLengths, SixteenthsOfAnInchRoundedAtTheHalfAndMillimetres) {
     // 21.572113 m +1%: 8.493 in, 21.57 cm.
     EXPECT_EQ(changeText(21.57211332, 21.7878344532, CutUnits::FeetInches), "+8.49 in  +1.00%");
     EXPECT_EQ(changeText(21.57211332, 21.7878344532, CutUnits::Metres), "+21.6 cm  +1.00%");
+}
+
+// What a builder types into the As cut column, worked by hand; a decimal
+// comma is no decimal point.
+TEST(CutLengths, ATypedLengthReadsAsTheListShowsIt) {
+    const struct {
+        const char* text;
+        CutUnits units;
+        double metres;  // 0: refused
+    } cases[] = {
+        {"70 ft 9 5/16 in", CutUnits::FeetInches, 849.3125 * kInch},
+        {" 70ft 9in ", CutUnits::FeetInches, 849 * kInch},
+        {"70' 9.5\"", CutUnits::Metres, 849.5 * kInch},
+        {"70 ft 9 5/16", CutUnits::FeetInches, 849.3125 * kInch},
+        {"849 in", CutUnits::FeetInches, 849 * kInch},
+        {"70 ft", CutUnits::FeetInches, 840 * kInch},
+        {"21.572 m", CutUnits::FeetInches, 21.572},
+        {"21.572", CutUnits::Metres, 21.572},
+        {"21.572", CutUnits::FeetInches, 0},
+        {"21,572", CutUnits::Metres, 0},
+        {"70 ft 13 in", CutUnits::FeetInches, 0},
+        {"9 in 70 ft", CutUnits::FeetInches, 0},
+        {"5/0 in", CutUnits::FeetInches, 0},
+        {"1000 m", CutUnits::Metres, 0},
+        {"", CutUnits::Metres, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const auto metres = typedLength(c.text, c.units);
+        if (c.metres == 0) {
+            EXPECT_FALSE(metres);
+            continue;
+        }
+        ASSERT_TRUE(metres) << metres.error().message;
+        EXPECT_NEAR(*metres, c.metres, 1e-12);
+    }
 }
 
 struct Listed {

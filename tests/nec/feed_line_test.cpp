@@ -70,13 +70,13 @@ TEST(FeedLine, TheSectionTheCheckAdvised) {
     FeedAdvice advice;
     advice.recommended = FeedKind::QuarterWave37_5;
     advice.sectionMetres = 3.7;
-    const auto section = advisedSection(advice, 0.66f);
+    const auto section = advisedSection(advice, 0.66f, {"direct", "cable"});
     ASSERT_TRUE(section) << section.error().message;
     EXPECT_EQ(section->ohms, 37.5);
     EXPECT_EQ(section->lengthMetres, 3.7);
-    EXPECT_FALSE(advisedSection(advice, std::nullopt));
+    EXPECT_FALSE(advisedSection(advice, std::nullopt, {"direct", "cable"}));
     advice.recommended = FeedKind::Direct;
-    const auto direct = advisedSection(advice, 0.66f);
+    const auto direct = advisedSection(advice, 0.66f, {"direct", "cable"});
     ASSERT_FALSE(direct);
     EXPECT_NE(direct.error().message.find("directly"), std::string::npos);
 }
