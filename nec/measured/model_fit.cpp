@@ -3,6 +3,8 @@
 #include <boost/math/tools/minima.hpp>
 #include <cmath>
 #include <functional>
+#include <map>
+#include <utility>
 
 #include "nec/check/feed_match.h"
 #include "nec/engine/engine_solver.h"
@@ -84,6 +86,29 @@ private:
     int steps_ = 0;
 };
 
+// The best driven factor for each k the outer search asks, each remembered:
+// the outer search ends on a k it asked, whose driven factor is then known
+// without searching again. Each search takes the whole bracket: with k off,
+// the error over the driven factor can have more than one minimum.
+class DrivenSearch {
+public:
+    explicit DrivenSearch(FitObjective& objective) : objective_(objective) {}
+
+    std::pair<double, double> best(double k) {
+        if (const auto known = found_.find(k); known != found_.end()) return known->second;
+        std::uintmax_t steps = kMostDrivenSteps;
+        return found_[k] = boost::math::tools::brent_find_minima(
+                   [&](double d) {
+                       return objective_({k, k * d, k});
+                   },
+                   kLowestDrivenFactor, kHighestDrivenFactor, kDrivenFactorBits, steps);
+    }
+
+private:
+    FitObjective& objective_;
+    std::map<double, std::pair<double, double>> found_;
+};
+
 }  // namespace
 
 Outcome<ModelFit> fitModel(const NecModel& calculated, const MeasuredSweep& atFeed, const RunControl& control) {
@@ -107,18 +132,11 @@ Outcome<ModelFit> fitModel(const NecModel& calculated, const MeasuredSweep& atFe
         ModelFit fit{factor, std::nullopt, error, error, fitted.size(), 0};
         if (error > kDrivenFitError) {
             // The best driven loop for each k; the outer search sees its error.
-            const auto bestDriven = [&](double k) {
-                std::uintmax_t steps = kMostDrivenSteps;
-                return brent_find_minima(
-                    [&](double d) {
-                        return objective({k, k * d, k});
-                    },
-                    kLowestDrivenFactor, kHighestDrivenFactor, kDrivenFactorBits, steps);
-            };
+            DrivenSearch driven(objective);
             std::uintmax_t outer = kMostFitSteps;
-            const auto [k, bothError] = brent_find_minima([&](double k) { return bestDriven(k).second; }, kLowestFactor,
-                                                          kHighestFactor, kFactorBits, outer);
-            const double d = bestDriven(k).first;
+            const auto [k, bothError] = brent_find_minima([&](double k) { return driven.best(k).second; },
+                                                          kLowestFactor, kHighestFactor, kFactorBits, outer);
+            const double d = driven.best(k).first;
             // A driven factor at an end of its bracket is no better trusted than none.
             const bool atEnd = d < kLowestDrivenFactor * 1.001 || d > kHighestDrivenFactor / 1.001;
             if (!atEnd && bothError < error) {
