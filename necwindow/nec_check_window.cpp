@@ -284,7 +284,8 @@ void NecCheckWindow::removeCharts() {
 
 void NecCheckWindow::startCheck() {
     if (runner_.running()) {
-        checkWhenFree_ = true;  // a closed window's run, cancelled and still ending
+        checkWhenFree_ = true;           // a closed window's run, cancelled and still ending
+        if (fitting_) runner_.cancel();  // a fit of the results a check replaces
         return;
     }
     const std::optional<CalculatedDesign> design = source_.lastCalculated();

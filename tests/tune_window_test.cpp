@@ -108,6 +108,33 @@ TEST(NecCheckWindow, ATuningShowsTheTunedDesignBesideTheCalculatedOne) {
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
 }
 
+// A measurement open stays fitted: to the tuned design once a tuning ends,
+// as cut as the tuned list gives it; and a check asked while a fit runs
+// starts once it ends.
+TEST(NecCheckWindow, AMeasurementOpenIsFittedToTheDesignShown) {
+    testing::CheckedDesign design(3);
+    ASSERT_TRUE(design.check);
+    NecCheckWindow& check = *design.check;
+    QTemporaryDir folder;
+    ASSERT_TRUE(check.openMeasurement(testing::ownSweepFile(check, folder)));
+    ASSERT_TRUE(testing::runEnds(check));
+    QTest::mouseClick(child<QPushButton>(check, "tune"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return check.tuned().has_value(); }, 60000));
+    EXPECT_TRUE(check.runner().running());
+    EXPECT_TRUE(check.windowTitle().contains("fitting the measurement")) << check.windowTitle().toStdString();
+    auto* table = child<QTableWidget>(check, "cutTable");
+    for (int row = 0; row < table->rowCount(); ++row)
+        EXPECT_EQ(table->item(row, 2)->text(), table->item(row, 1)->text());
+    QTest::mouseClick(child<QPushButton>(check, "cancel"), Qt::LeftButton);  // the driven loop's fit takes a while
+    ASSERT_TRUE(testing::runEnds(check));
+
+    calculate(design.window, 4);
+    ASSERT_TRUE(check.openMeasurement(testing::ownSweepFile(check, folder)));
+    ASSERT_TRUE(check.runner().running());
+    check.startCheck();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return child<QLabel>(check, "heading")->text().contains("4 elements"); }, 60000));
+}
+
 // The main window calculates another design while the tuning runs: the
 // tuning ends on the design it started from, then says it belongs to the earlier design; the summary keeps
 // its rows in line under that banner.
