@@ -121,6 +121,20 @@ inline QString ownSweepFile(const NecCheckWindow& check, const QTemporaryDir& fo
     return path;
 }
 
+// The check's own sweep opened as a measurement, and its fit ended.
+inline bool fittedToOwnSweep(NecCheckWindow& check, const QTemporaryDir& folder) {
+    return check.openMeasurement(ownSweepFile(check, folder)) && runEnds(check);
+}
+
+// A checked design with its own sweep opened as a measurement and fitted.
+struct MeasuredDesign : CheckedDesign {
+    explicit MeasuredDesign(int elements) : CheckedDesign(elements) {
+        fitted = check && fittedToOwnSweep(*check, folder);
+    }
+    QTemporaryDir folder;
+    bool fitted = false;
+};
+
 // The texts of the labels within, a line each: what the user reads there.
 inline QString labelTexts(const QWidget& widget) {
     QStringList texts;

@@ -406,12 +406,10 @@ TEST(NecCheckWindow, TheFeedLineFieldsFitAsTheCommandLineDoes) {
 // units shown is what the fit and the trims start from and what the CSV
 // saves; a text that is no length is refused and the length before stays.
 TEST(NecCheckWindow, TheLengthsTypedAsCutGiveTheTrims) {
-    testing::CheckedDesign design(3);
-    ASSERT_TRUE(design.check);
+    testing::MeasuredDesign design(3);
+    ASSERT_TRUE(design.fitted);
     NecCheckWindow& check = *design.check;
-    QTemporaryDir folder;
-    ASSERT_TRUE(check.openMeasurement(testing::ownSweepFile(check, folder)));
-    ASSERT_TRUE(testing::runEnds(check));
+    const QTemporaryDir& folder = design.folder;
     auto* table = child<QTableWidget>(check, "cutTable");
     ASSERT_EQ(table->horizontalHeaderItem(2)->text(), "As cut");
     EXPECT_EQ(table->item(1, 2)->text(), table->item(1, 1)->text());

@@ -112,12 +112,10 @@ TEST(NecCheckWindow, ATuningShowsTheTunedDesignBesideTheCalculatedOne) {
 // as cut as the tuned list gives it; and a check asked while a fit runs
 // starts once it ends.
 TEST(NecCheckWindow, AMeasurementOpenIsFittedToTheDesignShown) {
-    testing::CheckedDesign design(3);
-    ASSERT_TRUE(design.check);
+    testing::MeasuredDesign design(3);
+    ASSERT_TRUE(design.fitted);
     NecCheckWindow& check = *design.check;
-    QTemporaryDir folder;
-    ASSERT_TRUE(check.openMeasurement(testing::ownSweepFile(check, folder)));
-    ASSERT_TRUE(testing::runEnds(check));
+    const QTemporaryDir& folder = design.folder;
     QTest::mouseClick(child<QPushButton>(check, "tune"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return check.tuned().has_value(); }, 60000));
     EXPECT_TRUE(check.runner().running());
