@@ -14,21 +14,25 @@ constexpr double kNeighbourWindowDegrees = 5;
 
 }  // namespace
 
-EngineSolver::EngineSolver(const NecModel& model, RunControl control, std::function<void(double)> solved)
+EngineSolver::EngineSolver(const NecModel& model, RunControl control, std::function<void(double)> solved,
+                           Solving solving)
     : model_(model),
       control_(std::move(control)),
       solved_(std::move(solved)),
+      solving_(solving),
       band_(bandFrequencies(model.sweep.band)) {
     control_.progress = nullptr;
 }
 
 Outcome<std::vector<std::complex<double>>> EngineSolver::operator()(std::span<const double> mhz) {
     const double locked = model_.sweep.locked();
+    const bool figures = solving_ == Solving::Figures;
     std::vector<FrequencyRequest> requests;
     for (double f : mhz)
         if (!outputs_.count(f) &&
             std::none_of(requests.begin(), requests.end(), [f](const FrequencyRequest& r) { return r.mhz == f; }))
-            requests.push_back({f, f == locked, f == locked || std::binary_search(band_.begin(), band_.end(), f)});
+            requests.push_back({f, figures && f == locked,
+                                figures && (f == locked || std::binary_search(band_.begin(), band_.end(), f))});
 
     if (!requests.empty()) {
         const std::size_t count = std::min<std::size_t>(processes(), requests.size());

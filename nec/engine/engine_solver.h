@@ -20,12 +20,18 @@
 
 namespace loopbeam::nec {
 
+// What the solves are for: the check's figures (the locked frequency's whole
+// azimuth, the band's rear half besides forward and back), or the feed
+// impedance alone (a fit to a measurement), which leaves those patterns out.
+enum class Solving { Figures, Impedance };
+
 class EngineSolver {
 public:
     // The model is referenced, not copied: it outlives the solver. solved is
     // told how many frequencies are solved so far, a running batch's share
     // included (control.progress is not called: it would read a batch as the whole).
-    EngineSolver(const NecModel& model, RunControl control, std::function<void(double solved)> solved = {});
+    EngineSolver(const NecModel& model, RunControl control, std::function<void(double solved)> solved = {},
+                 Solving solving = Solving::Figures);
 
     // The size of a batch that keeps every engine busy.
     unsigned processes() const { return enginesAtOnce(control_); }
@@ -39,6 +45,7 @@ private:
     const NecModel& model_;
     RunControl control_;
     std::function<void(double)> solved_;
+    Solving solving_;
     std::map<double, FrequencyOutput> outputs_;
     std::vector<double> band_;  // the band's pattern frequencies, ascending
 };

@@ -46,7 +46,7 @@ public:
         ++steps_;
         const auto model = scaledModel(calculated_, scales);
         if (!model) return kWorstError;
-        EngineSolver solver(*model, control_);
+        EngineSolver solver(*model, control_, {}, Solving::Impedance);  // the fit reads no pattern
         AdaptiveSweepRequest request;
         request.outputMHz = mhz_;
         request.mustSolveMHz = {mhz_.front(), mhz_.back()};
