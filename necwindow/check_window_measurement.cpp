@@ -112,9 +112,16 @@ nec::Outcome<NecCheckWindow::MovedMeasurement> NecCheckWindow::movedMeasurement(
 std::optional<NecCheckWindow::MovedMeasurement> NecCheckWindow::measurementToShow() {
     if (!measured_) return std::nullopt;
     auto moved = movedMeasurement();
+    shownThrough_ = moved ? moved->through : moved.error().message;
     if (moved) return std::move(*moved);
     tell(sentence(moved.error().message));
     return std::nullopt;
+}
+
+void NecCheckWindow::followSectionCable() {
+    if (!measured_ || !result_ || !feedLine_->throughSection()) return;
+    const auto moved = movedMeasurement();
+    if ((moved ? moved->through : moved.error().message) != shownThrough_) refit();
 }
 
 void NecCheckWindow::addMeasuredRows(QStringList& headings, std::vector<nec::TextRow>& rows,

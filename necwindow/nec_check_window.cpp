@@ -583,8 +583,12 @@ bool NecCheckWindow::event(QEvent* event) {
     const bool handled = QWidget::event(event);
     // The layout has just run: the wrapped texts know their widths.
     if (event->type() == QEvent::LayoutRequest) ui::reserveWrappedLines(*this);
-    // Back from the matching window: the cut list names the cable chosen there now.
-    if (event->type() == QEvent::WindowActivate) showCutList();
+    // Back from the matching window: the cut list names the cable chosen there now, and the measurement
+    // goes back through the section cut from it.
+    if (event->type() == QEvent::WindowActivate) {
+        showCutList();
+        followSectionCable();
+    }
     return handled;
 }
 

@@ -120,6 +120,8 @@ private:
     nec::Outcome<MovedMeasurement> movedMeasurement() const;
     // None without a measurement, or where it cannot be moved back: then it says why.
     std::optional<MovedMeasurement> measurementToShow();
+    // Back from the matching window: another cable cuts another section.
+    void followSectionCable();
     // The summary's Measured rows: the model's figures over the measured span beside the measurement's.
     void addMeasuredRows(QStringList& headings, std::vector<nec::TextRow>& rows, const MovedMeasurement& moved) const;
     // Each loop as cut: as typed, else the design shown.
@@ -157,6 +159,7 @@ private:
     std::vector<std::optional<double>> asCutTyped_;  // a loop's each, in metres
     bool fitting_ = false;
     bool fitWhenFree_ = false;  // the fit's inputs changed while it ran
+    std::string shownThrough_;  // the lines the measurement shown went through, in words
 
     QLabel* design_;
     QLabel* stale_;

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QListWidget>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
@@ -359,13 +360,15 @@ TEST(NecCheckWindow, TheFeedLineFieldsFitAsTheCommandLineDoes) {
     const double from = 13.6, step = 0.05;
     std::ofstream(measured) << nec::throughRg58(
         nec::solved(nec::deck(nec::designedLoops(), {1.025, 0, 1}, from, step, 27), 27), from, step);
-    const cli::CliRun cli = cli::runCli("--freq 14.2 --awg 14 --simulate --json --measured " + measured +
-                                        " --feedline 10 --feedline-cable RG-58");
-    ASSERT_EQ(cli.status, 0) << cli.said;
-    double cliFactor = 0;
-    const std::size_t at = cli.out.find("\"wire_factor\": ");
-    ASSERT_NE(at, std::string::npos) << cli.out;
-    ASSERT_EQ(std::sscanf(cli.out.c_str() + at + 15, "%lf", &cliFactor), 1);
+    const auto cliFactor = [&](const std::string& lines) {
+        const cli::CliRun cli = cli::runCli("--freq 14.2 --awg 14 --simulate --json --measured " + measured + lines);
+        double factor = 0;
+        const std::size_t at = cli.out.find("\"wire_factor\": ");
+        if (cli.status != 0 || at == std::string::npos || std::sscanf(cli.out.c_str() + at + 15, "%lf", &factor) != 1)
+            ADD_FAILURE() << cli.said << cli.out;
+        return factor;
+    };
+    const std::string rg58 = " --feedline 10 --feedline-cable RG-58";
 
     testing::CheckedDesign design(3);
     ASSERT_TRUE(design.check);
@@ -386,7 +389,7 @@ TEST(NecCheckWindow, TheFeedLineFieldsFitAsTheCommandLineDoes) {
     cable->setCurrentIndex(cable->findText("RG-58", Qt::MatchStartsWith));
     ASSERT_TRUE(testing::runEnds(check));
     ASSERT_TRUE(check.trim());
-    EXPECT_NEAR(check.trim()->fit.factor, cliFactor, 1e-6);
+    EXPECT_NEAR(check.trim()->fit.factor, cliFactor(rg58), 1e-6);
     EXPECT_NEAR(check.trim()->fit.factor, 1.025, 0.005);
     EXPECT_TRUE(check.trim()->fit.fits());
     EXPECT_TRUE(testing::labelTexts(*child<QWidget>(check, "summary")).contains("10 m of 50-ohm line"));
@@ -399,7 +402,28 @@ TEST(NecCheckWindow, TheFeedLineFieldsFitAsTheCommandLineDoes) {
         << child<QLabel>(check, "message")->text().toStdString();
     EXPECT_FALSE(check.runner().running());
     ASSERT_TRUE(check.trim());
-    EXPECT_NEAR(check.trim()->fit.factor, cliFactor, 1e-6);
+    EXPECT_NEAR(check.trim()->fit.factor, 1.025, 0.005);
+
+    // The section cut in the matching window's cable, as --through-section with --coax.
+    QTest::mouseClick(child<QPushButton>(design.window, "Command5"), Qt::LeftButton);
+    auto* cables = child<QListWidget>(*design.window.matchingWindow(), "List1");
+    const auto choose = [&](int row) {
+        QTest::mouseClick(cables->viewport(), Qt::LeftButton, {}, cables->visualItemRect(cables->item(row)).center());
+    };
+    choose(0);  // RG-6, velocity factor 0.75
+    section->setChecked(true);
+    ASSERT_TRUE(section->isChecked());
+    ASSERT_TRUE(testing::runEnds(check));
+    EXPECT_NEAR(check.trim()->fit.factor, cliFactor(rg58 + " --through-section --coax RG-6"), 1e-6);
+    const auto summary = [&] { return testing::labelTexts(*child<QWidget>(check, "summary")); };
+    EXPECT_EQ(summary().count("(velocity factor 0.75)"), 1);
+    // Another cable chosen there: back in the check window, the section is cut from it.
+    choose(1);  // RG-11, 0.66 as RG-58
+    QEvent activated(QEvent::WindowActivate);
+    QApplication::sendEvent(&check, &activated);
+    EXPECT_TRUE(check.runner().running());
+    ASSERT_TRUE(testing::runEnds(check));
+    EXPECT_EQ(summary().count("(velocity factor 0.66)"), 2);
 }
 
 // The As cut column: by default the design shown; a length typed in the
