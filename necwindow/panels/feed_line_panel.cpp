@@ -66,21 +66,22 @@ FeedLinePanel::FeedLinePanel()
     setUp(*loss_, {0, nec::kMaxLineLossDb, 2, 0.1, " dB", "Feed line's matched loss at the locked frequency, dB"}, 0);
     section_->setObjectName(QStringLiteral("throughSection"));
 
+    // Three short rows: with a measurement open the window keeps its minimum width.
     auto* rows = new QVBoxLayout(this);
     rows->setContentsMargins(0, 0, 0, 0);
     auto* line = new QHBoxLayout;
     addLabelled(*line, QStringLiteral("Feed line"), length_);
     addLabelled(*line, QStringLiteral("of"), cable_);
-    addLabelled(*line, QStringLiteral("Z&0"), ohms_);
-    addLabelled(*line, QStringLiteral("VF"), velocityFactor_);
     line->addStretch();
     rows->addLayout(line);
-    auto* more = new QHBoxLayout;
-    addLabelled(*more, QStringLiteral("Matched loss"), loss_);
-    more->addWidget(new QLabel(QStringLiteral("at the locked frequency")));
-    more->addWidget(section_);
-    more->addStretch();
-    rows->addLayout(more);
+    auto* figures = new QHBoxLayout;
+    addLabelled(*figures, QStringLiteral("Z&0"), ohms_);
+    addLabelled(*figures, QStringLiteral("VF"), velocityFactor_);
+    addLabelled(*figures, QStringLiteral("Matched loss"), loss_);
+    loss_->setToolTip(QStringLiteral("The whole line's matched loss at the locked frequency"));
+    figures->addStretch();
+    rows->addLayout(figures);
+    rows->addWidget(section_);
 
     showCable();
     connect(cable_, &QComboBox::currentIndexChanged, this, &FeedLinePanel::showCable);
