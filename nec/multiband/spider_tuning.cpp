@@ -80,6 +80,8 @@ public:
         try {
             return bestReflectorScale(solve, window, range) * calculated;
         } catch (const SearchStopped& stopped) {
+            // A cancel is said as every cancelled run says it, so that a front end knows it.
+            if (stopped.why == kCancelledMessage) return refuse(kCancelledMessage);
             return refuse(printfText("At %g MHz with every loop present: ", design_.bands[band_].mhz) + stopped.why);
         }
     }

@@ -21,6 +21,9 @@ namespace loopbeam::nec {
 // length and counts as resonant within kResonantOhms, as a single band's does.
 inline constexpr int kMostRounds = 8;
 
+// The goals a spider of several bands is tuned for, of kTuneGoals.
+constexpr bool tunesSeveralBands(TuneGoal goal) { return goal != TuneGoal::Band; }
+
 struct SpiderTuned {
     Spider spider;
     int rounds = 0;
