@@ -42,6 +42,7 @@
 #include "necwindow/check_files.h"
 #include "necwindow/opening_place.h"
 #include "necwindow/print_through_dialog.h"
+#include "necwindow/window_parts.h"
 #include "ui/accessibility.h"
 #include "ui/scroll_page.h"
 #include "ui/show_outcome.h"
@@ -51,7 +52,7 @@
 namespace loopbeam {
 namespace {
 
-constexpr int kProgressSteps = 1000;
+using window_parts::kProgressSteps;
 constexpr QSize kPreferredSize(880, 720);
 constexpr int kFixedTabs = 2;  // the summary and the cut list; the charts come and go with the results
 
@@ -109,26 +110,14 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
     setWindowTitle(title());
     resize(kPreferredSize);
     auto* page = new QVBoxLayout(this);
-    design_->setObjectName(QStringLiteral("heading"));
-    design_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    design_->setWordWrap(true);  // a long heading must not widen the window
-    QFont bold = design_->font();
-    bold.setBold(true);
-    design_->setFont(bold);
+    window_parts::makeHeading(*design_);
     page->addWidget(design_);
     buildOptions();
     // Below the options, so that a banner never moves the buttons.
-    for (QLabel* banner : {stale_, message_}) {
-        banner->setWordWrap(true);
-        banner->setAutoFillBackground(true);
-        banner->setMargin(6);
-        banner->hide();
-        page->addWidget(banner);
-    }
-    stale_->setObjectName(QStringLiteral("stale"));
-    stale_->setStyleSheet(QStringLiteral("background: #fff3b0; color: black"));
-    message_->setObjectName(QStringLiteral("message"));
-    message_->setStyleSheet(QStringLiteral("background: #ffd6d6; color: black"));
+    window_parts::makeBanner(*stale_, QStringLiteral("stale"), QStringLiteral("#fff3b0"));
+    window_parts::makeBanner(*message_, QStringLiteral("message"), QStringLiteral("#ffd6d6"));
+    page->addWidget(stale_);
+    page->addWidget(message_);
     charts_->setObjectName(QStringLiteral("charts"));
     charts_->setAccessibleName(QStringLiteral("Results of the check"));
     // Scroll buttons where the tabs do not all fit: the window keeps a minimum
@@ -204,6 +193,12 @@ void NecCheckWindow::buildSaves(QBoxLayout& page) {
         if (!path.isEmpty()) openMeasurement(path);
     });
     files->addWidget(measurement);
+    if (source_.openSeveralBands) {
+        auto* several = new QPushButton(check_entries::severalBandsCaption());
+        several->setObjectName(QStringLiteral("severalBands"));
+        connect(several, &QPushButton::clicked, this, [this] { source_.openSeveralBands(); });
+        files->addWidget(several);
+    }
     files->addStretch();
     page.addLayout(files);
     saved_->setObjectName(QStringLiteral("saved"));
@@ -286,15 +281,8 @@ void NecCheckWindow::buildOptions() {
     auto* box = new QGroupBox(QStringLiteral("Model"));
     auto* rows = new QVBoxLayout(box);
     rows->addWidget(model_);
-    auto* runRow = new QHBoxLayout;
     run_->setObjectName(QStringLiteral("run"));
-    cancel_->setObjectName(QStringLiteral("cancel"));
-    progress_->setRange(0, kProgressSteps);
-    progress_->setAccessibleName(QStringLiteral("Progress of the check or the tuning"));
-    runRow->addWidget(run_);
-    runRow->addWidget(cancel_);
-    runRow->addWidget(progress_, 1);
-    rows->addLayout(runRow);
+    rows->addLayout(window_parts::runRow(*run_, *cancel_, *progress_));
     rows->addWidget(tune_);
     // On a low screen the options scroll, so that the window fits beside the
     // main window's boxes and the charts keep their height; never sideways.
@@ -643,18 +631,7 @@ void NecCheckWindow::showEvent(QShowEvent* event) {
 }
 
 void NecCheckWindow::openBesideMainWindow() {
-    QMargins frame = ui::frameExtents(*this);
-    if (frame.isNull() && source_.mainFrameMargins) frame = source_.mainFrameMargins();
-    const OpeningPlace place = openingPlace(screen()->availableGeometry(), source_.mainFrame(),
-                                            source_.keepInView ? source_.keepInView() : std::vector<QRect>{},
-                                            minimumSizeHint().grownBy(frame), kPreferredSize.grownBy(frame));
-    const QSize inside = place.size.shrunkBy(frame);
-    if (!place.topLeft) {
-        resize(inside);
-        return;
-    }
-    // The client's place, as the frame around it will leave it.
-    setGeometry(QRect(*place.topLeft + QPoint(frame.left(), frame.top()), inside));
+    openBeside(*this, {source_.mainFrame, source_.keepInView, source_.mainFrameMargins}, kPreferredSize);
 }
 
 void NecCheckWindow::closeEvent(QCloseEvent* event) {

@@ -50,6 +50,8 @@ struct CheckSource {
     std::function<bool()> metricShown;
     // The cable chosen in the matching window, if any.
     std::function<std::optional<CableType>()> cable;
+    // Opens the window of a quad for several bands.
+    std::function<void()> openSeveralBands;
 };
 
 class NecCheckWindow : public QWidget {

@@ -29,6 +29,7 @@ QLabel* wrapped(QWidget* parent) {
 
 CutListPanel::CutListPanel()
     : units_(new QComboBox),
+      unitsRow_(new QWidget),
       sheet_(new QWidget),
       title_(wrapped(sheet_)),
       table_(new QTableWidget(sheet_)),
@@ -68,7 +69,8 @@ CutListPanel::CutListPanel()
     sheetRows->addStretch();
 
     QScrollArea* scroll = ui::scrollPage(sheet_, QStringLiteral("Cut list with its notes"));
-    auto* top = new QHBoxLayout;
+    auto* top = new QHBoxLayout(unitsRow_);
+    top->setContentsMargins(0, 0, 0, 0);
     top->addWidget(unitsLabel);
     top->addWidget(units_);
     top->addStretch();
@@ -80,7 +82,7 @@ CutListPanel::CutListPanel()
     for (QPushButton* button : {save_, print_, copy_}) buttons->addWidget(button);
     buttons->addStretch();
     auto* page = new QVBoxLayout(this);
-    page->addLayout(top);
+    page->addWidget(unitsRow_);
     page->addWidget(scroll, 1);
     page->addLayout(buttons);
 
@@ -95,27 +97,38 @@ nec::CutUnits CutListPanel::units() const { return static_cast<nec::CutUnits>(un
 void CutListPanel::setUnits(nec::CutUnits units) { units_->setCurrentIndex(units_->findData(static_cast<int>(units))); }
 
 void CutListPanel::show(const nec::CutSheet& sheet) {
-    text_ = nec::plainText(sheet);
-    title_->setText(ui::toQString(sheet.title + "\n" + sheet.model));
+    std::vector<std::vector<std::string>> table{sheet.header};
+    table.insert(table.end(), sheet.rows.begin(), sheet.rows.end());
+    show(sheet.title + "\n" + sheet.model, table, sheet.notes, nec::plainText(sheet));
+}
+
+void CutListPanel::show(const std::string& title, const std::vector<std::vector<std::string>>& table,
+                        const std::vector<std::string>& notes, std::string copied) {
+    text_ = std::move(copied);
+    title_->setText(ui::toQString(title));
     table_->clear();
-    table_->setColumnCount(static_cast<int>(sheet.header.size()));
-    table_->setRowCount(static_cast<int>(sheet.rows.size()));
+    const std::size_t rows = table.empty() ? 0 : table.size() - 1;
+    table_->setColumnCount(table.empty() ? 0 : static_cast<int>(table.front().size()));
+    table_->setRowCount(static_cast<int>(rows));
     QStringList header;
-    for (const std::string& text : sheet.header) header << ui::toQString(text);
+    if (!table.empty())
+        for (const std::string& text : table.front()) header << ui::toQString(text);
     table_->setHorizontalHeaderLabels(header);
-    for (std::size_t r = 0; r < sheet.rows.size(); ++r)
-        for (std::size_t c = 0; c < sheet.rows[r].size(); ++c)
+    for (std::size_t r = 0; r < rows; ++r)
+        for (std::size_t c = 0; c < table[r + 1].size(); ++c)
             table_->setItem(static_cast<int>(r), static_cast<int>(c),
-                            new QTableWidgetItem(ui::toQString(sheet.rows[r][c])));
+                            new QTableWidgetItem(ui::toQString(table[r + 1][c])));
     fitTable();
     clearNotes();
-    for (const std::string& note : sheet.notes) {
+    for (const std::string& note : notes) {
         QLabel* label = wrapped(sheet_);
         label->setText(ui::toQString(note));
         notes_->addWidget(label);
     }
     for (QPushButton* button : {save_, print_, copy_}) button->setEnabled(true);
 }
+
+void CutListPanel::hideUnits() { unitsRow_->hide(); }
 
 void CutListPanel::clear() {
     text_.clear();

@@ -4,6 +4,8 @@
 // save as CSV and print (the window asks where), copy as plain text.
 
 #include <QWidget>
+#include <string>
+#include <vector>
 
 #include "nec/cut/cut_sheet.h"
 
@@ -26,6 +28,11 @@ public:
 
     // The sheet in the units shown; none before a check.
     void show(const nec::CutSheet& sheet);
+    // Any list as the core words it: its title, header, rows and notes, and the text Copy gives.
+    void show(const std::string& title, const std::vector<std::vector<std::string>>& table,
+              const std::vector<std::string>& notes, std::string copied);
+    // A list in both units at once has no choice of them.
+    void hideUnits();
     void clear();
 
     // What prints: the title, the table and the notes, whole.
@@ -41,6 +48,7 @@ private:
     void clearNotes();
 
     QComboBox* units_;
+    QWidget* unitsRow_;
     QWidget* sheet_;
     QLabel* title_;
     QTableWidget* table_;

@@ -10,11 +10,12 @@
 
 namespace loopbeam {
 
-TunePanel::TunePanel() : goal_(new QComboBox), tune_(new QPushButton(QStringLiteral("T&une"))), changes_(new QLabel) {
+TunePanel::TunePanel(const std::function<bool(nec::TuneGoal)>& offered)
+    : goal_(new QComboBox), tune_(new QPushButton(QStringLiteral("T&une"))), changes_(new QLabel) {
     goal_->setObjectName(QStringLiteral("tuneGoal"));
     goal_->setAccessibleName(QStringLiteral("Tuning goal"));
     for (const nec::TuneGoalRow& goal : nec::kTuneGoals)
-        goal_->addItem(ui::toQString(goal.word), static_cast<int>(goal.key));
+        if (!offered || offered(goal.key)) goal_->addItem(ui::toQString(goal.word), static_cast<int>(goal.key));
     auto* label = new QLabel(QStringLiteral("&Goal"));
     label->setBuddy(goal_);
     tune_->setObjectName(QStringLiteral("tune"));

@@ -3,6 +3,7 @@
 // Tune. The check window runs the tuning with its own progress and Cancel.
 
 #include <QWidget>
+#include <functional>
 
 #include "nec/tuning/tune.h"
 
@@ -16,7 +17,8 @@ class TunePanel : public QWidget {
     Q_OBJECT
 
 public:
-    TunePanel();
+    // offered: the goals listed, of kTuneGoals; all of them without it.
+    explicit TunePanel(const std::function<bool(nec::TuneGoal)>& offered = {});
 
     nec::TuneGoal goal() const;
     void setTuneEnabled(bool enabled);
