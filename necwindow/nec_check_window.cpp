@@ -7,12 +7,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -28,7 +25,6 @@
 #include "nec/measured/trim_notes.h"
 #include "nec/model/design_input.h"
 #include "nec/model/file_stem.h"
-#include "nec/model/run_cost.h"
 #include "nec/tuning/comparison.h"
 #include "necwindow/charts/azimuth_chart.h"
 #include "necwindow/charts/chart_parts.h"
@@ -44,7 +40,6 @@
 #include "necwindow/print_through_dialog.h"
 #include "necwindow/window_parts.h"
 #include "ui/accessibility.h"
-#include "ui/scroll_page.h"
 #include "ui/show_outcome.h"
 #include "ui/wrapped_lines.h"
 #include "ui/x11_desktop.h"
@@ -193,12 +188,6 @@ void NecCheckWindow::buildSaves(QBoxLayout& page) {
         if (!path.isEmpty()) openMeasurement(path);
     });
     files->addWidget(measurement);
-    if (source_.openSeveralBands) {
-        auto* several = new QPushButton(check_entries::severalBandsCaption());
-        several->setObjectName(QStringLiteral("severalBands"));
-        connect(several, &QPushButton::clicked, this, [this] { source_.openSeveralBands(); });
-        files->addWidget(several);
-    }
     files->addStretch();
     page.addLayout(files);
     saved_->setObjectName(QStringLiteral("saved"));
@@ -282,16 +271,17 @@ void NecCheckWindow::buildOptions() {
     auto* rows = new QVBoxLayout(box);
     rows->addWidget(model_);
     run_->setObjectName(QStringLiteral("run"));
-    rows->addLayout(window_parts::runRow(*run_, *cancel_, *progress_));
+    QHBoxLayout* runRow = window_parts::runRow(*run_, *cancel_, *progress_);
+    if (source_.openSeveralBands) {
+        auto* several = new QPushButton(check_entries::severalBandsCaption());
+        several->setObjectName(QStringLiteral("severalBands"));
+        connect(several, &QPushButton::clicked, this, [this] { source_.openSeveralBands(); });
+        runRow->addWidget(several);
+    }
+    rows->addLayout(runRow);
     rows->addWidget(tune_);
-    // On a low screen the options scroll, so that the window fits beside the
-    // main window's boxes and the charts keep their height; never sideways.
-    QScrollArea* scroll = ui::scrollPage(box, QStringLiteral("Model options"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setMinimumSize(box->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width(),
-                           2 * run_->sizeHint().height());
-    static_cast<QVBoxLayout*>(layout())->addWidget(scroll);
+    static_cast<QVBoxLayout*>(layout())->addWidget(
+        window_parts::optionsScroll(*box, *run_, QStringLiteral("Model options")));
     connect(run_, &QPushButton::clicked, this, &NecCheckWindow::startCheck);
     connect(tune_, &TunePanel::tuneAsked, this, &NecCheckWindow::startTune);
     connect(model_, &ModelOptions::changed, this, &NecCheckWindow::showStaleness);
@@ -346,7 +336,7 @@ void NecCheckWindow::startCheck() {
         tell(ui::toQString(model.error().message));
         return;
     }
-    if (!agreesToRun(*model)) return;
+    if (!window_parts::agreesToRun(*this, *model)) return;
     // The results shown stay with their own design until this run has its own;
     // with none shown, the heading names the design being checked.
     const QString header = heading(*design, *model);
@@ -384,7 +374,7 @@ void NecCheckWindow::startTune() {
             tell(ui::toQString(model.error().message));
             return;
         }
-        if (!agreesToRun(*model)) return;
+        if (!window_parts::agreesToRun(*this, *model)) return;
         startRun(QStringLiteral("Checking and tuning %1 for %2: %p%"), goal);
         runner_.startCheckThenTune(
             *model, goal, showProgress,
@@ -416,20 +406,6 @@ void NecCheckWindow::startRun(const QString& format, nec::TuneGoal goal) {
 void NecCheckWindow::checkIfOutOfDate() {
     if (runner_.running() || (result_ && source_.lastCalculated() == checked_)) return;
     startCheck();
-}
-
-bool NecCheckWindow::agreesToRun(const nec::NecModel& model) {
-    if (!nec::needsConfirmation(model)) return true;
-    const auto answer = QMessageBox::question(
-        this, windowTitle(),
-        QStringLiteral("This design has %1 segments: the check takes about %2 s and %3 MB for each frequency "
-                       "it solves, of at most %4, on every core. Run it?")
-            .arg(model.totalSegments())
-            .arg(nec::secondsPerFrequency(model.totalSegments(), model.boomHeightMetres.has_value()), 0, 'f', 0)
-            .arg(nec::megabytesPerRun(model.totalSegments()), 0, 'f', 0)
-            .arg(nec::mostSolves(model, nec::SweepMethod::Fitted)));
-    activateWindow();  // some window managers give the focus elsewhere when the box goes
-    return answer == QMessageBox::Yes;
 }
 
 bool NecCheckWindow::optionsAreChecked() const { return model_->options() == checkedOptions_; }

@@ -99,8 +99,6 @@ private:
     void removeCharts();
     std::string staleness() const;
     bool startPendingCheck();
-    // Asks before a large model; whether to run it.
-    bool agreesToRun(const nec::NecModel& model);
     bool optionsAreChecked() const;
     void startRun(const QString& format, nec::TuneGoal goal);
     void finish(const nec::Outcome<nec::CheckResult>& outcome);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -75,11 +76,14 @@ SeveralBandsWindow::SeveralBandsWindow(MainWindowFrame main)
     rows->addWidget(bands_);
     model_->hideBand();  // each band is taken over its own estimated range
     rows->addWidget(model_);
+    // On a low screen the options scroll, the bands kept in view; Check and Tune stay below them.
+    QScrollArea* options = window_parts::optionsScroll(*box, *check_, QStringLiteral("Bands and model options"));
+    options->setMinimumHeight(bands_->sizeHint().height() + 2 * check_->sizeHint().height());
+    page->addWidget(options);
     check_->setObjectName(QStringLiteral("check"));
     progress_->setObjectName(QStringLiteral("progress"));
-    rows->addLayout(window_parts::runRow(*check_, *cancel_, *progress_));
-    rows->addWidget(tune_);
-    page->addWidget(box);
+    page->addLayout(window_parts::runRow(*check_, *cancel_, *progress_));
+    page->addWidget(tune_);
 
     window_parts::makeHeading(*heading_);
     page->addWidget(heading_);
@@ -148,6 +152,8 @@ void SeveralBandsWindow::startCheck() {
     auto models = nec::bandModels(pending.design, pending.spider, pending.options);
     if (!models) return tell(ui::toQString(models.error().message));
     pending.models = std::move(*models);
+    // Every band's model holds every loop: the first stands for them all.
+    if (!window_parts::agreesToRun(*this, pending.models.front())) return;
     progress_->setRange(0, kProgressSteps);
     progress_->setValue(0);
     progress_->setFormat(QStringLiteral("Checking %1: %p%").arg(ui::toQString(nec::bandsText(pending.design))));
