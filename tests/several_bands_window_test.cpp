@@ -4,11 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <string>
 #include <vector>
@@ -16,6 +20,7 @@
 #include "severalbands/panels/band_list.h"
 #include "severalbands/several_bands_window.h"
 #include "tests/check_window_support.h"
+#include "tests/decimal_comma.h"
 
 namespace loopbeam {
 namespace {
@@ -101,6 +106,44 @@ TEST(SeveralBandsWindow, CancelAndCloseEndTheTuningsEnginesAndFiles) {
             EXPECT_EQ(window.message(), "The tuning was cancelled; the results shown stay as they were.");
         }
     }
+}
+
+// The texts shown, the cut list saved as CSV and copied, of 20 and 15 m checked.
+QStringList everyOutput() {
+    SeveralBandsWindow window;
+    window.show();
+    checkTwoBands(window);
+    QStringList outputs;
+    for (const auto* label : window.findChildren<QLabel*>())
+        if (label->objectName() != QLatin1String("saved")) outputs << label->text();  // it names a scratch folder
+    outputs << tabNames(*child<QTabWidget>(window, "bandTabs"));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("cut.csv"));
+    testing::saveThroughDialog(*testing::buttonCaptioned(window, QStringLiteral("Save as CSV...")), path);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    outputs << QString::fromUtf8(file.readAll());
+    QTest::mouseClick(testing::buttonCaptioned(window, QStringLiteral("Copy as te&xt")), Qt::LeftButton);
+    outputs << QApplication::clipboard()->text();
+    return outputs;
+}
+
+TEST(DecimalCommaSeveralBands, TheTextsAndTheCutListSavedAndCopiedAreTheSameByteForByte) {
+    QStringList plain, comma;
+    {
+        const testing::ProcessLocale c(testing::kPlainLocale);
+        plain = everyOutput();
+    }
+    {
+        const testing::ProcessLocale german(testing::kDecimalCommaLocale);
+        ASSERT_TRUE(german.set());
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        comma = everyOutput();
+        QLocale::setDefault(QLocale::c());
+    }
+    ASSERT_GT(plain.size(), 3);
+    EXPECT_TRUE(plain.last().contains("14 ft 3 11/16 in (4.361 m)"));
+    EXPECT_EQ(comma, plain);
 }
 
 }  // namespace
