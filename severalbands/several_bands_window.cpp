@@ -59,7 +59,7 @@ SeveralBandsWindow::SeveralBandsWindow(MainWindowFrame main)
       check_(new QPushButton(QStringLiteral("&Check"))),
       cancel_(new QPushButton(QStringLiteral("Cancel"))),
       progress_(new QProgressBar),
-      tune_(new TunePanel(nec::tunesSeveralBands)),
+      tune_(new TunePanel(nec::tunesSeveralBands, nec::spiderTuneChanges)),
       heading_(new QLabel),
       message_(new QLabel),
       tabs_(new QTabWidget),

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <string>
 
 #include "nec/tuning/tune.h"
 
@@ -17,8 +18,10 @@ class TunePanel : public QWidget {
     Q_OBJECT
 
 public:
-    // offered: the goals listed, of kTuneGoals; all of them without it.
-    explicit TunePanel(const std::function<bool(nec::TuneGoal)>& offered = {});
+    // offered: the goals listed, of kTuneGoals; all of them without it. changes:
+    // what a goal changes; without it, kTuneGoals' words.
+    explicit TunePanel(const std::function<bool(nec::TuneGoal)>& offered = {},
+                       std::function<std::string(nec::TuneGoal)> changes = {});
 
     nec::TuneGoal goal() const;
     void setTuneEnabled(bool enabled);
@@ -29,6 +32,7 @@ signals:
 private:
     void sayWhatItChanges();
 
+    std::function<std::string(nec::TuneGoal)> changesOf_;
     QComboBox* goal_;
     QPushButton* tune_;
     QLabel* changes_;
