@@ -137,7 +137,7 @@ void SeveralBandsWindow::reload() {
     cutList_->clear();
     heading_->clear();
     for (QLabel* label : {message_, saved_}) label->hide();
-    setRunning(false);
+    setRunning(runner_.running());  // a run cancelled on closing may still be ending: it tells when it has
 }
 
 void SeveralBandsWindow::startCheck() {

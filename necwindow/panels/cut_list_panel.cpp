@@ -114,10 +114,15 @@ void CutListPanel::show(const std::string& title, const std::vector<std::vector<
     if (!table.empty())
         for (const std::string& text : table.front()) header << ui::toQString(text);
     table_->setHorizontalHeaderLabels(header);
+    QString group;  // a first column left empty groups the row with those above it
     for (std::size_t r = 0; r < rows; ++r)
-        for (std::size_t c = 0; c < table[r + 1].size(); ++c)
-            table_->setItem(static_cast<int>(r), static_cast<int>(c),
-                            new QTableWidgetItem(ui::toQString(table[r + 1][c])));
+        for (std::size_t c = 0; c < table[r + 1].size(); ++c) {
+            auto* item = new QTableWidgetItem(ui::toQString(table[r + 1][c]));
+            if (c == 0 && !item->text().isEmpty()) group = item->text();
+            // A screen reader names the group where the eye sees it above.
+            if (c == 0 && item->text().isEmpty()) item->setData(Qt::AccessibleTextRole, group);
+            table_->setItem(static_cast<int>(r), static_cast<int>(c), item);
+        }
     fitTable();
     clearNotes();
     for (const std::string& note : notes) {
