@@ -143,7 +143,7 @@ void SeveralBandsWindow::reload() {
 void SeveralBandsWindow::startCheck() {
     if (runner_.running()) return;
     message_->hide();
-    auto design = nec::designBands(bands_->typed(), bands_->gauge(), messages::forWindow);
+    auto design = nec::designBands(bands_->typed(), bands_->gauge(), messages::forBandList);
     if (!design) return tell(ui::toQString(design.error().message));
     BandsChecked pending{std::move(*design), {}, model_->options(), {}, {}, {}, {}, {}};
     auto spider = nec::buildSpider(pending.design, pending.options, bands_->unusedFeeds());
@@ -168,13 +168,15 @@ void SeveralBandsWindow::startCheck() {
 }
 
 void SeveralBandsWindow::finishCheck(BandsChecked pending, const nec::Outcome<std::vector<nec::CheckResult>>& outcome) {
-    setRunning(false);
     if (!outcome) {
+        setRunning(false);
         const QString kept = checked_ ? QStringLiteral(" The results shown are those of before.") : QString();
-        tell(outcome.error().message == nec::kCancelledMessage
-                 ? QStringLiteral("The check was cancelled.") + kept
-                 : ui::toQString(outcome.error().message) + kept +
-                       QStringLiteral(" Change the bands or the model's options and press Check again."));
+        tell(outcome.error().message != nec::kCancelledMessage
+                 ? ui::toQString(outcome.error().message) + kept +
+                       QStringLiteral(" Change the bands or the model's options and press Check again.")
+             : checked_ ? QStringLiteral("The check was cancelled.") + kept
+                        : QStringLiteral("The check was cancelled before it had results. Press Check to check the "
+                                         "bands."));
         return;
     }
     pending.results = *outcome;

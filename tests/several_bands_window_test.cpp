@@ -62,8 +62,8 @@ TEST(SeveralBandsWindow, RefusedBandListsAreToldAndChangeNothing) {
         {"one band typed twice over the same", {}, " , 14.2,", "takes 2 to 5 bands, not 1"},
         {"two bands within 10%", {"20 m"}, "15", "The bands at 14.2 and 15 MHz are 5.6% apart"},
         {"six bands", {"20 m", "17 m", "15 m", "12 m", "10 m", "6 m"}, "", "not 6"},
-        {"a text the lock refuses", {"20 m"}, "abc", "Band \"abc\""},
-        {"a frequency too large for the lock", {"20 m"}, "1e40", "Band \"1e40\""},
+        {"a text the lock refuses", {"20 m"}, "abc", "Band \"abc\": \"abc\" is not a frequency."},
+        {"a frequency too large for the lock", {"20 m"}, "1e40", "Band \"1e40\": The frequency 1e40 MHz is too large"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -72,6 +72,9 @@ TEST(SeveralBandsWindow, RefusedBandListsAreToldAndChangeNothing) {
         window.startCheck();
         EXPECT_FALSE(window.runner().running());
         EXPECT_TRUE(window.message().contains(QString::fromLatin1(c.says))) << window.message().toStdString();
+        if (QString::fromLatin1(c.says).startsWith("Band")) {  // the lock's words, for this window
+            EXPECT_TRUE(window.message().endsWith("then press Check."));
+        }
         ASSERT_TRUE(window.checked());
         EXPECT_EQ(window.checked()->design.bands.size(), 2u);
         EXPECT_EQ(tabNames(*tabs), shown);
