@@ -61,6 +61,7 @@ SeveralBandsWindow::SeveralBandsWindow(MainWindowFrame main)
       progress_(new QProgressBar),
       tune_(new TunePanel(nec::tunesSeveralBands, nec::spiderTuneChanges)),
       heading_(new QLabel),
+      stale_(new QLabel),
       message_(new QLabel),
       tabs_(new QTabWidget),
       cutList_(new CutListPanel),
@@ -87,6 +88,8 @@ SeveralBandsWindow::SeveralBandsWindow(MainWindowFrame main)
 
     window_parts::makeHeading(*heading_);
     page->addWidget(heading_);
+    window_parts::makeBanner(*stale_, QStringLiteral("stale"), QStringLiteral("#fff3b0"));
+    page->addWidget(stale_);
     window_parts::makeBanner(*message_, QStringLiteral("message"), QStringLiteral("#ffd6d6"));
     page->addWidget(message_);
 
@@ -105,6 +108,8 @@ SeveralBandsWindow::SeveralBandsWindow(MainWindowFrame main)
     connect(check_, &QPushButton::clicked, this, &SeveralBandsWindow::startCheck);
     connect(cancel_, &QPushButton::clicked, this, [this] { runner_.cancel(); });
     connect(tune_, &TunePanel::tuneAsked, this, &SeveralBandsWindow::startTune);
+    connect(bands_, &BandList::changed, this, &SeveralBandsWindow::showStaleness);
+    connect(model_, &ModelOptions::changed, this, &SeveralBandsWindow::showStaleness);
     const auto sayWhereSaved = [this](const std::optional<QString>& path) {
         if (!path) return;
         saved_->setText(ui::toQString("Saved as " + shownFileName(QDir::toNativeSeparators(*path).toStdString())));
@@ -136,17 +141,18 @@ void SeveralBandsWindow::reload() {
     }
     cutList_->clear();
     heading_->clear();
-    for (QLabel* label : {message_, saved_}) label->hide();
+    for (QLabel* label : {stale_, message_, saved_}) label->hide();
     setRunning(runner_.running());  // a run cancelled on closing may still be ending: it tells when it has
 }
 
 void SeveralBandsWindow::startCheck() {
     if (runner_.running()) return;
     message_->hide();
-    auto design = nec::designBands(bands_->typed(), bands_->gauge(), messages::forBandList);
+    const BandsAsked now = asked();
+    auto design = nec::designBands(now.typed, now.gauge, messages::forBandList);
     if (!design) return tell(ui::toQString(design.error().message));
-    BandsChecked pending{std::move(*design), {}, model_->options(), {}, {}, {}, {}, {}};
-    auto spider = nec::buildSpider(pending.design, pending.options, bands_->unusedFeeds());
+    BandsChecked pending{now, std::move(*design), {}, now.options, {}, {}, {}, {}, {}};
+    auto spider = nec::buildSpider(pending.design, pending.options, now.unusedFeeds);
     if (!spider) return tell(ui::toQString(spider.error().message));
     pending.spider = std::move(*spider);
     auto models = nec::bandModels(pending.design, pending.spider, pending.options);
@@ -224,6 +230,19 @@ void SeveralBandsWindow::finishTune(const nec::Outcome<nec::TunedBands>& outcome
     showResults();
 }
 
+BandsAsked SeveralBandsWindow::asked() const {
+    return {bands_->typed(), bands_->gauge(), bands_->unusedFeeds(), model_->options()};
+}
+
+void SeveralBandsWindow::showStaleness() {
+    const bool stale = checked_ && checked_->asked != asked();
+    // Tune tunes the spider checked, as the heading names it.
+    stale_->setText(stale ? QStringLiteral("These results belong to the bands and options checked before, as the "
+                                           "heading says. Press Check to check those shown now.")
+                          : QString());
+    stale_->setVisible(stale);
+}
+
 nec::SpiderCutSheet SeveralBandsWindow::cutSheet() const {
     const nec::SpiderCut cut =
         nec::spiderCut(checked_->design, checked_->spider, checked_->tuned ? &checked_->tuned->tuned : nullptr);
@@ -261,6 +280,7 @@ void SeveralBandsWindow::showResults() {
     const nec::SpiderCutSheet sheet = cutSheet();
     cutList_->show(sheet.title, nec::spiderCutTable(sheet), sheet.notes, nec::spiderCutText(sheet));
     saved_->hide();  // what was saved belongs to the results before
+    showStaleness();
 }
 
 // While a run is on, the title says so: the task bar shows it with the window out of view.

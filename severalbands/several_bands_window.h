@@ -6,8 +6,10 @@
 // (nec/multiband/), as it does for loopbeam-cli --bands.
 
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "nec/check/check_result.h"
@@ -31,8 +33,18 @@ class CutListPanel;
 class ModelOptions;
 class TunePanel;
 
+// What the band list and the model's options asked for.
+struct BandsAsked {
+    std::vector<std::string> typed;
+    std::int16_t gauge = 0;
+    nec::UnusedFeeds unusedFeeds = nec::UnusedFeeds::Closed;
+    nec::CheckOptions options;
+    bool operator==(const BandsAsked&) const = default;
+};
+
 // The spider checked, and tuned once tuned: what the tabs and the cut list show.
 struct BandsChecked {
+    BandsAsked asked;
     nec::MultibandDesign design;
     nec::Spider spider;
     nec::CheckOptions options;
@@ -72,6 +84,9 @@ private:
     void finishCheck(BandsChecked pending, const nec::Outcome<std::vector<nec::CheckResult>>& outcome);
     void finishTune(const nec::Outcome<nec::TunedBands>& outcome);
     void showResults();
+    BandsAsked asked() const;
+    // Says whether the band list and the options shown are those checked.
+    void showStaleness();
     nec::SpiderCutSheet cutSheet() const;
     void setRunning(bool running, const QString& doing = {});
     void tell(const QString& message);
@@ -88,6 +103,7 @@ private:
     QProgressBar* progress_;
     TunePanel* tune_;
     QLabel* heading_;
+    QLabel* stale_;
     QLabel* message_;
     QTabWidget* tabs_;
     CutListPanel* cutList_;

@@ -51,6 +51,7 @@ TEST(SeveralBandsWindow, RefusedBandListsAreToldAndChangeNothing) {
     const QStringList shown = tabNames(*tabs);
     ASSERT_EQ(shown, (QStringList{"14.2 MHz", "21.2 MHz", "Cut &list"}));
     const QString heading = child<QLabel>(window, "heading")->text();
+    EXPECT_TRUE(child<QLabel>(window, "stale")->isHidden());
     struct Case {
         const char* what;
         std::vector<std::string> ticked;
@@ -79,6 +80,7 @@ TEST(SeveralBandsWindow, RefusedBandListsAreToldAndChangeNothing) {
         EXPECT_EQ(window.checked()->design.bands.size(), 2u);
         EXPECT_EQ(tabNames(*tabs), shown);
         EXPECT_EQ(child<QLabel>(window, "heading")->text(), heading);
+        EXPECT_TRUE(child<QLabel>(window, "stale")->isVisible());  // the list shown is not the one checked
     }
 }
 
