@@ -12,6 +12,7 @@
 #include "nec/choice_table.h"
 #include "nec/model/run_cost.h"
 #include "nec/multiband/band_check.h"
+#include "nec/multiband/band_results.h"
 #include "nec/printf_text.h"
 #include "nec/text_table.h"
 
@@ -19,16 +20,6 @@ namespace loopbeam::cli {
 namespace {
 
 constexpr const char* kElementWords[] = {"reflector", "driven"};
-
-// What the single-band summary reads of a band: its frequency and estimated range.
-nec::QuadDesign summaryDesign(const nec::MultibandDesign& design, std::size_t band) {
-    const nec::BandRule& rule = design.bands[band];
-    nec::QuadDesign out;
-    out.lockedMHz = rule.mhz;
-    out.estimatedLowMHz = rule.estimatedLowMHz;
-    out.estimatedHighMHz = rule.estimatedHighMHz;
-    return out;
-}
 
 double ruleSpacingMetres(const nec::BandRule& rule) { return rule.spacingFeet * nec::kMetresPerFoot; }
 
@@ -75,44 +66,24 @@ std::string spacingLines(const nec::MultibandDesign& design, const nec::Spider& 
 }
 
 std::vector<nec::NecModel> bandModels(MultibandRun& run, const nec::Spider& spider) {
-    std::vector<nec::NecModel> models;
-    for (std::size_t band = 0; band < run.design->bands.size(); ++band) {
-        auto model = nec::bandModel(*run.design, spider, run.options, band);
-        if (!model) {
-            run.failure = StepFailure{"nec", model.error().message};
-            return {};
-        }
-        models.push_back(std::move(*model));
+    auto models = nec::bandModels(*run.design, spider, run.options);
+    if (!models) {
+        run.failure = StepFailure{"nec", models.error().message};
+        return {};
     }
-    return models;
-}
-
-// Each band's feed advice at its own centre; a band has a feed line of its own, of no cable chosen.
-std::vector<nec::FeedAdvice> feedAdvice(const nec::MultibandDesign& design,
-                                        const std::vector<nec::CheckResult>& results) {
-    std::vector<nec::FeedAdvice> feeds;
-    for (std::size_t band = 0; band < results.size(); ++band)
-        feeds.push_back(nec::adviseFeed(results[band], design.bands[band].mhz, std::nullopt));
-    return feeds;
+    return std::move(*models);
 }
 
 // The tuned spider's check, band by band as the calculated one's.
 void tuneAndCheck(MultibandRun& run, nec::SweepMethod method, nec::TuneGoal goal) {
-    auto tuned = nec::tuneSpider(*run.design, *run.spider, run.options, {}, goal);
+    auto tuned = nec::tuneAndCheckBands(*run.design, *run.spider, run.options, {}, goal, method);
     if (!tuned) {
         run.failure = StepFailure{"tune", tuned.error().message};
         return;
     }
-    run.tuned = std::move(*tuned);
-    const std::vector<nec::NecModel> models = bandModels(run, run.tuned->spider);
-    if (models.empty()) return;
-    auto results = nec::checkBands(models, {}, method);
-    if (!results) {
-        run.failure = StepFailure{"tune", results.error().message};
-        return;
-    }
-    run.tunedResults = std::move(*results);
-    run.tunedFeeds = feedAdvice(*run.design, run.tunedResults);
+    run.tuned = std::move(tuned->tuned);
+    run.tunedResults = std::move(tuned->results);
+    run.tunedFeeds = nec::bandFeeds(*run.design, run.tunedResults);
 }
 
 // The lock's command-line words name --freq; here the frequency came in --bands.
@@ -167,7 +138,7 @@ std::string tunedReport(const MultibandRun& run) {
     for (std::size_t band = 0; band < run.tunedResults.size(); ++band) {
         const double mhz = design.bands[band].mhz;
         out += nec::printfText("\n%g MHz tuned:\n", mhz) +
-               summaryText(run.tunedResults[band], summaryDesign(design, band), run.tunedFeeds[band]) +
+               summaryText(run.tunedResults[band], nec::bandQuadDesign(design, band), run.tunedFeeds[band]) +
                nec::recommendationText(run.tunedFeeds[band], mhz) + "\n";
     }
     return out;
@@ -226,7 +197,7 @@ MultibandRun runMultiband(const Options& options) {
         return run;
     }
     run.results = std::move(*results);
-    run.feeds = feedAdvice(*run.design, run.results);
+    run.feeds = nec::bandFeeds(*run.design, run.results);
     if (options.tune) tuneAndCheck(run, method, *options.tune);
     return run;
 }
@@ -244,15 +215,14 @@ std::string multibandReport(const MultibandRun& run, const std::string& filesWri
                       nec::printfText(" on one spider, AWG %d\n", design.gauge) +
                       "Each band's loops and spacing from its own STANDARD HIGH GAIN rule (3 elements, no director)\n";
     if (!run.models.empty()) out += "NEC-2 model: " + nec::conditionsOf(run.models.front()) + "\n";
-    out += "Driven loops of the bands not fed: " + std::string(nec::rowOf(nec::kUnusedFeeds, spider.unusedFeeds).name) +
-           "; each band has a feed line of its own (a common feed is not offered)\n";
+    out += nec::unusedFeedsLine(spider) + "; each band has a feed line of its own (a common feed is not offered)\n";
     out += nec::printfText("Arms at %.2f degrees to the boom; each band's spacing on them:\n", spider.armAngleDegrees) +
            spacingLines(design, spider) + "\n" + loopsTable(design, spider);
     for (std::size_t band = 0; band < run.results.size(); ++band) {
         const double mhz = design.bands[band].mhz;
         const nec::CheckResult& result = run.results[band];
         out += nec::printfText("\n%g MHz, fed on its own driven loop with every loop present:\n", mhz) +
-               summaryText(result, summaryDesign(design, band), run.feeds[band]) +
+               summaryText(result, nec::bandQuadDesign(design, band), run.feeds[band]) +
                nec::recommendationText(run.feeds[band], mhz) + "\n\n" +
                nec::sweepTable(result, run.options.boomHeightMetres.has_value());
     }
@@ -270,7 +240,7 @@ std::string multibandJson(const MultibandRun& run) {
         for (std::size_t band = 0; band < run.design->bands.size(); ++band) {
             NecCheckRun check;
             check.options = run.options;
-            check.design = summaryDesign(*run.design, band);
+            check.design = nec::bandQuadDesign(*run.design, band);
             const nec::BandRule& rule = run.design->bands[band];
             bands +=
                 (bands.empty() ? "" : ", ") +

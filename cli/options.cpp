@@ -183,7 +183,8 @@ std::optional<std::string> severalBandsFault(const std::set<std::string_view>& g
     if (given.count("--band"))
         return str("--band is one band's range: with --bands each band is taken over its own estimated range");
     if (options.metric) return str("--bands reports in metres already: leave out --metric");
-    if (options.tune == nec::TuneGoal::Band) return str("--tune band is not offered with --bands yet");
+    if (options.tune && !nec::tunesSeveralBands(*options.tune))
+        return "--tune " + str(nec::rowOf(nec::kTuneGoals, *options.tune).word) + " is not offered with --bands yet";
     return std::nullopt;
 }
 

@@ -47,6 +47,25 @@ Wording windowWording() {
     };
 }
 
+// The several bands' window: a band list typed and ticked, then Check.
+Wording bandListWording() {
+    const std::string thenCheck = ", then press Check.";
+    return {
+        "A band's frequency is empty.",
+        "Type each centre frequency in MHz, for example 14.2" + thenCheck,
+        "Type each centre frequency in MHz as a plain number, for example 14.2 (no units, commas only between "
+        "bands)" +
+            thenCheck,
+        "Type a centre frequency below " + largestFrequency() + " MHz, for example 14.2" + thenCheck,
+        "Type a centre frequency above 0 MHz" + thenCheck,
+        "Type a centre frequency further from 0 MHz" + thenCheck,
+        "Press Check again.",
+        "Choose a gauge from " + integerText(kGauges.minimum) + " to " + integerText(kGauges.maximum) + thenCheck,
+        "Press Check first.",
+        "Press Check again.",
+    };
+}
+
 Wording commandLineWording() {
     return {
         "The frequency is empty.",
@@ -88,6 +107,8 @@ std::string render(const Refusal& r, const Wording& w) {
 }  // namespace
 
 std::string forWindow(const Refusal& refusal) { return render(refusal, windowWording()); }
+
+std::string forBandList(const Refusal& refusal) { return render(refusal, bandListWording()); }
 
 std::string forCommandLine(const Refusal& refusal) { return render(refusal, commandLineWording()); }
 

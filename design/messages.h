@@ -11,6 +11,9 @@ namespace loopbeam::messages {
 // For the windows: names their boxes and buttons.
 std::string forWindow(const Refusal& refusal);
 
+// For the several bands' window: a frequency of its band list.
+std::string forBandList(const Refusal& refusal);
+
 // For loopbeam-cli: names its options.
 std::string forCommandLine(const Refusal& refusal);
 

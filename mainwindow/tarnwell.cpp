@@ -60,17 +60,16 @@ TARNWELL::TARNWELL(DesignState& state)
     : state_(state),
       matching_([&state] { return std::make_unique<Form1>(state); }),
       webLink_([] { return std::make_unique<web>(); }),
+      severalBands_([this] {
+          return std::make_unique<SeveralBandsWindow>(MainWindowFrame{
+              [this] { return frameGeometry(); }, [this] { return boxesInView(); }, [this] { return frameMargins(); }});
+      }),
       check_([this] {
           auto window = std::make_unique<NecCheckWindow>(CheckSource{
               [this] { return record_.last; }, [this](const CalculatedDesign& design) { return changesSince(design); },
-              [this] { return frameGeometry(); }, [this] { return boxesInView(); },
-              [this] {
-                  const QRect frame = frameGeometry(), client = geometry();
-                  return QMargins(client.left() - frame.left(), client.top() - frame.top(),
-                                  frame.right() - client.right(), frame.bottom() - client.bottom());
-              },
+              [this] { return frameGeometry(); }, [this] { return boxesInView(); }, [this] { return frameMargins(); },
               [this] { return ui::boxText(boxes_[kWholeHeadingBox]) == ui::toQString(kMetresHeading.text); },
-              [this] { return chosenCable(state_); }});
+              [this] { return chosenCable(state_); }, [this] { openSeveralBands(); }});
           connect(this, &TARNWELL::designChanged, window.get(), &NecCheckWindow::showStaleness);
           return window;
       }),
@@ -138,8 +137,17 @@ void TARNWELL::addCheckEntries() {
     };
     entry(check_entries::checkCaption(), check_entries::checkShortcut(), &TARNWELL::checkWithNec);
     entry(check_entries::saveDeckCaption(), check_entries::saveDeckShortcut(), &TARNWELL::saveNecDeck);
+    entry(check_entries::severalBandsCaption(), check_entries::severalBandsShortcut(), &TARNWELL::openSeveralBands);
     setContextMenuPolicy(Qt::ActionsContextMenu);  // a right click lists these
 }
+
+QMargins TARNWELL::frameMargins() const {
+    const QRect frame = frameGeometry(), client = geometry();
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                    frame.bottom() - client.bottom());
+}
+
+void TARNWELL::openSeveralBands() { severalBands_.show(); }
 
 void TARNWELL::checkWithNec() {
     if (!record_.last) {

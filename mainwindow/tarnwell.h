@@ -10,6 +10,7 @@
 #include "design/design_state.h"
 #include "matching/form1.h"
 #include "necwindow/nec_check_window.h"
+#include "severalbands/several_bands_window.h"
 #include "ui/controls.h"
 #include "ui/single_window.h"
 #include "weblink/web.h"
@@ -30,6 +31,7 @@ public:
     Form1* matchingWindow() const { return matching_.get(); }
     web* webLinkWindow() const { return webLink_.get(); }
     NecCheckWindow* checkWindow() const { return check_.get(); }
+    SeveralBandsWindow* severalBandsWindow() const { return severalBands_.get(); }
 
     // What has changed since the design was calculated.
     std::vector<std::string> changesSince(const CalculatedDesign& design) const;
@@ -40,6 +42,8 @@ public:
     // as last calculated), and save the design's NEC-2 deck.
     void checkWithNec();
     void saveNecDeck();
+    // Opens the window of a quad for several bands, from here or from the check window.
+    void openSeveralBands();
 
 signals:
     // The lock, a selector, the design type or the calculation has changed.
@@ -66,11 +70,13 @@ protected:
 private:
     void connectHandlers();
     void addCheckEntries();
+    QMargins frameMargins() const;
     void chooseDesignType(DesignType type);
 
     DesignState& state_;
     ui::SingleWindow<Form1> matching_;
     ui::SingleWindow<web> webLink_;
+    ui::SingleWindow<SeveralBandsWindow> severalBands_;
     CalculationRecord record_;  // before the check window, which reads it until it is gone
     ui::SingleWindow<NecCheckWindow> check_;
 

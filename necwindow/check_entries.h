@@ -1,5 +1,5 @@
 #pragma once
-// How the main window reaches the check: its context menu's entries and their
+// How the main window reaches the check and the several bands' window: its context menu's entries and their
 // shortcuts (free in the window, in its boxes and in common window managers),
 // and what they say before there is a design to check.
 
@@ -13,8 +13,10 @@ namespace loopbeam::check_entries {
 
 inline QString checkCaption() { return QStringLiteral("Check with NEC-2..."); }
 inline QString saveDeckCaption() { return QStringLiteral("Save NEC-2 deck..."); }
+inline QString severalBandsCaption() { return QStringLiteral("Several bands..."); }
 inline QKeySequence checkShortcut() { return QKeySequence(QStringLiteral("Ctrl+Shift+N")); }
 inline QKeySequence saveDeckShortcut() { return QKeySequence(QStringLiteral("Ctrl+Shift+D")); }
+inline QKeySequence severalBandsShortcut() { return QKeySequence(QStringLiteral("Ctrl+Shift+B")); }
 
 inline QString noDesignYet() {
     return QStringLiteral(

@@ -4,16 +4,6 @@
 #include <memory>
 
 namespace loopbeam {
-namespace {
-
-// The outcome handed over by value, however it copies.
-template <class Result>
-std::function<void()> handOver(nec::Outcome<Result> outcome, CheckRunner::Finished<Result> finished) {
-    auto kept = std::make_shared<nec::Outcome<Result>>(std::move(outcome));
-    return [kept, finished = std::move(finished)] { finished(*kept); };
-}
-
-}  // namespace
 
 CheckRunner::~CheckRunner() {
     cancel();

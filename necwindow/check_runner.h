@@ -45,6 +45,14 @@ public:
     // The model as cut fitted to a measurement at the feed point, and trimmed for the goal.
     void startFitAndTrim(nec::NecModel asCut, nec::CheckResult check, nec::MeasuredSweep atFeed, nec::TuneGoal goal,
                          Progress progress, Finished<nec::FittedTrim> finished);
+    // Any other run of the core on the thread, the same way.
+    template <class Result>
+    void startWork(std::function<nec::Outcome<Result>(const nec::RunControl&)> work, Progress progress,
+                   Finished<Result> finished) {
+        launch([work = std::move(work), finished = std::move(finished)](
+                   const nec::RunControl& control) { return handOver(work(control), finished); },
+               std::move(progress));
+    }
     void cancel();
     bool running() const { return thread_.joinable(); }
 
@@ -53,6 +61,12 @@ public:
     std::string directory() const;
 
 private:
+    // The outcome handed over by value, however it copies.
+    template <class Result>
+    static std::function<void()> handOver(nec::Outcome<Result> outcome, Finished<Result> finished) {
+        auto kept = std::make_shared<nec::Outcome<Result>>(std::move(outcome));
+        return [kept, finished = std::move(finished)] { finished(*kept); };
+    }
     // The work runs on the thread and gives what to do on this one when it is done.
     void launch(std::function<std::function<void()>(const nec::RunControl&)> work, Progress progress);
 

@@ -17,6 +17,7 @@
 #include "nec/measured/measurement_path.h"
 #include "necwindow/charts/chart_parts.h"
 #include "necwindow/nec_check_window.h"
+#include "necwindow/window_parts.h"
 #include "ui/show_outcome.h"
 
 namespace loopbeam {
@@ -77,7 +78,7 @@ void NecCheckWindow::startFitAndTrim() {
     fitting_ = true;
     runner_.startFitAndTrim(
         std::move(*asCut), *result_, moved->atFeed, goal,
-        [this](double fraction) { progress_->setValue(static_cast<int>(fraction * kProgressSteps)); },
+        [this](double fraction) { progress_->setValue(static_cast<int>(fraction * window_parts::kProgressSteps)); },
         [this](const nec::Outcome<nec::FittedTrim>& outcome) {
             fitting_ = false;
             const bool again = std::exchange(fitWhenFree_, false);

@@ -7,12 +7,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -26,7 +23,6 @@
 #include "nec/measured/trim_notes.h"
 #include "nec/model/design_input.h"
 #include "nec/model/file_stem.h"
-#include "nec/model/run_cost.h"
 #include "nec/tuning/comparison.h"
 #include "necwindow/charts/azimuth_chart.h"
 #include "necwindow/charts/chart_parts.h"
@@ -40,8 +36,8 @@
 #include "necwindow/check_files.h"
 #include "necwindow/opening_place.h"
 #include "necwindow/print_through_dialog.h"
+#include "necwindow/window_parts.h"
 #include "ui/accessibility.h"
-#include "ui/scroll_page.h"
 #include "ui/show_outcome.h"
 #include "ui/wrapped_lines.h"
 #include "ui/x11_desktop.h"
@@ -49,6 +45,7 @@
 namespace loopbeam {
 namespace {
 
+using window_parts::kProgressSteps;
 constexpr QSize kPreferredSize(880, 720);
 constexpr int kFixedTabs = 2;  // the summary and the cut list; the charts come and go with the results
 
@@ -86,26 +83,14 @@ NecCheckWindow::NecCheckWindow(CheckSource source)
     setWindowTitle(title());
     resize(kPreferredSize);
     auto* page = new QVBoxLayout(this);
-    design_->setObjectName(QStringLiteral("heading"));
-    design_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    design_->setWordWrap(true);  // a long heading must not widen the window
-    QFont bold = design_->font();
-    bold.setBold(true);
-    design_->setFont(bold);
+    window_parts::makeHeading(*design_);
     page->addWidget(design_);
     buildOptions();
     // Below the options, so that a banner never moves the buttons.
-    for (QLabel* banner : {stale_, message_}) {
-        banner->setWordWrap(true);
-        banner->setAutoFillBackground(true);
-        banner->setMargin(6);
-        banner->hide();
-        page->addWidget(banner);
-    }
-    stale_->setObjectName(QStringLiteral("stale"));
-    stale_->setStyleSheet(QStringLiteral("background: #fff3b0; color: black"));
-    message_->setObjectName(QStringLiteral("message"));
-    message_->setStyleSheet(QStringLiteral("background: #ffd6d6; color: black"));
+    window_parts::makeBanner(*stale_, QStringLiteral("stale"), QStringLiteral("#fff3b0"));
+    window_parts::makeBanner(*message_, QStringLiteral("message"), QStringLiteral("#ffd6d6"));
+    page->addWidget(stale_);
+    page->addWidget(message_);
     charts_->setObjectName(QStringLiteral("charts"));
     charts_->setAccessibleName(QStringLiteral("Results of the check"));
     // Scroll buttons where the tabs do not all fit: the window keeps a minimum
@@ -230,24 +215,18 @@ void NecCheckWindow::buildOptions() {
     auto* box = new QGroupBox(QStringLiteral("Model"));
     auto* rows = new QVBoxLayout(box);
     rows->addWidget(model_);
-    auto* runRow = new QHBoxLayout;
     run_->setObjectName(QStringLiteral("run"));
-    cancel_->setObjectName(QStringLiteral("cancel"));
-    progress_->setRange(0, kProgressSteps);
-    progress_->setAccessibleName(QStringLiteral("Progress of the check or the tuning"));
-    runRow->addWidget(run_);
-    runRow->addWidget(cancel_);
-    runRow->addWidget(progress_, 1);
+    QHBoxLayout* runRow = window_parts::runRow(*run_, *cancel_, *progress_);
+    if (source_.openSeveralBands) {
+        auto* several = new QPushButton(check_entries::severalBandsCaption());
+        several->setObjectName(QStringLiteral("severalBands"));
+        connect(several, &QPushButton::clicked, this, [this] { source_.openSeveralBands(); });
+        runRow->addWidget(several);
+    }
     rows->addLayout(runRow);
     rows->addWidget(tune_);
-    // On a low screen the options scroll, so that the window fits beside the
-    // main window's boxes and the charts keep their height; never sideways.
-    QScrollArea* scroll = ui::scrollPage(box, QStringLiteral("Model options"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setMinimumSize(box->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width(),
-                           2 * run_->sizeHint().height());
-    static_cast<QVBoxLayout*>(layout())->addWidget(scroll);
+    static_cast<QVBoxLayout*>(layout())->addWidget(
+        window_parts::optionsScroll(*box, *run_, QStringLiteral("Model options")));
     connect(run_, &QPushButton::clicked, this, &NecCheckWindow::startCheck);
     connect(tune_, &TunePanel::tuneAsked, this, &NecCheckWindow::startTune);
     connect(model_, &ModelOptions::changed, this, &NecCheckWindow::showStaleness);
@@ -304,7 +283,7 @@ void NecCheckWindow::startCheck() {
         tell(ui::toQString(model.error().message));
         return;
     }
-    if (!agreesToRun(*model)) return;
+    if (!window_parts::agreesToRun(*this, *model)) return;
     // The results shown stay with their own design until this run has its own;
     // with none shown, the heading names the design being checked.
     const QString header = heading(*design, *model);
@@ -343,7 +322,7 @@ void NecCheckWindow::startTune() {
             tell(ui::toQString(model.error().message));
             return;
         }
-        if (!agreesToRun(*model)) return;
+        if (!window_parts::agreesToRun(*this, *model)) return;
         startRun(QStringLiteral("Checking and tuning %1 for %2: %p%"), goal);
         runner_.startCheckThenTune(
             *model, goal, showProgress,
@@ -375,20 +354,6 @@ void NecCheckWindow::startRun(const QString& format, nec::TuneGoal goal) {
 void NecCheckWindow::checkIfOutOfDate() {
     if (runner_.running() || (result_ && source_.lastCalculated() == checked_)) return;
     startCheck();
-}
-
-bool NecCheckWindow::agreesToRun(const nec::NecModel& model) {
-    if (!nec::needsConfirmation(model)) return true;
-    const auto answer = QMessageBox::question(
-        this, windowTitle(),
-        QStringLiteral("This design has %1 segments: the check takes about %2 s and %3 MB for each frequency "
-                       "it solves, of at most %4, on every core. Run it?")
-            .arg(model.totalSegments())
-            .arg(nec::secondsPerFrequency(model.totalSegments(), model.boomHeightMetres.has_value()), 0, 'f', 0)
-            .arg(nec::megabytesPerRun(model.totalSegments()), 0, 'f', 0)
-            .arg(nec::mostSolves(model, nec::SweepMethod::Fitted)));
-    activateWindow();  // some window managers give the focus elsewhere when the box goes
-    return answer == QMessageBox::Yes;
 }
 
 bool NecCheckWindow::optionsAreChecked() const { return model_->options() == checkedOptions_; }
@@ -599,18 +564,7 @@ void NecCheckWindow::showEvent(QShowEvent* event) {
 }
 
 void NecCheckWindow::openBesideMainWindow() {
-    QMargins frame = ui::frameExtents(*this);
-    if (frame.isNull() && source_.mainFrameMargins) frame = source_.mainFrameMargins();
-    const OpeningPlace place = openingPlace(screen()->availableGeometry(), source_.mainFrame(),
-                                            source_.keepInView ? source_.keepInView() : std::vector<QRect>{},
-                                            minimumSizeHint().grownBy(frame), kPreferredSize.grownBy(frame));
-    const QSize inside = place.size.shrunkBy(frame);
-    if (!place.topLeft) {
-        resize(inside);
-        return;
-    }
-    // The client's place, as the frame around it will leave it.
-    setGeometry(QRect(*place.topLeft + QPoint(frame.left(), frame.top()), inside));
+    openBeside(*this, {source_.mainFrame, source_.keepInView, source_.mainFrameMargins}, kPreferredSize);
 }
 
 void NecCheckWindow::closeEvent(QCloseEvent* event) {

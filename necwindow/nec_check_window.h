@@ -51,6 +51,8 @@ struct CheckSource {
     std::function<bool()> metricShown;
     // The cable chosen in the matching window, if any.
     std::function<std::optional<CableType>()> cable;
+    // Opens the window of a quad for several bands.
+    std::function<void()> openSeveralBands;
 };
 
 class NecCheckWindow : public QWidget {
@@ -94,16 +96,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    static constexpr int kProgressSteps = 1000;
-
     void buildOptions();
     void buildSaves(QBoxLayout& page);
     void openBesideMainWindow();
     void removeCharts();
     std::string staleness() const;
     bool startPendingCheck();
-    // Asks before a large model; whether to run it.
-    bool agreesToRun(const nec::NecModel& model);
     bool optionsAreChecked() const;
     void startRun(const QString& format, nec::TuneGoal goal);
     void finish(const nec::Outcome<nec::CheckResult>& outcome);

@@ -1,6 +1,10 @@
 #include "necwindow/opening_place.h"
 
+#include <QScreen>
+#include <QWidget>
 #include <algorithm>
+
+#include "ui/x11_desktop.h"
 
 namespace loopbeam {
 namespace {
@@ -52,6 +56,21 @@ OpeningPlace openingPlace(const QRect& screen, const QRect& mainFrame, const std
         if (best) return {best->size(), best->topLeft()};
     }
     return {QSize(std::max(minimum.width(), std::min(preferred.width(), screen.width())), height), std::nullopt};
+}
+
+void openBeside(QWidget& window, const MainWindowFrame& main, const QSize& preferred) {
+    QMargins frame = ui::frameExtents(window);
+    if (frame.isNull() && main.margins) frame = main.margins();
+    const OpeningPlace place = openingPlace(window.screen()->availableGeometry(), main.frame(),
+                                            main.keepInView ? main.keepInView() : std::vector<QRect>{},
+                                            window.minimumSizeHint().grownBy(frame), preferred.grownBy(frame));
+    const QSize inside = place.size.shrunkBy(frame);
+    if (!place.topLeft) {
+        window.resize(inside);
+        return;
+    }
+    // The client's place, as the frame around it will leave it.
+    window.setGeometry(QRect(*place.topLeft + QPoint(frame.left(), frame.top()), inside));
 }
 
 }  // namespace loopbeam

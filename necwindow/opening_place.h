@@ -3,11 +3,15 @@
 // view, where the screen has room for it there; otherwise over the main
 // window's part that shows nothing the user reads back, clear of its boxes.
 
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <functional>
 #include <optional>
 #include <vector>
+
+class QWidget;
 
 namespace loopbeam {
 
@@ -25,5 +29,17 @@ struct OpeningPlace {
 // the screen. Every size includes the frame.
 OpeningPlace openingPlace(const QRect& screen, const QRect& mainFrame, const std::vector<QRect>& keepClear,
                           const QSize& minimum, const QSize& preferred);
+
+// What a window opened beside the main window reads of it.
+struct MainWindowFrame {
+    std::function<QRect()> frame;
+    std::function<std::vector<QRect>()> keepInView;  // may be empty
+    // The main window's frame margins: a new window's own, where the window manager tells them only
+    // once it is shown, are taken to be alike.
+    std::function<QMargins()> margins;  // may be empty
+};
+
+// Places the window, not yet shown, by openingPlace on its screen.
+void openBeside(QWidget& window, const MainWindowFrame& main, const QSize& preferred);
 
 }  // namespace loopbeam

@@ -52,7 +52,14 @@ Outcome<std::vector<CheckResult>> checkBands(const std::vector<NecModel>& models
                                              SweepMethod method) {
     std::vector<CheckResult> results;
     for (const NecModel& model : models) {
-        auto result = runCheck(model, control, method);
+        // Each band its share of the bar, in turn.
+        RunControl band = control;
+        if (control.progress)
+            band.progress = [progress = control.progress, done = results.size(), of = models.size()](double f) {
+                progress((static_cast<double>(done) + f) / static_cast<double>(of));
+            };
+        auto result = runCheck(model, band, method);
+        if (!result && result.error().message == kCancelledMessage) return Refused{result.error()};
         if (!result) return refuse(printfText("At %g MHz: ", model.sweep.locked()) + result.error().message);
         results.push_back(std::move(*result));
     }

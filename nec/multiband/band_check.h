@@ -21,7 +21,8 @@ Outcome<NecModel> bandModel(const MultibandDesign& design, const Spider& spider,
 std::string bandsText(const MultibandDesign& design);
 
 // One run of the check a band, band after band (each run's solves take every
-// core); the first failure stops them, its message naming the band.
+// core); the first failure stops them, its message naming the band. The
+// progress goes once from 0 to 1 over all the bands.
 Outcome<std::vector<CheckResult>> checkBands(const std::vector<NecModel>& models, const RunControl& control,
                                              SweepMethod method);
 

@@ -3,9 +3,11 @@
 // reflector, driven loop and spacing as the single-band rules give them for
 // that band alone (STANDARD HIGH GAIN at 3 elements, without its director).
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "design/refusal.h"
@@ -16,6 +18,21 @@ namespace loopbeam::nec {
 inline constexpr std::size_t kMinBands = 2, kMaxBands = 5;
 // Closer than this (|f1 - f2| over the lower), two bands' loops would all but touch.
 inline constexpr double kMinBandSeparation = 0.10;
+
+// The amateur bands offered by name, each at the centre it is designed for,
+// as typed into the frequency box.
+struct AmateurBand {
+    std::string_view name, centreMHz;
+};
+
+inline constexpr std::array<AmateurBand, 6> kAmateurBands{{
+    {"20 m", "14.2"},
+    {"17 m", "18.1"},
+    {"15 m", "21.2"},
+    {"12 m", "24.94"},
+    {"10 m", "28.5"},
+    {"6 m", "50.1"},
+}};
 
 struct BandRule {
     double mhz = 0;  // as locked

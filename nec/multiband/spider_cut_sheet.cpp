@@ -65,7 +65,7 @@ SpiderCutSheet spiderCutSheet(const MultibandDesign& design, const SpiderCut& cu
     return sheet;
 }
 
-std::string spiderCutText(const SpiderCutSheet& sheet) {
+std::vector<std::vector<std::string>> spiderCutTable(const SpiderCutSheet& sheet) {
     std::vector<std::vector<std::string>> table{
         {"Band", "Loop", "Wire (the loop)", "Side", "Spreader arm", "From the hub"}};
     if (sheet.cut.tuned) table.front().push_back("Change of the wire");
@@ -78,7 +78,11 @@ std::string spiderCutText(const SpiderCutSheet& sheet) {
                                        ? changeText(*row.calculatedWireMetres, row.wireMetres, CutUnits::FeetInches)
                                        : "unchanged");
     }
-    std::string text = sheet.title + "\n\n" + alignedTable(table) + "\n";
+    return table;
+}
+
+std::string spiderCutText(const SpiderCutSheet& sheet) {
+    std::string text = sheet.title + "\n\n" + alignedTable(spiderCutTable(sheet)) + "\n";
     for (const std::string& note : sheet.notes) text += note + "\n";
     return text;
 }

@@ -21,6 +21,9 @@ struct SpiderCutSheet {
 // conditions: what the model is (conditionsOf), empty where nothing was modelled.
 SpiderCutSheet spiderCutSheet(const MultibandDesign& design, const SpiderCut& cut, const std::string& conditions);
 
+// The table's header, then a row a loop, band by band (the band named on its
+// reflector's row), each length in feet and inches and in metres.
+std::vector<std::vector<std::string>> spiderCutTable(const SpiderCutSheet& sheet);
 // The title, the table in columns that line up, the notes.
 std::string spiderCutText(const SpiderCutSheet& sheet);
 // The title and the notes as leading "#" lines, then a header of names with

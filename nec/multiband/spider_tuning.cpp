@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 
+#include "nec/choice_table.h"
 #include "nec/multiband/band_check.h"
 #include "nec/printf_text.h"
 #include "nec/tuning/evaluation.h"
@@ -80,6 +81,8 @@ public:
         try {
             return bestReflectorScale(solve, window, range) * calculated;
         } catch (const SearchStopped& stopped) {
+            // A cancel is said as every cancelled run says it, so that a front end knows it.
+            if (stopped.why == kCancelledMessage) return refuse(kCancelledMessage);
             return refuse(printfText("At %g MHz with every loop present: ", design_.bands[band_].mhz) + stopped.why);
         }
     }
@@ -118,6 +121,19 @@ private:
 };
 
 }  // namespace
+
+std::string spiderTuneChanges(TuneGoal goal) {
+    const std::string rounds = printfText(
+        "band after band with every loop present, in rounds until no loop moves by more than %g%%; each loop's "
+        "corners stay on the arms",
+        kSettledFraction * 100);
+    if (goal == TuneGoal::Resonance) return "trims each band's driven loop until X = 0 at its centre, " + rounds;
+    if (goal == TuneGoal::FrontToBack)
+        return "sets each band's reflector for the greatest F/B at its centre, then trims its driven loop to "
+               "resonance, " +
+               rounds;
+    return std::string(rowOf(kTuneGoals, goal).changes);
+}
 
 Outcome<SpiderTuned> tuneSpider(const MultibandDesign& design, const Spider& spider, const CheckOptions& options,
                                 const RunControl& control, TuneGoal goal) {

@@ -5,6 +5,7 @@
 // more than kSettledFraction.
 // A loop's corners stay on the arms, so its place follows its length.
 
+#include <string>
 #include <vector>
 
 #include "nec/engine/run_control.h"
@@ -20,6 +21,12 @@ namespace loopbeam::nec {
 // driven loop keeps within kDrivenLowest to kDrivenHighest of its calculated
 // length and counts as resonant within kResonantOhms, as a single band's does.
 inline constexpr int kMostRounds = 8;
+
+// The goals a spider of several bands is tuned for, of kTuneGoals.
+constexpr bool tunesSeveralBands(TuneGoal goal) { return goal != TuneGoal::Band; }
+// What such a goal changes on the spider, for a reader choosing one
+// (kTuneGoals' words are a single band's); a goal of no such words: its single band's.
+std::string spiderTuneChanges(TuneGoal goal);
 
 struct SpiderTuned {
     Spider spider;

@@ -29,6 +29,7 @@ QLabel* wrapped(QWidget* parent) {
 
 CutListPanel::CutListPanel()
     : units_(new QComboBox),
+      unitsRow_(new QWidget),
       asCutHint_(new QLabel(QStringLiteral("Type in the As cut column the lengths you cut: the trims follow."))),
       sheet_(new QWidget),
       title_(wrapped(sheet_)),
@@ -77,7 +78,8 @@ CutListPanel::CutListPanel()
     sheetRows->addStretch();
 
     QScrollArea* scroll = ui::scrollPage(sheet_, QStringLiteral("Cut list with its notes"));
-    auto* top = new QHBoxLayout;
+    auto* top = new QHBoxLayout(unitsRow_);
+    top->setContentsMargins(0, 0, 0, 0);
     top->addWidget(unitsLabel);
     top->addWidget(units_);
     asCutHint_->setWordWrap(true);  // never widens the window
@@ -91,7 +93,7 @@ CutListPanel::CutListPanel()
     for (QPushButton* button : {save_, print_, copy_}) buttons->addWidget(button);
     buttons->addStretch();
     auto* page = new QVBoxLayout(this);
-    page->addLayout(top);
+    page->addWidget(unitsRow_);
     page->addWidget(scroll, 1);
     page->addLayout(buttons);
 
@@ -106,21 +108,34 @@ nec::CutUnits CutListPanel::units() const { return static_cast<nec::CutUnits>(un
 void CutListPanel::setUnits(nec::CutUnits units) { units_->setCurrentIndex(units_->findData(static_cast<int>(units))); }
 
 void CutListPanel::show(const nec::CutSheet& sheet) {
-    text_ = nec::plainText(sheet);
-    title_->setText(ui::toQString(sheet.title + "\n" + sheet.model));
+    std::vector<std::vector<std::string>> table{sheet.header};
+    table.insert(table.end(), sheet.rows.begin(), sheet.rows.end());
+    const int asCutColumn = sheet.asCutMetres.empty() ? -1 : static_cast<int>(nec::CutSheet::kAsCutColumn);
+    show(sheet.title + "\n" + sheet.model, table, sheet.notes, nec::plainText(sheet), asCutColumn);
+}
+
+void CutListPanel::show(const std::string& title, const std::vector<std::vector<std::string>>& table,
+                        const std::vector<std::string>& notes, std::string copied, int editableColumn) {
+    text_ = std::move(copied);
+    title_->setText(ui::toQString(title));
     filling_ = true;  // the items set here are no edit
     table_->clear();
-    table_->setColumnCount(static_cast<int>(sheet.header.size()));
-    table_->setRowCount(static_cast<int>(sheet.rows.size()));
+    const std::size_t rows = table.empty() ? 0 : table.size() - 1;
+    table_->setColumnCount(table.empty() ? 0 : static_cast<int>(table.front().size()));
+    table_->setRowCount(static_cast<int>(rows));
     QStringList header;
-    for (const std::string& text : sheet.header) header << ui::toQString(text);
+    if (!table.empty())
+        for (const std::string& text : table.front()) header << ui::toQString(text);
     table_->setHorizontalHeaderLabels(header);
-    const bool asCut = !sheet.asCutMetres.empty();
-    asCutHint_->setVisible(asCut);
-    for (std::size_t r = 0; r < sheet.rows.size(); ++r)
-        for (std::size_t c = 0; c < sheet.rows[r].size(); ++c) {
-            auto* item = new QTableWidgetItem(ui::toQString(sheet.rows[r][c]));
-            if (asCut && c == nec::CutSheet::kAsCutColumn)
+    asCutHint_->setVisible(editableColumn >= 0);
+    QString group;  // a first column left empty groups the row with those above it
+    for (std::size_t r = 0; r < rows; ++r)
+        for (std::size_t c = 0; c < table[r + 1].size(); ++c) {
+            auto* item = new QTableWidgetItem(ui::toQString(table[r + 1][c]));
+            if (c == 0 && !item->text().isEmpty()) group = item->text();
+            // A screen reader names the group where the eye sees it above.
+            if (c == 0 && item->text().isEmpty()) item->setData(Qt::AccessibleTextRole, group);
+            if (static_cast<int>(c) == editableColumn)
                 item->setToolTip(QStringLiteral("Type the length you cut: the trims follow from it"));
             else
                 item->setFlags(item->flags() & ~Qt::ItemIsEditable);
@@ -129,13 +144,15 @@ void CutListPanel::show(const nec::CutSheet& sheet) {
     filling_ = false;
     fitTable();
     clearNotes();
-    for (const std::string& note : sheet.notes) {
+    for (const std::string& note : notes) {
         QLabel* label = wrapped(sheet_);
         label->setText(ui::toQString(note));
         notes_->addWidget(label);
     }
     for (QPushButton* button : {save_, print_, copy_}) button->setEnabled(true);
 }
+
+void CutListPanel::hideUnits() { unitsRow_->hide(); }
 
 void CutListPanel::clear() {
     text_.clear();

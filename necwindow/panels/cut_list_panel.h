@@ -5,6 +5,8 @@
 // cut column, where the sheet has one, takes the lengths the builder cut.
 
 #include <QWidget>
+#include <string>
+#include <vector>
 
 #include "nec/cut/cut_sheet.h"
 
@@ -27,6 +29,12 @@ public:
 
     // The sheet in the units shown; none before a check.
     void show(const nec::CutSheet& sheet);
+    // Any list as the core words it: its title, header, rows and notes, and the text Copy gives;
+    // the cells of editableColumn (none when negative) take typing.
+    void show(const std::string& title, const std::vector<std::vector<std::string>>& table,
+              const std::vector<std::string>& notes, std::string copied, int editableColumn = -1);
+    // A list in both units at once has no choice of them.
+    void hideUnits();
     void clear();
 
     // What prints: the title, the table and the notes, whole.
@@ -44,6 +52,7 @@ private:
     void clearNotes();
 
     QComboBox* units_;
+    QWidget* unitsRow_;
     QLabel* asCutHint_;  // with the As cut column: the sheet prints without it
     QWidget* sheet_;
     QLabel* title_;

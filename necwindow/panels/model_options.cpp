@@ -56,7 +56,8 @@ ModelOptions::ModelOptions()
       thickness_(new ui::PointSpinBox),
       permittivity_(new ui::PointSpinBox),
       bandLow_(new QLineEdit),
-      bandHigh_(new QLineEdit) {
+      bandHigh_(new QLineEdit),
+      bandRow_(new QWidget) {
     auto* rows = new QVBoxLayout(this);
     rows->setContentsMargins(0, 0, 0, 0);
     buildGroundRow();
@@ -139,7 +140,8 @@ void ModelOptions::buildWireRow() {
 }
 
 void ModelOptions::buildBandRow() {
-    auto* row = new QHBoxLayout;
+    auto* row = new QHBoxLayout(bandRow_);
+    row->setContentsMargins(0, 0, 0, 0);
     for (QLineEdit* edge : {bandLow_, bandHigh_}) {
         edge->setPlaceholderText(QStringLiteral("estimated"));
         edge->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.0000")) + 16);
@@ -154,7 +156,13 @@ void ModelOptions::buildBandRow() {
                        "empty: the estimated range"));
     row->addWidget(unit);
     row->addStretch();
-    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+    static_cast<QVBoxLayout*>(layout())->addWidget(bandRow_);
+}
+
+void ModelOptions::hideBand() {
+    bandLow_->clear();
+    bandHigh_->clear();
+    bandRow_->hide();
 }
 
 nec::Outcome<std::optional<nec::Band>> ModelOptions::band() const {

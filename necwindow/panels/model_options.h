@@ -29,6 +29,8 @@ public:
 
     // The band typed, or none (both edges empty) for the estimated range; why the texts are no band.
     nec::Outcome<std::optional<nec::Band>> band() const;
+    // Where each band is taken over its own estimated range: no band row.
+    void hideBand();
 
 signals:
     void changed();
@@ -51,6 +53,7 @@ private:
     QDoubleSpinBox* permittivity_;
     QLineEdit* bandLow_;
     QLineEdit* bandHigh_;
+    QWidget* bandRow_;
 };
 
 }  // namespace loopbeam

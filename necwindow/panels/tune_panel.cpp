@@ -10,11 +10,16 @@
 
 namespace loopbeam {
 
-TunePanel::TunePanel() : goal_(new QComboBox), tune_(new QPushButton(QStringLiteral("T&une"))), changes_(new QLabel) {
+TunePanel::TunePanel(const std::function<bool(nec::TuneGoal)>& offered,
+                     std::function<std::string(nec::TuneGoal)> changes)
+    : changesOf_(std::move(changes)),
+      goal_(new QComboBox),
+      tune_(new QPushButton(QStringLiteral("T&une"))),
+      changes_(new QLabel) {
     goal_->setObjectName(QStringLiteral("tuneGoal"));
     goal_->setAccessibleName(QStringLiteral("Tuning goal"));
     for (const nec::TuneGoalRow& goal : nec::kTuneGoals)
-        goal_->addItem(ui::toQString(goal.word), static_cast<int>(goal.key));
+        if (!offered || offered(goal.key)) goal_->addItem(ui::toQString(goal.word), static_cast<int>(goal.key));
     auto* label = new QLabel(QStringLiteral("&Goal"));
     label->setBuddy(goal_);
     tune_->setObjectName(QStringLiteral("tune"));
@@ -36,7 +41,8 @@ nec::TuneGoal TunePanel::goal() const { return static_cast<nec::TuneGoal>(goal_-
 void TunePanel::setTuneEnabled(bool enabled) { tune_->setEnabled(enabled); }
 
 void TunePanel::sayWhatItChanges() {
-    const QString changes = ui::toQString(nec::rowOf(nec::kTuneGoals, goal()).changes);
+    const QString changes =
+        changesOf_ ? ui::toQString(changesOf_(goal())) : ui::toQString(nec::rowOf(nec::kTuneGoals, goal()).changes);
     changes_->setText(QStringLiteral("Tuning for %1 %2.").arg(goal_->currentText(), changes));
     tune_->setAccessibleDescription(changes_->text());
 }

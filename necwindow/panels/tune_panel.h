@@ -3,6 +3,8 @@
 // Tune. The check window runs the tuning with its own progress and Cancel.
 
 #include <QWidget>
+#include <functional>
+#include <string>
 
 #include "nec/tuning/tune.h"
 
@@ -16,7 +18,10 @@ class TunePanel : public QWidget {
     Q_OBJECT
 
 public:
-    TunePanel();
+    // offered: the goals listed, of kTuneGoals; all of them without it. changes:
+    // what a goal changes; without it, kTuneGoals' words.
+    explicit TunePanel(const std::function<bool(nec::TuneGoal)>& offered = {},
+                       std::function<std::string(nec::TuneGoal)> changes = {});
 
     nec::TuneGoal goal() const;
     void setTuneEnabled(bool enabled);
@@ -27,6 +32,7 @@ signals:
 private:
     void sayWhatItChanges();
 
+    std::function<std::string(nec::TuneGoal)> changesOf_;
     QComboBox* goal_;
     QPushButton* tune_;
     QLabel* changes_;
