@@ -25,7 +25,9 @@ class BandSearch {
 public:
     BandSearch(const MultibandDesign& design, const CheckOptions& options, const RunControl& control, std::size_t band,
                int& solves)
-        : design_(design), options_(options), control_(control), band_(band), solves_(solves) {}
+        : design_(design), options_(options), control_(control), band_(band), solves_(solves) {
+        control_.progress = nullptr;  // the rounds report their own
+    }
 
     // The band's centre, one of its loops at each perimeter, solved side by side.
     Outcome<std::vector<Evaluation>> evaluations(const Spider& spider, bool driven,
@@ -80,6 +82,7 @@ public:
         try {
             return bestReflectorScale(solve, window, range) * calculated;
         } catch (const SearchStopped& stopped) {
+            if (stopped.why == kCancelledMessage) return refuse(kCancelledMessage);
             return refuse(printfText("At %g MHz with every loop present: ", design_.bands[band_].mhz) + stopped.why);
         }
     }
@@ -112,16 +115,25 @@ public:
 private:
     const MultibandDesign& design_;
     const CheckOptions& options_;
-    const RunControl& control_;
+    RunControl control_;
     std::size_t band_;
     int& solves_;
 };
 
+// Rounds of resonance and front-to-back usually settle in three.
+constexpr double kUsualRounds = 3;
+
 }  // namespace
+
+bool SpiderTuned::metEveryBand() const {
+    return std::all_of(bandGoal.begin(), bandGoal.end(), [](const SpiderBandGoal& g) { return g.missed.empty(); });
+}
 
 Outcome<SpiderTuned> tuneSpider(const MultibandDesign& design, const Spider& spider, const CheckOptions& options,
                                 const RunControl& control, TuneGoal goal) {
-    SpiderTuned tuned{spider, 0, 0, goal};
+    SpiderTuned tuned;
+    tuned.spider = spider;
+    tuned.goal = goal;
     double moved = INFINITY;
     while (moved > kSettledFraction) {
         if (tuned.rounds == kMostRounds)
@@ -149,6 +161,8 @@ Outcome<SpiderTuned> tuneSpider(const MultibandDesign& design, const Spider& spi
             if (!perimeter) return Refused{perimeter.error()};
             resizeLoop(tuned.spider, loop, *perimeter);
             moved = std::max(moved, std::abs(*perimeter - before) / before);
+            const double done = tuned.rounds - 1 + static_cast<double>(band + 1) / design.bands.size();
+            if (control.progress) control.progress(std::min(0.95, done / kUsualRounds));
         }
     }
     return tuned;
