@@ -6,13 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 #include "../engine_fakes.h"
+#include "design/messages.h"
 #include "hand_deck.h"
 #include "nec/check/check.h"
 #include "nec/choice_table.h"
 #include "nec/engine/engine_run.h"
+#include "nec/multiband/spider_interaction.h"
 #include "nec/printf_text.h"
 #include "nec/tuning/tune.h"
 #include "nec/tuning/wire_factor.h"
@@ -191,6 +194,53 @@ TEST(EngineTuning, CancelEndsItAsItEndsACheck) {
         if (goal == TuneGoal::FrontToBack) {
             EXPECT_EQ(folders.size(), 1u);  // in the first round
         }
+        for (const std::string& folder : folders) EXPECT_FALSE(test::fs::exists(folder)) << folder;
+        EXPECT_TRUE(test::allGoneWithin(engines, 10s));
+    }
+}
+
+// A quad of two bands: cancelled within the band goal's own search after
+// front-to-back's rounds, and while the second band is tuned alone.
+TEST(EngineTuning, CancelEndsTheBandsTuningsAsItEndsACheck) {
+    test::adoptOrphans();
+    const auto design = designBands({"14.2", "21.2"}, 14, messages::forCommandLine);
+    ASSERT_TRUE(design);
+    const auto spider = buildSpider(*design, {}, UnusedFeeds::Closed);
+    ASSERT_TRUE(spider);
+    const std::vector<BandConstraints> held(2, BandConstraints{FeedKind::Direct, 100, -100});
+    SpiderTuned together;
+    together.spider = *spider;
+    together.goal = TuneGoal::FrontToBack;
+    struct Case {
+        const char* name;
+        double from;  // the progress after which the next run is cancelled
+        std::function<std::string(const RunControl&)> run;
+    };
+    const Case cases[] = {{"band goal", 0.3,
+                           [&](const RunControl& control) {
+                               const auto tuned = tuneSpiderFor(TuneGoal::Band, *design, *spider, {}, control, held);
+                               return tuned ? std::string("tuned") : tuned.error().message;
+                           }},
+                          {"interaction", 0.5, [&](const RunControl& control) {
+                               const auto alone = interactionOf(*design, *spider, together, {}, control, {});
+                               return alone ? std::string("tuned") : alone.error().message;
+                           }}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CancelHandle handle;
+        RunControl control;
+        control.cancel = &handle;
+        bool searching = false;
+        control.progress = [&](double fraction) { searching = searching || fraction > c.from; };
+        std::vector<pid_t> engines;
+        std::vector<std::string> folders;
+        control.started = [&](const std::vector<pid_t>& children, const std::string& folder) {
+            engines.insert(engines.end(), children.begin(), children.end());
+            folders.push_back(folder);
+            if (searching) handle.cancel();
+        };
+        EXPECT_EQ(c.run(control), kCancelledMessage);
+        EXPECT_TRUE(searching);
         for (const std::string& folder : folders) EXPECT_FALSE(test::fs::exists(folder)) << folder;
         EXPECT_TRUE(test::allGoneWithin(engines, 10s));
     }
