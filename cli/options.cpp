@@ -294,12 +294,13 @@ std::string usage() {
                                      nec::kSettledFraction * 100, nec::kMostRounds)) +
            described("--tune front-to-back",
                      "with --bands: the same rounds, each band's reflector first to the greatest F/B at its centre") +
-           described("--tune band",
-                     nec::printfText("with --bands: from front-to-back's rounds, each band's reflector and driven loop "
-                                     "for the best lowest F/R over its own range with COBYLA, its SWR through its feed "
-                                     "(--max-swr, --feed) and its gain held; the same rounds (%d evaluations of a "
-                                     "band in the first, %d in each later one)",
-                                     nec::kSpiderBandFirstEvaluations, nec::kSpiderBandLaterEvaluations)) +
+           described(
+               "--tune band",
+               nec::printfText("with --bands: from front-to-back's rounds, each band's reflector and driven loop "
+                               "for the best lowest F/R over its own range with COBYLA, its SWR through its feed "
+                               "(--max-swr, --feed) and its gain held; the same rounds (up to %d evaluations of a "
+                               "band in the first, %d in each later one)",
+                               nec::kSpiderBandFirstEvaluations, nec::kSpiderBandLaterEvaluations)) +
            described("--interaction",
                      "with --bands and --tune: also tune each band alone on the same spider (only its own two loops, "
                      "the same goal and wire) and report each loop's length alone against with every band present, "
