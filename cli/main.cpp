@@ -116,10 +116,11 @@ int usageError(const std::string& message) {
     return kUsageError;
 }
 
-// --cut-list-csv: the tuned quad's list with --tune, none when the tuning failed.
+// --cut-list-csv: the tuned quad's list with --tune, none when the tuning failed or missed a band's constraints.
 FilesWritten writeCutList(const Options& options, OutputFiles& outputs, const MultibandRun& run) {
     FilesWritten written;
-    if (!outputs.cutListCsv || !run.spider || (options.tune && !run.tuned)) return written;
+    if (!outputs.cutListCsv || !run.spider || (options.tune && !(run.tuned && run.tuned->metEveryBand())))
+        return written;
     if (auto problem = writeOutput(*outputs.cutListCsv, loopbeam::nec::spiderCutCsv(cutSheetOf(run))))
         written.problems.push_back(std::move(*problem));
     else

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "cli/multiband_tuning_report.h"
 #include "cli/nec_check.h"
 #include "cli/report.h"
 #include "design/messages.h"
@@ -74,16 +75,33 @@ std::vector<nec::NecModel> bandModels(MultibandRun& run, const nec::Spider& spid
     return std::move(*models);
 }
 
-// The tuned spider's check, band by band as the calculated one's.
-void tuneAndCheck(MultibandRun& run, nec::SweepMethod method, nec::TuneGoal goal) {
-    auto tuned = nec::tuneAndCheckBands(*run.design, *run.spider, run.options, {}, goal, method);
+// The tuned spider's check, band by band as the calculated one's; the band
+// goal's figures through the feeds it held. Lengths that miss a band's
+// constraints are shown, and refused as lengths to cut.
+void tuneAndCheck(MultibandRun& run, nec::SweepMethod method, const Options& options) {
+    auto tuned = nec::tuneAndCheckBands(*run.design, *run.spider, run.options, {}, *options.tune, method,
+                                        {run.results, run.feeds, options.bandLimits});
     if (!tuned) {
         run.failure = StepFailure{"tune", tuned.error().message};
         return;
     }
+    run.constraints = std::move(tuned->constraints);
     run.tuned = std::move(tuned->tuned);
     run.tunedResults = std::move(tuned->results);
     run.tunedFeeds = nec::bandFeeds(*run.design, run.tunedResults);
+    if (!run.tuned->metEveryBand())
+        run.failure = StepFailure{
+            "tune", "Tuning for band found no lengths within the bounds that meet every band's constraints (" +
+                        nec::missedText(*run.design, *run.tuned) +
+                        "). The least violating ones are shown, not lengths to cut: allow a higher --max-swr or "
+                        "another --feed."};
+    if (!options.interaction) return;
+    auto interaction = nec::interactionOf(*run.design, *run.spider, *run.tuned, run.options, {}, run.constraints);
+    if (!interaction) {
+        if (!run.failure) run.failure = StepFailure{"interaction", interaction.error().message};
+        return;
+    }
+    run.interaction = std::move(*interaction);
 }
 
 // The lock's command-line words name --freq; here the frequency came in --bands.
@@ -112,18 +130,22 @@ std::string tunedBandJson(const MultibandRun& run, std::size_t band, const NecCh
            ", \"change_percent\": " + jsonNumber(changePercent(*run.spider, run.tuned->spider, loop)) +
            ", \"reflector_perimeter_m\": " + jsonNumber(run.tuned->spider.loops[reflector].perimeterMetres) +
            ", \"reflector_change_percent\": " + jsonNumber(changePercent(*run.spider, run.tuned->spider, reflector)) +
-           ", \"nec\": " + necJson(run.tunedResults[band], check, run.tunedFeeds[band]) + "}";
+           ", \"nec\": " + necJson(run.tunedResults[band], check, run.tunedFeeds[band]) +
+           bandGoalJson(*run.tuned, band) + "}";
 }
 
 std::string tunedReport(const MultibandRun& run) {
     const nec::MultibandDesign& design = *run.design;
     const nec::SpiderTuned& tuned = *run.tuned;
-    const bool reflectors = tuned.goal == nec::TuneGoal::FrontToBack;
-    std::string out = nec::printfText(
-        "\nTuned for %s with every loop present: %d rounds of the bands (%d nec2c solves), the last moving "
-        "no loop by more than %g%%; each loop's corners stay on the arms:\n",
-        std::string(nec::rowOf(nec::kTuneGoals, tuned.goal).word).c_str(), tuned.rounds, tuned.solves,
-        nec::kSettledFraction * 100);
+    const bool reflectors = tuned.goal != nec::TuneGoal::Resonance;
+    std::string out =
+        nec::printfText(
+            "\nTuned for %s with every loop present: %d rounds of the bands (%d nec2c solves), the last moving "
+            "no loop by more than %g%%, from every loop times the wire's factor, %.6f (found once); each loop's "
+            "corners stay on the arms:\n",
+            std::string(nec::rowOf(nec::kTuneGoals, tuned.goal).word).c_str(), tuned.rounds, tuned.solves,
+            nec::kSettledFraction * 100, tuned.wire.factor) +
+        bandGoalText(design, tuned);
     std::vector<std::vector<std::string>> rows{{"Band", "Loop", "Perimeter", "Change", "From the hub"}};
     for (std::size_t band = 0; band < design.bands.size(); ++band)
         for (const bool driven : {false, true}) {
@@ -135,6 +157,7 @@ std::string tunedReport(const MultibandRun& run) {
                             nec::printfText("%+.3f m", tuned.spider.loops[loop].positionMetres)});
         }
     out += nec::alignedTable(rows);
+    if (run.interaction) out += interactionText(design, *run.interaction);
     for (std::size_t band = 0; band < run.tunedResults.size(); ++band) {
         const double mhz = design.bands[band].mhz;
         out += nec::printfText("\n%g MHz tuned:\n", mhz) +
@@ -198,12 +221,13 @@ MultibandRun runMultiband(const Options& options) {
     }
     run.results = std::move(*results);
     run.feeds = nec::bandFeeds(*run.design, run.results);
-    if (options.tune) tuneAndCheck(run, method, *options.tune);
+    if (options.tune) tuneAndCheck(run, method, options);
     return run;
 }
 
 nec::SpiderCutSheet cutSheetOf(const MultibandRun& run) {
-    const nec::SpiderCut cut = nec::spiderCut(*run.design, *run.spider, run.tuned ? &*run.tuned : nullptr);
+    const bool tuned = run.tuned && run.tuned->metEveryBand();
+    const nec::SpiderCut cut = nec::spiderCut(*run.design, *run.spider, tuned ? &*run.tuned : nullptr);
     return nec::spiderCutSheet(*run.design, cut, run.models.empty() ? "" : nec::conditionsOf(run.models.front()));
 }
 
@@ -247,7 +271,8 @@ std::string multibandJson(const MultibandRun& run) {
                 ("{\"mhz\": " + jsonNumber(rule.mhz) + ", \"spacing_rule_m\": " + jsonNumber(ruleSpacingMetres(rule)) +
                  ", \"spacing_m\": " + jsonNumber(nec::spiderSpacingMetres(*run.spider, band)) + ", \"nec\": " +
                  (band < run.results.size() ? necJson(run.results[band], check, run.feeds[band]) : "null") +
-                 ", \"tuned\": " + tunedBandJson(run, band, check) + "}");
+                 ", \"tuned\": " + tunedBandJson(run, band, check) +
+                 ", \"interaction\": " + (run.interaction ? interactionJson(run.interaction->at(band)) : "null") + "}");
         }
         member("bands", "[" + bands + "]");
         member("loops", loopsJson(*run.design, *run.spider));
@@ -255,8 +280,12 @@ std::string multibandJson(const MultibandRun& run) {
         member("model", modelJson(run.options));
         if (run.tuned)
             member("tuning", "{\"goal\": " + jsonString(nec::rowOf(nec::kTuneGoals, run.tuned->goal).word) +
-                                 nec::printfText(", \"rounds\": %d, \"solves\": %d, \"loops\": ", run.tuned->rounds,
-                                                 run.tuned->solves) +
+                                 nec::printfText(", \"rounds\": %d, \"solves\": %d, \"start_rounds\": %d, "
+                                                 "\"evaluations\": %d, \"feasible\": %s, \"wire_factor\": %s, "
+                                                 "\"loops\": ",
+                                                 run.tuned->rounds, run.tuned->solves, run.tuned->startRounds,
+                                                 run.tuned->evaluations, run.tuned->metEveryBand() ? "true" : "false",
+                                                 jsonNumber(run.tuned->wire.factor).c_str()) +
                                  loopsJson(*run.design, run.tuned->spider) + "}");
         member("cut_list", cutListJson(cutSheetOf(run)));
     }

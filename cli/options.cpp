@@ -14,7 +14,7 @@
 #include "nec/check/feed_advice.h"
 #include "nec/choice_table.h"
 #include "nec/model/nec_model.h"
-#include "nec/multiband/spider_tuning.h"
+#include "nec/multiband/spider_band_goal.h"
 #include "nec/printf_text.h"
 
 namespace loopbeam::cli {
@@ -105,6 +105,7 @@ bool* flagNamed(Options& options, std::string_view name) {
     if (name == "--simulate") return &options.simulate;
     if (name == "--diamond") return &options.diamond;
     if (name == "--allow-large") return &options.allowLarge;
+    if (name == "--interaction") return &options.interaction;
     if (bool* flag = measuredFlagNamed(options.measured, name)) return flag;
     return sweepFlagNamed(options.sweep, name);
 }
@@ -185,6 +186,8 @@ std::optional<std::string> severalBandsFault(const std::set<std::string_view>& g
     if (options.metric) return str("--bands reports in metres already: leave out --metric");
     if (options.tune && !nec::tunesSeveralBands(*options.tune))
         return "--tune " + str(nec::rowOf(nec::kTuneGoals, *options.tune).word) + " is not offered with --bands yet";
+    if (options.interaction && !options.tune)
+        return str("--interaction compares each band tuned alone with the bands tuned together: add --tune GOAL");
     return std::nullopt;
 }
 
@@ -225,7 +228,9 @@ std::string usage() {
            "       loopbeam-cli --bands F1,F2,... [--awg N] [--unused-feeds " +
            nec::wordsOf(nec::kUnusedFeeds) +
            "] [--json] [--simulate]\n"
-           "                    [--tune resonance|front-to-back] [--cut-list-csv FILE]\n"
+           "                    [--tune " +
+           nec::wordsOf(nec::kTuneGoals) +
+           " [--interaction]] [--cut-list-csv FILE]\n"
            "                    [the check's options above but --touchstone and --nec-deck]\n"
            "\n"
            "  --freq TEXT      centre frequency in MHz, locked as typed (at most " +
@@ -291,6 +296,17 @@ std::string usage() {
                                      nec::kSettledFraction * 100, nec::kMostRounds)) +
            described("--tune front-to-back",
                      "with --bands: the same rounds, each band's reflector first to the greatest F/B at its centre") +
+           described(
+               "--tune band",
+               nec::printfText("with --bands: from front-to-back's rounds, each band's reflector and driven loop "
+                               "for the best lowest F/R over its own range with COBYLA, its SWR through its feed "
+                               "(--max-swr, --feed) and its gain held; the same rounds (up to %d evaluations of a "
+                               "band in the first, %d in each later one)",
+                               nec::kSpiderBandFirstEvaluations, nec::kSpiderBandLaterEvaluations)) +
+           described("--interaction",
+                     "with --bands and --tune: also tune each band alone on the same spider (only its own two loops, "
+                     "the same goal and wire) and report each loop's length alone against with every band present, "
+                     "and each band's feed at its centre") +
            described("--cut-list-csv FILE",
                      "with --bands: write the whole quad's cut list (the tuned one with --tune) as CSV, lengths in "
                      "metres and inches");
@@ -404,8 +420,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string_view>& args) {
     }
     if (given.count("--bands")) {
         if (auto error = severalBandsFault(given, options)) return UsageError{*error};
-    } else if (given.count("--unused-feeds") || given.count("--cut-list-csv")) {
-        return UsageError{str(given.count("--unused-feeds") ? "--unused-feeds" : "--cut-list-csv") +
+    } else if (given.count("--unused-feeds") || given.count("--cut-list-csv") || options.interaction) {
+        return UsageError{str(given.count("--unused-feeds")   ? "--unused-feeds"
+                              : given.count("--cut-list-csv") ? "--cut-list-csv"
+                                                              : "--interaction") +
                           " is for a quad of several bands: add --bands F1,F2,..."};
     } else if (!haveFreq) {
         return UsageError{"--freq is required (or --bands for a quad of several bands)"};

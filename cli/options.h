@@ -43,6 +43,7 @@ struct Options {
     std::vector<std::string> bands;  // centre frequencies as typed
     nec::UnusedFeeds unusedFeeds = nec::UnusedFeeds::Closed;
     std::optional<std::string> cutListCsv;  // a file: the whole quad's cut list
+    bool interaction = false;               // each band also tuned alone, for comparison
 
     bool runsCheck() const { return simulate || touchstone.has_value() || tune.has_value(); }
     // A deck or a check needs the NEC-2 model of the design.

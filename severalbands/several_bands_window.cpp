@@ -18,6 +18,7 @@
 #include "nec/check/check_report.h"
 #include "nec/choice_table.h"
 #include "nec/multiband/band_check.h"
+#include "nec/multiband/spider_band_goal.h"
 #include "nec/multiband/spider_cut.h"
 #include "nec/printf_text.h"
 #include "nec/tuning/comparison.h"
@@ -197,20 +198,18 @@ void SeveralBandsWindow::startTune() {
     if (runner_.running() || !checked_) return;
     message_->hide();
     const nec::TuneGoal goal = tune_->goal();
-    // No share of a known whole while the loops are searched: the bar runs busy until the tuned check.
-    progress_->setRange(0, 0);
+    progress_->setRange(0, kProgressSteps);
+    progress_->setValue(0);
     progress_->setFormat(
         QStringLiteral("Tuning %1 for %2: %p%").arg(ui::toQString(nec::bandsText(checked_->design)), goalWord(goal)));
     setRunning(true, QStringLiteral("tuning for %1").arg(goalWord(goal)));
     runner_.startWork<nec::TunedBands>(
-        [design = checked_->design, spider = checked_->spider, options = checked_->options,
-         goal](const nec::RunControl& control) {
-            return nec::tuneAndCheckBands(design, spider, options, control, goal, kMethod);
+        [design = checked_->design, spider = checked_->spider, options = checked_->options, goal,
+         results = checked_->results, feeds = checked_->feeds](const nec::RunControl& control) {
+            // The band goal holds each band's SWR at most 2 through its recommended feed, as the check window's does.
+            return nec::tuneAndCheckBands(design, spider, options, control, goal, kMethod, {results, feeds, {}});
         },
-        [this](double fraction) {
-            progress_->setRange(0, kProgressSteps);
-            progress_->setValue(static_cast<int>(fraction * kProgressSteps));
-        },
+        [this](double fraction) { progress_->setValue(static_cast<int>(fraction * kProgressSteps)); },
         [this](const nec::Outcome<nec::TunedBands>& outcome) { finishTune(outcome); });
 }
 
@@ -222,6 +221,12 @@ void SeveralBandsWindow::finishTune(const nec::Outcome<nec::TunedBands>& outcome
                  : ui::toQString(outcome.error().message) +
                        QStringLiteral(" The results shown are those of before the tuning; try the other goal, or "
                                       "bands further apart."));
+        return;
+    }
+    if (!outcome->tuned.metEveryBand()) {
+        tell(QStringLiteral("Tuning for band found no lengths that meet every band's limits (%1). The results shown "
+                            "are those of before the tuning; try resonance or front-to-back.")
+                 .arg(ui::toQString(nec::missedText(checked_->design, outcome->tuned))));
         return;
     }
     checked_->tuned = *outcome;

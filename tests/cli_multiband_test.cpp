@@ -6,12 +6,17 @@
 
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 #include <regex>
 #include <string>
 #include <vector>
 
+#include "nec/check/feed_advice.h"
+#include "nec/choice_table.h"
 #include "nec/engine/engine_run.h"
+#include "nec/multiband/spider_tuning.h"
 #include "nec/nec2c_printout.h"
+#include "nec/printf_text.h"
 #include "tests/cli_run.h"
 #include "tests/scratch_folder.h"
 
@@ -156,6 +161,93 @@ TEST(CommandLineCheck, FrontToBackTuningRaisesEveryBandsFrontToBack) {
     }
 }
 
+TEST(CommandLineCheck, TheBandGoalMeetsEachBandsConstraintsInADeckWrittenByHand) {
+    const CliRun run = runCli("--bands 14.2,21.2 --awg 14 --tune band --json");
+    ASSERT_EQ(run.status, 0) << run.said;
+    const std::size_t tuning = run.out.find("\"tuning\": {\"goal\": \"band\"");
+    ASSERT_NE(tuning, std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"feasible\": true", tuning), std::string::npos);
+    const std::vector<JsonLoop> loops = loopsOf(run.out.substr(tuning));
+    ASSERT_EQ(loops.size(), 4u);
+    const double radius = numberAfter(run.out, "\"wire_radius_m\": ");
+    std::size_t goal = 0;
+    for (const double centre : {loops[0].bandMHz, loops[2].bandMHz}) {
+        SCOPED_TRACE(centre);
+        const std::string key = "\"band_goal\": {\"feed\": \"";
+        goal = run.out.find(key, goal + 1);
+        ASSERT_NE(goal, std::string::npos);
+        const std::size_t word = goal + key.size();
+        const auto* feed = nec::rowOfWord(nec::kFeeds, run.out.substr(word, run.out.find('"', word) - word));
+        ASSERT_NE(feed, nullptr);
+        const double maxSwr = numberAfter(run.out, "\"max_swr\": ", goal);
+        const double leastGain = numberAfter(run.out, "\"least_gain_dbi\": ", goal);
+        // The range it was held over: the tuned band's check, just before.
+        const std::size_t band = run.out.rfind("\"band\": {\"low_mhz\": ", goal);
+        const double low = numberAfter(run.out, "\"low_mhz\": ", band),
+                     high = numberAfter(run.out, "\"high_mhz\": ", band);
+        const std::vector<double> mhz{low, centre, high};
+        std::vector<std::string> texts;
+        for (const double f : mhz) texts.push_back(nec::printfText("%.9g", f));
+        const auto output = nec::runNec2c({{handDeck(loops, radius, centre, texts), 3, 60}}, {});
+        ASSERT_TRUE(output) << output.error().message;
+        const std::vector<nec::Figures> reference = nec::referenceFigures(output->front());
+        ASSERT_EQ(reference.size(), 3u);
+        for (std::size_t i = 0; i < 3; ++i) {
+            SCOPED_TRACE(mhz[i]);
+            EXPECT_GE(reference[i].gain, leastGain - 0.02);
+            EXPECT_LE(nec::swrThrough(*feed, {reference[i].r, reference[i].x}, mhz[i], centre), maxSwr + 0.01);
+        }
+    }
+}
+
+TEST(CommandLineCheck, ABandGoalABandCannotMeetIsNoCutList) {
+    const ScratchFolder folder;
+    const std::string path = folder / "cut.csv";
+    const CliRun run = runCli("--bands 14.2,21.2 --awg 14 --tune band --max-swr 1.05 --json --cut-list-csv " + path);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("\"feasible\": false"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"missed\": [\"the band's highest SWR through "), std::string::npos);
+    EXPECT_NE(run.said.find("constraints (at 14.2 MHz the band's highest SWR"), std::string::npos) << run.said;
+    // The report's cut list is the calculated quad's.
+    const std::size_t cutList = run.out.find("\"cut_list\": {\"title\": ");
+    ASSERT_NE(cutList, std::string::npos);
+    EXPECT_NE(run.out.find("\"tuned\": false", cutList), std::string::npos);
+    EXPECT_FALSE(std::ifstream(path).good());
+}
+
+TEST(CommandLineCheck, EachBandAloneIsTheSpiderTunedWithOnlyItsOwnLoops) {
+    const CliRun run = runCli("--bands 14.2,21.2 --awg 14 --tune resonance --interaction --json");
+    ASSERT_EQ(run.status, 0) << run.said;
+    const auto design = nec::designBands({"14.2", "21.2"}, 14, [](const Refusal&) { return std::string(); });
+    ASSERT_TRUE(design);
+    const auto spider = nec::buildSpider(*design, {}, nec::UnusedFeeds::Closed);
+    ASSERT_TRUE(spider);
+    const std::vector<JsonLoop> together = loopsOf(run.out.substr(run.out.find("\"tuning\": ")));
+    ASSERT_EQ(together.size(), 4u);
+    std::size_t at = 0;
+    for (std::size_t band = 0; band < 2; ++band) {
+        SCOPED_TRACE(band);
+        nec::MultibandDesign one = *design;
+        one.bands = {design->bands[band]};
+        nec::Spider alone = *spider;
+        alone.loops = {spider->loops[2 * band], spider->loops[2 * band + 1]};
+        for (nec::SpiderLoop& loop : alone.loops) loop.band = 0;
+        const auto tuned = nec::tuneSpider(one, alone, {}, {}, nec::TuneGoal::Resonance);
+        ASSERT_TRUE(tuned) << tuned.error().message;
+        for (const char* element : {"reflector", "driven"}) {
+            SCOPED_TRACE(element);
+            const bool driven = element[0] == 'd';
+            at = run.out.find(std::string("{\"element\": \"") + element + "\", \"alone_m\": ", at + 1);
+            ASSERT_NE(at, std::string::npos) << run.out;
+            const double aloneMetres = numberAfter(run.out, "\"alone_m\": ", at);
+            const double togetherMetres = numberAfter(run.out, "\"together_m\": ", at);
+            EXPECT_NEAR(aloneMetres, tuned->spider.loops[driven].perimeterMetres, 1e-6);
+            EXPECT_NEAR(togetherMetres, together[2 * band + driven].perimeter, 1e-6);
+            EXPECT_NEAR(numberAfter(run.out, "\"change_in\": ", at), (togetherMetres - aloneMetres) / 0.0254, 1e-4);
+        }
+    }
+}
+
 TEST(CommandLine, TheWholeQuadsCutListGoesToItsFileAndEndsTheReport) {
     const ScratchFolder folder;
     const std::string path = folder / "cut.csv";
@@ -204,7 +296,8 @@ TEST(CommandLine, BandListsThatCannotShareASpiderAreRefused) {
         {"--freq 14.2 --unused-feeds open", 2, "--unused-feeds is for a quad of several bands"},
         {"--bands 14.2,21.2 --band 14:14.3", 2, "--band is one band's range"},
         {"--bands 14.2,21.2 --measured sweep.s1p", 2, "--measured is not offered with --bands yet"},
-        {"--bands 14.2,21.2 --tune band", 2, "--tune band is not offered with --bands yet"},
+        {"--bands 14.2,21.2 --interaction", 2, "--interaction compares each band tuned alone"},
+        {"--freq 14.2 --tune resonance --interaction", 2, "--interaction is for a quad of several bands"},
         {"--freq 14.2 --cut-list-csv cut.csv", 2, "--cut-list-csv is for a quad of several bands"},
         {"--bands 14.2,21.2 --cut-list-csv -", 2, "--cut-list-csv needs a file name"},
         {"--bands 14.2,21.2 --cut-list-csv /dev/stdout", 2, "standard output and --cut-list-csv would write the same"},

@@ -4,6 +4,7 @@
 #include "nec/check/feed_report.h"
 #include "nec/choice_table.h"
 #include "nec/multiband/band_check.h"
+#include "nec/multiband/spider_band_goal.h"
 #include "nec/tuning/comparison.h"
 
 namespace loopbeam::nec {
@@ -53,16 +54,28 @@ std::vector<TextRow> bandSummaryRows(const MultibandDesign& design, std::size_t 
 }
 
 Outcome<TunedBands> tuneAndCheckBands(const MultibandDesign& design, const Spider& spider, const CheckOptions& options,
-                                      const RunControl& control, TuneGoal goal, SweepMethod method) {
+                                      const RunControl& control, TuneGoal goal, SweepMethod method,
+                                      const CalculatedBands& calculated) {
+    TunedBands out;
+    if (goal == TuneGoal::Band)
+        out.constraints = spiderBandConstraints(calculated.results, calculated.feeds, calculated.limits);
     RunControl searching = control;
-    searching.progress = nullptr;  // its solves are no fraction of a known whole
-    auto tuned = tuneSpider(design, spider, options, searching, goal);
+    if (control.progress) searching.progress = [&](double f) { control.progress(kTuningShare * f); };
+    auto wire = spiderWireFactor(design, spider, options, searching);
+    if (!wire) return Refused{wire.error()};
+    auto tuned = tuneSpiderFor(goal, design, spider, options, searching, out.constraints, *wire);
     if (!tuned) return Refused{tuned.error()};
     auto models = bandModels(design, tuned->spider, options);
     if (!models) return Refused{models.error()};
-    auto results = checkBands(*models, control, method);
+    RunControl checking = control;
+    if (control.progress)
+        checking.progress = [&](double f) { control.progress(kTuningShare + (1 - kTuningShare) * f); };
+    auto results = checkBands(*models, checking, method);
     if (!results) return Refused{results.error()};
-    return TunedBands{std::move(*tuned), std::move(*results)};
+    holdBandFeeds(*tuned, *results, *models);
+    out.tuned = std::move(*tuned);
+    out.results = std::move(*results);
+    return out;
 }
 
 }  // namespace loopbeam::nec

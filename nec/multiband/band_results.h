@@ -32,13 +32,26 @@ std::vector<TextRow> bandSummaryRows(const MultibandDesign& design, std::size_t 
                                      const FeedAdvice& feed, const CheckResult* tuned, const FeedAdvice* tunedFeed);
 
 struct TunedBands {
-    SpiderTuned tuned;
-    std::vector<CheckResult> results;  // a band each, checked as the calculated spider was
+    SpiderTuned tuned;                         // with each band's misses of the band goal's constraints
+    std::vector<CheckResult> results;          // a band each, checked as the calculated spider was
+    std::vector<BandConstraints> constraints;  // the band goal's, a band each
 };
 
-// The spider tuned for the goal, then every band checked again; the tuning
-// reports no progress of its own, the check its fraction of the bands.
+// What the band goal holds each band to: the calculated spider's checks and
+// feeds, and the SWR limit and feed asked.
+struct CalculatedBands {
+    const std::vector<CheckResult>& results;
+    const std::vector<FeedAdvice>& feeds;
+    BandLimits limits;
+};
+
+// Of the progress, the tuning's share; the tuned check has the rest.
+inline constexpr double kTuningShare = 0.9;
+
+// The wire's factor found once, the spider tuned for the goal, then every
+// band checked again (for the band goal, through the feeds its search held).
 Outcome<TunedBands> tuneAndCheckBands(const MultibandDesign& design, const Spider& spider, const CheckOptions& options,
-                                      const RunControl& control, TuneGoal goal, SweepMethod method);
+                                      const RunControl& control, TuneGoal goal, SweepMethod method,
+                                      const CalculatedBands& calculated);
 
 }  // namespace loopbeam::nec

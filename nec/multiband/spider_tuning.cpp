@@ -26,7 +26,9 @@ class BandSearch {
 public:
     BandSearch(const MultibandDesign& design, const CheckOptions& options, const RunControl& control, std::size_t band,
                int& solves)
-        : design_(design), options_(options), control_(control), band_(band), solves_(solves) {}
+        : design_(design), options_(options), control_(control), band_(band), solves_(solves) {
+        control_.progress = nullptr;  // the rounds report their own
+    }
 
     // The band's centre, one of its loops at each perimeter, solved side by side.
     Outcome<std::vector<Evaluation>> evaluations(const Spider& spider, bool driven,
@@ -115,10 +117,13 @@ public:
 private:
     const MultibandDesign& design_;
     const CheckOptions& options_;
-    const RunControl& control_;
+    RunControl control_;
     std::size_t band_;
     int& solves_;
 };
+
+// Rounds of resonance and front-to-back usually settle in three.
+constexpr double kUsualRounds = 3;
 
 }  // namespace
 
@@ -132,12 +137,22 @@ std::string spiderTuneChanges(TuneGoal goal) {
         return "sets each band's reflector for the greatest F/B at its centre, then trims its driven loop to "
                "resonance, " +
                rounds;
+    if (goal == TuneGoal::Band)
+        return "searches each band's reflector and driven loop for the best lowest F/R over its band, its SWR and "
+               "gain held, " +
+               rounds;
     return std::string(rowOf(kTuneGoals, goal).changes);
+}
+
+bool SpiderTuned::metEveryBand() const {
+    return std::all_of(bandGoal.begin(), bandGoal.end(), [](const SpiderBandGoal& g) { return g.missed.empty(); });
 }
 
 Outcome<SpiderTuned> tuneSpider(const MultibandDesign& design, const Spider& spider, const CheckOptions& options,
                                 const RunControl& control, TuneGoal goal) {
-    SpiderTuned tuned{spider, 0, 0, goal};
+    SpiderTuned tuned;
+    tuned.spider = spider;
+    tuned.goal = goal;
     double moved = INFINITY;
     while (moved > kSettledFraction) {
         if (tuned.rounds == kMostRounds)
@@ -165,6 +180,8 @@ Outcome<SpiderTuned> tuneSpider(const MultibandDesign& design, const Spider& spi
             if (!perimeter) return Refused{perimeter.error()};
             resizeLoop(tuned.spider, loop, *perimeter);
             moved = std::max(moved, std::abs(*perimeter - before) / before);
+            const double done = tuned.rounds - 1 + static_cast<double>(band + 1) / design.bands.size();
+            if (control.progress) control.progress(std::min(0.95, done / kUsualRounds));
         }
     }
     return tuned;

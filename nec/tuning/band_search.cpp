@@ -84,21 +84,18 @@ struct Record {
 
 class Search {
 public:
-    Search(const NecModel& calculated, const Variables& variables, const BandConstraints& limits,
-           const RunControl& control, const std::function<void(int)>& spent)
-        : calculated_(calculated), variables_(variables), limits_(limits), control_(control), spent_(spent) {
+    Search(const BandSpace& space, const BandConstraints& limits, const RunControl& control,
+           const std::function<void(int)>& spent)
+        : space_(space), limits_(limits), control_(control), spent_(spent) {
         control_.progress = nullptr;
     }
 
     const Record& at(const std::vector<double>& x) {
         if (const auto known = known_.find(x); known != known_.end()) return known->second;
         Record r;
-        const double locked = calculated_.sweep.locked();
-        auto model = relaidModel(calculated_, variables_.layout(x));
+        auto model = space_.model(x);
         if (model) {
-            const FeedRow& feed = rowOf(kFeeds, limits_.feed);
-            auto band = evaluateBand(
-                *model, control_, [&](double mhz, std::complex<double> z) { return swrThrough(feed, z, mhz, locked); });
+            auto band = bandThroughFeed(*model, limits_.feed, control_);
             if (!band) throw SearchStopped{band.error().message};
             r.figures = *band;
         }
@@ -114,8 +111,9 @@ public:
 
     void note(const std::vector<double>& x, const Record& r) {
         const double v = r.violation(limits_);
-        const bool better = !best_ || (v == 0 && (bestViolation_ > 0 || r.frontToRear > best_->frontToRear)) ||
-                            (v > 0 && bestViolation_ > 0 && v < bestViolation_);
+        const bool better =
+            !best_ || (v == 0 && (bestViolation_ > 0 || r.frontToRear > best_->frontToRear + space_.leastGainDb)) ||
+            (v > 0 && bestViolation_ > 0 && v < bestViolation_);
         if (!better) return;
         best_ = r;
         bestX_ = x;
@@ -127,8 +125,7 @@ public:
     const std::vector<double>& bestX() const { return bestX_; }
 
 private:
-    const NecModel& calculated_;
-    const Variables& variables_;
+    const BandSpace& space_;
     BandConstraints limits_;
     RunControl control_;
     const std::function<void(int)>& spent_;
@@ -158,14 +155,13 @@ double figureOf(const std::vector<double>& x, std::vector<double>& gradient, voi
     }
 }
 
-void searchFrom(Search& search, const Variables& variables, std::vector<double> x) {
-    nlopt::opt opt(nlopt::LN_COBYLA, static_cast<unsigned>(variables.count()));
-    const std::vector<double> low = variables.lower(), high = variables.upper();
-    for (std::size_t i = 0; i < x.size(); ++i) x[i] = std::clamp(x[i], low[i], high[i]);
-    opt.set_lower_bounds(low);
-    opt.set_upper_bounds(high);
-    opt.set_initial_step(variables.steps());
-    opt.set_maxeval(kBandEvaluationsPerStart);
+void searchFrom(Search& search, const BandSpace& space, std::vector<double> x, int evaluations) {
+    nlopt::opt opt(nlopt::LN_COBYLA, static_cast<unsigned>(x.size()));
+    for (std::size_t i = 0; i < x.size(); ++i) x[i] = std::clamp(x[i], space.lower[i], space.upper[i]);
+    opt.set_lower_bounds(space.lower);
+    opt.set_upper_bounds(space.upper);
+    opt.set_initial_step(space.steps);
+    opt.set_maxeval(evaluations);
     opt.set_xtol_abs(5e-4);  // 0.05% of a length, 0.0005 wavelength of a gap
     std::exception_ptr failure;
     Callback objective{&search, &failure, 0}, swr{&search, &failure, 1}, gain{&search, &failure, 2};
@@ -195,18 +191,37 @@ std::vector<std::string> missedConstraints(const BandFigures& figures, const Ban
     return missed;
 }
 
+Outcome<BandFigures> bandThroughFeed(const NecModel& model, FeedKind feed, const RunControl& control) {
+    const FeedRow& row = rowOf(kFeeds, feed);
+    const double locked = model.sweep.locked();
+    return evaluateBand(model, control,
+                        [&](double mhz, std::complex<double> z) { return swrThrough(row, z, mhz, locked); });
+}
+
+BandPoint bestInSpace(const BandSpace& space, const std::vector<std::vector<double>>& starts,
+                      const BandConstraints& limits, int evaluationsPerStart, const RunControl& control,
+                      const std::function<void(int)>& spent) {
+    Search search(space, limits, control, spent);
+    for (const std::vector<double>& start : starts) searchFrom(search, space, start, evaluationsPerStart);
+    return {search.bestX(), search.best().figures, missedConstraints(search.best().figures, limits),
+            search.evaluations()};
+}
+
 BandFound bestOverBand(const NecModel& calculated, const BoomLayout& reference, const std::vector<BoomLayout>& starts,
                        const BandConstraints& limits, const RunControl& control,
                        const std::function<void(int)>& spent) {
     const Variables variables(reference, wavelengthMetres(calculated.sweep.locked()));
-    Search search(calculated, variables, limits, control, spent);
-    for (const BoomLayout& start : starts) searchFrom(search, variables, variables.of(start));
+    const BandSpace space{[&](const std::vector<double>& x) { return relaidModel(calculated, variables.layout(x)); },
+                          variables.lower(), variables.upper(), variables.steps()};
+    std::vector<std::vector<double>> from;
+    for (const BoomLayout& start : starts) from.push_back(variables.of(start));
+    const BandPoint best = bestInSpace(space, from, limits, kBandEvaluationsPerStart, control, spent);
     BandFound found;
-    found.layout = variables.layout(search.bestX());
-    found.figures = search.best().figures;
-    found.missed = missedConstraints(found.figures, limits);
+    found.layout = variables.layout(best.x);
+    found.figures = best.figures;
+    found.missed = best.missed;
     found.feasible = found.missed.empty();
-    found.evaluations = search.evaluations();
+    found.evaluations = best.evaluations;
     return found;
 }
 

@@ -16,6 +16,7 @@
 #include "nec/engine/run_control.h"
 #include "nec/model/boom_layout.h"
 #include "nec/model/nec_model.h"
+#include "nec/outcome.h"
 
 namespace loopbeam::nec {
 
@@ -37,6 +38,34 @@ struct BandFound {
     std::vector<std::string> missed;  // "SWR 2.31 above 2", one a constraint
     int evaluations = 0;
 };
+
+// What a search varies: the model its variables lay (a refusal counts as the
+// worst design there is), their bounds and COBYLA's first steps.
+struct BandSpace {
+    std::function<Outcome<NecModel>(const std::vector<double>& x)> model;
+    std::vector<double> lower, upper, steps;
+    // A feasible point replaces the best so far only when its lowest F/R is
+    // higher by more than this: where F/R is all but flat, a search that
+    // follows a small change elsewhere would otherwise wander along it.
+    double leastGainDb = 0;
+};
+
+struct BandPoint {
+    std::vector<double> x;
+    BandFigures figures;
+    std::vector<std::string> missed;  // empty when it meets the constraints
+    int evaluations = 0;
+};
+
+// A model's band figures from its pattern frequencies, the SWR through the feed.
+Outcome<BandFigures> bandThroughFeed(const NecModel& model, FeedKind feed, const RunControl& control);
+
+// COBYLA from each start in turn, at most evaluationsPerStart evaluations
+// each; the best feasible point found, else the least violating. Throws
+// SearchStopped when a solve fails or is cancelled.
+BandPoint bestInSpace(const BandSpace& space, const std::vector<std::vector<double>>& starts,
+                      const BandConstraints& limits, int evaluationsPerStart, const RunControl& control,
+                      const std::function<void(int evaluations)>& spent);
 
 // What of the constraints these figures miss.
 std::vector<std::string> missedConstraints(const BandFigures& figures, const BandConstraints& limits);

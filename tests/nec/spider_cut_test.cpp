@@ -60,7 +60,8 @@ TEST(SpiderCut, ATunedListCarriesTheCalculatedWireAndReadsBackAsNumbers) {
     ASSERT_TRUE(design);
     const auto calculated = buildSpider(*design, {}, UnusedFeeds::Closed);
     ASSERT_TRUE(calculated);
-    SpiderTuned tuned{*calculated, 1, 2, TuneGoal::Resonance};
+    SpiderTuned tuned;
+    tuned.spider = *calculated;
     resizeLoop(tuned.spider, 3, calculated->loops[3].perimeterMetres * 0.98);
     const SpiderCut cut = spiderCut(*design, *calculated, &tuned);
     for (std::size_t i = 0; i < cut.rows.size(); ++i)

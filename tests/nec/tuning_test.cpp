@@ -6,13 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 #include "../engine_fakes.h"
+#include "design/messages.h"
 #include "hand_deck.h"
 #include "nec/check/check.h"
 #include "nec/choice_table.h"
 #include "nec/engine/engine_run.h"
+#include "nec/multiband/spider_interaction.h"
 #include "nec/printf_text.h"
 #include "nec/tuning/tune.h"
 #include "nec/tuning/wire_factor.h"
@@ -164,18 +167,46 @@ TEST(Tuning, AStopReadsAsOneSentence) {
         << tuned.error().message;
 }
 
-// Cancelled in front-to-back's first round, and within the band goal's own
-// search after front-to-back's rounds: no folder and no engine is left.
+// Cancelled in front-to-back's first round, within the band goal's own
+// search after front-to-back's rounds, and the same on a quad of two bands
+// and while its second band is tuned alone: no folder and no engine is left.
 TEST(EngineTuning, CancelEndsItAsItEndsACheck) {
     test::adoptOrphans();
     const Checked& c = checkedOf(kBands[0]);
-    for (const auto& [goal, from] : {std::pair{TuneGoal::FrontToBack, 0.0}, {TuneGoal::Band, 0.2}}) {
-        SCOPED_TRACE(rowOf(kTuneGoals, goal).word);
+    const auto design = designBands({"14.2", "21.2"}, 14, messages::forCommandLine);
+    ASSERT_TRUE(design);
+    const auto spider = buildSpider(*design, {}, UnusedFeeds::Closed);
+    ASSERT_TRUE(spider);
+    const std::vector<BandConstraints> held(2, BandConstraints{FeedKind::Direct, 100, -100});
+    SpiderTuned together;
+    together.spider = *spider;
+    together.goal = TuneGoal::FrontToBack;
+    const auto message = [](const auto& outcome) { return outcome ? std::string("done") : outcome.error().message; };
+    struct Case {
+        const char* name;
+        double from;              // the progress after which the next run is cancelled
+        std::size_t folders = 0;  // the runs it makes, where known
+        std::function<std::string(const RunControl&)> run;
+    };
+    const Case cases[] = {
+        {"front-to-back", 0.0, 1,  // in the first round
+         [&](const RunControl& control) { return message(tune(c.model, c.check, TuneGoal::FrontToBack, control)); }},
+        {"band", 0.2, 0,
+         [&](const RunControl& control) { return message(tune(c.model, c.check, TuneGoal::Band, control)); }},
+        {"band on two bands", 0.3, 0,
+         [&](const RunControl& control) {
+             return message(tuneSpiderFor(TuneGoal::Band, *design, *spider, {}, control, held));
+         }},
+        {"each of two bands alone", 0.5, 0, [&](const RunControl& control) {
+             return message(interactionOf(*design, *spider, together, {}, control, {}));
+         }}};
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.name);
         CancelHandle handle;
         RunControl control;
         control.cancel = &handle;
-        bool searching = from == 0;
-        control.progress = [&](double fraction) { searching = searching || fraction > from; };
+        bool searching = row.from == 0;
+        control.progress = [&](double fraction) { searching = searching || fraction > row.from; };
         std::vector<pid_t> engines;
         std::vector<std::string> folders;
         control.started = [&](const std::vector<pid_t>& children, const std::string& folder) {
@@ -183,13 +214,11 @@ TEST(EngineTuning, CancelEndsItAsItEndsACheck) {
             folders.push_back(folder);
             if (searching) handle.cancel();
         };
-        const auto tuned = tune(c.model, c.check, goal, control);
-        ASSERT_FALSE(tuned);
-        EXPECT_EQ(tuned.error().message, kCancelledMessage);
+        EXPECT_EQ(row.run(control), kCancelledMessage);
         ASSERT_FALSE(folders.empty());
         EXPECT_TRUE(searching);
-        if (goal == TuneGoal::FrontToBack) {
-            EXPECT_EQ(folders.size(), 1u);  // in the first round
+        if (row.folders) {
+            EXPECT_EQ(folders.size(), row.folders);
         }
         for (const std::string& folder : folders) EXPECT_FALSE(test::fs::exists(folder)) << folder;
         EXPECT_TRUE(test::allGoneWithin(engines, 10s));
