@@ -213,9 +213,10 @@ std::string usage() {
            "                    [--coax NAME] [--metric] [--json] [--version]\n"
            "                    [--nec-deck FILE|-] [--simulate] [--touchstone FILE]\n"
            "                    [--sweep-points N] [--solve-every-point] [--band LOW:HIGH]\n"
-           "                    [--ground HEIGHT_M] [--diamond] [--allow-large] [--tune " +
+           "                    [--ground HEIGHT_M] [--diamond] [--allow-large]\n"
+           "                    [--tune " +
            nec::wordsOf(nec::kTuneGoals) +
-           "]\n"
+           "] [--max-swr X] [--feed FEED]\n"
            "                    [--insulation MM (--permittivity ER | --insulation-material " +
            nec::wordsOf(nec::kDielectrics) +
            ")]\n"
