@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -143,7 +144,8 @@ void SeveralBandsWindow::reload() {
     cutList_->clear();
     heading_->clear();
     for (QLabel* label : {stale_, message_, saved_}) label->hide();
-    setRunning(runner_.running());  // a run cancelled on closing may still be ending: it tells when it has
+    setRunning(runner_.running());               // a run cancelled on closing may still be ending: it tells when it has
+    if (!runner_.running()) progress_->reset();  // no bar full of a check no longer shown
 }
 
 void SeveralBandsWindow::startCheck() {
@@ -282,10 +284,22 @@ void SeveralBandsWindow::showResults() {
                          QStringLiteral("%1 MHz").arg(shown.design.bands[band].mhz));
     }
     tabs_->setCurrentIndex(std::clamp(current, 0, tabs_->count() - 1));
+    keepOnScreen();
     const nec::SpiderCutSheet sheet = cutSheet();
     cutList_->show(sheet.title, nec::spiderCutTable(sheet), sheet.notes, nec::spiderCutText(sheet));
     saved_->hide();  // what was saved belongs to the results before
     showStaleness();
+}
+
+// A band's tab raises the window's minimum height over that of the window
+// opened without results: a window grown past the screen's foot moves up.
+void SeveralBandsWindow::keepOnScreen() {
+    const int before = height();
+    layout()->activate();  // grows the window to its new minimum now
+    const QRect screen = this->screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (height() > before && frame.bottom() > screen.bottom())
+        move(pos() - QPoint(0, std::min(frame.bottom() - screen.bottom(), std::max(0, frame.top() - screen.top()))));
 }
 
 // While a run is on, the title says so: the task bar shows it with the window out of view.
