@@ -248,6 +248,7 @@ void SeveralBandsWindow::showStaleness() {
                                            "heading says. Press Check to check those shown now.")
                           : QString());
     stale_->setVisible(stale);
+    keepOnScreen();
 }
 
 nec::SpiderCutSheet SeveralBandsWindow::cutSheet() const {
@@ -284,22 +285,22 @@ void SeveralBandsWindow::showResults() {
                          QStringLiteral("%1 MHz").arg(shown.design.bands[band].mhz));
     }
     tabs_->setCurrentIndex(std::clamp(current, 0, tabs_->count() - 1));
-    keepOnScreen();
     const nec::SpiderCutSheet sheet = cutSheet();
     cutList_->show(sheet.title, nec::spiderCutTable(sheet), sheet.notes, nec::spiderCutText(sheet));
-    saved_->hide();  // what was saved belongs to the results before
-    showStaleness();
+    saved_->hide();   // what was saved belongs to the results before
+    showStaleness();  // and keeps the window, grown by the tabs, on the screen
 }
 
-// A band's tab raises the window's minimum height over that of the window
-// opened without results: a window grown past the screen's foot moves up.
+// A band's tab, and a banner, raise the window's minimum height over that of
+// the window opened without results: the window grows to it at once, and
+// one grown past the screen's foot moves up (not one the user made taller).
 void SeveralBandsWindow::keepOnScreen() {
-    const int before = height();
-    layout()->activate();  // grows the window to its new minimum now
+    layout()->activate();  // new tabs ask for their minimum only through an event: give it now
     const QRect screen = this->screen()->availableGeometry();
     const QRect frame = frameGeometry();
-    if (height() > before && frame.bottom() > screen.bottom())
-        move(pos() - QPoint(0, std::min(frame.bottom() - screen.bottom(), std::max(0, frame.top() - screen.top()))));
+    const int overflow = frame.bottom() - screen.bottom();
+    if (height() == minimumHeight() && overflow > 0)
+        move(frame.topLeft() - QPoint(0, std::min(overflow, std::max(0, frame.top() - screen.top()))));
 }
 
 // While a run is on, the title says so: the task bar shows it with the window out of view.
@@ -318,6 +319,7 @@ void SeveralBandsWindow::setRunning(bool running, const QString& doing) {
 void SeveralBandsWindow::tell(const QString& message) {
     message_->setText(message);
     message_->show();
+    keepOnScreen();
 }
 
 void SeveralBandsWindow::showEvent(QShowEvent* event) {

@@ -2,7 +2,7 @@
 // screenshot runs it under Xvfb) and saves the windows before and after, and
 // every tab of its NEC-2 check: in free space, tuned for front-to-back (also
 // with the results stale), and over ground; then the several bands' window
-// with 20 and 15 m checked and tuned for resonance, every tab.
+// with 20 and 15 m checked and tuned for resonance, every tab, and a band it refuses.
 
 #include <QApplication>
 #include <QComboBox>
@@ -193,5 +193,9 @@ int main(int argc, char** argv) {
     if (!QTest::qWaitFor([&] { return bands.checked()->tuned.has_value() && !bands.runner().running(); }, 120000))
         return 1;
     everyBandTab(QStringLiteral("tuned"));
+    // A band the spider refuses: its message and the stale banner over the results kept.
+    bands.bandList().setOtherCentres(QStringLiteral("0.5"));
+    press(bands, "check");
+    saved = save(bands, folder + QStringLiteral("/bands-refused.png")) && saved;
     return saved ? 0 : 1;
 }
