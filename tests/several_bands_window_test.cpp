@@ -53,6 +53,7 @@ TEST(SeveralBandsWindow, RefusedBandListsAreToldAndChangeNothing) {
     ASSERT_EQ(shown, (QStringList{"14.2 MHz", "21.2 MHz", "Cut &list"}));
     const QString heading = child<QLabel>(window, "heading")->text();
     EXPECT_TRUE(child<QLabel>(window, "stale")->isHidden());
+    testing::expectAccessKeysUnique(window);
     struct Case {
         const char* what;
         std::vector<std::string> ticked;
