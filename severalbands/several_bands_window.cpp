@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -143,7 +144,8 @@ void SeveralBandsWindow::reload() {
     cutList_->clear();
     heading_->clear();
     for (QLabel* label : {stale_, message_, saved_}) label->hide();
-    setRunning(runner_.running());  // a run cancelled on closing may still be ending: it tells when it has
+    setRunning(runner_.running());               // a run cancelled on closing may still be ending: it tells when it has
+    if (!runner_.running()) progress_->reset();  // no bar full of a check no longer shown
 }
 
 void SeveralBandsWindow::startCheck() {
@@ -246,6 +248,7 @@ void SeveralBandsWindow::showStaleness() {
                                            "heading says. Press Check to check those shown now.")
                           : QString());
     stale_->setVisible(stale);
+    keepOnScreen();
 }
 
 nec::SpiderCutSheet SeveralBandsWindow::cutSheet() const {
@@ -284,8 +287,20 @@ void SeveralBandsWindow::showResults() {
     tabs_->setCurrentIndex(std::clamp(current, 0, tabs_->count() - 1));
     const nec::SpiderCutSheet sheet = cutSheet();
     cutList_->show(sheet.title, nec::spiderCutTable(sheet), sheet.notes, nec::spiderCutText(sheet));
-    saved_->hide();  // what was saved belongs to the results before
-    showStaleness();
+    saved_->hide();   // what was saved belongs to the results before
+    showStaleness();  // and keeps the window, grown by the tabs, on the screen
+}
+
+// A band's tab, and a banner, raise the window's minimum height over that of
+// the window opened without results: the window grows to it at once, and
+// one grown past the screen's foot moves up (not one the user made taller).
+void SeveralBandsWindow::keepOnScreen() {
+    layout()->activate();  // new tabs ask for their minimum only through an event: give it now
+    const QRect screen = this->screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int overflow = frame.bottom() - screen.bottom();
+    if (height() == minimumHeight() && overflow > 0)
+        move(frame.topLeft() - QPoint(0, std::min(overflow, std::max(0, frame.top() - screen.top()))));
 }
 
 // While a run is on, the title says so: the task bar shows it with the window out of view.
@@ -304,6 +319,7 @@ void SeveralBandsWindow::setRunning(bool running, const QString& doing) {
 void SeveralBandsWindow::tell(const QString& message) {
     message_->setText(message);
     message_->show();
+    keepOnScreen();
 }
 
 void SeveralBandsWindow::showEvent(QShowEvent* event) {

@@ -84,6 +84,7 @@ private:
     void finishCheck(BandsChecked pending, const nec::Outcome<std::vector<nec::CheckResult>>& outcome);
     void finishTune(const nec::Outcome<nec::TunedBands>& outcome);
     void showResults();
+    void keepOnScreen();
     BandsAsked asked() const;
     // Says whether the band list and the options shown are those checked.
     void showStaleness();

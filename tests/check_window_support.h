@@ -16,6 +16,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
+#include <QStackedWidget>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QXYSeries>
 #include <cerrno>
@@ -100,6 +103,31 @@ inline QString saveThroughDialog(QPushButton& button, const QString& path) {
     answer.start(0);
     button.click();
     return suggested;
+}
+
+// Each access key reaches one control: buttons, labelled controls and the
+// tabs' captions, every tab's page counted; a row the window hides for good
+// (hideBand, hideUnits) has no key to reach.
+inline void expectAccessKeysUnique(const QWidget& window) {
+    const auto shown = [&](const QWidget* w) {
+        for (; w && w != &window; w = w->parentWidget())
+            if (w->isHidden() && !qobject_cast<QStackedWidget*>(w->parentWidget())) return false;
+        return true;
+    };
+    QStringList texts;
+    for (const auto* button : window.findChildren<QAbstractButton*>())
+        if (shown(button)) texts << button->text();
+    for (const auto* label : window.findChildren<QLabel*>())
+        if (label->buddy() && shown(label)) texts << label->text();
+    for (const auto* tabs : window.findChildren<QTabWidget*>())
+        for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+    QSet<QKeySequence> keys;
+    for (const QString& text : texts) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (key.isEmpty()) continue;
+        EXPECT_FALSE(keys.contains(key)) << text.toStdString();
+        keys.insert(key);
+    }
 }
 
 inline QByteArray fileBytes(const QString& path) {

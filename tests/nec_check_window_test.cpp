@@ -177,20 +177,7 @@ TEST(NecCheckWindow, ShowsWhatTheCoreFound) {
         EXPECT_LT(mark.x(), result.sweep.back().mhz);
     }
 
-    // Each access key reaches one control, tabs and labelled controls included.
-    QStringList texts;
-    for (const auto* button : check.findChildren<QAbstractButton*>()) texts << button->text();
-    for (const auto* label : check.findChildren<QLabel*>())
-        if (label->buddy()) texts << label->text();
-    const auto* tabs = child<QTabWidget>(check, "charts");
-    for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
-    QSet<QKeySequence> keys;
-    for (const QString& text : texts) {
-        const QKeySequence key = QKeySequence::mnemonic(text);
-        if (key.isEmpty()) continue;
-        EXPECT_FALSE(keys.contains(key)) << text.toStdString();
-        keys.insert(key);
-    }
+    testing::expectAccessKeysUnique(check);
 
     // Another wire, then the same again: the results are stale, then current.
     auto* stale = child<QLabel>(check, "stale");

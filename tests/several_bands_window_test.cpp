@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -52,6 +53,7 @@ TEST(SeveralBandsWindow, RefusedBandListsAreToldAndChangeNothing) {
     ASSERT_EQ(shown, (QStringList{"14.2 MHz", "21.2 MHz", "Cut &list"}));
     const QString heading = child<QLabel>(window, "heading")->text();
     EXPECT_TRUE(child<QLabel>(window, "stale")->isHidden());
+    testing::expectAccessKeysUnique(window);
     struct Case {
         const char* what;
         std::vector<std::string> ticked;
@@ -109,7 +111,11 @@ TEST(SeveralBandsWindow, CancelAndCloseEndTheTuningsEnginesAndFiles) {
         EXPECT_EQ(window.checked()->results.size(), before.size());
         if (!close) {
             EXPECT_EQ(window.message(), "The tuning was cancelled; the results shown stay as they were.");
+            continue;
         }
+        window.reload();  // opened again: nothing of the run closed on is shown, its bar neither
+        EXPECT_FALSE(window.checked());
+        EXPECT_EQ(child<QProgressBar>(window, "progress")->text(), QString());
     }
 }
 

@@ -1,7 +1,8 @@
 // Drives one design through the real widgets on a real display (make
 // screenshot runs it under Xvfb) and saves the windows before and after, and
 // every tab of its NEC-2 check: in free space, tuned for front-to-back (also
-// with the results stale), and over ground.
+// with the results stale), and over ground; then the several bands' window
+// with 20 and 15 m checked and tuned for resonance, every tab, and a band it refuses.
 
 #include <QApplication>
 #include <QComboBox>
@@ -22,6 +23,8 @@
 #include "design/design_state.h"
 #include "mainwindow/tarnwell.h"
 #include "nec/check/sweep_files.h"
+#include "severalbands/panels/band_list.h"
+#include "severalbands/several_bands_window.h"
 #include "ui/font_substitutions.h"
 
 namespace {
@@ -157,5 +160,42 @@ int main(int argc, char** argv) {
         saved = save(check, folder + QStringLiteral("/nec-measured-cut.png")) && saved;
         charts->setCurrentIndex(0);
     }
+
+    // The several bands' window: each band's tab with its summary and charts, and the cut list.
+    check.close();
+    window.openSeveralBands();
+    loopbeam::SeveralBandsWindow& bands = *window.severalBandsWindow();
+    if (!QTest::qWaitForWindowExposed(&bands)) return 1;
+    saved = save(bands, folder + QStringLiteral("/bands-start.png")) && saved;
+    bands.bandList().setTicked({"20 m", "15 m"});
+    press(bands, "check");
+    if (!QTest::qWaitFor([&] { return bands.checked() && !bands.runner().running(); }, 60000)) return 1;
+    auto* bandTabs = bands.findChild<QTabWidget*>(QStringLiteral("bandTabs"));
+    const auto everyBandTab = [&](const QString& state) {
+        for (int tab = 0; tab < bandTabs->count(); ++tab) {
+            bandTabs->setCurrentIndex(tab);
+            const QString name = bandTabs->tabText(tab).remove(QLatin1Char('&')).remove(QLatin1Char(' ')).toLower();
+            auto* inner = bandTabs->currentWidget()->findChild<QTabWidget*>(QString(), Qt::FindDirectChildrenOnly);
+            for (int page = 0; page < (inner ? inner->count() : 1); ++page) {
+                if (inner) inner->setCurrentIndex(page);
+                const QString pageName =
+                    inner ? QStringLiteral("-") + inner->tabText(page).remove(QLatin1Char(' ')).toLower() : QString();
+                saved = save(bands, QStringLiteral("%1/bands-%2-%3%4.png").arg(folder, state, name, pageName)) && saved;
+            }
+            if (inner) inner->setCurrentIndex(0);
+        }
+        bandTabs->setCurrentIndex(0);
+    };
+    everyBandTab(QStringLiteral("checked"));
+    auto* bandsGoal = bands.findChild<QComboBox*>(QStringLiteral("tuneGoal"));
+    bandsGoal->setCurrentIndex(bandsGoal->findText(QStringLiteral("resonance")));
+    press(bands, "tune");
+    if (!QTest::qWaitFor([&] { return bands.checked()->tuned.has_value() && !bands.runner().running(); }, 120000))
+        return 1;
+    everyBandTab(QStringLiteral("tuned"));
+    // A band the spider refuses: its message and the stale banner over the results kept.
+    bands.bandList().setOtherCentres(QStringLiteral("0.5"));
+    press(bands, "check");
+    saved = save(bands, folder + QStringLiteral("/bands-refused.png")) && saved;
     return saved ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 
 #include "nec/model/nec_model.h"
 #include "nec/model/segment_rule.h"
+#include "nec/printf_text.h"
 
 namespace loopbeam::nec {
 namespace {
@@ -50,6 +51,14 @@ Outcome<Spider> buildSpider(const MultibandDesign& design, const CheckOptions& o
         double radiusSum = 0;
         for (const bool driven : {false, true}) {
             SpiderLoop loop{band, driven, (driven ? rule.drivenFeet : rule.reflectorFeet) * kMetresPerFoot, 0, {}};
+            // The segment rule's own refusal would blame the design: here the bands lie too far apart.
+            const double side = loop.perimeterMetres / 4;
+            if (side / kMaxSegmentsPerSide > kMaxSegmentWavelengths * wavelengthMetres(spider.segmentedForMHz))
+                return refuse(printfText(
+                    "The %g MHz band is too far below the %g MHz band for one spider: every wire is cut into "
+                    "segments for %.6g MHz, the top of the highest band's sweep, and a %g MHz loop's side of %.4g m "
+                    "would need more than %d of them. Leave out the %g MHz band or the highest one.",
+                    rule.mhz, highest.mhz, spider.segmentedForMHz, rule.mhz, side, kMaxSegmentsPerSide, rule.mhz));
             auto segments = segmentsPerSide(loop.perimeterMetres / 4, spider.wireRadiusMetres, spider.segmentedForMHz,
                                             options.segmentsPerWavelength);
             if (!segments) return Refused{segments.error()};

@@ -44,7 +44,7 @@ BandList::BandList() : others_(new QLineEdit), gauge_(new QSpinBox), unused_(new
     rows->addLayout(ticks);
 
     auto* more = new QHBoxLayout;
-    auto* othersLabel = new QLabel(QStringLiteral("&Other centres, MHz:"));
+    auto* othersLabel = new QLabel(QStringLiteral("O&ther centres, MHz:"));
     othersLabel->setBuddy(others_);
     others_->setObjectName(QStringLiteral("otherCentres"));
     others_->setAccessibleName(QStringLiteral("Other centre frequencies, MHz, separated by commas"));
@@ -59,7 +59,7 @@ BandList::BandList() : others_(new QLineEdit), gauge_(new QSpinBox), unused_(new
     gauge_->setSingleStep(2);  // as the main window's gauge bar steps
     gauge_->setValue(kUsualGauge);
     gauge_->setAccessibleName(ui::toQString(kGauges.name));
-    auto* gaugeLabel = new QLabel(QStringLiteral("&AWG"));
+    auto* gaugeLabel = new QLabel(QStringLiteral("A&WG"));
     gaugeLabel->setBuddy(gauge_);
     connect(gauge_, &QSpinBox::valueChanged, this, &BandList::changed);
     more->addWidget(gaugeLabel);
@@ -68,7 +68,7 @@ BandList::BandList() : others_(new QLineEdit), gauge_(new QSpinBox), unused_(new
     unused_->setAccessibleName(QStringLiteral("Driven loops of the bands not fed"));
     for (const nec::UnusedFeedsRow& row : nec::kUnusedFeeds)
         unused_->addItem(ui::toQString(row.name), static_cast<int>(row.key));
-    auto* unusedLabel = new QLabel(QStringLiteral("&Unused driven loops:"));
+    auto* unusedLabel = new QLabel(QStringLiteral("Unused &driven loops:"));
     unusedLabel->setBuddy(unused_);
     connect(unused_, &QComboBox::currentIndexChanged, this, &BandList::changed);
     more->addWidget(unusedLabel);

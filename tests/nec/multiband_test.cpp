@@ -55,6 +55,20 @@ TEST(SeveralBands, TheBandsAreSortedAndKeptTenPercentApart) {
     }
 }
 
+// Every wire is segmented for the highest band: a band far below it is named, not the design blamed.
+TEST(SeveralBands, ABandTooFarBelowTheHighestIsNamed) {
+    const auto far = bands({"0.5", "14.2"});
+    ASSERT_TRUE(far);
+    const auto refused = buildSpider(*far, {}, UnusedFeeds::Closed);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().message.rfind("The 0.5 MHz band is too far below the 14.2 MHz band for one spider", 0),
+              0u)
+        << refused.error().message;
+    const auto widest = bands({"1.83", "28.5"});  // 160 and 10 m still share one
+    ASSERT_TRUE(widest);
+    EXPECT_TRUE(buildSpider(*widest, {}, UnusedFeeds::Closed));
+}
+
 TEST(SeveralBands, EveryLoopsCornersStayOnTheArmsAsCalculatedAndResized) {
     const auto design = bands({"14.2", "18.1", "21.2"});
     ASSERT_TRUE(design);
