@@ -4,6 +4,7 @@
 
 #include "cli/report.h"
 #include "nec/check/feed_match.h"
+#include "nec/check/feed_report.h"
 #include "nec/choice_table.h"
 #include "nec/model/nec_model.h"
 #include "nec/printf_text.h"
@@ -20,11 +21,6 @@ double changeInches(const nec::LoopInteraction& loop) {
 
 double changePercent(const nec::LoopInteraction& loop) {
     return (loop.togetherMetres - loop.aloneMetres) / loop.aloneMetres * 100;
-}
-
-// A reactance tuned to zero prints as 0, not -0.0.
-std::string impedanceText(std::complex<double> z) {
-    return nec::printfText("%.1f %+.1fj ohm", z.real(), std::abs(z.imag()) < 0.05 ? 0.0 : z.imag());
 }
 
 std::string feedJson(std::complex<double> z) {
@@ -67,21 +63,21 @@ std::string bandGoalJson(const nec::SpiderTuned& tuned, std::size_t band) {
 }
 
 std::string interactionText(const nec::MultibandDesign& design, const std::vector<nec::BandInteraction>& bands) {
-    std::vector<std::vector<std::string>> rows{{"Band", "Loop", "Alone", "Together", "Change", "Change %"}};
+    std::vector<std::vector<std::string>> rows{{"Band", "Loop", "Alone", "Together", "Change"}};
     std::vector<std::vector<std::string>> feeds{{"Band", "Rounds alone", "Feed alone", "Feed together", "R change"}};
     for (std::size_t band = 0; band < bands.size(); ++band) {
         const std::string mhz = nec::printfText("%g MHz", design.bands[band].mhz);
         for (const nec::LoopInteraction& loop : bands[band].loops)
             rows.push_back({mhz, kElementWords[loop.driven], nec::printfText("%.3f m", loop.aloneMetres),
                             nec::printfText("%.3f m", loop.togetherMetres),
-                            nec::printfText("%+.2f in", changeInches(loop)),
-                            nec::printfText("%+.2f", changePercent(loop))});
+                            nec::printfText("%+.2f in (%+.2f%%)", changeInches(loop), changePercent(loop))});
         const std::complex<double> alone = bands[band].aloneFeed, together = bands[band].togetherFeed;
-        feeds.push_back({mhz, std::to_string(bands[band].aloneRounds), impedanceText(alone), impedanceText(together),
-                         nec::printfText("%+.1f ohm", together.real() - alone.real())});
+        feeds.push_back({mhz, std::to_string(bands[band].aloneRounds), nec::impedanceText(alone),
+                         nec::impedanceText(together), nec::printfText("%+.1f ohm", together.real() - alone.real())});
     }
-    return "\nEach band tuned alone on the same spider (its own two loops, the same goal and wire) against with "
-           "every band present; the change is together less alone, in the loop's whole wire:\n" +
+    return "\nEach band tuned with every band present against tuned alone on the same spider (its own two loops, "
+           "the same goal and wire); the change is in the loop's whole wire, positive where the other bands make "
+           "it longer:\n" +
            nec::alignedTable(rows) + "\nThe feed at each band's centre, each tuned:\n" + nec::alignedTable(feeds);
 }
 

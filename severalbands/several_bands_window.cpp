@@ -151,6 +151,7 @@ void SeveralBandsWindow::reload() {
 void SeveralBandsWindow::startCheck() {
     if (runner_.running()) return;
     message_->hide();
+    if (const auto comma = nec::decimalCommaIn(bands_->otherCentres())) return tell(ui::toQString(*comma));
     const BandsAsked now = asked();
     auto design = nec::designBands(now.typed, now.gauge, messages::forBandList);
     if (!design) return tell(ui::toQString(design.error().message));

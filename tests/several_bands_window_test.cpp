@@ -67,6 +67,7 @@ TEST(SeveralBandsWindow, RefusedBandListsAreToldAndChangeNothing) {
         {"six bands", {"20 m", "17 m", "15 m", "12 m", "10 m", "6 m"}, "", "not 6"},
         {"a text the lock refuses", {"20 m"}, "abc", "Band \"abc\": \"abc\" is not a frequency."},
         {"a frequency too large for the lock", {"20 m"}, "1e40", "Band \"1e40\": The frequency 1e40 MHz is too large"},
+        {"a decimal comma", {"20 m"}, "21,2", "\"21,2\" could be one frequency with a decimal comma or two bands"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -5,14 +5,9 @@
 #include "nec/printf_text.h"
 
 namespace loopbeam::nec {
-namespace {
-
-// "78.95 - j2.35 ohm"
 std::string impedanceText(std::complex<double> z) {
     return printfText("%.2f %s j%.2f ohm", z.real(), z.imag() < 0 ? "-" : "+", std::abs(z.imag()));
 }
-
-}  // namespace
 
 std::string feedHeading(double lockedMHz) { return printfText("Feed at %g MHz", lockedMHz); }
 

@@ -2,6 +2,7 @@
 // The feed advice in words: its rows, a column for each design advised, and
 // the recommendation in a sentence.
 
+#include <complex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,9 @@
 namespace loopbeam::nec {
 
 // "Feed at 14.2 MHz"
+// "78.95 - j2.35 ohm", as every report words a feed impedance.
+std::string impedanceText(std::complex<double> z);
+
 std::string feedHeading(double lockedMHz);
 
 // The impedance, the SWR through each feed, the ideal section, the

@@ -58,4 +58,24 @@ Outcome<MultibandDesign> designBands(const std::vector<std::string>& typed, std:
     return design;
 }
 
+std::optional<std::string> decimalCommaIn(std::string_view centres) {
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    const auto isPiece = [](char c) { return c != ',' && c != ' ' && c != '\t'; };
+    for (std::size_t comma = centres.find(','); comma != std::string_view::npos; comma = centres.find(',', comma + 1)) {
+        if (comma == 0 || comma + 1 == centres.size() || !isDigit(centres[comma - 1]) || !isDigit(centres[comma + 1]))
+            continue;
+        std::size_t begin = comma, end = comma + 1;
+        while (begin > 0 && isPiece(centres[begin - 1])) --begin;
+        while (end < centres.size() && isPiece(centres[end])) ++end;
+        const std::string_view left = centres.substr(begin, comma - begin);
+        const std::string_view right = centres.substr(comma + 1, end - comma - 1);
+        if (left.find('.') != std::string_view::npos || right.find('.') != std::string_view::npos) continue;
+        const std::string both(centres.substr(begin, end - begin));
+        return "\"" + both + "\" could be one frequency with a decimal comma or two bands: write a decimal point (" +
+               std::string(left) + "." + std::string(right) + ") for one, or a comma and a space (" +
+               std::string(left) + ", " + std::string(right) + ") for two.";
+    }
+    return std::nullopt;
+}
+
 }  // namespace loopbeam::nec

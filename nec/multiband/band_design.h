@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,5 +57,11 @@ using RefusalWords = std::function<std::string(const Refusal&)>;
 // not above 0 and two bands closer than kMinBandSeparation.
 Outcome<MultibandDesign> designBands(const std::vector<std::string>& typed, std::int16_t gauge,
                                      const RefusalWords& words);
+
+// Centres typed in one text between commas ("14.2, 21.2"): a comma between
+// two digits with no point on either side ("21,2") may be a decimal comma,
+// and reading it as two bands would check another quad without a word. The
+// message saying so, or nothing.
+std::optional<std::string> decimalCommaIn(std::string_view centres);
 
 }  // namespace loopbeam::nec

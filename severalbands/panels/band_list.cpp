@@ -15,11 +15,6 @@
 #include "ui/show_outcome.h"
 
 namespace loopbeam {
-namespace {
-
-constexpr std::int16_t kUsualGauge = 14;
-
-}  // namespace
 
 BandList::BandList() : others_(new QLineEdit), gauge_(new QSpinBox), unused_(new QComboBox) {
     setObjectName(QStringLiteral("bandList"));
@@ -56,8 +51,8 @@ BandList::BandList() : others_(new QLineEdit), gauge_(new QSpinBox), unused_(new
     more = new QHBoxLayout;
     gauge_->setObjectName(QStringLiteral("gauge"));
     gauge_->setRange(kGauges.minimum, kGauges.maximum);
-    gauge_->setSingleStep(2);  // as the main window's gauge bar steps
-    gauge_->setValue(kUsualGauge);
+    gauge_->setSingleStep(2);           // as the main window's gauge bar steps
+    gauge_->setValue(kGauges.minimum);  // where the main window's gauge bar and --awg start
     gauge_->setAccessibleName(ui::toQString(kGauges.name));
     auto* gaugeLabel = new QLabel(QStringLiteral("A&WG"));
     gaugeLabel->setBuddy(gauge_);
@@ -86,6 +81,8 @@ std::vector<std::string> BandList::typed() const {
         if (const QString trimmed = text.trimmed(); !trimmed.isEmpty()) out.push_back(trimmed.toStdString());
     return out;
 }
+
+std::string BandList::otherCentres() const { return others_->text().toStdString(); }
 
 std::int16_t BandList::gauge() const { return static_cast<std::int16_t>(gauge_->value()); }
 

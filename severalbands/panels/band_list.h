@@ -25,6 +25,8 @@ public:
 
     // The centres as typed: the bands ticked, then each text between the commas of the entry.
     std::vector<std::string> typed() const;
+    // The entry's text as typed, commas and all.
+    std::string otherCentres() const;
     std::int16_t gauge() const;
     nec::UnusedFeeds unusedFeeds() const;
 

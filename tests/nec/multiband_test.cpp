@@ -55,6 +55,26 @@ TEST(SeveralBands, TheBandsAreSortedAndKeptTenPercentApart) {
     }
 }
 
+TEST(SeveralBands, ACommaBetweenDigitsWithNoPointIsNotTakenForTwoBands) {
+    const struct {
+        const char* typed;
+        const char* refused;  // the pair named, or null
+    } cases[] = {
+        {"21,2", "\"21,2\""},      {"14.2, 21,25", "\"21,25\""},
+        {"14.2,21.2", nullptr},    {"14.2,21", nullptr},
+        {"14, 21", nullptr},       {"", nullptr},
+        {"7,1 , 10.1", "\"7,1\""}, {",21,", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const auto message = decimalCommaIn(c.typed);
+        ASSERT_EQ(message.has_value(), c.refused != nullptr);
+        if (message) {
+            EXPECT_EQ(message->rfind(c.refused, 0), 0u) << *message;
+        }
+    }
+}
+
 // Every wire is segmented for the highest band: a band far below it is named, not the design blamed.
 TEST(SeveralBands, ABandTooFarBelowTheHighestIsNamed) {
     const auto far = bands({"0.5", "14.2"});
