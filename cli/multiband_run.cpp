@@ -138,14 +138,7 @@ std::string tunedReport(const MultibandRun& run) {
     const nec::MultibandDesign& design = *run.design;
     const nec::SpiderTuned& tuned = *run.tuned;
     const bool reflectors = tuned.goal != nec::TuneGoal::Resonance;
-    std::string out =
-        nec::printfText(
-            "\nTuned for %s with every loop present: %d rounds of the bands (%d nec2c solves), the last moving "
-            "no loop by more than %g%%, from every loop times the wire's factor, %.6f (found once); each loop's "
-            "corners stay on the arms:\n",
-            std::string(nec::rowOf(nec::kTuneGoals, tuned.goal).word).c_str(), tuned.rounds, tuned.solves,
-            nec::kSettledFraction * 100, tuned.wire.factor) +
-        bandGoalText(design, tuned);
+    std::string out = "\n" + nec::spiderTunedLine(tuned) + ":\n" + bandGoalText(design, tuned);
     std::vector<std::vector<std::string>> rows{{"Band", "Loop", "Perimeter", "Change", "From the hub"}};
     for (std::size_t band = 0; band < design.bands.size(); ++band)
         for (const bool driven : {false, true}) {

@@ -264,7 +264,8 @@ void SeveralBandsWindow::showResults() {
     heading_->setText(ui::toQString("Two-element quad for " + nec::bandsText(shown.design) +
                                     nec::printfText(" on one spider, AWG %d - ", shown.design.gauge) +
                                     nec::conditionsOf(shown.models.front()) + "\n" + unused +
-                                    "; each band has a feed line of its own"));
+                                    "; each band has a feed line of its own" +
+                                    (shown.tuned ? "\n" + nec::spiderTunedLine(shown.tuned->tuned) + "." : "")));
     const int current = tabs_->currentIndex();
     while (tabs_->count() > 1) {
         QWidget* band = tabs_->widget(0);

@@ -21,6 +21,7 @@
 #include "severalbands/panels/band_list.h"
 #include "severalbands/several_bands_window.h"
 #include "tests/check_window_support.h"
+#include "tests/cli_run.h"
 #include "tests/decimal_comma.h"
 
 namespace loopbeam {
@@ -118,6 +119,24 @@ TEST(SeveralBandsWindow, CancelAndCloseEndTheTuningsEnginesAndFiles) {
         EXPECT_FALSE(window.checked());
         EXPECT_EQ(child<QProgressBar>(window, "progress")->text(), QString());
     }
+}
+
+// Tuned in the window, the quad's cut list is the one the command line ends its report with.
+TEST(SeveralBandsWindow, ATuningIsTheCommandLinesAndSaysItsRounds) {
+    SeveralBandsWindow window;
+    window.show();
+    checkTwoBands(window);
+    auto* goal = child<QComboBox>(window, "tuneGoal");
+    goal->setCurrentIndex(goal->findText("resonance"));
+    QTest::mouseClick(child<QPushButton>(window, "tune"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.checked()->tuned && !window.runner().running(); }, kWaitMs));
+    EXPECT_TRUE(child<QLabel>(window, "heading")->text().contains("Tuned for resonance with every loop present: "));
+    QTest::mouseClick(testing::buttonCaptioned(window, QStringLiteral("Copy as te&xt")), Qt::LeftButton);
+    const std::string copied = QApplication::clipboard()->text().toStdString();
+    const cli::CliRun cli = cli::runCli("--bands 14.2,21.2 --tune resonance");
+    ASSERT_EQ(cli.status, 0) << cli.said;
+    ASSERT_GT(copied.size(), 100u);
+    EXPECT_EQ(cli.out.substr(cli.out.size() - std::min(cli.out.size(), copied.size())), copied);
 }
 
 // The texts shown, the cut list saved as CSV and copied, of 20 and 15 m checked.

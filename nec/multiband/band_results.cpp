@@ -5,6 +5,7 @@
 #include "nec/choice_table.h"
 #include "nec/multiband/band_check.h"
 #include "nec/multiband/spider_band_goal.h"
+#include "nec/printf_text.h"
 #include "nec/tuning/comparison.h"
 
 namespace loopbeam::nec {
@@ -51,6 +52,15 @@ std::vector<TextRow> bandSummaryRows(const MultibandDesign& design, std::size_t 
     if (both) feeds.push_back(tunedFeed);
     for (TextRow& row : feedRows(feeds)) rows.push_back(std::move(row));
     return rows;
+}
+
+std::string spiderTunedLine(const SpiderTuned& tuned) {
+    return printfText(
+        "Tuned for %s with every loop present: %d rounds of the bands (%d nec2c solves), the last moving no loop by "
+        "more than %g%%, from every loop times the wire's factor, %.6f (found once); each loop's corners stay on "
+        "the arms",
+        std::string(rowOf(kTuneGoals, tuned.goal).word).c_str(), tuned.rounds, tuned.solves, kSettledFraction * 100,
+        tuned.wire.factor);
 }
 
 Outcome<TunedBands> tuneAndCheckBands(const MultibandDesign& design, const Spider& spider, const CheckOptions& options,

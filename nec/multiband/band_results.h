@@ -31,6 +31,10 @@ std::vector<FeedAdvice> bandFeeds(const MultibandDesign& design, const std::vect
 std::vector<TextRow> bandSummaryRows(const MultibandDesign& design, std::size_t band, const CheckResult& check,
                                      const FeedAdvice& feed, const CheckResult* tuned, const FeedAdvice* tunedFeed);
 
+// "Tuned for resonance with every loop present: 2 rounds of the bands (18
+// nec2c solves), the last moving no loop by more than 0.05%, ..."
+std::string spiderTunedLine(const SpiderTuned& tuned);
+
 struct TunedBands {
     SpiderTuned tuned;                         // with each band's misses of the band goal's constraints
     std::vector<CheckResult> results;          // a band each, checked as the calculated spider was
