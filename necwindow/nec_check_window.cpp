@@ -278,12 +278,8 @@ void NecCheckWindow::startCheck() {
     }
     const nec::QuadDesign input = nec::quadDesignOf(*design);
     const nec::CheckOptions chosen = model_->options();
-    auto model = nec::buildModel(input, chosen);
-    if (!model) {
-        tell(ui::toQString(model.error().message));
-        return;
-    }
-    if (!window_parts::agreesToRun(*this, *model)) return;
+    const std::optional<nec::NecModel> model = modelToRun(input, chosen);
+    if (!model) return;
     // The results shown stay with their own design until this run has its own;
     // with none shown, the heading names the design being checked.
     const QString header = heading(*design, *model);
@@ -317,12 +313,8 @@ void NecCheckWindow::startTune() {
     if (!optionsAreChecked()) {
         // The options shown are those tuned with: the checked design is checked with them first.
         const nec::CheckOptions chosen = model_->options();
-        auto model = nec::buildModel(checkedInput_, chosen);
-        if (!model) {
-            tell(ui::toQString(model.error().message));
-            return;
-        }
-        if (!window_parts::agreesToRun(*this, *model)) return;
+        const std::optional<nec::NecModel> model = modelToRun(checkedInput_, chosen);
+        if (!model) return;
         startRun(QStringLiteral("Checking and tuning %1 for %2: %p%"), goal);
         runner_.startCheckThenTune(
             *model, goal, showProgress,
@@ -342,6 +334,17 @@ void NecCheckWindow::startTune() {
     // On the snapshot of the results shown: what the main window does meanwhile makes them stale, no more.
     runner_.startTune(*checkedModel_, *result_, goal, showProgress,
                       [this](const nec::Outcome<nec::Tuned>& outcome) { finishTune(outcome); });
+}
+
+std::optional<nec::NecModel> NecCheckWindow::modelToRun(const nec::QuadDesign& input,
+                                                        const nec::CheckOptions& options) {
+    auto model = nec::buildModel(input, options);
+    if (!model) {
+        tell(ui::toQString(model.error().message));
+        return std::nullopt;
+    }
+    if (!window_parts::agreesToRun(*this, *model)) return std::nullopt;
+    return std::move(*model);
 }
 
 void NecCheckWindow::startRun(const QString& format, nec::TuneGoal goal) {

@@ -130,6 +130,8 @@ private:
     void showUnitsOfMainWindow();
     void setRunning(bool running, const QString& doing = {});
     void tell(const QString& message);
+    // The model of the design with the options, once the user agrees to a large one; a refusal is told.
+    std::optional<nec::NecModel> modelToRun(const nec::QuadDesign& input, const nec::CheckOptions& options);
     // The design shown, with results: the tuned one once there is one.
     const nec::CheckResult& shownCheck() const;
     const nec::NecModel& shownModel() const;
