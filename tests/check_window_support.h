@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSet>
@@ -26,6 +27,7 @@
 
 #include "mainwindow/tarnwell.h"
 #include "nec/check/sweep_files.h"
+#include "tests/decimal_comma.h"
 #include "tests/window_test_support.h"
 
 namespace loopbeam::testing {
@@ -171,5 +173,23 @@ inline QString labelTexts(const QWidget& widget) {
 }
 
 inline bool gone(pid_t pid) { return kill(pid, 0) == -1 && errno == ESRCH; }
+
+// What make() gives under C, then under a decimal-comma locale, the C library's and Qt's alike.
+template <class Make>
+auto underPlainAndCommaLocales(Make make) -> std::pair<decltype(make()), decltype(make())> {
+    decltype(make()) plain, comma;
+    {
+        const ProcessLocale c(kPlainLocale);
+        plain = make();
+    }
+    {
+        const ProcessLocale german(kDecimalCommaLocale);  // says so when it cannot be set
+        EXPECT_EQ(german.decimalPoint(), ",");
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        comma = make();
+        QLocale::setDefault(QLocale::c());
+    }
+    return {plain, comma};
+}
 
 }  // namespace loopbeam::testing

@@ -24,11 +24,6 @@ using testing::child;
 using Outputs = std::map<std::string, QByteArray>;
 
 // Qt's default locale for its life, C's back after (as the tests' main sets it).
-struct QtLocale {
-    explicit QtLocale(const QLocale& locale) { QLocale::setDefault(locale); }
-    ~QtLocale() { QLocale::setDefault(QLocale::c()); }
-};
-
 void addTexts(Outputs& outputs, const std::string& key, const QWidget& window) {
     QStringList texts;
     for (const auto* box : window.findChildren<QLineEdit*>()) texts << box->objectName() + '=' + box->text();
@@ -80,18 +75,7 @@ Outputs everyOutput() {
 }
 
 TEST(DecimalCommaWindow, TheCheckATuningAndEverySaveAreTheSameByteForByte) {
-    Outputs plain, comma;
-    {
-        const testing::ProcessLocale c(testing::kPlainLocale);
-        plain = everyOutput();
-    }
-    {
-        const testing::ProcessLocale german(testing::kDecimalCommaLocale);
-        ASSERT_TRUE(german.set());
-        ASSERT_EQ(german.decimalPoint(), ",");
-        const QtLocale qtGerman(QLocale(QLocale::German, QLocale::Germany));
-        comma = everyOutput();
-    }
+    auto [plain, comma] = testing::underPlainAndCommaLocales(everyOutput);
     ASSERT_EQ(plain.size(), 13u);  // three windows' texts, twice four saves and a copy
     for (const auto& [key, text] : plain) {
         SCOPED_TRACE(key);
@@ -99,6 +83,11 @@ TEST(DecimalCommaWindow, TheCheckATuningAndEverySaveAreTheSameByteForByte) {
         EXPECT_EQ(firstDifference(text, comma[key]), "");
     }
 }
+
+struct QtLocale {
+    explicit QtLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~QtLocale() { QLocale::setDefault(QLocale::c()); }
+};
 
 TEST(DecimalCommaWindow, SpinBoxesShowAPointAndTakeAComma) {
     const QtLocale german(QLocale(QLocale::German, QLocale::Germany));

@@ -160,18 +160,7 @@ QStringList everyOutput() {
 }
 
 TEST(DecimalCommaSeveralBands, TheTextsAndTheCutListSavedAndCopiedAreTheSameByteForByte) {
-    QStringList plain, comma;
-    {
-        const testing::ProcessLocale c(testing::kPlainLocale);
-        plain = everyOutput();
-    }
-    {
-        const testing::ProcessLocale german(testing::kDecimalCommaLocale);
-        ASSERT_TRUE(german.set());
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        comma = everyOutput();
-        QLocale::setDefault(QLocale::c());
-    }
+    const auto [plain, comma] = testing::underPlainAndCommaLocales(everyOutput);
     ASSERT_GT(plain.size(), 3);
     EXPECT_TRUE(plain.last().contains("14 ft 3 11/16 in (4.361 m)"));
     EXPECT_EQ(comma, plain);
