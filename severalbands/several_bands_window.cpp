@@ -38,7 +38,7 @@ namespace loopbeam {
 namespace {
 
 using window_parts::kProgressSteps;
-constexpr QSize kPreferredSize(960, 760);
+constexpr QSize kPreferredSize(960, 720);
 constexpr nec::SweepMethod kMethod = nec::SweepMethod::Fitted;  // as the check window's
 
 QString title() { return QStringLiteral("Several bands"); }
